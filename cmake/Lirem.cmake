@@ -1,0 +1,22 @@
+# Shared settings for the project's own targets.
+
+# Strict warnings for code we write; third-party code never goes through this.
+function(lirem_strict target)
+    target_compile_features(${target} PUBLIC cxx_std_20)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# lirem_add_test(NAME name SOURCES ... LIBS ... [GUI])
+# One GoogleTest executable registered with ctest. GUI tests run on the
+# offscreen platform so they need no display.
+function(lirem_add_test)
+    cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    lirem_strict(${T_NAME})
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+    if(NOT T_GUI)
+        target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
+    endif()
+    gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

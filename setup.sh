@@ -1,0 +1,31 @@
+#!/bin/sh
+# Install what is missing (Debian 12), build, and then start the calculator
+# ("run") or run every test ("test").
+#   sh setup.sh run     build and start Lirem3
+#   sh setup.sh test    build and run all tests through ctest
+set -eu
+cd "$(dirname "$0")"
+
+PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
+libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick"
+
+missing=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
+
+BUILD=${BUILD_DIR:-build}
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$BUILD"
+
+case "${1:-run}" in
+    run)  exec "$BUILD/Lirem3" ;;
+    test) ctest --test-dir "$BUILD" --output-on-failure ;;
+    *)    echo "usage: sh setup.sh [run|test]" >&2; exit 2 ;;
+esac
