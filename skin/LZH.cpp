@@ -28,7 +28,9 @@ std::unique_ptr<Tables> ReserveTables()
     }
 }
 
-// MSB-first bit input over a byte source; a missing byte reads as 0.
+// MSB-first bit input over a byte source; a missing byte reads as 0. The valid
+// bits sit at the top of a 64-bit buffer, refilled a byte at a time whenever
+// fewer than 9 remain, so reads never cross the end of the source.
 template <typename Source>
 class BitReader {
 public:
@@ -36,18 +38,20 @@ public:
 
     unsigned Bit()
     {
-        Fill();
-        const unsigned bit = buffer_ >> 15;
-        buffer_ = static_cast<std::uint16_t>(buffer_ << 1);
+        if (count_ < 9)
+            Fill();
+        const auto bit = static_cast<unsigned>(buffer_ >> 63);
+        buffer_ <<= 1;
         --count_;
         return bit;
     }
 
     unsigned Byte()
     {
-        Fill();
-        const unsigned byte = buffer_ >> 8;
-        buffer_ = static_cast<std::uint16_t>(buffer_ << 8);
+        if (count_ < 9)
+            Fill();
+        const auto byte = static_cast<unsigned>(buffer_ >> 56);
+        buffer_ <<= 8;
         count_ -= 8;
         return byte;
     }
@@ -55,14 +59,14 @@ public:
 private:
     void Fill()
     {
-        while (count_ < 9) {
-            buffer_ = static_cast<std::uint16_t>(buffer_ | (source_.Next() << (8 - count_)));
+        while (count_ <= 56) {
+            buffer_ |= static_cast<std::uint64_t>(source_.Next()) << (56 - count_);
             count_ += 8;
         }
     }
 
     Source& source_;
-    std::uint16_t buffer_ = 0;
+    std::uint64_t buffer_ = 0;
     int count_ = 0;
 };
 
