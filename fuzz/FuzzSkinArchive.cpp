@@ -18,13 +18,11 @@ namespace {
 constexpr std::uint32_t kFuzzMaxUnpacked = 192u << 10;
 constexpr std::uint32_t kFuzzMaxCompared = 16u << 10;
 
-std::uint32_t StatedSize(std::span<const std::uint8_t> in)
-{
+std::uint32_t StatedSize(std::span<const std::uint8_t> in) {
     return in[0] | in[1] << 8 | in[2] << 16 | static_cast<std::uint32_t>(in[3]) << 24;
 }
 
-void CheckReader(const skin::TSkinReader& reader)
-{
+void CheckReader(const skin::TSkinReader& reader) {
     if (reader.Names().size() != reader.Sizes().size() || reader.Names().size() > skin::TSkinReader::kMaxEntries)
         std::abort();
     std::vector<std::uint8_t> dest;
@@ -36,10 +34,9 @@ void CheckReader(const skin::TSkinReader& reader)
     reader.ExtractByPattern(".ini", dest, name);
 }
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> in(data, size);
 
     skin::TSkinReader raw;

@@ -16,8 +16,15 @@ namespace {
 
 // ---- Plain C reference: the classic algorithm, byte-at-a-time I/O ----------
 
-enum { REF_N = 4096, REF_F = 60, REF_THRESHOLD = 2, REF_N_CHAR = 256 - REF_THRESHOLD + REF_F,
-       REF_T = REF_N_CHAR * 2 - 1, REF_R = REF_T - 1, REF_MAX_FREQ = 0x8000 };
+enum {
+    REF_N = 4096,
+    REF_F = 60,
+    REF_THRESHOLD = 2,
+    REF_N_CHAR = 256 - REF_THRESHOLD + REF_F,
+    REF_T = REF_N_CHAR * 2 - 1,
+    REF_R = REF_T - 1,
+    REF_MAX_FREQ = 0x8000
+};
 
 struct RefDecoder {
     const unsigned char* in;
@@ -33,13 +40,11 @@ struct RefDecoder {
     unsigned char d_code[256], d_len[256];
 };
 
-static int ref_getc(RefDecoder* d)
-{
+static int ref_getc(RefDecoder* d) {
     return d->inPos < d->inLen ? d->in[d->inPos++] : -1;
 }
 
-static int ref_getbit(RefDecoder* d)
-{
+static int ref_getbit(RefDecoder* d) {
     while (d->getlen <= 8) {
         int i = ref_getc(d);
         if (i < 0)
@@ -53,8 +58,7 @@ static int ref_getbit(RefDecoder* d)
     return (int)((i >> 15) & 1);
 }
 
-static int ref_getbyte(RefDecoder* d)
-{
+static int ref_getbyte(RefDecoder* d) {
     while (d->getlen <= 8) {
         int i = ref_getc(d);
         if (i < 0)
@@ -68,8 +72,7 @@ static int ref_getbyte(RefDecoder* d)
     return (int)(i >> 8);
 }
 
-static void ref_tables(RefDecoder* d)
-{
+static void ref_tables(RefDecoder* d) {
     static const int counts[6] = {1, 3, 8, 12, 24, 16};
     int b = 0, code = 0;
     for (int g = 0; g < 6; g++)
@@ -80,8 +83,7 @@ static void ref_tables(RefDecoder* d)
             }
 }
 
-static void ref_start(RefDecoder* d)
-{
+static void ref_start(RefDecoder* d) {
     int i, j;
     for (i = 0; i < REF_N_CHAR; i++) {
         d->freq[i] = 1;
@@ -97,8 +99,7 @@ static void ref_start(RefDecoder* d)
     d->prnt[REF_R] = 0;
 }
 
-static void ref_reconst(RefDecoder* d)
-{
+static void ref_reconst(RefDecoder* d) {
     int i, j, k;
     unsigned f;
     for (i = 0, j = 0; i < REF_T; i++)
@@ -126,8 +127,7 @@ static void ref_reconst(RefDecoder* d)
     }
 }
 
-static void ref_update(RefDecoder* d, int c)
-{
+static void ref_update(RefDecoder* d, int c) {
     int i, j, l;
     unsigned k;
     if (d->freq[REF_R] == REF_MAX_FREQ)
@@ -156,8 +156,7 @@ static void ref_update(RefDecoder* d, int c)
     } while ((c = d->prnt[c]) != 0);
 }
 
-static int ref_decode_char(RefDecoder* d)
-{
+static int ref_decode_char(RefDecoder* d) {
     unsigned c = d->son[REF_R];
     while (c < REF_T)
         c = d->son[c + (unsigned)ref_getbit(d)];
@@ -166,8 +165,7 @@ static int ref_decode_char(RefDecoder* d)
     return (int)c;
 }
 
-static int ref_decode_position(RefDecoder* d)
-{
+static int ref_decode_position(RefDecoder* d) {
     unsigned i = (unsigned)ref_getbyte(d);
     unsigned c = (unsigned)d->d_code[i] << 6;
     int j = d->d_len[i] - 2;
@@ -177,8 +175,7 @@ static int ref_decode_position(RefDecoder* d)
 }
 
 // out must hold textsize + REF_F bytes: a match may run past the stated size.
-static size_t ref_decode(RefDecoder* d, const unsigned char* in, size_t inLen, unsigned char* out, size_t textsize)
-{
+static size_t ref_decode(RefDecoder* d, const unsigned char* in, size_t inLen, unsigned char* out, size_t textsize) {
     d->in = in;
     d->inPos = 0;
     d->inLen = inLen;
@@ -219,12 +216,16 @@ using Bytes = std::vector<std::uint8_t>;
 
 // About 4 MB: prose-like text, a 24-bit bitmap with gradients and flat areas,
 // random bytes and a run of zeros.
-Bytes MixedData()
-{
+Bytes MixedData() {
     Bytes b;
     std::mt19937 gen(11);
-    static const char* words[] = {"caption ", "frame ", "[Colours]\r\n", "ButtonFace=207 207 207\r\n", "numero ",
-                                  "Top=top.bmp\r\n", "\xCD\xF3\xEC\xE5\xF0\xEE\xEB\xEE\xE3\xE8\xFF "};
+    static const char* words[] = {"caption ",
+                                  "frame ",
+                                  "[Colours]\r\n",
+                                  "ButtonFace=207 207 207\r\n",
+                                  "numero ",
+                                  "Top=top.bmp\r\n",
+                                  "\xCD\xF3\xEC\xE5\xF0\xEE\xEB\xEE\xE3\xE8\xFF "};
     while (b.size() < 1'500'000) {
         const std::string_view w = words[gen() % std::size(words)];
         b.insert(b.end(), w.begin(), w.end());
@@ -247,14 +248,12 @@ struct Fixture {
     Bytes packed = skinpack::EncodeLzh(input);
 };
 
-const Fixture& Data()
-{
+const Fixture& Data() {
     static const Fixture fixture;
     return fixture;
 }
 
-void BM_TLZH_DecodePacked(benchmark::State& state)
-{
+void BM_TLZH_DecodePacked(benchmark::State& state) {
     const Fixture& f = Data();
     Bytes out;
     skin::TLZH lzh;
@@ -268,8 +267,7 @@ void BM_TLZH_DecodePacked(benchmark::State& state)
 }
 BENCHMARK(BM_TLZH_DecodePacked)->Unit(benchmark::kMillisecond);
 
-void BM_TLZH_DecodeStreamCallbacks(benchmark::State& state)
-{
+void BM_TLZH_DecodeStreamCallbacks(benchmark::State& state) {
     const Fixture& f = Data();
     Bytes out;
     out.reserve(f.input.size());
@@ -294,8 +292,7 @@ void BM_TLZH_DecodeStreamCallbacks(benchmark::State& state)
 }
 BENCHMARK(BM_TLZH_DecodeStreamCallbacks)->Unit(benchmark::kMillisecond);
 
-void BM_PlainC_Reference(benchmark::State& state)
-{
+void BM_PlainC_Reference(benchmark::State& state) {
     const Fixture& f = Data();
     Bytes out(f.input.size() + REF_F);
     auto decoder = std::make_unique<RefDecoder>();
@@ -309,6 +306,6 @@ void BM_PlainC_Reference(benchmark::State& state)
 }
 BENCHMARK(BM_PlainC_Reference)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();
