@@ -35,6 +35,35 @@ void PlainCopy(QPainter& painter, const QPoint& at, const QImage& image)
     painter.restore();
 }
 
+// Turns opaque magenta pixels of a work-format image transparent, in place.
+void ClearKey(QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == kMagenta)
+                line[x] = 0;
+    }
+}
+
+// Draws an image without magenta into `rect`, leaving the target under its transparent pixels.
+void BlitKeyed(QPainter& painter, const QRect& rect, const QImage& keyed)
+{
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Stretch(painter, rect, keyed, keyed.rect());
+    painter.restore();
+}
+
+// The last step of every primitive: a plain copy or a transparent draw.
+void Finish(QPainter& painter, const QRect& rect, const QImage& keyed, bool transparent)
+{
+    if (transparent)
+        BlitKeyed(painter, rect, keyed);
+    else
+        PlainCopy(painter, rect.topLeft(), keyed);
+}
+
 bool InRange(int value, int base, int tolerance)
 {
     return value >= base && value <= std::min(base + tolerance, 255);
@@ -56,12 +85,7 @@ QImage KeyMagenta(const QImage& image)
         return src.convertToFormat(kWorkFormat);
     }
     QImage out = image.convertToFormat(kWorkFormat);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            if (line[x] == kMagenta)
-                line[x] = 0;
-    }
+    ClearKey(out);
     return out;
 }
 
@@ -142,6 +166,8 @@ QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFr
         copy(L, H - B, cw, B, L, fh - B, bw, B);
     if (R > 0 && B > 0)
         copy(W - R, H - B, R, B, fw - R, fh - B, R, B);
+    p.end();
+    ClearKey(out);
     return out;
 }
 
@@ -151,23 +177,15 @@ void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, TF
     if (rect.width() < 0 || rect.height() < 0)
         return;
     const QImage composed = ComposeNineSlice(rect.size(), image, margins, layout, tile, frameCount, frameIndex);
-    if (composed.isNull())
-        return;
-    if (transparent)
-        BlitTransparent(painter, rect, composed);
-    else
-        PlainCopy(painter, rect.topLeft(), composed);
+    if (!composed.isNull())
+        Finish(painter, rect, composed, transparent);
 }
 
 void BlitTransparent(QPainter& painter, const QRect& rect, const QImage& image)
 {
     if (image.isNull() || rect.width() <= 0 || rect.height() <= 0)
         return;
-    const QImage keyed = KeyMagenta(image);
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    Stretch(painter, rect, keyed, keyed.rect());
-    painter.restore();
+    BlitKeyed(painter, rect, KeyMagenta(image));
 }
 
 void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool transparent,
@@ -192,10 +210,8 @@ void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TF
                 Stretch(p, QRect(x, 0, middle, H), image, QRect(f.x() + L, f.y(), middle, f.height()));
         Stretch(p, QRect(W - R, 0, R, H), image, QRect(f.x() + f.width() - R, f.y(), R, f.height()));
     }
-    if (transparent)
-        BlitTransparent(painter, rect, strip);
-    else
-        PlainCopy(painter, rect.topLeft(), strip);
+    ClearKey(strip);
+    Finish(painter, rect, strip, transparent);
 }
 
 void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bool transparent, int frameIndex)
@@ -213,10 +229,8 @@ void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bo
         BeginCopy(p);
         Stretch(p, QRect(src.x() - wanted.x(), 0, src.width(), H), image, src);
     }
-    if (transparent)
-        BlitTransparent(painter, rect, cell);
-    else
-        PlainCopy(painter, rect.topLeft(), cell);
+    ClearKey(cell);
+    Finish(painter, rect, cell, transparent);
 }
 
 void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const QRect& block)
