@@ -3,6 +3,7 @@
 #include "tests/assets/PictureProbe.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSvgRenderer>
 
 #include <gtest/gtest.h>
@@ -76,6 +77,28 @@ std::string baseName(const char* resource)
 {
     const std::string path(resource);
     return path.substr(path.rfind('/') + 1, path.rfind('.') - path.rfind('/') - 1);
+}
+
+// The renderer does not clip to the picture's box, so the drawing itself must stay inside it.
+TEST_P(PictureTest, DrawsNothingOutsideItsBox)
+{
+    const PictureCase& c = GetParam();
+    constexpr int kMargin = 20;
+    const QSize box = c.box.toSize();
+    QImage image(box + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    {
+        QSvgRenderer svg{QString(c.resource)};
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        svg.render(&painter, QRectF(QPointF(kMargin, kMargin), QSizeF(box)));
+    }
+    const QRect allowed = QRect(QPoint(kMargin, kMargin), box).adjusted(-1, -1, 1, 1);
+    int outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            outside += (!allowed.contains(x, y) && qAlpha(image.pixel(x, y)) > 0) ? 1 : 0;
+    EXPECT_EQ(outside, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(All, PictureTest, ::testing::ValuesIn(kPictures),
