@@ -8,13 +8,11 @@
 
 namespace lirem::test {
 
-bool isDark(QRgb pixel)
-{
+bool isDark(QRgb pixel) {
     return qAlpha(pixel) > 160 && qGray(pixel) < 110;
 }
 
-PictureProbe::PictureProbe(const QString& resource, QSizeF box, double scale) : scale_(scale)
-{
+PictureProbe::PictureProbe(const QString& resource, QSizeF box, double scale) : scale_(scale) {
     const QSize pixels(static_cast<int>(std::lround(box.width() * scale)),
                        static_cast<int>(std::lround(box.height() * scale)));
     image_ = QImage(pixels, QImage::Format_ARGB32);
@@ -25,8 +23,7 @@ PictureProbe::PictureProbe(const QString& resource, QSizeF box, double scale) : 
     svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
 }
 
-QRect PictureProbe::toPixels(QRectF r) const
-{
+QRect PictureProbe::toPixels(QRectF r) const {
     const int left = static_cast<int>(std::floor(r.left() * scale_)) + 1;
     const int top = static_cast<int>(std::floor(r.top() * scale_)) + 1;
     const int right = static_cast<int>(std::ceil(r.right() * scale_)) - 2;
@@ -36,9 +33,7 @@ QRect PictureProbe::toPixels(QRectF r) const
 
 namespace {
 
-template <typename Pred>
-int countIn(const QImage& image, QRect r, Pred pred)
-{
+template <typename Pred> int countIn(const QImage& image, QRect r, Pred pred) {
     int n = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
@@ -46,34 +41,29 @@ int countIn(const QImage& image, QRect r, Pred pred)
     return n;
 }
 
-}  // namespace
+} // namespace
 
-int PictureProbe::countDark(QRectF r) const
-{
+int PictureProbe::countDark(QRectF r) const {
     return countIn(image_, toPixels(r), isDark);
 }
 
-int PictureProbe::countNear(QRectF r, QColor c, int tol) const
-{
+int PictureProbe::countNear(QRectF r, QColor c, int tol) const {
     return countIn(image_, toPixels(r), [&](QRgb p) {
         return qAlpha(p) == 255 && std::abs(qRed(p) - c.red()) <= tol && std::abs(qGreen(p) - c.green()) <= tol &&
                std::abs(qBlue(p) - c.blue()) <= tol;
     });
 }
 
-int PictureProbe::countTransparent(QRectF r) const
-{
+int PictureProbe::countTransparent(QRectF r) const {
     return countIn(image_, toPixels(r), [](QRgb p) { return qAlpha(p) == 0; });
 }
 
-int PictureProbe::area(QRectF r) const
-{
+int PictureProbe::area(QRectF r) const {
     const QRect px = toPixels(r);
     return px.isEmpty() ? 0 : px.width() * px.height();
 }
 
-int PictureProbe::darkRunsAcross(QPointF from, QPointF to) const
-{
+int PictureProbe::darkRunsAcross(QPointF from, QPointF to) const {
     const QPoint a(static_cast<int>(from.x() * scale_), static_cast<int>(from.y() * scale_));
     const QPoint b(static_cast<int>(to.x() * scale_), static_cast<int>(to.y() * scale_));
     const QPoint step(b.x() > a.x() ? 1 : 0, b.y() > a.y() ? 1 : 0);
@@ -89,8 +79,7 @@ int PictureProbe::darkRunsAcross(QPointF from, QPointF to) const
     return runs;
 }
 
-double PictureProbe::topOpaqueAt(double designX) const
-{
+double PictureProbe::topOpaqueAt(double designX) const {
     const int x = static_cast<int>(designX * scale_);
     for (int y = 0; y < image_.height(); ++y) {
         if (qAlpha(image_.pixel(x, y)) > 128)
@@ -99,4 +88,4 @@ double PictureProbe::topOpaqueAt(double designX) const
     return -1;
 }
 
-}  // namespace lirem::test
+} // namespace lirem::test

@@ -34,4 +34,4 @@ private:
 
 bool isDark(QRgb pixel);
 
-}  // namespace lirem::test
+} // namespace lirem::test

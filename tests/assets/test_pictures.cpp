@@ -19,9 +19,9 @@ constexpr double kPpi = 120.0;
 
 struct PictureCase {
     const char* resource;
-    QSizeF extent;  // the picture's own extent at 120 ppi
-    QSizeF box;     // the box it is shown in; equal to the extent for natural size
-    double minHeightUse;  // part of the box height the drawing must reach over
+    QSizeF extent;       // the picture's own extent at 120 ppi
+    QSizeF box;          // the box it is shown in; equal to the extent for natural size
+    double minHeightUse; // part of the box height the drawing must reach over
 };
 
 const PictureCase kPictures[] = {
@@ -35,15 +35,13 @@ const PictureCase kPictures[] = {
     {":/pictures/grid.svg", {287, 240}, {287, 240}, 0.95},
 };
 
-void PrintTo(const PictureCase& c, std::ostream* os)
-{
+void PrintTo(const PictureCase& c, std::ostream* os) {
     *os << c.resource;
 }
 
 class PictureTest : public ::testing::TestWithParam<PictureCase> {};
 
-TEST_P(PictureTest, LoadsWithTheProportionsOfItsExtent)
-{
+TEST_P(PictureTest, LoadsWithTheProportionsOfItsExtent) {
     const PictureCase& c = GetParam();
     QSvgRenderer svg{QString(c.resource)};
     ASSERT_TRUE(svg.isValid());
@@ -52,8 +50,7 @@ TEST_P(PictureTest, LoadsWithTheProportionsOfItsExtent)
     EXPECT_NEAR(size.height(), c.extent.height(), 1.0);
 }
 
-TEST_P(PictureTest, FillsItsBoxAtBothScales)
-{
+TEST_P(PictureTest, FillsItsBoxAtBothScales) {
     const PictureCase& c = GetParam();
     for (double scale : {0.8, 1.6}) {
         const PictureProbe probe(c.resource, c.box, scale);
@@ -73,15 +70,13 @@ TEST_P(PictureTest, FillsItsBoxAtBothScales)
     }
 }
 
-std::string baseName(const char* resource)
-{
+std::string baseName(const char* resource) {
     const std::string path(resource);
     return path.substr(path.rfind('/') + 1, path.rfind('.') - path.rfind('/') - 1);
 }
 
 // The renderer does not clip to the picture's box, so the drawing itself must stay inside it.
-TEST_P(PictureTest, DrawsNothingOutsideItsBox)
-{
+TEST_P(PictureTest, DrawsNothingOutsideItsBox) {
     const PictureCase& c = GetParam();
     constexpr int kMargin = 20;
     const QSize box = c.box.toSize();
@@ -108,16 +103,14 @@ struct IconCase {
     int size;
 };
 
-void PrintTo(const IconCase& c, std::ostream* os)
-{
+void PrintTo(const IconCase& c, std::ostream* os) {
     *os << c.size << " px";
 }
 
 class IconTest : public ::testing::TestWithParam<IconCase> {};
 
 // A dark purple sphere in the middle, orange star points, see-through corners.
-TEST_P(IconTest, RenderShowsSphereStarAndClearCorners)
-{
+TEST_P(IconTest, RenderShowsSphereStarAndClearCorners) {
     const int n = GetParam().size;
     const QImage icon = QImage(QString(":/icon/lirem-%1.png").arg(n)).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(icon.size(), QSize(n, n));
@@ -136,12 +129,11 @@ INSTANTIATE_TEST_SUITE_P(AllSizes, IconTest,
                          ::testing::Values(IconCase{24}, IconCase{32}, IconCase{48}, IconCase{64}, IconCase{128},
                                            IconCase{256}));
 
-TEST(IconSource, IsSquareVectorDrawing)
-{
+TEST(IconSource, IsSquareVectorDrawing) {
     QSvgRenderer svg(QString(":/icon/lirem.svg"));
     ASSERT_TRUE(svg.isValid());
     EXPECT_EQ(svg.defaultSize().width(), svg.defaultSize().height());
 }
 
-}  // namespace
-}  // namespace lirem::test
+} // namespace
+} // namespace lirem::test

@@ -14,8 +14,7 @@ const QColor kRed(255, 0, 0);
 const QColor kSilver(192, 192, 192);
 const QColor kMoneyGreen(192, 220, 192);
 
-MockPage synthesisPage(const QString& n)
-{
+MockPage synthesisPage(const QString& n) {
     MockPage page{"2-syntez", {}, {}};
     page.pictures = {{":/pictures/strannik.svg", {8, 16, 225, 297}},
                      {":/pictures/path.svg", {456, 144, 209, 129}},
@@ -30,14 +29,12 @@ MockPage synthesisPage(const QString& n)
     return page;
 }
 
-void addGridCounts(MockPage& page, const QString& n, std::array<int, 3> lefts, std::array<int, 3> tops)
-{
+void addGridCounts(MockPage& page, const QString& n, std::array<int, 3> lefts, std::array<int, 3> tops) {
     for (int d = 0; d < 9; ++d)
         page.labels.push_back({n, {lefts[d % 3], tops[d / 3]}, Face::Arial14});
 }
 
-MockPage spectrumPage(const QString& n)
-{
+MockPage spectrumPage(const QString& n) {
     MockPage page{"3-spectrum", {}, {}};
     page.pictures = {{":/pictures/etalon.svg", {216, 44, 135, 135}, false},
                      {":/pictures/digitgrid.svg", {49, 44, 135, 135}, false}};
@@ -52,11 +49,9 @@ MockPage spectrumPage(const QString& n)
     return page;
 }
 
-MockPage pinnaclesPage(const QString& n)
-{
+MockPage pinnaclesPage(const QString& n) {
     MockPage page{"5-pinnacles", {}, {}};
-    page.pictures = {{":/pictures/pinnacles.svg", {24, 34, 617, 135}},
-                     {":/pictures/periods.svg", {23, 252, 625, 41}}};
+    page.pictures = {{":/pictures/pinnacles.svg", {24, 34, 617, 135}}, {":/pictures/periods.svg", {23, 252, 625, 41}}};
     page.labels = {{"Вершины", {19, 9}, Face::Arial9},
                    {"Периоды Жизненного Пути", {17, 208}, Face::Arial9},
                    {"Испытания", {96, 72}, Face::Arial9, kMaroon}};
@@ -73,8 +68,7 @@ MockPage pinnaclesPage(const QString& n)
     return page;
 }
 
-MockPage yearsPage(const QString& n)
-{
+MockPage yearsPage(const QString& n) {
     MockPage page{"6-years", {}, {}};
     page.pictures = {{":/pictures/grid.svg", {340, 50, 287, 240}, false}};
     const std::array<int, 7> bigLeft{348, 389, 430, 471, 511, 552, 593};
@@ -92,8 +86,7 @@ MockPage yearsPage(const QString& n)
     return page;
 }
 
-MockPage miscPage(const QString& n)
-{
+MockPage miscPage(const QString& n) {
     MockPage page{"7-misc", {}, {}};
     page.pictures = {{":/pictures/digitgrid.svg", {49, 122, 135, 135}, false}};
     addGridCounts(page, n, {65, 110, 154}, {131, 176, 219});
@@ -102,11 +95,10 @@ MockPage miscPage(const QString& n)
     return page;
 }
 
-}  // namespace
+} // namespace
 
-std::vector<MockPage> mockPages(const QString& sample)
-{
+std::vector<MockPage> mockPages(const QString& sample) {
     return {synthesisPage(sample), spectrumPage(sample), pinnaclesPage(sample), yearsPage(sample), miscPage(sample)};
 }
 
-}  // namespace preview
+} // namespace preview

@@ -18,21 +18,18 @@ enum class Face { Window, WindowBold, Arial9, Arial10, Arial12, Arial14 };
 struct MockPicture {
     MockPicture(QString res, QRect r, bool stretch = true) : resource(std::move(res)), box(r), stretched(stretch) {}
     QString resource;
-    QRect box;  // design units at 120 ppi, relative to the page
+    QRect box; // design units at 120 ppi, relative to the page
     bool stretched;
 };
 
 struct MockLabel {
-    MockLabel(QString t, QPoint p, Face f = Face::Window, QColor i = Qt::black,
-              std::optional<QColor> bg = std::nullopt)
-        : text(std::move(t)), pos(p), face(f), ink(i), background(bg)
-    {
-    }
+    MockLabel(QString t, QPoint p, Face f = Face::Window, QColor i = Qt::black, std::optional<QColor> bg = std::nullopt)
+        : text(std::move(t)), pos(p), face(f), ink(i), background(bg) {}
     QString text;
-    QPoint pos;  // design units, relative to the page
+    QPoint pos; // design units, relative to the page
     Face face;
     QColor ink;
-    std::optional<QColor> background;  // none: the page colour
+    std::optional<QColor> background; // none: the page colour
 };
 
 struct MockPage {
@@ -45,4 +42,4 @@ struct MockPage {
 // so that one- and two-digit values can both be checked.
 std::vector<MockPage> mockPages(const QString& sample);
 
-}  // namespace preview
+} // namespace preview

@@ -24,15 +24,20 @@ namespace {
 const QColor kButtonFace(207, 207, 207);
 constexpr QSize kPageSize(673, 330);
 
-QFont fontFor(preview::Face face)
-{
+QFont fontFor(preview::Face face) {
     switch (face) {
-    case preview::Face::Window: return QFont("MS Sans Serif", 8);
-    case preview::Face::WindowBold: return QFont("MS Sans Serif", 8, QFont::Bold);
-    case preview::Face::Arial9: return QFont("Arial", 9, QFont::Bold);
-    case preview::Face::Arial10: return QFont("Arial", 10, QFont::Bold);
-    case preview::Face::Arial12: return QFont("Arial", 12, QFont::Bold);
-    case preview::Face::Arial14: return QFont("Arial", 14, QFont::Bold);
+    case preview::Face::Window:
+        return QFont("MS Sans Serif", 8);
+    case preview::Face::WindowBold:
+        return QFont("MS Sans Serif", 8, QFont::Bold);
+    case preview::Face::Arial9:
+        return QFont("Arial", 9, QFont::Bold);
+    case preview::Face::Arial10:
+        return QFont("Arial", 10, QFont::Bold);
+    case preview::Face::Arial12:
+        return QFont("Arial", 12, QFont::Bold);
+    case preview::Face::Arial14:
+        return QFont("Arial", 14, QFont::Bold);
     }
     return {};
 }
@@ -41,28 +46,25 @@ QFont fontFor(preview::Face face)
 // sizes rounded to whole pixels. `ratio` is the device pixel ratio (2 for 200 %).
 constexpr double kScale = 96.0 / 120.0;
 
-int px(int designUnits)
-{
+int px(int designUnits) {
     return static_cast<int>(std::lround(designUnits * kScale));
 }
 
-QRect pictureRect(const preview::MockPicture& pic, const QSvgRenderer& svg)
-{
+QRect pictureRect(const preview::MockPicture& pic, const QSvgRenderer& svg) {
     const QSize size = pic.stretched ? pic.box.size() : svg.defaultSize();
     return {px(pic.box.x()), px(pic.box.y()), px(size.width()), px(size.height())};
 }
 
-void drawPicture(QPainter& p, const preview::MockPicture& pic)
-{
+void drawPicture(QPainter& p, const preview::MockPicture& pic) {
     QSvgRenderer svg(pic.resource);
     svg.render(&p, pictureRect(pic, svg));
 }
 
-void drawLabel(QPainter& p, const preview::MockLabel& label, bool transparent)
-{
+void drawLabel(QPainter& p, const preview::MockLabel& label, bool transparent) {
     p.setFont(fontFor(label.face));
     const QFontMetrics fm(p.font(), p.device());
-    const QRect rect(QPoint(px(label.pos.x()), px(label.pos.y())), QSize(fm.horizontalAdvance(label.text), fm.height()));
+    const QRect rect(QPoint(px(label.pos.x()), px(label.pos.y())),
+                     QSize(fm.horizontalAdvance(label.text), fm.height()));
     if (label.background)
         p.fillRect(rect, *label.background);
     else if (!transparent)
@@ -71,8 +73,7 @@ void drawLabel(QPainter& p, const preview::MockLabel& label, bool transparent)
     p.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
 }
 
-QImage renderPage(const preview::MockPage& page, int ratio, bool transparent)
-{
+QImage renderPage(const preview::MockPage& page, int ratio, bool transparent) {
     QImage image(QSize(px(kPageSize.width()), px(kPageSize.height())) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(kButtonFace);
@@ -86,20 +87,18 @@ QImage renderPage(const preview::MockPage& page, int ratio, bool transparent)
     return image;
 }
 
-bool save(const QImage& image, const QString& path)
-{
+bool save(const QImage& image, const QString& path) {
     if (image.save(path))
         return true;
     QTextStream(stderr) << "cannot write " << path << '\n';
     return false;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");  // no display needed
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
