@@ -100,6 +100,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed
     QGuiApplication app(argc, argv);
+    // the window's faces and their metric-compatible substitutes
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         QTextStream(stderr) << "usage: lirem-preview OUTDIR [--transparent]\n";
