@@ -4,8 +4,9 @@
 //
 //   lirem-preview OUTDIR [--transparent]
 //
-// Labels are painted on an opaque background of the page colour unless they have
-// their own background; --transparent leaves them see-through instead.
+// Labels are painted on an opaque background of the page colour (the palette's
+// window colour, as in the program) unless they have their own background;
+// --transparent leaves them see-through instead.
 #include "tools/preview/MockupLayout.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QSvgRenderer>
 #include <QTextStream>
 
@@ -21,7 +23,6 @@
 
 namespace {
 
-const QColor kButtonFace(207, 207, 207);
 constexpr QSize kPageSize(673, 330);
 
 QFont fontFor(preview::Face face) {
@@ -68,7 +69,7 @@ void drawLabel(QPainter& p, const preview::MockLabel& label, bool transparent) {
     if (label.background)
         p.fillRect(rect, *label.background);
     else if (!transparent)
-        p.fillRect(rect, kButtonFace);
+        p.fillRect(rect, QGuiApplication::palette().color(QPalette::Window));
     p.setPen(label.ink);
     p.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
 }
@@ -76,7 +77,7 @@ void drawLabel(QPainter& p, const preview::MockLabel& label, bool transparent) {
 QImage renderPage(const preview::MockPage& page, int ratio, bool transparent) {
     QImage image(QSize(px(kPageSize.width()), px(kPageSize.height())) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    image.fill(kButtonFace);
+    image.fill(QGuiApplication::palette().color(QPalette::Window));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
