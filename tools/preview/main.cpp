@@ -1,0 +1,127 @@
+// Renders mock-ups of the pages with pictures: each picture in its box and the
+// labels at their layout positions, at 100 % (96 dpi) and 200 %, so that the fit
+// of drawings and labels can be judged without the real window.
+//
+//   lirem-preview OUTDIR [--transparent]
+//
+// Labels are painted on an opaque background of the page colour (the palette's
+// window colour, as in the program) unless they have their own background;
+// --transparent leaves them see-through instead.
+#include "tools/preview/MockupLayout.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+#include <cmath>
+
+namespace {
+
+constexpr QSize kPageSize(673, 330);
+
+QFont fontFor(preview::Face face) {
+    switch (face) {
+    case preview::Face::Window:
+        return QFont("MS Sans Serif", 8);
+    case preview::Face::WindowBold:
+        return QFont("MS Sans Serif", 8, QFont::Bold);
+    case preview::Face::Arial9:
+        return QFont("Arial", 9, QFont::Bold);
+    case preview::Face::Arial10:
+        return QFont("Arial", 10, QFont::Bold);
+    case preview::Face::Arial12:
+        return QFont("Arial", 12, QFont::Bold);
+    case preview::Face::Arial14:
+        return QFont("Arial", 14, QFont::Bold);
+    }
+    return {};
+}
+
+// Design units map to logical pixels as in the window: 96 dpi, positions and
+// sizes rounded to whole pixels. `ratio` is the device pixel ratio (2 for 200 %).
+constexpr double kScale = 96.0 / 120.0;
+
+int px(int designUnits) {
+    return static_cast<int>(std::lround(designUnits * kScale));
+}
+
+QRect pictureRect(const preview::MockPicture& pic, const QSvgRenderer& svg) {
+    const QSize size = pic.stretched ? pic.box.size() : svg.defaultSize();
+    return {px(pic.box.x()), px(pic.box.y()), px(size.width()), px(size.height())};
+}
+
+void drawPicture(QPainter& p, const preview::MockPicture& pic) {
+    QSvgRenderer svg(pic.resource);
+    svg.render(&p, pictureRect(pic, svg));
+}
+
+void drawLabel(QPainter& p, const preview::MockLabel& label, bool transparent) {
+    p.setFont(fontFor(label.face));
+    const QFontMetrics fm(p.font(), p.device());
+    const QRect rect(QPoint(px(label.pos.x()), px(label.pos.y())),
+                     QSize(fm.horizontalAdvance(label.text), fm.height()));
+    if (label.background)
+        p.fillRect(rect, *label.background);
+    else if (!transparent)
+        p.fillRect(rect, QGuiApplication::palette().color(QPalette::Window));
+    p.setPen(label.ink);
+    p.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+}
+
+QImage renderPage(const preview::MockPage& page, int ratio, bool transparent) {
+    QImage image(QSize(px(kPageSize.width()), px(kPageSize.height())) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(QGuiApplication::palette().color(QPalette::Window));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (const auto& pic : page.pictures)
+        drawPicture(p, pic);
+    for (const auto& label : page.labels)
+        drawLabel(p, label, transparent);
+    return image;
+}
+
+bool save(const QImage& image, const QString& path) {
+    if (image.save(path))
+        return true;
+    QTextStream(stderr) << "cannot write " << path << '\n';
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed
+    QGuiApplication app(argc, argv);
+    // the window's faces and their metric-compatible substitutes
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        QTextStream(stderr) << "usage: lirem-preview OUTDIR [--transparent]\n";
+        return 2;
+    }
+    const QDir out(args.at(1));
+    const bool transparent = args.contains("--transparent");
+    if (!QDir().mkpath(out.path()))
+        return 1;
+
+    bool ok = true;
+    for (int ratio : {1, 2}) {
+        const QString pct = QString::number(ratio * 100);
+        for (const QString& sample : {QString("9"), QString("22")}) {
+            for (const auto& page : preview::mockPages(sample))
+                ok &= save(renderPage(page, ratio, transparent),
+                           out.filePath(QString("%1-%2-%3.png").arg(page.name, sample, pct)));
+        }
+    }
+    return ok ? 0 : 1;
+}
