@@ -19,8 +19,7 @@ struct Tables {
     std::array<std::uint8_t, kRingSize> ring{};
 };
 
-std::unique_ptr<Tables> ReserveTables()
-{
+std::unique_ptr<Tables> ReserveTables() {
     try {
         return std::make_unique<Tables>();
     } catch (const std::bad_alloc&) {
@@ -28,47 +27,45 @@ std::unique_ptr<Tables> ReserveTables()
     }
 }
 
-// MSB-first bit input over a byte source; a missing byte reads as 0.
-template <typename Source>
-class BitReader {
+// MSB-first bit input over a byte source; a missing byte reads as 0. The valid
+// bits sit at the top of a 64-bit buffer, refilled a byte at a time whenever
+// fewer than 9 remain, so reads never cross the end of the source.
+template <typename Source> class BitReader {
 public:
     explicit BitReader(Source& source) : source_(source) {}
 
-    unsigned Bit()
-    {
-        Fill();
-        const unsigned bit = buffer_ >> 15;
-        buffer_ = static_cast<std::uint16_t>(buffer_ << 1);
+    unsigned Bit() {
+        if (count_ < 9)
+            Fill();
+        const auto bit = static_cast<unsigned>(buffer_ >> 63);
+        buffer_ <<= 1;
         --count_;
         return bit;
     }
 
-    unsigned Byte()
-    {
-        Fill();
-        const unsigned byte = buffer_ >> 8;
-        buffer_ = static_cast<std::uint16_t>(buffer_ << 8);
+    unsigned Byte() {
+        if (count_ < 9)
+            Fill();
+        const auto byte = static_cast<unsigned>(buffer_ >> 56);
+        buffer_ <<= 8;
         count_ -= 8;
         return byte;
     }
 
 private:
-    void Fill()
-    {
-        while (count_ < 9) {
-            buffer_ = static_cast<std::uint16_t>(buffer_ | (source_.Next() << (8 - count_)));
+    void Fill() {
+        while (count_ <= 56) {
+            buffer_ |= static_cast<std::uint64_t>(source_.Next()) << (56 - count_);
             count_ += 8;
         }
     }
 
     Source& source_;
-    std::uint16_t buffer_ = 0;
+    std::uint64_t buffer_ = 0;
     int count_ = 0;
 };
 
-template <typename Bits>
-unsigned DecodePosition(Bits& bits)
-{
+template <typename Bits> unsigned DecodePosition(Bits& bits) {
     unsigned i = bits.Byte();
     const unsigned upper = static_cast<unsigned>(kPositions.decodeUpper[i]) << 6;
     for (int n = kPositions.decodeLength[i] - 2; n > 0; --n)
@@ -78,9 +75,7 @@ unsigned DecodePosition(Bits& bits)
 
 // Produces exactly `size` bytes into the sink. A match that would run past the
 // stated size is cut there.
-template <typename Source, typename Sink>
-void Decode(Tables& t, std::int32_t size, Source& source, Sink& sink)
-{
+template <typename Source, typename Sink> void Decode(Tables& t, std::int32_t size, Source& source, Sink& sink) {
     BitReader<Source> bits(source);
     auto nextBit = [&bits] { return bits.Bit(); };
     t.ring.fill(0);
@@ -113,8 +108,7 @@ void Decode(Tables& t, std::int32_t size, Source& source, Sink& sink)
 class CallbackSource {
 public:
     explicit CallbackSource(const TLZH::ReadCallback& read) : read_(read) {}
-    unsigned Next()
-    {
+    unsigned Next() {
         std::uint8_t byte = 0;
         if (!read_ || read_(&byte, 1) != 1)
             return 0;
@@ -129,14 +123,12 @@ private:
 class CallbackSink {
 public:
     explicit CallbackSink(const TLZH::WriteCallback& write) : write_(write) {}
-    void Put(std::uint8_t b)
-    {
+    void Put(std::uint8_t b) {
         chunk_[used_++] = b;
         if (used_ == chunk_.size())
             Flush();
     }
-    void Flush()
-    {
+    void Flush() {
         if (used_ != 0 && write_)
             write_(chunk_.data(), used_);
         used_ = 0;
@@ -168,10 +160,9 @@ private:
     std::uint8_t* out_;
 };
 
-}  // namespace
+} // namespace
 
-bool TLZH::DecodeStream(std::int32_t unpackedSize, const WriteCallback& write, const ReadCallback& read)
-{
+bool TLZH::DecodeStream(std::int32_t unpackedSize, const WriteCallback& write, const ReadCallback& read) {
     rebuildCount_ = 0;
     if (unpackedSize > kMaxUnpackedSize)
         return false;
@@ -184,8 +175,7 @@ bool TLZH::DecodeStream(std::int32_t unpackedSize, const WriteCallback& write, c
     return true;
 }
 
-bool TLZH::DecodePacked(std::span<const std::uint8_t> packed, std::vector<std::uint8_t>& out)
-{
+bool TLZH::DecodePacked(std::span<const std::uint8_t> packed, std::vector<std::uint8_t>& out) {
     rebuildCount_ = 0;
     out.clear();
     if (packed.size() < 4)
@@ -209,4 +199,4 @@ bool TLZH::DecodePacked(std::span<const std::uint8_t> packed, std::vector<std::u
     return true;
 }
 
-}  // namespace skin
+} // namespace skin

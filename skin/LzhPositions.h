@@ -9,15 +9,14 @@ namespace skin::lzh {
 
 struct PositionTables {
     std::array<std::uint8_t, 256> decodeUpper{};  // d_code: first byte read -> upper 6 bits
-    std::array<std::uint8_t, 256> decodeLength{};  // d_len: total prefix length for that byte
-    std::array<std::uint8_t, 64> encodeCode{};     // prefix code of each upper value
-    std::array<std::uint8_t, 64> encodeLength{};   // its length in bits
+    std::array<std::uint8_t, 256> decodeLength{}; // d_len: total prefix length for that byte
+    std::array<std::uint8_t, 64> encodeCode{};    // prefix code of each upper value
+    std::array<std::uint8_t, 64> encodeLength{};  // its length in bits
 };
 
 // Upper values come in runs: 1 prefix of 3 bits, 3 of 4, 8 of 5, 12 of 6,
 // 24 of 7, 16 of 8 bits; each covers 2^(8 - length) first bytes.
-consteval PositionTables MakePositionTables()
-{
+consteval PositionTables MakePositionTables() {
     PositionTables t;
     constexpr int counts[] = {1, 3, 8, 12, 24, 16};
     int byte = 0;
@@ -48,4 +47,4 @@ static_assert(kPositions.decodeUpper[144] == 12 && kPositions.decodeUpper[191] =
 static_assert(kPositions.decodeUpper[192] == 24 && kPositions.decodeUpper[239] == 47);
 static_assert(kPositions.decodeUpper[240] == 48 && kPositions.decodeUpper[255] == 63);
 
-}  // namespace skin::lzh
+} // namespace skin::lzh

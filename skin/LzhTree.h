@@ -7,14 +7,14 @@
 
 namespace skin::lzh {
 
-inline constexpr int kRingSize = 4096;                      // N
-inline constexpr int kMaxMatch = 60;                        // F
-inline constexpr int kThreshold = 2;                        // shortest match is 3
-inline constexpr int kSymbols = 256 - kThreshold + kMaxMatch;  // N_CHAR: literals, then lengths 3..60
-inline constexpr int kTreeSize = 2 * kSymbols - 1;          // T
-inline constexpr int kRoot = kTreeSize - 1;                 // R
+inline constexpr int kRingSize = 4096;                        // N
+inline constexpr int kMaxMatch = 60;                          // F
+inline constexpr int kThreshold = 2;                          // shortest match is 3
+inline constexpr int kSymbols = 256 - kThreshold + kMaxMatch; // N_CHAR: literals, then lengths 3..60
+inline constexpr int kTreeSize = 2 * kSymbols - 1;            // T
+inline constexpr int kRoot = kTreeSize - 1;                   // R
 inline constexpr unsigned kMaxFreq = 0x8000;
-inline constexpr int kInitialFill = kRingSize - kMaxMatch;  // ring bytes preset to spaces; first write index
+inline constexpr int kInitialFill = kRingSize - kMaxMatch; // ring bytes preset to spaces; first write index
 
 // Nodes 0..T-1 are kept sorted by frequency. A son value >= T is a leaf link
 // (symbol + T); otherwise the node has two children, son and son + 1.
@@ -22,8 +22,7 @@ class HuffTree {
 public:
     HuffTree() { Start(); }
 
-    void Start()
-    {
+    void Start() {
         for (int i = 0; i < kSymbols; ++i) {
             freq_[i] = 1;
             son_[i] = static_cast<std::uint16_t>(i + kTreeSize);
@@ -34,15 +33,13 @@ public:
             son_[j] = static_cast<std::uint16_t>(i);
             prnt_[i] = prnt_[i + 1] = static_cast<std::uint16_t>(j);
         }
-        freq_[kTreeSize] = 0xFFFF;  // sentinel that stops the reordering search
+        freq_[kTreeSize] = 0xFFFF; // sentinel that stops the reordering search
         prnt_[kRoot] = 0;
         rebuilds_ = 0;
     }
 
     // Walks from the root to a leaf, taking one bit per level; returns the symbol.
-    template <typename NextBit>
-    int DecodeSymbol(NextBit&& nextBit) const
-    {
+    template <typename NextBit> int DecodeSymbol(NextBit&& nextBit) const {
         unsigned c = son_[kRoot];
         while (c < static_cast<unsigned>(kTreeSize))
             c = son_[c + nextBit()];
@@ -54,8 +51,7 @@ public:
         std::uint64_t bits = 0;
         int length = 0;
     };
-    Code CodeOf(int symbol) const
-    {
+    Code CodeOf(int symbol) const {
         Code code;
         unsigned k = prnt_[symbol + kTreeSize];
         while (k != static_cast<unsigned>(kRoot)) {
@@ -68,8 +64,7 @@ public:
     }
 
     // Counts one more occurrence of the symbol and restores the frequency order.
-    void Update(int symbol)
-    {
+    void Update(int symbol) {
         if (freq_[kRoot] == kMaxFreq)
             Rebuild();
         unsigned c = prnt_[symbol + kTreeSize];
@@ -103,8 +98,7 @@ public:
 
 private:
     // Halves all leaf counts and rebuilds the tree from scratch.
-    void Rebuild()
-    {
+    void Rebuild() {
         ++rebuilds_;
         int j = 0;
         for (int i = 0; i < kTreeSize; ++i) {
@@ -137,9 +131,9 @@ private:
     }
 
     std::array<std::uint16_t, kTreeSize + 1> freq_{};        // + sentinel
-    std::array<std::uint16_t, kTreeSize + kSymbols> prnt_{};  // nodes, then leaf links
+    std::array<std::uint16_t, kTreeSize + kSymbols> prnt_{}; // nodes, then leaf links
     std::array<std::uint16_t, kTreeSize> son_{};
     int rebuilds_ = 0;
 };
 
-}  // namespace skin::lzh
+} // namespace skin::lzh

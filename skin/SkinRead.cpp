@@ -4,32 +4,27 @@
 
 #include <algorithm>
 
-
 namespace skin {
 namespace {
 
-char LowerAscii(char c)
-{
+char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string Lowered(std::string_view text)
-{
+std::string Lowered(std::string_view text) {
     std::string s(text);
     std::transform(s.begin(), s.end(), s.begin(), LowerAscii);
     return s;
 }
 
-std::int32_t ReadInt32(const std::uint8_t* p)
-{
+std::int32_t ReadInt32(const std::uint8_t* p) {
     const std::uint32_t v = static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
                             static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
     return static_cast<std::int32_t>(v);
 }
 
 // Splits at CR LF, CR or LF; a final line break adds no empty line.
-std::vector<std::string> SplitLines(std::string_view text)
-{
+std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     std::size_t i = 0;
@@ -48,18 +43,16 @@ std::vector<std::string> SplitLines(std::string_view text)
     return lines;
 }
 
-}  // namespace
+} // namespace
 
-void TSkinReader::Clear()
-{
+void TSkinReader::Clear() {
     names_.clear();
     sizes_.clear();
     offsets_.clear();
     data_.clear();
 }
 
-bool TSkinReader::LoadFromPacked(std::span<const std::uint8_t> packed)
-{
+bool TSkinReader::LoadFromPacked(std::span<const std::uint8_t> packed) {
     Clear();
     std::vector<std::uint8_t> archive;
     TLZH lzh;
@@ -68,8 +61,7 @@ bool TSkinReader::LoadFromPacked(std::span<const std::uint8_t> packed)
     return LoadFromArchive(archive);
 }
 
-bool TSkinReader::LoadFromArchive(std::span<const std::uint8_t> archive)
-{
+bool TSkinReader::LoadFromArchive(std::span<const std::uint8_t> archive) {
     Clear();
     if (archive.size() < 4)
         return false;
@@ -105,14 +97,12 @@ bool TSkinReader::LoadFromArchive(std::span<const std::uint8_t> archive)
     return true;
 }
 
-void TSkinReader::CopyEntry(std::size_t index, std::vector<std::uint8_t>& dest) const
-{
+void TSkinReader::CopyEntry(std::size_t index, std::vector<std::uint8_t>& dest) const {
     const auto first = data_.begin() + static_cast<std::ptrdiff_t>(offsets_[index]);
     dest.assign(first, first + sizes_[index]);
 }
 
-bool TSkinReader::ExtractByName(std::string_view name, std::vector<std::uint8_t>& dest) const
-{
+bool TSkinReader::ExtractByName(std::string_view name, std::vector<std::uint8_t>& dest) const {
     dest.clear();
     const std::string wanted = Lowered(name);
     const auto it = std::find(names_.begin(), names_.end(), wanted);
@@ -122,8 +112,7 @@ bool TSkinReader::ExtractByName(std::string_view name, std::vector<std::uint8_t>
     return true;
 }
 
-bool TSkinReader::ExtractByPattern(std::string_view text, std::vector<std::uint8_t>& dest, std::string& name) const
-{
+bool TSkinReader::ExtractByPattern(std::string_view text, std::vector<std::uint8_t>& dest, std::string& name) const {
     dest.clear();
     const auto it = std::find_if(names_.begin(), names_.end(),
                                  [text](const std::string& n) { return n.find(text) != std::string::npos; });
@@ -134,4 +123,4 @@ bool TSkinReader::ExtractByPattern(std::string_view text, std::vector<std::uint8
     return true;
 }
 
-}  // namespace skin
+} // namespace skin

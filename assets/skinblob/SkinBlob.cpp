@@ -4,12 +4,11 @@
 
 namespace skin {
 
-QByteArray NumeroSkinStream()
-{
+QByteArray NumeroSkinStream() {
     QFile file(QString::fromLatin1(kNumeroSkinResource));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
-}  // namespace skin
+} // namespace skin

@@ -12,4 +12,4 @@ inline constexpr const char* kNumeroSkinResource = ":/skin/numero.skin";
 // The whole stored skin block; empty when the resource is missing.
 QByteArray NumeroSkinStream();
 
-}  // namespace skin
+} // namespace skin

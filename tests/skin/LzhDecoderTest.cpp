@@ -14,13 +14,11 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Text(std::string_view s)
-{
+Bytes Text(std::string_view s) {
     return {s.begin(), s.end()};
 }
 
-Bytes RandomBytes(std::size_t n, unsigned seed)
-{
+Bytes RandomBytes(std::size_t n, unsigned seed) {
     std::mt19937 gen(seed);
     Bytes b(n);
     for (auto& x : b)
@@ -29,10 +27,9 @@ Bytes RandomBytes(std::size_t n, unsigned seed)
 }
 
 // Text with repetition at many distances, the shape of skin data.
-Bytes Prose(std::size_t n)
-{
-    static const char* words[] = {"numero ", "skin ", "frame ", "caption ", "[Personality]\r\n", "Top=top.bmp\r\n",
-                                  "0123456789", "\xC0\xC1\xC2 ", "button "};
+Bytes Prose(std::size_t n) {
+    static const char* words[] = {"numero ",         "skin ",      "frame ",        "caption ", "[Personality]\r\n",
+                                  "Top=top.bmp\r\n", "0123456789", "\xC0\xC1\xC2 ", "button "};
     std::mt19937 gen(7);
     Bytes b;
     while (b.size() < n) {
@@ -43,8 +40,14 @@ Bytes Prose(std::size_t n)
     return b;
 }
 
-Bytes Decode(const Bytes& packed, int* rebuilds = nullptr)
-{
+Bytes Repeated(const Bytes& block, int times) {
+    Bytes b;
+    for (int i = 0; i < times; ++i)
+        b.insert(b.end(), block.begin(), block.end());
+    return b;
+}
+
+Bytes Decode(const Bytes& packed, int* rebuilds = nullptr) {
     skin::TLZH lzh;
     Bytes out;
     EXPECT_TRUE(lzh.DecodePacked(packed, out));
@@ -56,36 +59,31 @@ Bytes Decode(const Bytes& packed, int* rebuilds = nullptr)
 // Writes hand-made streams with the same adaptive code the decoder keeps.
 class StreamBuilder {
 public:
-    explicit StreamBuilder(std::uint32_t stated)
-    {
+    explicit StreamBuilder(std::uint32_t stated) {
         for (int i = 0; i < 4; ++i)
             out_.push_back(static_cast<std::uint8_t>(stated >> (8 * i)));
     }
     StreamBuilder& Literal(std::uint8_t b) { return Symbol(b); }
-    StreamBuilder& Match(int length, unsigned position)
-    {
+    StreamBuilder& Match(int length, unsigned position) {
         Symbol(253 + length);
         const unsigned upper = position >> 6;
         Bits(skin::lzh::kPositions.encodeCode[upper], skin::lzh::kPositions.encodeLength[upper]);
         return Bits(position & 0x3F, 6);
     }
-    Bytes Finish()
-    {
+    Bytes Finish() {
         while (count_ % 8 != 0)
             Bits(0, 1);
         return out_;
     }
 
 private:
-    StreamBuilder& Symbol(int c)
-    {
+    StreamBuilder& Symbol(int c) {
         const auto code = tree_.CodeOf(c);
         Bits(code.bits, code.length);
         tree_.Update(c);
         return *this;
     }
-    StreamBuilder& Bits(std::uint64_t v, int n)
-    {
+    StreamBuilder& Bits(std::uint64_t v, int n) {
         for (int i = n - 1; i >= 0; --i, ++count_) {
             if (count_ % 8 == 0)
                 out_.push_back(0);
@@ -103,8 +101,7 @@ struct RoundTrip {
     Bytes input;
 };
 
-TEST(LzhRoundTrip, EncoderAndDecoderAreInverse)
-{
+TEST(LzhRoundTrip, EncoderAndDecoderAreInverse) {
     const RoundTrip cases[] = {
         {"empty", {}},
         {"one byte", {0x41}},
@@ -113,7 +110,11 @@ TEST(LzhRoundTrip, EncoderAndDecoderAreInverse)
         {"prose 2 MB", Prose(2'000'000)},
         {"1 MB of zeros", Bytes(1'000'000, 0)},
         {"4 MB random", RandomBytes(4'000'000, 1)},
-        {"all byte values", [] {
+        // Repeats exactly one window apart reach the farthest position, 4095; one byte farther they cannot match.
+        {"period 4096", Repeated(RandomBytes(4096, 3), 3)},
+        {"period 4097", Repeated(RandomBytes(4097, 4), 3)},
+        {"all byte values",
+         [] {
              Bytes b(256 * 40);
              for (std::size_t i = 0; i < b.size(); ++i)
                  b[i] = static_cast<std::uint8_t>(i * 7);
@@ -134,17 +135,24 @@ TEST(LzhRoundTrip, EncoderAndDecoderAreInverse)
     }
 }
 
-TEST(LzhRoundTrip, LongRunsUseLongMatches)
-{
+TEST(LzhRoundTrip, LongRunsUseLongMatches) {
     const Bytes zeros(1'000'000, 0);
     skinpack::EncodeStats stats;
     const Bytes packed = skinpack::EncodeLzh(zeros, &stats);
     EXPECT_LT(packed.size(), zeros.size() / 40);
-    EXPECT_LE(stats.matches, zeros.size() / 60 + 2);  // nearly every match is the longest, 60
+    EXPECT_LE(stats.matches, zeros.size() / 60 + 2); // nearly every match is the longest, 60
 }
 
-TEST(LzhRoundTrip, RandomDataForcesManyRebuilds)
-{
+TEST(LzhRoundTrip, MatchesReachExactlyTheWholeWindow) {
+    skinpack::EncodeStats inside;
+    skinpack::EncodeLzh(Repeated(RandomBytes(4096, 5), 2), &inside);
+    EXPECT_LE(inside.literals, 4096u + 60u); // the second copy is all matches
+    skinpack::EncodeStats outside;
+    skinpack::EncodeLzh(Repeated(RandomBytes(4097, 5), 2), &outside);
+    EXPECT_GE(outside.literals, 2 * 4097u - 60u);
+}
+
+TEST(LzhRoundTrip, RandomDataForcesManyRebuilds) {
     // Each rebuild halves the counts, so the root needs at least 0x4000 more symbols to reach 0x8000 again.
     const Bytes random = RandomBytes(4'000'000, 2);
     int rebuilds = 0;
@@ -153,8 +161,7 @@ TEST(LzhRoundTrip, RandomDataForcesManyRebuilds)
     EXPECT_LE(rebuilds, 4'000'000 / 0x4000 + 1);
 }
 
-TEST(LzhRoundTrip, CallbackInterfaceMatchesMemoryDecoding)
-{
+TEST(LzhRoundTrip, CallbackInterfaceMatchesMemoryDecoding) {
     const Bytes input = Prose(50'000);
     const Bytes packed = skinpack::EncodeLzh(input);
     std::size_t pos = 4;
@@ -179,14 +186,13 @@ struct HandMade {
     Bytes expected;
 };
 
-TEST(LzhDecoder, HandBuiltStreams)
-{
+TEST(LzhDecoder, HandBuiltStreams) {
     const HandMade cases[] = {
         // The first symbol is a match: it copies the spaces that precede the first output byte.
         {"match right before the start", StreamBuilder(10).Match(10, 0).Finish(), Bytes(10, ' ')},
         {"match deep in the initial spaces", StreamBuilder(5).Match(5, 3000).Finish(), Bytes(5, ' ')},
-        {"match into spaces then text",
-         StreamBuilder(9).Match(3, 1).Literal('a').Literal('b').Match(4, 1).Finish(), Text("   ababab")},
+        {"match into spaces then text", StreamBuilder(9).Match(3, 1).Literal('a').Literal('b').Match(4, 1).Finish(),
+         Text("   ababab")},
         // A match overlapping its own output repeats what it has just written.
         {"overlapping run", StreamBuilder(8).Literal('x').Literal('y').Match(6, 1).Finish(), Text("xyxyxyxy")},
         // The ring bytes after the preset spaces start as zero.
@@ -201,8 +207,7 @@ TEST(LzhDecoder, HandBuiltStreams)
     }
 }
 
-TEST(LzhDecoder, TruncatedStreamsPadWithZerosAndKeepTheStatedSize)
-{
+TEST(LzhDecoder, TruncatedStreamsPadWithZerosAndKeepTheStatedSize) {
     const Bytes input = Prose(20'000);
     const Bytes packed = skinpack::EncodeLzh(input);
     std::size_t lastPrefix = 0;
@@ -216,8 +221,8 @@ TEST(LzhDecoder, TruncatedStreamsPadWithZerosAndKeepTheStatedSize)
             continue;
         ASSERT_EQ(out.size(), input.size());
         // What the present bits encode stays right, and more input never decodes less of it.
-        const auto prefix = static_cast<std::size_t>(std::mismatch(out.begin(), out.end(), input.begin()).first -
-                                                     out.begin());
+        const auto prefix =
+            static_cast<std::size_t>(std::mismatch(out.begin(), out.end(), input.begin()).first - out.begin());
         EXPECT_GE(prefix, lastPrefix);
         lastPrefix = prefix;
     }
@@ -232,8 +237,7 @@ TEST(LzhDecoder, TruncatedStreamsPadWithZerosAndKeepTheStatedSize)
     EXPECT_EQ(Decode(cut), a);
 }
 
-TEST(LzhDecoder, GarbageDecodesToExactlyTheStatedSize)
-{
+TEST(LzhDecoder, GarbageDecodesToExactlyTheStatedSize) {
     for (unsigned seed = 0; seed < 20; ++seed) {
         Bytes garbage = RandomBytes(1 + seed * 97, seed);
         const std::uint32_t stated = 1 + seed * 5003;
@@ -243,8 +247,7 @@ TEST(LzhDecoder, GarbageDecodesToExactlyTheStatedSize)
     }
 }
 
-TEST(LzhDecoder, RefusesOversizedOrHeaderlessStreams)
-{
+TEST(LzhDecoder, RefusesOversizedOrHeaderlessStreams) {
     struct Case {
         const char* name;
         Bytes stream;
@@ -265,8 +268,7 @@ TEST(LzhDecoder, RefusesOversizedOrHeaderlessStreams)
     }
 }
 
-TEST(LzhDecoder, CallbackDecodingProducesNothingForNonPositiveOrHugeSizes)
-{
+TEST(LzhDecoder, CallbackDecodingProducesNothingForNonPositiveOrHugeSizes) {
     for (const std::int32_t size : {0, -1, -100000, skin::kMaxUnpackedSize + 1}) {
         SCOPED_TRACE(size);
         int reads = 0;
@@ -284,11 +286,10 @@ TEST(LzhDecoder, CallbackDecodingProducesNothingForNonPositiveOrHugeSizes)
     }
 }
 
-TEST(LzhDecoder, ExceptionMessages)
-{
+TEST(LzhDecoder, ExceptionMessages) {
     EXPECT_STREQ(skin::kLzhNoMemoryMessage, "LZH : Cannot get memory for dictionary tables");
     EXPECT_STREQ(skin::kLzhFreeFailedMessage, "LZH : Error freeing memory for dictionary tables");
     EXPECT_STREQ(skin::ElzhException(skin::kLzhNoMemoryMessage).what(), skin::kLzhNoMemoryMessage);
 }
 
-}  // namespace
+} // namespace

@@ -9,12 +9,11 @@
 
 namespace {
 
-TEST(SkinBlob, EmbeddedSkinLoads)
-{
+TEST(SkinBlob, EmbeddedSkinLoads) {
     const QByteArray stored = skin::NumeroSkinStream();
     ASSERT_GE(stored.size(), 4);
     std::int32_t n = 0;
-    std::memcpy(&n, stored.constData(), 4);  // little-endian host
+    std::memcpy(&n, stored.constData(), 4); // little-endian host
     ASSERT_EQ(n, stored.size() - 4);
     const auto* packed = reinterpret_cast<const std::uint8_t*>(stored.constData()) + 4;
     skin::TSkinReader reader;
@@ -29,4 +28,4 @@ TEST(SkinBlob, EmbeddedSkinLoads)
     }
 }
 
-}  // namespace
+} // namespace

@@ -12,21 +12,18 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using skinpack::ArchiveEntry;
 
-Bytes Text(std::string_view s)
-{
+Bytes Text(std::string_view s) {
     return {s.begin(), s.end()};
 }
 
-void PutInt32(Bytes& b, std::int64_t v)
-{
+void PutInt32(Bytes& b, std::int64_t v) {
     for (int i = 0; i < 4; ++i)
         b.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(v) >> (8 * i)));
 }
 
 // A raw archive from its parts, for layouts the writer would never produce.
 Bytes RawArchive(std::int64_t listLength, std::string_view list, const std::vector<std::int64_t>& sizes,
-                 std::string_view data)
-{
+                 std::string_view data) {
     Bytes b;
     PutInt32(b, listLength);
     b.insert(b.end(), list.begin(), list.end());
@@ -45,23 +42,20 @@ const std::vector<ArchiveEntry> kSkin = {
     {"other.ini", Text("second ini")},
 };
 
-skin::TSkinReader LoadPacked(const std::vector<ArchiveEntry>& entries)
-{
+skin::TSkinReader LoadPacked(const std::vector<ArchiveEntry>& entries) {
     skin::TSkinReader reader;
     EXPECT_TRUE(reader.LoadFromPacked(skinpack::EncodeLzh(skinpack::WriteArchive(entries))));
     return reader;
 }
 
-TEST(SkinReader, NamesAreLowerCasedAndSizesKept)
-{
+TEST(SkinReader, NamesAreLowerCasedAndSizesKept) {
     const auto reader = LoadPacked(kSkin);
     EXPECT_EQ(reader.Names(), (std::vector<std::string>{"top.bmp", "dialog.bmp", "empty.bmp", "scroll/bar.bmp",
                                                         "skin.ini", "other.ini"}));
     EXPECT_EQ(reader.Sizes(), (std::vector<std::int32_t>{6, 9, 0, 8, 28, 10}));
 }
 
-TEST(SkinReader, ExtractByName)
-{
+TEST(SkinReader, ExtractByName) {
     const auto reader = LoadPacked(kSkin);
     struct Case {
         std::string_view name;
@@ -69,10 +63,18 @@ TEST(SkinReader, ExtractByName)
         std::string_view bytes;
     };
     const Case cases[] = {
-        {"Dialog.bmp", true, "BM-dialog"}, {"DIALOG.BMP", true, "BM-dialog"}, {"dIaLoG.bMp", true, "BM-dialog"},
-        {"top.bmp", true, "BM-top"},       {"empty.bmp", true, ""},           {"scroll/bar.bmp", true, "BM-slash"},
-        {"Scroll/BAR.bmp", true, "BM-slash"}, {"scroll\\bar.bmp", false, ""}, {"bar.bmp", false, ""},
-        {"top", false, ""},                {"", false, ""},                   {"top.bmp ", false, ""},
+        {"Dialog.bmp", true, "BM-dialog"},
+        {"DIALOG.BMP", true, "BM-dialog"},
+        {"dIaLoG.bMp", true, "BM-dialog"},
+        {"top.bmp", true, "BM-top"},
+        {"empty.bmp", true, ""},
+        {"scroll/bar.bmp", true, "BM-slash"},
+        {"Scroll/BAR.bmp", true, "BM-slash"},
+        {"scroll\\bar.bmp", false, ""},
+        {"bar.bmp", false, ""},
+        {"top", false, ""},
+        {"", false, ""},
+        {"top.bmp ", false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -82,8 +84,7 @@ TEST(SkinReader, ExtractByName)
     }
 }
 
-TEST(SkinReader, ExtractByPattern)
-{
+TEST(SkinReader, ExtractByPattern) {
     const auto reader = LoadPacked(kSkin);
     struct Case {
         std::string_view text;
@@ -92,11 +93,11 @@ TEST(SkinReader, ExtractByPattern)
         std::string_view bytes;
     };
     const Case cases[] = {
-        {".ini", true, "skin.ini", "[Personality]\r\nTop=top.bmp\r\n"},  // first of two wins
+        {".ini", true, "skin.ini", "[Personality]\r\nTop=top.bmp\r\n"}, // first of two wins
         {"/", true, "scroll/bar.bmp", "BM-slash"},
         {"empty", true, "empty.bmp", ""},
         {".bmp", true, "top.bmp", "BM-top"},
-        {"Dialog", false, "unchanged", ""},  // names are lower-cased, the text is not
+        {"Dialog", false, "unchanged", ""}, // names are lower-cased, the text is not
         {".gif", false, "unchanged", ""},
     };
     for (const Case& c : cases) {
@@ -109,16 +110,14 @@ TEST(SkinReader, ExtractByPattern)
     }
 }
 
-TEST(SkinReader, DuplicateNamesFirstWins)
-{
+TEST(SkinReader, DuplicateNamesFirstWins) {
     const auto reader = LoadPacked({{"a.bmp", Text("first")}, {"A.BMP", Text("second")}});
     Bytes dest;
     EXPECT_TRUE(reader.ExtractByName("a.bmp", dest));
     EXPECT_EQ(dest, Text("first"));
 }
 
-TEST(SkinReader, AcceptedLayouts)
-{
+TEST(SkinReader, AcceptedLayouts) {
     struct Case {
         const char* name;
         Bytes archive;
@@ -127,8 +126,10 @@ TEST(SkinReader, AcceptedLayouts)
     };
     const Case cases[] = {
         {"empty archive", RawArchive(0, "", {}, ""), {}, {}},
-        {"CR LF, CR and LF breaks", RawArchive(10, "a\r\nb\rc\nd\r\n", {1, 1, 1, 1}, "abcd"),
-         {"a", "b", "c", "d"}, {1, 1, 1, 1}},
+        {"CR LF, CR and LF breaks",
+         RawArchive(10, "a\r\nb\rc\nd\r\n", {1, 1, 1, 1}, "abcd"),
+         {"a", "b", "c", "d"},
+         {1, 1, 1, 1}},
         {"no final break", RawArchive(4, "a\r\nB", {0, 2}, "bb"), {"a", "b"}, {0, 2}},
         {"blank line is an entry", RawArchive(5, "a\r\n\r\n", {1, 0}, "a"), {"a", ""}, {1, 0}},
         {"data longer than the entries", RawArchive(3, "a\r\n", {1}, "abcdef"), {"a"}, {1}},
@@ -143,16 +144,14 @@ TEST(SkinReader, AcceptedLayouts)
     }
 }
 
-std::string ManyNames(int n)
-{
+std::string ManyNames(int n) {
     std::string list;
     for (int i = 0; i < n; ++i)
         list += "e" + std::to_string(i) + "\r\n";
     return list;
 }
 
-TEST(SkinReader, MalformedArchivesAreRejectedWhole)
-{
+TEST(SkinReader, MalformedArchivesAreRejectedWhole) {
     const std::string list1002 = ManyNames(1002);
     struct Case {
         const char* name;
@@ -168,8 +167,8 @@ TEST(SkinReader, MalformedArchivesAreRejectedWhole)
         {"sizes together run past the data", RawArchive(6, "a\r\nb\r\n", {2, 2}, "abc")},
         {"sizes overflow when summed", RawArchive(6, "a\r\nb\r\n", {0x7FFFFFFF, 0x7FFFFFFF}, "abc")},
         {"negative size", RawArchive(6, "a\r\nb\r\n", {-1, 1}, "ab")},
-        {"more than 1001 names", RawArchive(static_cast<std::int64_t>(list1002.size()), list1002,
-                                            std::vector<std::int64_t>(1002, 0), "")},
+        {"more than 1001 names",
+         RawArchive(static_cast<std::int64_t>(list1002.size()), list1002, std::vector<std::int64_t>(1002, 0), "")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -184,8 +183,7 @@ TEST(SkinReader, MalformedArchivesAreRejectedWhole)
     }
 }
 
-TEST(SkinReader, ExactlyTheMaximumNumberOfNamesIsAccepted)
-{
+TEST(SkinReader, ExactlyTheMaximumNumberOfNamesIsAccepted) {
     const std::string list = ManyNames(1001);
     skin::TSkinReader reader;
     EXPECT_TRUE(reader.LoadFromArchive(
@@ -193,8 +191,7 @@ TEST(SkinReader, ExactlyTheMaximumNumberOfNamesIsAccepted)
     EXPECT_EQ(reader.Names().size(), 1001u);
 }
 
-TEST(SkinReader, PackedStreamsThatCannotHoldAnArchive)
-{
+TEST(SkinReader, PackedStreamsThatCannotHoldAnArchive) {
     struct Case {
         const char* name;
         Bytes packed;
@@ -213,8 +210,7 @@ TEST(SkinReader, PackedStreamsThatCannotHoldAnArchive)
     }
 }
 
-TEST(SkinReader, TruncatedPackedSkinIsSafe)
-{
+TEST(SkinReader, TruncatedPackedSkinIsSafe) {
     const Bytes packed = skinpack::EncodeLzh(skinpack::WriteArchive(kSkin));
     for (std::size_t keep = 4; keep < packed.size(); ++keep) {
         skin::TSkinReader reader;
@@ -227,4 +223,4 @@ TEST(SkinReader, TruncatedPackedSkinIsSafe)
     }
 }
 
-}  // namespace
+} // namespace

@@ -17,8 +17,7 @@ class BitWriter {
 public:
     explicit BitWriter(std::vector<std::uint8_t>& out) : out_(out) {}
 
-    void Put(std::uint64_t bits, int count)
-    {
+    void Put(std::uint64_t bits, int count) {
         while (count > 0) {
             const int take = std::min(count, 32);
             count -= take;
@@ -32,8 +31,7 @@ public:
         }
     }
 
-    void Finish()
-    {
+    void Finish() {
         if (pending_ > 0)
             out_.push_back(static_cast<std::uint8_t>(acc_ << (8 - pending_)));
         pending_ = 0;
@@ -53,12 +51,9 @@ public:
     static constexpr int kChainLimit = 96;
 
     explicit MatchFinder(const std::vector<std::uint8_t>& text)
-        : text_(text), head_(std::size_t{1} << kHashBits, -1), prev_(text.size(), -1)
-    {
-    }
+        : text_(text), head_(std::size_t{1} << kHashBits, -1), prev_(text.size(), -1) {}
 
-    void Insert(std::size_t pos)
-    {
+    void Insert(std::size_t pos) {
         if (pos + 2 >= text_.size())
             return;
         const std::size_t h = Hash(pos);
@@ -67,8 +62,7 @@ public:
     }
 
     // Longest earlier occurrence within the window; length 0 when none of 3 or more.
-    std::pair<int, std::size_t> Longest(std::size_t pos) const
-    {
+    std::pair<int, std::size_t> Longest(std::size_t pos) const {
         const int limit = static_cast<int>(std::min<std::size_t>(kMaxMatch, text_.size() - pos));
         int bestLength = 0;
         std::size_t bestFrom = 0;
@@ -95,8 +89,7 @@ public:
     }
 
 private:
-    std::size_t Hash(std::size_t pos) const
-    {
+    std::size_t Hash(std::size_t pos) const {
         const std::uint32_t v = static_cast<std::uint32_t>(text_[pos]) << 16 |
                                 static_cast<std::uint32_t>(text_[pos + 1]) << 8 | text_[pos + 2];
         return (v * 2654435761u) >> (32 - kHashBits);
@@ -107,10 +100,9 @@ private:
     std::vector<std::int64_t> prev_;
 };
 
-}  // namespace
+} // namespace
 
-std::vector<std::uint8_t> EncodeLzh(std::span<const std::uint8_t> input, EncodeStats* stats)
-{
+std::vector<std::uint8_t> EncodeLzh(std::span<const std::uint8_t> input, EncodeStats* stats) {
     if (input.size() > 0x7FFFFFFFu)
         throw std::length_error("input too large for a packed stream");
     const auto size = static_cast<std::uint32_t>(input.size());
@@ -144,7 +136,7 @@ std::vector<std::uint8_t> EncodeLzh(std::span<const std::uint8_t> input, EncodeS
             continue;
         }
         putSymbol(255 - kThreshold + length);
-        const auto position = static_cast<unsigned>(pos - from - 1);  // 0..4095
+        const auto position = static_cast<unsigned>(pos - from - 1); // 0..4095
         const unsigned upper = position >> 6;
         bits.Put(kPositions.encodeCode[upper], kPositions.encodeLength[upper]);
         bits.Put(position & 0x3Fu, 6);
@@ -160,4 +152,4 @@ std::vector<std::uint8_t> EncodeLzh(std::span<const std::uint8_t> input, EncodeS
     return out;
 }
 
-}  // namespace skinpack
+} // namespace skinpack

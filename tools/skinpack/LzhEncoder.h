@@ -8,7 +8,7 @@
 namespace skinpack {
 
 struct EncodeStats {
-    int rebuilds = 0;  // Huffman tree rebuilds while encoding (the decoder does the same number)
+    int rebuilds = 0; // Huffman tree rebuilds while encoding (the decoder does the same number)
     std::size_t matches = 0;
     std::size_t literals = 0;
 };
@@ -16,4 +16,4 @@ struct EncodeStats {
 // Returns a bare packed stream: little-endian 4-byte unpacked size, then the bit stream.
 std::vector<std::uint8_t> EncodeLzh(std::span<const std::uint8_t> input, EncodeStats* stats = nullptr);
 
-}  // namespace skinpack
+} // namespace skinpack

@@ -32,16 +32,14 @@ namespace {
 
 constexpr const char* kOrderFile = "entries.lst";
 
-std::vector<std::uint8_t> ReadFile(const fs::path& path)
-{
+std::vector<std::uint8_t> ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + path.string());
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes)
-{
+void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     const fs::path tmp = path.string() + ".tmp";
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
@@ -49,19 +47,17 @@ void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes)
         if (!out)
             throw std::runtime_error("cannot write " + tmp.string());
     }
-    fs::rename(tmp, path);  // never leave a half-written output behind
+    fs::rename(tmp, path); // never leave a half-written output behind
 }
 
-bool IsIni(const std::string& name)
-{
+bool IsIni(const std::string& name) {
     std::string lower = name;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower.find(".ini") != std::string::npos;
 }
 
-std::vector<std::string> EntryNames(const fs::path& dir)
-{
+std::vector<std::string> EntryNames(const fs::path& dir) {
     std::vector<std::string> names;
     const fs::path order = dir / kOrderFile;
     if (fs::is_regular_file(order)) {
@@ -81,14 +77,12 @@ std::vector<std::string> EntryNames(const fs::path& dir)
         if (e.is_regular_file() && name.front() != '.')
             names.push_back(name);
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return IsIni(a) != IsIni(b) ? IsIni(b) : a < b;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return IsIni(a) != IsIni(b) ? IsIni(b) : a < b; });
     return names;
 }
 
-std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file)
-{
+std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file) {
     const std::vector<std::uint8_t> stored = ReadFile(file);
     if (stored.size() < 4)
         throw std::runtime_error("not a stored skin block");
@@ -98,16 +92,14 @@ std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file)
     return {stored.begin() + 4, stored.begin() + 4 + n};
 }
 
-skin::TSkinReader OpenSkin(const fs::path& file)
-{
+skin::TSkinReader OpenSkin(const fs::path& file) {
     skin::TSkinReader reader;
     if (!reader.LoadFromPacked(LoadStoredSkin(file)))
         throw std::runtime_error("malformed skin archive in " + file.string());
     return reader;
 }
 
-int Pack(const fs::path& dir, const fs::path& out)
-{
+int Pack(const fs::path& dir, const fs::path& out) {
     std::vector<skinpack::ArchiveEntry> entries;
     for (const std::string& name : EntryNames(dir))
         entries.push_back({name, ReadFile(dir / name)});
@@ -121,16 +113,14 @@ int Pack(const fs::path& dir, const fs::path& out)
     return 0;
 }
 
-int List(const fs::path& file)
-{
+int List(const fs::path& file) {
     const skin::TSkinReader reader = OpenSkin(file);
     for (std::size_t i = 0; i < reader.Names().size(); ++i)
         std::cout << reader.Sizes()[i] << '\t' << reader.Names()[i] << '\n';
     return 0;
 }
 
-int Extract(const fs::path& file, const std::string& name, const fs::path& out)
-{
+int Extract(const fs::path& file, const std::string& name, const fs::path& out) {
     const skin::TSkinReader reader = OpenSkin(file);
     std::vector<std::uint8_t> bytes;
     if (!reader.ExtractByName(name, bytes)) {
@@ -141,8 +131,7 @@ int Extract(const fs::path& file, const std::string& name, const fs::path& out)
     return 0;
 }
 
-int Decode(const fs::path& in, const fs::path& out)
-{
+int Decode(const fs::path& in, const fs::path& out) {
     std::vector<std::uint8_t> bytes;
     skin::TLZH lzh;
     if (!lzh.DecodePacked(ReadFile(in), bytes)) {
@@ -153,16 +142,14 @@ int Decode(const fs::path& in, const fs::path& out)
     return 0;
 }
 
-int Usage()
-{
+int Usage() {
     std::cerr << "usage: skinpack pack DIR OUT | list FILE | extract FILE NAME OUT | encode IN OUT | decode IN OUT\n";
     return 2;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         if (args.size() == 3 && args[0] == "pack")
