@@ -1,0 +1,75 @@
+#include "skin/SkinControlDraw.h"
+
+#include "skin/SkinDraw.h"
+#include "skin/SkinScratch.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace skin {
+
+QImage ComposeElement(const SkinElement& element, QSize size, int frameCount, int frame) {
+    if (!element.Usable())
+        return {};
+    return ComposeNineSlice(size, *element.image, TMargins{element.left, element.top, element.right, element.bottom},
+                            TFrameLayout::Horizontal, element.tile != 0, frameCount, frame);
+}
+
+QPixmap SkinBackground(QSize size, const SkinElement& element, int frameCount, int frame,
+                       const QColor& face, TSkinScratch* scratch) {
+    QImage own;
+    QImage& canvas = scratch != nullptr ? scratch->Image(size) : (own = QImage(size, QImage::Format_ARGB32_Premultiplied));
+    QPainter p(&canvas);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(QPoint(0, 0), size), face);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // Skin images come with their magenta already see-through; an opaque
+    // element shows ButtonFace there too rather than a hole or magenta.
+    const QImage composed = ComposeElement(element, size, frameCount, frame);
+    if (!composed.isNull())
+        p.drawImage(0, 0, composed);
+    p.end();
+    return QPixmap::fromImage(canvas.copy(QRect(QPoint(0, 0), size)));
+}
+
+void DrawCenteredCaption(QPainter& painter, const QRect& rect, const QString& text, bool enabled,
+                         const QColor& shadow) {
+    constexpr int flags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic;
+    const QSize box = painter.fontMetrics().size(flags, text);
+    const int x = rect.left() + (rect.width() - box.width()) / 2;
+    const int y = rect.top() + (rect.height() - box.height()) / 2;
+    painter.save();
+    if (!enabled)
+        painter.setPen(shadow);
+    painter.drawText(QRect(QPoint(x, y), box), flags | Qt::AlignCenter, text);
+    painter.restore();
+}
+
+void DrawPictureCaption(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& text,
+                        bool enabled, const QColor& shadow) {
+    painter.drawPixmap(rect.left() + 6, rect.top() + 1, picture);
+    DrawCenteredCaption(painter, QRect(QPoint(rect.left() + 22, rect.top()), rect.bottomRight()), text, enabled,
+                        shadow);
+}
+
+void DrawCell(QPainter& painter, const QRect& rect, int frameCount, int k, const QImage& image) {
+    if (image.isNull() || frameCount < 1 || rect.isEmpty())
+        return;
+    const int cell = image.width() / frameCount;
+    const QRect from((k - 1) * cell, 0, cell, image.height());
+    if (from.isEmpty() || from.right() >= image.width() || from.left() < 0)
+        return;
+    painter.drawImage(rect, image, from);
+}
+
+QFont RegularFont(QFont font) {
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+} // namespace skin
