@@ -10,40 +10,63 @@ namespace {
 constexpr QImage::Format kWorkFormat = QImage::Format_ARGB32_Premultiplied;
 
 // Nearest-neighbour copy of `src` (clipped to the image) into `dst`.
-void Stretch(QPainter& p, const QRect& dst, const QImage& image, const QRect& src)
-{
+void Stretch(QPainter& p, const QRect& dst, const QImage& image, const QRect& src) {
     if (dst.width() <= 0 || dst.height() <= 0 || src.width() <= 0 || src.height() <= 0)
         return;
     p.drawImage(QRectF(dst), image, QRectF(src));
 }
 
-QImage Blank(QSize size)
-{
+QImage Blank(QSize size) {
     QImage out(size, kWorkFormat);
     out.fill(Qt::transparent);
     return out;
 }
 
 // A painter that writes the source pixels as they are, alpha included.
-void BeginCopy(QPainter& p) { p.setCompositionMode(QPainter::CompositionMode_Source); }
+void BeginCopy(QPainter& p) {
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+}
 
-void PlainCopy(QPainter& painter, const QPoint& at, const QImage& image)
-{
+void PlainCopy(QPainter& painter, const QPoint& at, const QImage& image) {
     painter.save();
     BeginCopy(painter);
     painter.drawImage(at, image);
     painter.restore();
 }
 
-bool InRange(int value, int base, int tolerance)
-{
+// Turns opaque magenta pixels of a work-format image transparent, in place.
+void ClearKey(QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == kMagenta)
+                line[x] = 0;
+    }
+}
+
+// Draws an image without magenta into `rect`, leaving the target under its transparent pixels.
+void BlitKeyed(QPainter& painter, const QRect& rect, const QImage& keyed) {
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Stretch(painter, rect, keyed, keyed.rect());
+    painter.restore();
+}
+
+// The last step of every primitive: a plain copy or a transparent draw.
+void Finish(QPainter& painter, const QRect& rect, const QImage& keyed, bool transparent) {
+    if (transparent)
+        BlitKeyed(painter, rect, keyed);
+    else
+        PlainCopy(painter, rect.topLeft(), keyed);
+}
+
+bool InRange(int value, int base, int tolerance) {
     return value >= base && value <= std::min(base + tolerance, 255);
 }
 
-}  // namespace
+} // namespace
 
-QImage KeyMagenta(const QImage& image)
-{
+QImage KeyMagenta(const QImage& image) {
     if (image.isNull())
         return {};
     if (image.format() == QImage::Format_Indexed8) {
@@ -56,17 +79,11 @@ QImage KeyMagenta(const QImage& image)
         return src.convertToFormat(kWorkFormat);
     }
     QImage out = image.convertToFormat(kWorkFormat);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            if (line[x] == kMagenta)
-                line[x] = 0;
-    }
+    ClearKey(out);
     return out;
 }
 
-QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int frameIndex)
-{
+QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int frameIndex) {
     const int count = std::max(frameCount, 1);
     const int index = std::clamp(frameIndex, 1, count);
     if (layout == TFrameLayout::Vertical) {
@@ -78,8 +95,7 @@ QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int fr
 }
 
 QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFrameLayout layout, bool tile,
-                        int frameCount, int frameIndex)
-{
+                        int frameCount, int frameIndex) {
     const int W = target.width();
     const int H = target.height();
     if (W <= 0 || H <= 0)
@@ -106,9 +122,9 @@ QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFr
     const auto copy = [&](int dx, int dy, int dw, int dh, int sx, int sy, int sw, int sh) {
         Stretch(p, QRect(dx, dy, dw, dh), image, QRect(f.x() + sx, f.y() + sy, sw, sh));
     };
-    const int cw = W - L - R;  // centre of the target
+    const int cw = W - L - R; // centre of the target
     const int ch = H - T - B;
-    const int bw = fw - L - R;  // centre of the frame
+    const int bw = fw - L - R; // centre of the frame
     const int bh = fh - T - B;
 
     if (L > 0 && T > 0)
@@ -142,37 +158,28 @@ QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFr
         copy(L, H - B, cw, B, L, fh - B, bw, B);
     if (R > 0 && B > 0)
         copy(W - R, H - B, R, B, fw - R, fh - B, R, B);
+    p.end();
+    ClearKey(out);
     return out;
 }
 
 void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool tile,
-                   bool transparent, int frameCount, int frameIndex, TMargins margins)
-{
+                   bool transparent, int frameCount, int frameIndex, TMargins margins) {
     if (rect.width() < 0 || rect.height() < 0)
         return;
     const QImage composed = ComposeNineSlice(rect.size(), image, margins, layout, tile, frameCount, frameIndex);
-    if (composed.isNull())
-        return;
-    if (transparent)
-        BlitTransparent(painter, rect, composed);
-    else
-        PlainCopy(painter, rect.topLeft(), composed);
+    if (!composed.isNull())
+        Finish(painter, rect, composed, transparent);
 }
 
-void BlitTransparent(QPainter& painter, const QRect& rect, const QImage& image)
-{
+void BlitTransparent(QPainter& painter, const QRect& rect, const QImage& image) {
     if (image.isNull() || rect.width() <= 0 || rect.height() <= 0)
         return;
-    const QImage keyed = KeyMagenta(image);
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    Stretch(painter, rect, keyed, keyed.rect());
-    painter.restore();
+    BlitKeyed(painter, rect, KeyMagenta(image));
 }
 
 void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool transparent,
-                   int frameCount, int frameIndex, int capLeft, int capRight)
-{
+                   int frameCount, int frameIndex, int capLeft, int capRight) {
     const int W = rect.width();
     const int H = rect.height();
     if (W <= 0 || H <= 0 || image.isNull())
@@ -192,14 +199,11 @@ void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TF
                 Stretch(p, QRect(x, 0, middle, H), image, QRect(f.x() + L, f.y(), middle, f.height()));
         Stretch(p, QRect(W - R, 0, R, H), image, QRect(f.x() + f.width() - R, f.y(), R, f.height()));
     }
-    if (transparent)
-        BlitTransparent(painter, rect, strip);
-    else
-        PlainCopy(painter, rect.topLeft(), strip);
+    ClearKey(strip);
+    Finish(painter, rect, strip, transparent);
 }
 
-void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bool transparent, int frameIndex)
-{
+void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bool transparent, int frameIndex) {
     const int W = rect.width();
     const int H = rect.height();
     if (W <= 0 || H <= 0 || image.isNull())
@@ -213,14 +217,11 @@ void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bo
         BeginCopy(p);
         Stretch(p, QRect(src.x() - wanted.x(), 0, src.width(), H), image, src);
     }
-    if (transparent)
-        BlitTransparent(painter, rect, cell);
-    else
-        PlainCopy(painter, rect.topLeft(), cell);
+    ClearKey(cell);
+    Finish(painter, rect, cell, transparent);
 }
 
-void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const QRect& block)
-{
+void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const QRect& block) {
     if (block.width() <= 0 || block.height() <= 0 || image.isNull())
         return;
     const QImage piece = image.copy(block);
@@ -232,8 +233,7 @@ void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const Q
     painter.restore();
 }
 
-QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int toleranceB, int toleranceG)
-{
+QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int toleranceB, int toleranceG) {
     if (image.isNull())
         return {};
     const QImage img = image.convertToFormat(QImage::Format_ARGB32);
@@ -266,4 +266,4 @@ QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int t
     return region;
 }
 
-}  // namespace skin
+} // namespace skin
