@@ -151,7 +151,8 @@ void TSkinButton::PaintSkin(QPainter& painter, const QRect& rect) {
 }
 
 void TSkinButton::DrawContent(QPainter& painter, const QRect& rect, const ControlLook& look) {
-    DrawCenteredCaption(painter, rect, CaptionOf(Control()), Control()->isEnabled(), look.buttonShadow);
+    DrawCenteredCaption(painter, rect, CaptionOf(Control()), Control()->isEnabled(), look.buttonShadow,
+                        &captions_);
 }
 
 // ---------------------------------------------------------------------------
@@ -205,16 +206,15 @@ void TSkinBitButton::DrawContent(QPainter& painter, const QRect& rect, const Con
     if (button == nullptr)
         return;
     const QImage glyph = GlyphOf(button);
-    constexpr int flags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic;
     const QString text = button->text();
-    const QSize textSize = text.isEmpty() ? QSize() : painter.fontMetrics().size(flags, text);
+    const QSize textSize = text.isEmpty() ? QSize() : captions_.Get(text, painter.font()).size;
     const GlyphPlacement at = PlaceGlyph(rect.size(), glyph.size(), textSize, LayoutOf(button),
                                          IntProperty(button, "Margin", -1), IntProperty(button, "Spacing", 4));
     if (!glyph.isNull())
         painter.drawImage(rect.topLeft() + at.glyph, glyph);
     if (!text.isEmpty())
         DrawCenteredCaption(painter, QRect(rect.topLeft() + at.text, textSize), text, button->isEnabled(),
-                            look.buttonShadow);
+                            look.buttonShadow, &captions_);
 }
 
 } // namespace skin

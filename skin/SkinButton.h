@@ -32,6 +32,8 @@ protected:
     // Whether the skin has a button image to draw with.
     bool Skinned() const;
 
+    CaptionCache captions_;
+
 private:
     ComposedCache backgrounds_;
 };

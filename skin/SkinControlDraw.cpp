@@ -34,24 +34,59 @@ QPixmap SkinBackground(QSize size, const SkinElement& element, int frameCount, i
     return QPixmap::fromImage(canvas.copy(QRect(QPoint(0, 0), size)));
 }
 
+namespace {
+constexpr int kCaptionFlags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic;
+
+CaptionCache::Entry Measure(const QString& text, const QFont& font) {
+    CaptionCache::Entry entry;
+    entry.text = text;
+    entry.font = font;
+    entry.size = QFontMetrics(font).size(kCaptionFlags, text);
+    entry.plain = !text.contains(QLatin1Char('&')) && !text.contains(QLatin1Char('\t'));
+    if (entry.plain) {
+        entry.prepared.setText(text);
+        entry.prepared.setTextFormat(Qt::PlainText);
+        entry.prepared.setPerformanceHint(QStaticText::AggressiveCaching);
+        entry.prepared.prepare(QTransform(), font);
+    }
+    return entry;
+}
+} // namespace
+
+const CaptionCache::Entry& CaptionCache::Get(const QString& text, const QFont& font) {
+    for (const Entry& entry : entries_)
+        if (entry.text == text && entry.font == font)
+            return entry;
+    if (entries_.size() >= kCapacity)
+        entries_.erase(entries_.begin());
+    entries_.push_back(Measure(text, font));
+    return entries_.back();
+}
+
 void DrawCenteredCaption(QPainter& painter, const QRect& rect, const QString& text, bool enabled,
-                         const QColor& shadow) {
-    constexpr int flags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic;
-    const QSize box = painter.fontMetrics().size(flags, text);
-    const int x = rect.left() + (rect.width() - box.width()) / 2;
-    const int y = rect.top() + (rect.height() - box.height()) / 2;
-    painter.save();
+                         const QColor& shadow, CaptionCache* cache) {
+    if (text.isEmpty())
+        return;
+    CaptionCache::Entry own;
+    const CaptionCache::Entry& caption = cache != nullptr ? cache->Get(text, painter.font()) : (own = Measure(text, painter.font()));
+    const int x = rect.left() + (rect.width() - caption.size.width()) / 2;
+    const int y = rect.top() + (rect.height() - caption.size.height()) / 2;
+    const QPen pen = painter.pen();
     if (!enabled)
         painter.setPen(shadow);
-    painter.drawText(QRect(QPoint(x, y), box), flags | Qt::AlignCenter, text);
-    painter.restore();
+    if (caption.plain)
+        painter.drawStaticText(x, y, caption.prepared);
+    else
+        painter.drawText(QRect(QPoint(x, y), caption.size), kCaptionFlags | Qt::AlignCenter, text);
+    if (!enabled)
+        painter.setPen(pen);
 }
 
 void DrawPictureCaption(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& text,
-                        bool enabled, const QColor& shadow) {
+                        bool enabled, const QColor& shadow, CaptionCache* cache) {
     painter.drawPixmap(rect.left() + 6, rect.top() + 1, picture);
     DrawCenteredCaption(painter, QRect(QPoint(rect.left() + 22, rect.top()), rect.bottomRight()), text, enabled,
-                        shadow);
+                        shadow, cache);
 }
 
 void DrawCell(QPainter& painter, const QRect& rect, int frameCount, int k, const QImage& image) {

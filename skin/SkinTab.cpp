@@ -99,10 +99,10 @@ void TSkinTab::PaintTabs(QPainter& painter, const ControlLook& look) {
         painter.setPen(text);
         const QIcon icon = bar->tabIcon(i);
         if (icon.isNull())
-            DrawCenteredCaption(painter, header, bar->tabText(i), bar->isTabEnabled(i), look.buttonShadow);
+            DrawCenteredCaption(painter, header, bar->tabText(i), bar->isTabEnabled(i), look.buttonShadow, &captions_);
         else
             DrawPictureCaption(painter, header, icon.pixmap(bar->iconSize()), bar->tabText(i), bar->isTabEnabled(i),
-                               look.buttonShadow);
+                               look.buttonShadow, &captions_);
     }
 }
 

@@ -37,6 +37,7 @@ private:
     void PaintBorder(QPainter& painter, const QRect& page, const QImage& border) const;
 
     ComposedCache headers_;
+    CaptionCache captions_;
 };
 
 } // namespace skin
