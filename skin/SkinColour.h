@@ -1,0 +1,52 @@
+// Skin colours: 32-bit values that are either an RGB value (red in the low
+// byte, then green, then blue) or a reference 0x800000nn to a system colour,
+// resolved through the application palette when drawing.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include <cstdint>
+#include <string_view>
+
+namespace skin {
+
+using TColour = std::uint32_t;
+
+// System colour references by their classic index.
+inline constexpr TColour kClScrollBar = 0x80000000;
+inline constexpr TColour kClMenu = 0x80000004;
+inline constexpr TColour kClMenuText = 0x80000007;
+inline constexpr TColour kClWindowText = 0x80000008;
+inline constexpr TColour kClCaptionText = 0x80000009;
+inline constexpr TColour kClHighlight = 0x8000000D;
+inline constexpr TColour kClHighlightText = 0x8000000E;
+inline constexpr TColour kClBtnFace = 0x8000000F;
+inline constexpr TColour kClBtnShadow = 0x80000010;
+inline constexpr TColour kClGrayText = 0x80000011;
+inline constexpr TColour kClBtnText = 0x80000012;
+inline constexpr TColour kClInactiveCaptionText = 0x80000013;
+inline constexpr TColour kClBtnHighlight = 0x80000014;
+inline constexpr TColour kCl3DDkShadow = 0x80000015;
+inline constexpr TColour kCl3DLight = 0x80000016;
+
+// Marks a title text colour the skin did not set.
+inline constexpr TColour kColourUnset = 0x1FFFFFFF;
+
+constexpr TColour RgbColour(int r, int g, int b)
+{
+    return static_cast<TColour>(r & 0xFF) | static_cast<TColour>(g & 0xFF) << 8 | static_cast<TColour>(b & 0xFF) << 16;
+}
+
+constexpr bool IsSystemColour(TColour c) { return (c & 0xFF000000u) == 0x80000000u; }
+
+// Parses a skin colour text such as "64 112 176" or "64,112,176": digits build
+// a number, any other character ends it and moves on to the next of the three
+// slots (so two blanks in a row skip a slot). Numbers past the third are
+// ignored. An empty text gives `fallback`.
+TColour ParseColourText(std::string_view text, TColour fallback);
+
+// The colour to draw with: RGB values as they are, system colours from `palette`.
+QColor ResolveColour(TColour colour, const QPalette& palette);
+
+}  // namespace skin

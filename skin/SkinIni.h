@@ -1,0 +1,53 @@
+// Reader of the skin's INI description, parsed from memory.
+//
+// Section and key names compare without regard to ASCII letter case, the first
+// occurrence of a section or of a key within it wins, blanks around names and
+// values are ignored, lines starting with ';' are comments. Integers are
+// decimal, or hexadecimal after "$" or "0x"; a malformed value gives the default.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skin {
+
+class TIniText {
+public:
+    // Longest value handed out and the budget of the section name list.
+    static constexpr std::size_t kMaxValueLength = 2047;
+    static constexpr std::size_t kMaxSectionListBytes = 16384;
+
+    TIniText() = default;
+    explicit TIniText(std::string_view text);
+
+    // Section names as written, in file order, each name once.
+    const std::vector<std::string>& Sections() const { return sectionNames_; }
+    bool HasSection(std::string_view section) const;
+
+    // The value, or nothing when the section or key is missing.
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const;
+
+    // "12", "-7", "$1F", "0x1f", "x1F"; nothing for anything else or an out-of-range decimal.
+    static std::optional<std::int32_t> ParseInteger(std::string_view text);
+
+private:
+    struct TKey {
+        std::string lowerName;
+        std::string value;
+    };
+    struct TSection {
+        std::string lowerName;
+        std::vector<TKey> keys;
+    };
+    const TSection* Find(std::string_view section) const;
+
+    std::vector<TSection> sections_;
+    std::vector<std::string> sectionNames_;
+};
+
+}  // namespace skin
