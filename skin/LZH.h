@@ -49,4 +49,4 @@ private:
     int rebuildCount_ = 0;
 };
 
-}  // namespace skin
+} // namespace skin

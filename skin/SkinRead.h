@@ -31,7 +31,7 @@ public:
     // `name` to it. dest is cleared first; on a miss `name` is left as it was.
     bool ExtractByPattern(std::string_view text, std::vector<std::uint8_t>& dest, std::string& name) const;
 
-    const std::vector<std::string>& Names() const { return names_; }  // lower-cased
+    const std::vector<std::string>& Names() const { return names_; } // lower-cased
     const std::vector<std::int32_t>& Sizes() const { return sizes_; }
 
 private:
@@ -40,8 +40,8 @@ private:
 
     std::vector<std::string> names_;
     std::vector<std::int32_t> sizes_;
-    std::vector<std::size_t> offsets_;  // start of each entry in data_
+    std::vector<std::size_t> offsets_; // start of each entry in data_
     std::vector<std::uint8_t> data_;
 };
 
-}  // namespace skin
+} // namespace skin

@@ -1,0 +1,14 @@
+#include "assets/skinblob/SkinBlob.h"
+
+#include <QFile>
+
+namespace skin {
+
+QByteArray NumeroSkinStream() {
+    QFile file(QString::fromLatin1(kNumeroSkinResource));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace skin

@@ -1,0 +1,172 @@
+// skinpack: builds and inspects packed skins.
+//   skinpack pack DIR OUT          pack a folder into a stored skin block
+//   skinpack list FILE             list the entries of a stored skin block
+//   skinpack extract FILE NAME OUT write one entry of a stored skin block
+//   skinpack encode IN OUT         compress a file into a bare packed stream
+//   skinpack decode IN OUT         expand a bare packed stream
+//
+// A folder is packed in the order its file "entries.lst" gives (one entry name
+// per line; blank lines and lines starting with '#' are skipped). Without that
+// file every regular file is packed in name order, INI files last, skipping
+// hidden files. A missing or empty folder yields an empty archive.
+#include "skin/LZH.h"
+#include "skin/SkinRead.h"
+#include "tools/skinpack/ArchiveWriter.h"
+#include "tools/skinpack/LzhEncoder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kOrderFile = "entries.lst";
+
+std::vector<std::uint8_t> ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path.string());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    const fs::path tmp = path.string() + ".tmp";
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!out)
+            throw std::runtime_error("cannot write " + tmp.string());
+    }
+    fs::rename(tmp, path); // never leave a half-written output behind
+}
+
+bool IsIni(const std::string& name) {
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.find(".ini") != std::string::npos;
+}
+
+std::vector<std::string> EntryNames(const fs::path& dir) {
+    std::vector<std::string> names;
+    const fs::path order = dir / kOrderFile;
+    if (fs::is_regular_file(order)) {
+        std::ifstream in(order);
+        for (std::string line; std::getline(in, line);) {
+            while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+                line.pop_back();
+            if (!line.empty() && line.front() != '#')
+                names.push_back(line);
+        }
+        return names;
+    }
+    if (!fs::is_directory(dir))
+        return names;
+    for (const fs::directory_entry& e : fs::directory_iterator(dir)) {
+        const std::string name = e.path().filename().string();
+        if (e.is_regular_file() && name.front() != '.')
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return IsIni(a) != IsIni(b) ? IsIni(b) : a < b; });
+    return names;
+}
+
+std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file) {
+    const std::vector<std::uint8_t> stored = ReadFile(file);
+    if (stored.size() < 4)
+        throw std::runtime_error("not a stored skin block");
+    const std::uint32_t n = stored[0] | stored[1] << 8 | stored[2] << 16 | static_cast<std::uint32_t>(stored[3]) << 24;
+    if (n > stored.size() - 4)
+        throw std::runtime_error("stored skin block is truncated");
+    return {stored.begin() + 4, stored.begin() + 4 + n};
+}
+
+skin::TSkinReader OpenSkin(const fs::path& file) {
+    skin::TSkinReader reader;
+    if (!reader.LoadFromPacked(LoadStoredSkin(file)))
+        throw std::runtime_error("malformed skin archive in " + file.string());
+    return reader;
+}
+
+int Pack(const fs::path& dir, const fs::path& out) {
+    std::vector<skinpack::ArchiveEntry> entries;
+    for (const std::string& name : EntryNames(dir))
+        entries.push_back({name, ReadFile(dir / name)});
+    if (entries.empty())
+        std::cerr << "skinpack: no entries in " << dir.string() << ", packing an empty archive\n";
+    const std::vector<std::uint8_t> archive = skinpack::WriteArchive(entries);
+    const std::vector<std::uint8_t> packed = skinpack::EncodeLzh(archive);
+    WriteFile(out, skinpack::FrameSkinStream(packed));
+    std::cout << entries.size() << " entries, " << archive.size() << " bytes unpacked, " << packed.size()
+              << " bytes packed\n";
+    return 0;
+}
+
+int List(const fs::path& file) {
+    const skin::TSkinReader reader = OpenSkin(file);
+    for (std::size_t i = 0; i < reader.Names().size(); ++i)
+        std::cout << reader.Sizes()[i] << '\t' << reader.Names()[i] << '\n';
+    return 0;
+}
+
+int Extract(const fs::path& file, const std::string& name, const fs::path& out) {
+    const skin::TSkinReader reader = OpenSkin(file);
+    std::vector<std::uint8_t> bytes;
+    if (!reader.ExtractByName(name, bytes)) {
+        std::cerr << "skinpack: no entry " << name << '\n';
+        return 1;
+    }
+    WriteFile(out, bytes);
+    return 0;
+}
+
+int Decode(const fs::path& in, const fs::path& out) {
+    std::vector<std::uint8_t> bytes;
+    skin::TLZH lzh;
+    if (!lzh.DecodePacked(ReadFile(in), bytes)) {
+        std::cerr << "skinpack: not a packed stream or unpacked size too large\n";
+        return 1;
+    }
+    WriteFile(out, bytes);
+    return 0;
+}
+
+int Usage() {
+    std::cerr << "usage: skinpack pack DIR OUT | list FILE | extract FILE NAME OUT | encode IN OUT | decode IN OUT\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        if (args.size() == 3 && args[0] == "pack")
+            return Pack(args[1], args[2]);
+        if (args.size() == 2 && args[0] == "list")
+            return List(args[1]);
+        if (args.size() == 4 && args[0] == "extract")
+            return Extract(args[1], args[2], args[3]);
+        if (args.size() == 3 && args[0] == "encode") {
+            WriteFile(args[2], skinpack::EncodeLzh(ReadFile(args[1])));
+            return 0;
+        }
+        if (args.size() == 3 && args[0] == "decode")
+            return Decode(args[1], args[2]);
+        return Usage();
+    } catch (const std::exception& e) {
+        std::cerr << "skinpack: " << e.what() << '\n';
+        return 1;
+    }
+}
