@@ -6,8 +6,7 @@ namespace skin {
 
 namespace {
 
-std::string_view Trim(std::string_view s)
-{
+std::string_view Trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!s.empty() && blank(s.front()))
         s.remove_prefix(1);
@@ -16,10 +15,9 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-}  // namespace
+} // namespace
 
-TColour ParseColourText(std::string_view text, TColour fallback)
-{
+TColour ParseColourText(std::string_view text, TColour fallback) {
     if (text.empty())
         return fallback;
     text = Trim(text);
@@ -47,8 +45,7 @@ TColour ParseColourText(std::string_view text, TColour fallback)
     return RgbColour(static_cast<int>(channel[0]), static_cast<int>(channel[1]), static_cast<int>(channel[2]));
 }
 
-QColor ResolveColour(TColour colour, const QPalette& palette)
-{
+QColor ResolveColour(TColour colour, const QPalette& palette) {
     if (!IsSystemColour(colour))
         return QColor(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
                       static_cast<int>(colour >> 16 & 0xFF));
@@ -81,4 +78,4 @@ QColor ResolveColour(TColour colour, const QPalette& palette)
     }
 }
 
-}  // namespace skin
+} // namespace skin

@@ -33,12 +33,13 @@ inline constexpr TColour kCl3DLight = 0x80000016;
 // Marks a title text colour the skin did not set.
 inline constexpr TColour kColourUnset = 0x1FFFFFFF;
 
-constexpr TColour RgbColour(int r, int g, int b)
-{
+constexpr TColour RgbColour(int r, int g, int b) {
     return static_cast<TColour>(r & 0xFF) | static_cast<TColour>(g & 0xFF) << 8 | static_cast<TColour>(b & 0xFF) << 16;
 }
 
-constexpr bool IsSystemColour(TColour c) { return (c & 0xFF000000u) == 0x80000000u; }
+constexpr bool IsSystemColour(TColour c) {
+    return (c & 0xFF000000u) == 0x80000000u;
+}
 
 // Parses a skin colour text such as "64 112 176" or "64,112,176": digits build
 // a number, any other character ends it and moves on to the next of the three
@@ -49,4 +50,4 @@ TColour ParseColourText(std::string_view text, TColour fallback);
 // The colour to draw with: RGB values as they are, system colours from `palette`.
 QColor ResolveColour(TColour colour, const QPalette& palette);
 
-}  // namespace skin
+} // namespace skin

@@ -10,25 +10,24 @@ namespace {
 constexpr QImage::Format kWorkFormat = QImage::Format_ARGB32_Premultiplied;
 
 // Nearest-neighbour copy of `src` (clipped to the image) into `dst`.
-void Stretch(QPainter& p, const QRect& dst, const QImage& image, const QRect& src)
-{
+void Stretch(QPainter& p, const QRect& dst, const QImage& image, const QRect& src) {
     if (dst.width() <= 0 || dst.height() <= 0 || src.width() <= 0 || src.height() <= 0)
         return;
     p.drawImage(QRectF(dst), image, QRectF(src));
 }
 
-QImage Blank(QSize size)
-{
+QImage Blank(QSize size) {
     QImage out(size, kWorkFormat);
     out.fill(Qt::transparent);
     return out;
 }
 
 // A painter that writes the source pixels as they are, alpha included.
-void BeginCopy(QPainter& p) { p.setCompositionMode(QPainter::CompositionMode_Source); }
+void BeginCopy(QPainter& p) {
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+}
 
-void PlainCopy(QPainter& painter, const QPoint& at, const QImage& image)
-{
+void PlainCopy(QPainter& painter, const QPoint& at, const QImage& image) {
     painter.save();
     BeginCopy(painter);
     painter.drawImage(at, image);
@@ -36,8 +35,7 @@ void PlainCopy(QPainter& painter, const QPoint& at, const QImage& image)
 }
 
 // Turns opaque magenta pixels of a work-format image transparent, in place.
-void ClearKey(QImage& image)
-{
+void ClearKey(QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
@@ -47,8 +45,7 @@ void ClearKey(QImage& image)
 }
 
 // Draws an image without magenta into `rect`, leaving the target under its transparent pixels.
-void BlitKeyed(QPainter& painter, const QRect& rect, const QImage& keyed)
-{
+void BlitKeyed(QPainter& painter, const QRect& rect, const QImage& keyed) {
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     Stretch(painter, rect, keyed, keyed.rect());
@@ -56,23 +53,20 @@ void BlitKeyed(QPainter& painter, const QRect& rect, const QImage& keyed)
 }
 
 // The last step of every primitive: a plain copy or a transparent draw.
-void Finish(QPainter& painter, const QRect& rect, const QImage& keyed, bool transparent)
-{
+void Finish(QPainter& painter, const QRect& rect, const QImage& keyed, bool transparent) {
     if (transparent)
         BlitKeyed(painter, rect, keyed);
     else
         PlainCopy(painter, rect.topLeft(), keyed);
 }
 
-bool InRange(int value, int base, int tolerance)
-{
+bool InRange(int value, int base, int tolerance) {
     return value >= base && value <= std::min(base + tolerance, 255);
 }
 
-}  // namespace
+} // namespace
 
-QImage KeyMagenta(const QImage& image)
-{
+QImage KeyMagenta(const QImage& image) {
     if (image.isNull())
         return {};
     if (image.format() == QImage::Format_Indexed8) {
@@ -89,8 +83,7 @@ QImage KeyMagenta(const QImage& image)
     return out;
 }
 
-QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int frameIndex)
-{
+QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int frameIndex) {
     const int count = std::max(frameCount, 1);
     const int index = std::clamp(frameIndex, 1, count);
     if (layout == TFrameLayout::Vertical) {
@@ -102,8 +95,7 @@ QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int fr
 }
 
 QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFrameLayout layout, bool tile,
-                        int frameCount, int frameIndex)
-{
+                        int frameCount, int frameIndex) {
     const int W = target.width();
     const int H = target.height();
     if (W <= 0 || H <= 0)
@@ -130,9 +122,9 @@ QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFr
     const auto copy = [&](int dx, int dy, int dw, int dh, int sx, int sy, int sw, int sh) {
         Stretch(p, QRect(dx, dy, dw, dh), image, QRect(f.x() + sx, f.y() + sy, sw, sh));
     };
-    const int cw = W - L - R;  // centre of the target
+    const int cw = W - L - R; // centre of the target
     const int ch = H - T - B;
-    const int bw = fw - L - R;  // centre of the frame
+    const int bw = fw - L - R; // centre of the frame
     const int bh = fh - T - B;
 
     if (L > 0 && T > 0)
@@ -172,8 +164,7 @@ QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFr
 }
 
 void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool tile,
-                   bool transparent, int frameCount, int frameIndex, TMargins margins)
-{
+                   bool transparent, int frameCount, int frameIndex, TMargins margins) {
     if (rect.width() < 0 || rect.height() < 0)
         return;
     const QImage composed = ComposeNineSlice(rect.size(), image, margins, layout, tile, frameCount, frameIndex);
@@ -181,16 +172,14 @@ void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, TF
         Finish(painter, rect, composed, transparent);
 }
 
-void BlitTransparent(QPainter& painter, const QRect& rect, const QImage& image)
-{
+void BlitTransparent(QPainter& painter, const QRect& rect, const QImage& image) {
     if (image.isNull() || rect.width() <= 0 || rect.height() <= 0)
         return;
     BlitKeyed(painter, rect, KeyMagenta(image));
 }
 
 void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool transparent,
-                   int frameCount, int frameIndex, int capLeft, int capRight)
-{
+                   int frameCount, int frameIndex, int capLeft, int capRight) {
     const int W = rect.width();
     const int H = rect.height();
     if (W <= 0 || H <= 0 || image.isNull())
@@ -214,8 +203,7 @@ void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TF
     Finish(painter, rect, strip, transparent);
 }
 
-void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bool transparent, int frameIndex)
-{
+void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bool transparent, int frameIndex) {
     const int W = rect.width();
     const int H = rect.height();
     if (W <= 0 || H <= 0 || image.isNull())
@@ -233,8 +221,7 @@ void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bo
     Finish(painter, rect, cell, transparent);
 }
 
-void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const QRect& block)
-{
+void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const QRect& block) {
     if (block.width() <= 0 || block.height() <= 0 || image.isNull())
         return;
     const QImage piece = image.copy(block);
@@ -246,8 +233,7 @@ void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const Q
     painter.restore();
 }
 
-QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int toleranceB, int toleranceG)
-{
+QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int toleranceB, int toleranceG) {
     if (image.isNull())
         return {};
     const QImage img = image.convertToFormat(QImage::Format_ARGB32);
@@ -280,4 +266,4 @@ QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int t
     return region;
 }
 
-}  // namespace skin
+} // namespace skin

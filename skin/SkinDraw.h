@@ -65,4 +65,4 @@ void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const Q
 // when it is transparent or each channel lies in colour .. colour + tolerance.
 QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int toleranceB, int toleranceG);
 
-}  // namespace skin
+} // namespace skin

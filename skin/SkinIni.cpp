@@ -6,10 +6,11 @@ namespace skin {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-std::string_view Trim(std::string_view s)
-{
+std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back()))
@@ -17,18 +18,18 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-std::string LowerCopy(std::string_view s)
-{
+std::string LowerCopy(std::string_view s) {
     std::string out(s);
     for (char& c : out)
         c = Lower(c);
     return out;
 }
 
-bool EqualsNoCase(std::string_view lowered, std::string_view other)
-{
+bool EqualsNoCase(std::string_view lowered, std::string_view other) {
     if (lowered.size() != other.size())
         return false;
     for (std::size_t i = 0; i < other.size(); ++i)
@@ -38,8 +39,7 @@ bool EqualsNoCase(std::string_view lowered, std::string_view other)
 }
 
 // Next line of `text` (without its CR LF, CR or LF), advancing `pos`.
-std::string_view NextLine(std::string_view text, std::size_t& pos)
-{
+std::string_view NextLine(std::string_view text, std::size_t& pos) {
     const std::size_t start = pos;
     while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n')
         ++pos;
@@ -52,15 +52,13 @@ std::string_view NextLine(std::string_view text, std::size_t& pos)
 }
 
 // A value in matching single or double quotes loses them.
-std::string_view Unquote(std::string_view v)
-{
+std::string_view Unquote(std::string_view v) {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         return v.substr(1, v.size() - 2);
     return v;
 }
 
-int HexDigit(char c)
-{
+int HexDigit(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     c = Lower(c);
@@ -69,14 +67,13 @@ int HexDigit(char c)
     return -1;
 }
 
-}  // namespace
+} // namespace
 
-TIniText::TIniText(std::string_view text)
-{
+TIniText::TIniText(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
 
-    std::size_t listBytes = 1;  // the list ends with an extra terminator
+    std::size_t listBytes = 1; // the list ends with an extra terminator
     TSection* current = nullptr;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -90,7 +87,7 @@ TIniText::TIniText(std::string_view text)
             name = Trim(name);
             current = nullptr;
             if (Find(name) != nullptr)
-                continue;  // a repeated section is ignored: the first one wins
+                continue; // a repeated section is ignored: the first one wins
             sections_.push_back({LowerCopy(name), {}});
             current = &sections_.back();
             if (listBytes + name.size() + 1 <= kMaxSectionListBytes) {
@@ -116,18 +113,18 @@ TIniText::TIniText(std::string_view text)
     }
 }
 
-const TIniText::TSection* TIniText::Find(std::string_view section) const
-{
+const TIniText::TSection* TIniText::Find(std::string_view section) const {
     for (const TSection& s : sections_)
         if (EqualsNoCase(s.lowerName, section))
             return &s;
     return nullptr;
 }
 
-bool TIniText::HasSection(std::string_view section) const { return Find(section) != nullptr; }
+bool TIniText::HasSection(std::string_view section) const {
+    return Find(section) != nullptr;
+}
 
-std::optional<std::string_view> TIniText::Value(std::string_view section, std::string_view key) const
-{
+std::optional<std::string_view> TIniText::Value(std::string_view section, std::string_view key) const {
     const TSection* s = Find(section);
     if (s == nullptr)
         return std::nullopt;
@@ -137,21 +134,18 @@ std::optional<std::string_view> TIniText::Value(std::string_view section, std::s
     return std::nullopt;
 }
 
-std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const
-{
+std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
     return std::string(Value(section, key).value_or(fallback));
 }
 
-std::int32_t TIniText::ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const
-{
+std::int32_t TIniText::ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const {
     const auto value = Value(section, key);
     if (!value)
         return fallback;
     return ParseInteger(*value).value_or(fallback);
 }
 
-std::optional<std::int32_t> TIniText::ParseInteger(std::string_view text)
-{
+std::optional<std::int32_t> TIniText::ParseInteger(std::string_view text) {
     text = Trim(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -199,4 +193,4 @@ std::optional<std::int32_t> TIniText::ParseInteger(std::string_view text)
     return static_cast<std::int32_t>(negative ? -v : v);
 }
 
-}  // namespace skin
+} // namespace skin

@@ -50,4 +50,4 @@ private:
     std::vector<std::string> sectionNames_;
 };
 
-}  // namespace skin
+} // namespace skin

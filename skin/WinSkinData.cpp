@@ -22,13 +22,12 @@ constexpr std::string_view kButtons = "Buttons";
 
 // Sections of the optional elements read from an "Image" key, in TSkinElement order.
 constexpr std::array<std::string_view, 15> kImageSections = {
-    "GroupBoxEdge", "Toolbar",        "Tabs",      "StatusBarEdges", "ComboButton",
-    "SunkEdge",     "ExtraImages",    "Headerbar", "MenuItem",       "MenuBackground",
-    "Scrollbar",    "HorzScroll",     "VertScroll", "HorzScrollThumb", "VertScrollThumb",
+    "GroupBoxEdge", "Toolbar",     "Tabs",       "StatusBarEdges",  "ComboButton",
+    "SunkEdge",     "ExtraImages", "Headerbar",  "MenuItem",        "MenuBackground",
+    "Scrollbar",    "HorzScroll",  "VertScroll", "HorzScrollThumb", "VertScrollThumb",
 };
 
-std::string Upper(std::string_view s)
-{
+std::string Upper(std::string_view s) {
     std::string out(s);
     for (char& c : out)
         if (c >= 'a' && c <= 'z')
@@ -36,34 +35,30 @@ std::string Upper(std::string_view s)
     return out;
 }
 
-bool IsSysButtonSection(std::string_view name)
-{
+bool IsSysButtonSection(std::string_view name) {
     const std::string u = Upper(name);
     return u.starts_with("BUTTON") && u != "BUTTONS" && u != "BUTTON.RADIO" && u != "BUTTON.CHECKBOX";
 }
 
-bool IsColourSection(std::string_view name)
-{
+bool IsColourSection(std::string_view name) {
     const std::string u = Upper(name);
     return u.starts_with("COLOUR") && u != "COLOURS";
 }
 
 // Frame count of a check or radio image whose count the skin leaves open.
-std::int32_t GlyphFrames(const QImage& image)
-{
+std::int32_t GlyphFrames(const QImage& image) {
     const int cell = image.height() < 16 ? 13 : 16;
     return std::max(image.width() / cell, 4);
 }
 
-}  // namespace
+} // namespace
 
 TSkinData::TSkinData() = default;
 TSkinData::~TSkinData() = default;
 
 // --- The stored skin ---------------------------------------------------------
 
-bool TSkinData::ReadSkinStream(std::span<const std::uint8_t> stored)
-{
+bool TSkinData::ReadSkinStream(std::span<const std::uint8_t> stored) {
     if (stored.size() < 4)
         return false;
     std::uint32_t raw = 0;
@@ -81,8 +76,7 @@ bool TSkinData::ReadSkinStream(std::span<const std::uint8_t> stored)
     return true;
 }
 
-bool TSkinData::ReadSkinStreamFrom(const QString& path)
-{
+bool TSkinData::ReadSkinStreamFrom(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -91,17 +85,17 @@ bool TSkinData::ReadSkinStreamFrom(const QString& path)
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
 }
 
-std::vector<std::uint8_t> TSkinData::WriteSkinStream() const
-{
+std::vector<std::uint8_t> TSkinData::WriteSkinStream() const {
     const auto n = static_cast<std::uint32_t>(packed_.size());
-    std::vector<std::uint8_t> out{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                                  static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
-    out.insert(out.end(), packed_.begin(), packed_.end());
+    std::vector<std::uint8_t> out(4 + packed_.size());
+    for (std::size_t i = 0; i < 4; ++i)
+        out[i] = static_cast<std::uint8_t>(n >> (8 * i));
+    if (!packed_.empty())
+        std::memcpy(out.data() + 4, packed_.data(), packed_.size());
     return out;
 }
 
-void TSkinData::SetSkinFile(const QString& path)
-{
+void TSkinData::SetSkinFile(const QString& path) {
     skinFile_ = path;
     if (designMode_) {
         if (!path.isEmpty())
@@ -116,15 +110,13 @@ void TSkinData::SetSkinFile(const QString& path)
     LoadSkin();
 }
 
-QString TSkinData::SkinStore() const
-{
+QString TSkinData::SkinStore() const {
     return designMode_ && !packed_.empty() ? QStringLiteral("(Good)") : QStringLiteral("(none)");
 }
 
 // --- Loading -------------------------------------------------------------------
 
-bool TSkinData::LoadSkin()
-{
+bool TSkinData::LoadSkin() {
     if (designMode_)
         return false;
     bool loaded = false;
@@ -139,7 +131,7 @@ bool TSkinData::LoadSkin()
             loaded = true;
         }
     } catch (const std::exception&) {
-        loaded = false;  // the decoder's memory failure: no skin rather than a half one
+        loaded = false; // the decoder's memory failure: no skin rather than a half one
     }
     if (!loaded) {
         const bool hadSkin = !skinEmpty_;
@@ -150,8 +142,7 @@ bool TSkinData::LoadSkin()
     return loaded;
 }
 
-void TSkinData::Clear()
-{
+void TSkinData::Clear() {
     left_ = TDataSkinBorder("Left");
     right_ = TDataSkinBorder("Right");
     top_ = TDataSkinBorder("Top");
@@ -166,13 +157,11 @@ void TSkinData::Clear()
     skinEmpty_ = true;
 }
 
-void TSkinData::ReadSkinIni(std::string_view iniText, const TSkinReader* images)
-{
+void TSkinData::ReadSkinIni(std::string_view iniText, const TSkinReader* images) {
     ReadSkinIni(TIniText(iniText), images);
 }
 
-void TSkinData::ReadSkinIni(const TIniText& ini, const TSkinReader* images)
-{
+void TSkinData::ReadSkinIni(const TIniText& ini, const TSkinReader* images) {
     ReadBorders(ini, images);
     ReadSysButtons(ini, images);
     ReadButtons(ini, images);
@@ -184,8 +173,7 @@ void TSkinData::ReadSkinIni(const TIniText& ini, const TSkinReader* images)
     RefreshSkinForms();
 }
 
-void TSkinData::LoadSkinBitmap(const TSkinReader* images, QImage& bitmap, std::string_view fileName)
-{
+void TSkinData::LoadSkinBitmap(const TSkinReader* images, QImage& bitmap, std::string_view fileName) {
     bitmap = QImage();
     std::string_view name = fileName;
     if (const std::size_t cut = name.find_last_of("\\:"); cut != std::string_view::npos)
@@ -199,8 +187,7 @@ void TSkinData::LoadSkinBitmap(const TSkinReader* images, QImage& bitmap, std::s
         bitmap = DecodeSkinBitmap(bytes);
 }
 
-QImage TSkinData::DecodeSkinBitmap(std::span<const std::uint8_t> bmpFile)
-{
+QImage TSkinData::DecodeSkinBitmap(std::span<const std::uint8_t> bmpFile) {
     if (bmpFile.empty() || bmpFile.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return {};
     QImage image;
@@ -211,8 +198,7 @@ QImage TSkinData::DecodeSkinBitmap(std::span<const std::uint8_t> bmpFile)
 
 // --- INI sections ----------------------------------------------------------------
 
-void TSkinData::ReadBorders(const TIniText& ini, const TSkinReader* images)
-{
+void TSkinData::ReadBorders(const TIniText& ini, const TSkinReader* images) {
     for (TDataSkinBorder* border : {&left_, &right_, &top_, &bottom_}) {
         const std::string& b = border->Name;
         LoadSkinBitmap(images, border->Bitmap, ini.ReadString(kPersonality, b));
@@ -234,8 +220,7 @@ void TSkinData::ReadBorders(const TIniText& ini, const TSkinReader* images)
     }
 }
 
-void TSkinData::ReadSysButtons(const TIniText& ini, const TSkinReader* images)
-{
+void TSkinData::ReadSysButtons(const TIniText& ini, const TSkinReader* images) {
     sysButtons_.clear();
     for (const std::string& section : ini.Sections()) {
         if (!IsSysButtonSection(section))
@@ -263,8 +248,7 @@ void TSkinData::ReadSysButtons(const TIniText& ini, const TSkinReader* images)
     }
 }
 
-void TSkinData::ReadButtons(const TIniText& ini, const TSkinReader* images)
-{
+void TSkinData::ReadButtons(const TIniText& ini, const TSkinReader* images) {
     TDataSkinButton& b = buttons_;
     LoadSkinBitmap(images, b.Bitmap, ini.ReadString(kButtons, "Bitmap"));
     LoadSkinBitmap(images, b.CheckButton, ini.ReadString(kButtons, "CheckButton"));
@@ -281,8 +265,7 @@ void TSkinData::ReadButtons(const TIniText& ini, const TSkinReader* images)
     b.CheckButtonFrame = ini.ReadInteger(kButtons, "CheckButtonFrame", 0);
 }
 
-void TSkinData::ReadColours(const TIniText& ini)
-{
+void TSkinData::ReadColours(const TIniText& ini) {
     const auto colour = [&](std::string_view key, TColour fallback) {
         return ParseColourText(ini.ReadString(kColours, key), fallback);
     };
@@ -314,8 +297,7 @@ void TSkinData::ReadColours(const TIniText& ini)
             colourList_.push_back(ParseColourText(ini.ReadString(section, "color"), kClWindowText));
 }
 
-void TSkinData::ReadTitle(const TIniText& ini, const TSkinReader* images)
-{
+void TSkinData::ReadTitle(const TIniText& ini, const TSkinReader* images) {
     TDataSkinTitle& t = title_;
     LoadSkinBitmap(images, t.Bitmap, ini.ReadString(kPersonality, "TextBack"));
     t.LeftWidth = ini.ReadInteger(kPersonality, "TextShift", 0);
@@ -335,8 +317,7 @@ void TSkinData::ReadTitle(const TIniText& ini, const TSkinReader* images)
     t.InActiveText = rgb("InActiveText");
 }
 
-void TSkinData::ReadOptionalElements(const TIniText& ini, const TSkinReader* images)
-{
+void TSkinData::ReadOptionalElements(const TIniText& ini, const TSkinReader* images) {
     const auto readFields = [&](TDataSkinObject& e, std::string_view section) {
         e.LeftWidth = ini.ReadInteger(section, "LeftWidth", 0);
         e.RightWidth = ini.ReadInteger(section, "RightWidth", 0);
@@ -387,8 +368,7 @@ void TSkinData::ReadOptionalElements(const TIniText& ini, const TSkinReader* ima
     }
 }
 
-void TSkinData::SetFrameCounts(const TIniText& ini)
-{
+void TSkinData::SetFrameCounts(const TIniText& ini) {
     const auto set = [&](TSkinElement which, std::int32_t count) {
         if (auto& e = elements_[Index(which)])
             e->FrameCount = count;
@@ -419,16 +399,16 @@ void TSkinData::SetFrameCounts(const TIniText& ini)
 
 // --- Listeners and colours -------------------------------------------------------------
 
-void TSkinData::AddSkinForm(TSkinListener* form)
-{
+void TSkinData::AddSkinForm(TSkinListener* form) {
     if (form != nullptr && std::find(forms_.begin(), forms_.end(), form) == forms_.end())
         forms_.push_back(form);
 }
 
-void TSkinData::RemoveSkinForm(TSkinListener* form) { std::erase(forms_, form); }
+void TSkinData::RemoveSkinForm(TSkinListener* form) {
+    std::erase(forms_, form);
+}
 
-void TSkinData::RefreshSkinForms()
-{
+void TSkinData::RefreshSkinForms() {
     // A form may leave the list while it is told.
     const std::vector<TSkinListener*> forms = forms_;
     for (TSkinListener* form : forms)
@@ -436,11 +416,10 @@ void TSkinData::RefreshSkinForms()
             form->SkinChanged();
 }
 
-std::optional<TColour> TSkinData::ColourOf(std::int32_t number) const
-{
+std::optional<TColour> TSkinData::ColourOf(std::int32_t number) const {
     if (number < 0 || static_cast<std::size_t>(number) >= colourList_.size())
         return std::nullopt;
     return colourList_[static_cast<std::size_t>(number)];
 }
 
-}  // namespace skin
+} // namespace skin

@@ -38,7 +38,7 @@ public:
     std::int32_t RightWidth = 0;
     std::int32_t BottomHeight = 0;
     QImage Bitmap;
-    std::int32_t Trans = 0;  // non-zero: drawn with the transparent pixels see-through
+    std::int32_t Trans = 0; // non-zero: drawn with the transparent pixels see-through
     // Non-zero: centre tiled, zero: stretched. The four window borders keep
     // their "Stretch" key here instead: stretched only when exactly 1.
     std::int32_t Tile = 0;
@@ -66,9 +66,9 @@ public:
     std::int32_t TextShiftVert() const { return TopHeight; }
     std::int32_t TextRightClip() const { return RightWidth; }
 
-    std::int32_t TextAlignment = 0;  // 0 left, 1 centred, 2 right
+    std::int32_t TextAlignment = 0; // 0 left, 1 centred, 2 right
     std::int32_t FontHeight = 0;
-    std::int32_t TXTBackleft = 0;  // cap widths of the text background
+    std::int32_t TXTBackleft = 0; // cap widths of the text background
     std::int32_t TXTBackRight = 0;
     TColour ActiveText = kColourUnset;
     TColour InActiveText = kColourUnset;
@@ -88,8 +88,8 @@ public:
 class TDataSkinSysButton : public TDataSkinObject {
 public:
     using TDataSkinObject::TDataSkinObject;
-    std::int32_t Action = 0;  // 0 close, 1/22 maximize toggle, 2/23 minimize, 11/12 system menu
-    std::int32_t Align = 0;   // corner the coordinates count from
+    std::int32_t Action = 0; // 0 close, 1/22 maximize toggle, 2/23 minimize, 11/12 system menu
+    std::int32_t Align = 0;  // corner the coordinates count from
     std::int32_t Xcoord = 0;
     std::int32_t Ycoord = 0;
     std::int32_t CombineOp = -1;
@@ -103,7 +103,7 @@ using TSysButtonList = std::vector<std::unique_ptr<TDataSkinSysButton>>;
 enum class TSkinElement {
     GroupBoxEdge,
     Toolbar,
-    Tabs,  // a TDataSkinBorder
+    Tabs, // a TDataSkinBorder
     StatusBarEdges,
     ComboButton,
     SunkEdge,
@@ -275,4 +275,4 @@ private:
     std::vector<TSkinListener*> forms_;
 };
 
-}  // namespace skin
+} // namespace skin

@@ -11,15 +11,13 @@
 
 namespace {
 
-std::vector<std::uint8_t> StoredSkin()
-{
+std::vector<std::uint8_t> StoredSkin() {
     const QByteArray bytes = skin::NumeroSkinStream();
     return {bytes.begin(), bytes.end()};
 }
 
 // The whole load as the window does it: the stored block is read and loaded.
-void BM_LoadProgramSkin(benchmark::State& state)
-{
+void BM_LoadProgramSkin(benchmark::State& state) {
     const std::vector<std::uint8_t> stored = StoredSkin();
     skin::TSkinData data;
     for (auto _ : state) {
@@ -32,8 +30,7 @@ void BM_LoadProgramSkin(benchmark::State& state)
 BENCHMARK(BM_LoadProgramSkin)->Unit(benchmark::kMicrosecond);
 
 // The parts: unpacking alone, parsing the INI text alone.
-void BM_UnpackProgramSkin(benchmark::State& state)
-{
+void BM_UnpackProgramSkin(benchmark::State& state) {
     const std::vector<std::uint8_t> stored = StoredSkin();
     const std::span<const std::uint8_t> packed(stored.data() + 4, stored.size() - 4);
     for (auto _ : state) {
@@ -43,8 +40,7 @@ void BM_UnpackProgramSkin(benchmark::State& state)
 }
 BENCHMARK(BM_UnpackProgramSkin)->Unit(benchmark::kMicrosecond);
 
-void BM_ParseProgramIni(benchmark::State& state)
-{
+void BM_ParseProgramIni(benchmark::State& state) {
     const std::vector<std::uint8_t> stored = StoredSkin();
     skin::TSkinReader reader;
     reader.LoadFromPacked(std::span<const std::uint8_t>(stored.data() + 4, stored.size() - 4));
@@ -59,6 +55,6 @@ void BM_ParseProgramIni(benchmark::State& state)
 }
 BENCHMARK(BM_ParseProgramIni)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -12,14 +12,12 @@
 namespace skin {
 namespace {
 
-std::vector<std::uint8_t> StoredProgramSkin()
-{
+std::vector<std::uint8_t> StoredProgramSkin() {
     const QByteArray bytes = NumeroSkinStream();
     return {bytes.begin(), bytes.end()};
 }
 
-const TSkinData& ProgramSkin()
-{
+const TSkinData& ProgramSkin() {
     static const TSkinData* data = [] {
         auto* d = new TSkinData;
         d->ReadSkinStream(StoredProgramSkin());
@@ -33,8 +31,7 @@ struct EntryCase {
     int width, height, bitsPerPixel;
 };
 
-TEST(ProgramSkin, ArchiveHasTheEntriesPixelSizesAndDepths)
-{
+TEST(ProgramSkin, ArchiveHasTheEntriesPixelSizesAndDepths) {
     const std::vector<std::uint8_t> stored = StoredProgramSkin();
     ASSERT_GT(stored.size(), 8u);
     const std::span<const std::uint8_t> packed(stored.data() + 4, stored.size() - 4);
@@ -52,13 +49,13 @@ TEST(ProgramSkin, ArchiveHasTheEntriesPixelSizesAndDepths)
     EXPECT_EQ(nameList, 270u);
 
     const EntryCase cases[] = {
-        {"top.bmp", 179, 66, 8},      {"bottom.bmp", 57, 26, 4},     {"left.bmp", 20, 58, 8},
-        {"right.bmp", 24, 56, 8},     {"menu.bmp", 70, 36, 8},       {"Dialog.bmp", 150, 150, 8},
-        {"button.bmp", 360, 24, 24},  {"checkbox.bmp", 48, 12, 24},  {"radio.bmp", 48, 12, 24},
+        {"top.bmp", 179, 66, 8},       {"bottom.bmp", 57, 26, 4},     {"left.bmp", 20, 58, 8},
+        {"right.bmp", 24, 56, 8},      {"menu.bmp", 70, 36, 8},       {"Dialog.bmp", 150, 150, 8},
+        {"button.bmp", 360, 24, 24},   {"checkbox.bmp", 48, 12, 24},  {"radio.bmp", 48, 12, 24},
         {"progress.bmp", 182, 13, 24}, {"tabborder.bmp", 29, 28, 24}, {"tabs.bmp", 275, 22, 24},
-        {"scrollhz.bmp", 64, 16, 24}, {"scrollvt.bmp", 64, 16, 24},  {"scrollhb.bmp", 48, 16, 24},
-        {"scrollvb.bmp", 48, 16, 24}, {"toolbar.bmp", 275, 22, 24},  {"min.bmp", 57, 20, 8},
-        {"max.bmp", 57, 20, 8},       {"close.bmp", 57, 20, 8},      {"restore.bmp", 57, 20, 8},
+        {"scrollhz.bmp", 64, 16, 24},  {"scrollvt.bmp", 64, 16, 24},  {"scrollhb.bmp", 48, 16, 24},
+        {"scrollvb.bmp", 48, 16, 24},  {"toolbar.bmp", 275, 22, 24},  {"min.bmp", 57, 20, 8},
+        {"max.bmp", 57, 20, 8},        {"close.bmp", 57, 20, 8},      {"restore.bmp", 57, 20, 8},
     };
     for (const auto& c : cases) {
         std::vector<std::uint8_t> bmp;
@@ -87,8 +84,7 @@ struct ElementCase {
     int left, top, right, bottom, trans, tile, frames;
 };
 
-TEST(ProgramSkin, ElementsHaveTheirImagesMarginsAndFrameCounts)
-{
+TEST(ProgramSkin, ElementsHaveTheirImagesMarginsAndFrameCounts) {
     const TSkinData& d = ProgramSkin();
     ASSERT_FALSE(d.SkinEmpty());
     const ElementCase cases[] = {
@@ -131,8 +127,7 @@ TEST(ProgramSkin, ElementsHaveTheirImagesMarginsAndFrameCounts)
     EXPECT_TRUE(d.ColourList().empty());
 }
 
-TEST(ProgramSkin, FrameMetricsComeOutAsTheWindowNeedsThem)
-{
+TEST(ProgramSkin, FrameMetricsComeOutAsTheWindowNeedsThem) {
     const TSkinData& d = ProgramSkin();
     EXPECT_EQ(d.Left().Bitmap.width() / d.Left().FrameCount, 10);
     EXPECT_EQ(d.Top().Bitmap.height() / d.Top().FrameCount, 33);
@@ -140,8 +135,7 @@ TEST(ProgramSkin, FrameMetricsComeOutAsTheWindowNeedsThem)
     EXPECT_EQ(d.Bottom().Bitmap.height() / d.Bottom().FrameCount, 13);
 }
 
-TEST(ProgramSkin, TitleSettings)
-{
+TEST(ProgramSkin, TitleSettings) {
     const TDataSkinTitle& t = ProgramSkin().Title();
     EXPECT_EQ(t.TextShift(), 60);
     EXPECT_EQ(t.TextShiftVert(), 0);
@@ -154,18 +148,17 @@ TEST(ProgramSkin, TitleSettings)
 }
 
 struct SysButtonCase {
-    int imageWidth;  // 0: none
+    int imageWidth; // 0: none
     int action, align, x, y, visibility, frames;
 };
 
-TEST(ProgramSkin, CaptionButtonsInSectionOrder)
-{
+TEST(ProgramSkin, CaptionButtonsInSectionOrder) {
     const SysButtonCase cases[] = {
-        {57, 2, 1, 61, 4, 0, 3},   // minimize
-        {57, 1, 1, 42, 4, 4, 3},   // maximize
-        {57, 0, 1, 23, 4, 0, 3},   // close
-        {57, 1, 1, 42, 4, 3, 3},   // restore
-        {0, 11, 0, 14, 6, 0, 6},   // window icon
+        {57, 2, 1, 61, 4, 0, 3}, // minimize
+        {57, 1, 1, 42, 4, 4, 3}, // maximize
+        {57, 0, 1, 23, 4, 0, 3}, // close
+        {57, 1, 1, 42, 4, 3, 3}, // restore
+        {0, 11, 0, 14, 6, 0, 6}, // window icon
     };
     const TSysButtonList& buttons = ProgramSkin().SysButtons();
     ASSERT_EQ(buttons.size(), std::size(cases));
@@ -184,25 +177,31 @@ TEST(ProgramSkin, CaptionButtonsInSectionOrder)
     }
 }
 
-TEST(ProgramSkin, Palette)
-{
+TEST(ProgramSkin, Palette) {
     const TSkinPalette& p = ProgramSkin().Palette();
     const std::pair<TColour, TColour> cases[] = {
-        {p.ButtonFace, RgbColour(207, 207, 207)},    {p.WindowText, RgbColour(0, 0, 0)},
-        {p.Scrollbar, RgbColour(238, 238, 238)},     {p.HilightText, RgbColour(255, 255, 255)},
-        {p.Hilight, RgbColour(64, 112, 176)},        {p.Menubar, RgbColour(207, 207, 207)},
-        {p.Menu, RgbColour(207, 207, 207)},          {p.MenuText, RgbColour(0, 0, 0)},
-        {p.ButtonText, RgbColour(0, 0, 0)},          {p.ButtonHilight, RgbColour(238, 238, 238)},
-        {p.Buttonlight, RgbColour(220, 220, 220)},   {p.ButtonShadow, RgbColour(146, 146, 146)},
-        {p.ButtonDkShadow, RgbColour(0, 0, 0)},      {p.MenuBarText, RgbColour(0, 0, 0)},
-        {p.TitleTextActive, RgbColour(255, 255, 255)}, {p.TitleTextInactive, RgbColour(255, 255, 255)},
+        {p.ButtonFace, RgbColour(207, 207, 207)},
+        {p.WindowText, RgbColour(0, 0, 0)},
+        {p.Scrollbar, RgbColour(238, 238, 238)},
+        {p.HilightText, RgbColour(255, 255, 255)},
+        {p.Hilight, RgbColour(64, 112, 176)},
+        {p.Menubar, RgbColour(207, 207, 207)},
+        {p.Menu, RgbColour(207, 207, 207)},
+        {p.MenuText, RgbColour(0, 0, 0)},
+        {p.ButtonText, RgbColour(0, 0, 0)},
+        {p.ButtonHilight, RgbColour(238, 238, 238)},
+        {p.Buttonlight, RgbColour(220, 220, 220)},
+        {p.ButtonShadow, RgbColour(146, 146, 146)},
+        {p.ButtonDkShadow, RgbColour(0, 0, 0)},
+        {p.MenuBarText, RgbColour(0, 0, 0)},
+        {p.TitleTextActive, RgbColour(255, 255, 255)},
+        {p.TitleTextInactive, RgbColour(255, 255, 255)},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(cases[i].first, cases[i].second) << "entry " << i;
 }
 
-TEST(ProgramSkin, FrameCornersAreSeeThroughAndTheEdgesSolid)
-{
+TEST(ProgramSkin, FrameCornersAreSeeThroughAndTheEdgesSolid) {
     const TSkinData& d = ProgramSkin();
     // Rounded outer corners: the very corner pixel is see-through, the border beside it solid.
     EXPECT_EQ(qAlpha(d.Left().Bitmap.pixel(0, 0)), 0);
@@ -217,5 +216,5 @@ TEST(ProgramSkin, FrameCornersAreSeeThroughAndTheEdgesSolid)
     EXPECT_EQ(qAlpha(d.SysButtons()[2]->Bitmap.pixel(1, 1)), 0);
 }
 
-}  // namespace
-}  // namespace skin
+} // namespace
+} // namespace skin

@@ -19,8 +19,7 @@ using test::Filled;
 
 constexpr QRgb kRed = qRgb(255, 0, 0);
 
-std::unique_ptr<TSkinData> Parsed(std::string_view ini, const TSkinReader* images = nullptr)
-{
+std::unique_ptr<TSkinData> Parsed(std::string_view ini, const TSkinReader* images = nullptr) {
     auto data = std::make_unique<TSkinData>();
     data->ReadSkinIni(ini, images);
     return data;
@@ -28,25 +27,33 @@ std::unique_ptr<TSkinData> Parsed(std::string_view ini, const TSkinReader* image
 
 // --- Colours -------------------------------------------------------------------
 
-TEST(SkinDataColours, MissingKeysGiveSystemColours)
-{
+TEST(SkinDataColours, MissingKeysGiveSystemColours) {
     const auto owner = Parsed("[Colours]\n");
     const TSkinData& data = *owner;
     const TSkinPalette& p = data.Palette();
     const std::pair<TColour, TColour> cases[] = {
-        {p.WindowText, kClWindowText},   {p.ButtonFace, kClBtnFace},         {p.Scrollbar, kClScrollBar},
-        {p.HilightText, kClHighlightText}, {p.Hilight, kClHighlight},        {p.Menubar, kClBtnFace},
-        {p.Menu, kClMenu},               {p.MenuText, kClMenuText},          {p.ButtonText, kClBtnText},
-        {p.ButtonHilight, kClBtnHighlight}, {p.Buttonlight, kClBtnHighlight}, {p.ButtonShadow, kClBtnShadow},
-        {p.ButtonDkShadow, kClBtnShadow}, {p.MenuBarText, kClMenu},         {p.TitleTextActive, kClCaptionText},
+        {p.WindowText, kClWindowText},
+        {p.ButtonFace, kClBtnFace},
+        {p.Scrollbar, kClScrollBar},
+        {p.HilightText, kClHighlightText},
+        {p.Hilight, kClHighlight},
+        {p.Menubar, kClBtnFace},
+        {p.Menu, kClMenu},
+        {p.MenuText, kClMenuText},
+        {p.ButtonText, kClBtnText},
+        {p.ButtonHilight, kClBtnHighlight},
+        {p.Buttonlight, kClBtnHighlight},
+        {p.ButtonShadow, kClBtnShadow},
+        {p.ButtonDkShadow, kClBtnShadow},
+        {p.MenuBarText, kClMenu},
+        {p.TitleTextActive, kClCaptionText},
         {p.TitleTextInactive, kClInactiveCaptionText},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(cases[i].first, cases[i].second) << "entry " << i;
 }
 
-TEST(SkinDataColours, MenuTextAndMenubarFallBackToButtonFace)
-{
+TEST(SkinDataColours, MenuTextAndMenubarFallBackToButtonFace) {
     struct Case {
         const char* ini;
         TColour menuText;
@@ -67,21 +74,19 @@ TEST(SkinDataColours, MenuTextAndMenubarFallBackToButtonFace)
     }
 }
 
-TEST(SkinDataColours, InactiveTitleTextFollowsTheActiveKey)
-{
+TEST(SkinDataColours, InactiveTitleTextFollowsTheActiveKey) {
     const auto owner = Parsed("[Colours]\nTitleTextActive=1 2 3\nTitleTextInactive=9 9 9\n");
     const TSkinData& data = *owner;
     EXPECT_EQ(data.Palette().TitleTextActive, RgbColour(1, 2, 3));
     EXPECT_EQ(data.Palette().TitleTextInactive, RgbColour(1, 2, 3));
 }
 
-TEST(SkinDataColours, ColourSectionsFillTheColourListInOrder)
-{
+TEST(SkinDataColours, ColourSectionsFillTheColourListInOrder) {
     const auto owner = Parsed("[Colours]\nWindowText=1 1 1\n"
-                                  "[Colour.Hot]\ncolor=10 20 30\n"
-                                  "[COLOUR2]\nCOLOR=40,50,60\n"
-                                  "[colourless]\n"
-                                  "[Colors]\ncolor=7 7 7\n");
+                              "[Colour.Hot]\ncolor=10 20 30\n"
+                              "[COLOUR2]\nCOLOR=40,50,60\n"
+                              "[colourless]\n"
+                              "[Colors]\ncolor=7 7 7\n");
     const TSkinData& data = *owner;
     EXPECT_EQ(data.ColourList(), (std::vector<TColour>{RgbColour(10, 20, 30), RgbColour(40, 50, 60), kClWindowText}));
     EXPECT_EQ(data.ColourOf(0), RgbColour(10, 20, 30));
@@ -93,18 +98,17 @@ TEST(SkinDataColours, ColourSectionsFillTheColourListInOrder)
 // --- Caption buttons -------------------------------------------------------------
 
 struct SysButtonCase {
-    int imageWidth;  // 0: no image
+    int imageWidth; // 0: no image
     int imageHeight;
     const char* extraKeys;
     std::int32_t frames;
 };
 
-TEST(SkinDataSysButtons, FrameCountFollowsTheImageShapeAndAction)
-{
+TEST(SkinDataSysButtons, FrameCountFollowsTheImageShapeAndAction) {
     const SysButtonCase cases[] = {
         {57, 20, "", 3},
         {120, 20, "", 6},
-        {76, 20, "", 3},  // exactly 3.8 is still narrow
+        {76, 20, "", 3}, // exactly 3.8 is still narrow
         {77, 20, "", 6},
         {0, 0, "", 6},
         {57, 20, "Action=-1\n", 6},
@@ -125,20 +129,19 @@ TEST(SkinDataSysButtons, FrameCountFollowsTheImageShapeAndAction)
         const auto owner = Parsed(ini, &reader);
         const TSkinData& data = *owner;
         ASSERT_EQ(data.SysButtons().size(), 1u);
-        EXPECT_EQ(data.SysButtons()[0]->FrameCount, c.frames) << c.imageWidth << 'x' << c.imageHeight << ' '
-                                                              << c.extraKeys;
+        EXPECT_EQ(data.SysButtons()[0]->FrameCount, c.frames)
+            << c.imageWidth << 'x' << c.imageHeight << ' ' << c.extraKeys;
     }
 }
 
-TEST(SkinDataSysButtons, CaptionButtonSectionsInFileOrderWithTheirKeys)
-{
+TEST(SkinDataSysButtons, CaptionButtonSectionsInFileOrderWithTheirKeys) {
     const auto owner = Parsed("[Buttons]\nLeftWidth=1\n"
-                                  "[button.radio]\n[Button.CheckBox]\n"
-                                  "[ButtonZ]\nAction=2\nAlign=3\nXcoord=$10\nYcoord=4\nVisibility=5\nVisibility1=6\n"
-                                  "CombineOp=7\n"
-                                  "[Colours]\n"
-                                  "[buttona]\n"
-                                  "[Buttonb]\n");
+                              "[button.radio]\n[Button.CheckBox]\n"
+                              "[ButtonZ]\nAction=2\nAlign=3\nXcoord=$10\nYcoord=4\nVisibility=5\nVisibility1=6\n"
+                              "CombineOp=7\n"
+                              "[Colours]\n"
+                              "[buttona]\n"
+                              "[Buttonb]\n");
     const TSkinData& data = *owner;
     ASSERT_EQ(data.SysButtons().size(), 3u);
     const TDataSkinSysButton& z = *data.SysButtons()[0];
@@ -155,8 +158,7 @@ TEST(SkinDataSysButtons, CaptionButtonSectionsInFileOrderWithTheirKeys)
     EXPECT_EQ(data.SysButtons()[2]->Name, "BUTTONB");
 }
 
-TEST(SkinDataSysButtons, ReloadingReplacesTheCaptionButtons)
-{
+TEST(SkinDataSysButtons, ReloadingReplacesTheCaptionButtons) {
     TSkinData data;
     data.ReadSkinIni("[Button0]\n[Button1]\n");
     data.ReadSkinIni("[Button7]\n");
@@ -166,20 +168,17 @@ TEST(SkinDataSysButtons, ReloadingReplacesTheCaptionButtons)
 
 // --- Check boxes and radio buttons ------------------------------------------------
 
-TEST(SkinDataButtons, GlyphFrameCountsComeFromTheImageWhenNotGiven)
-{
+TEST(SkinDataButtons, GlyphFrameCountsComeFromTheImageWhenNotGiven) {
     struct Case {
         int w, h;
         const char* keys;
         std::int32_t frames;
     };
     const Case cases[] = {
-        {48, 12, "", 4},   // 48 div 13 = 3, raised to 4
-        {80, 16, "", 5},   // 80 div 16
-        {96, 16, "", 6},
-        {78, 15, "", 6},   // below 16 high: cells of 13
-        {26, 12, "", 4},
-        {0, 0, "", 4},     // no image
+        {48, 12, "", 4},                           // 48 div 13 = 3, raised to 4
+        {80, 16, "", 5},                           // 80 div 16
+        {96, 16, "", 6},          {78, 15, "", 6}, // below 16 high: cells of 13
+        {26, 12, "", 4},          {0, 0, "", 4},   // no image
         {48, 12, "Frame=7\n", 7},
     };
     for (const auto& c : cases) {
@@ -201,10 +200,9 @@ TEST(SkinDataButtons, GlyphFrameCountsComeFromTheImageWhenNotGiven)
     }
 }
 
-TEST(SkinDataButtons, ButtonsSectionKeysAndDefaults)
-{
+TEST(SkinDataButtons, ButtonsSectionKeysAndDefaults) {
     const auto owner = Parsed("[Buttons]\nLeftWidth=12\nTopHeight=11\nRightWidth=10\nBottomHeight=9\nTrans=1\n"
-                                  "Tile=1\nNormalColour=2\n");
+                              "Tile=1\nNormalColour=2\n");
     const TSkinData& data = *owner;
     const TDataSkinButton& b = data.Buttons();
     EXPECT_EQ(b.LeftWidth, 12);
@@ -212,7 +210,7 @@ TEST(SkinDataButtons, ButtonsSectionKeysAndDefaults)
     EXPECT_EQ(b.RightWidth, 10);
     EXPECT_EQ(b.BottomHeight, 9);
     EXPECT_EQ(b.Trans, 1);
-    EXPECT_EQ(b.Tile, 0);  // not read for push buttons
+    EXPECT_EQ(b.Tile, 0); // not read for push buttons
     EXPECT_EQ(b.NormalColour, 2);
     EXPECT_EQ(b.MouseOverColour, -1);
     EXPECT_EQ(b.PressedColour, -1);
@@ -221,11 +219,10 @@ TEST(SkinDataButtons, ButtonsSectionKeysAndDefaults)
 
 // --- Borders, title and optional elements -----------------------------------------
 
-TEST(SkinDataBorders, BorderKeysMapToTheirFieldsWithDefaults)
-{
+TEST(SkinDataBorders, BorderKeysMapToTheirFieldsWithDefaults) {
     const auto owner = Parsed("[Personality]\n"
-                                  "LeftTopHeight=33\nLeftBotHeight=13\nLeftFrame=2\nLeftStretch=0\n"
-                                  "TopTopHeight=76\nTopBotHeight=84\n");
+                              "LeftTopHeight=33\nLeftBotHeight=13\nLeftFrame=2\nLeftStretch=0\n"
+                              "TopTopHeight=76\nTopBotHeight=84\n");
     const TSkinData& data = *owner;
     EXPECT_EQ(data.Left().TopHeight, 33);
     EXPECT_EQ(data.Left().BottomHeight, 13);
@@ -241,8 +238,7 @@ TEST(SkinDataBorders, BorderKeysMapToTheirFieldsWithDefaults)
     EXPECT_EQ(data.Right().Name, "Right");
 }
 
-TEST(SkinDataTitle, TextColoursNeedAllThreeComponents)
-{
+TEST(SkinDataTitle, TextColoursNeedAllThreeComponents) {
     struct Case {
         const char* keys;
         TColour active;
@@ -257,7 +253,7 @@ TEST(SkinDataTitle, TextColoursNeedAllThreeComponents)
         EXPECT_EQ(Parsed(std::string("[Personality]\n") + c.keys)->Title().ActiveText, c.active) << c.keys;
 
     const auto owner = Parsed("[Personality]\nTextShift=60\nTextShiftVert=-2\nTextRightClip=82\nTextAlignment=1\n"
-                                  "TXTBackleft=3\nTXTBackRight=4\n[Fonts]\nFontHeight=$10\n");
+                              "TXTBackleft=3\nTXTBackRight=4\n[Fonts]\nFontHeight=$10\n");
     const TSkinData& data = *owner;
     const TDataSkinTitle& t = data.Title();
     EXPECT_EQ(t.TextShift(), 60);
@@ -271,16 +267,15 @@ TEST(SkinDataTitle, TextColoursNeedAllThreeComponents)
     EXPECT_EQ(Parsed("")->Title().FontHeight, 14);
 }
 
-TEST(SkinDataElements, OptionalElementsExistOnlyWithAnImageKey)
-{
+TEST(SkinDataElements, OptionalElementsExistOnlyWithAnImageKey) {
     const auto owner = Parsed("[Toolbar]\nLeftWidth=3\n"
-                                  "[SunkEdge]\nImage=missing.bmp\nLeftWidth=2\nTile=1\n"
-                                  "[Progress]\nImage=ignored.bmp\n"
-                                  "[Headerbar]\nImage=h.bmp\n"
-                                  "[Personality]\nmenuBar=m.bmp\nTileLeftMenu=5\nTileRightMenu=6\n");
+                              "[SunkEdge]\nImage=missing.bmp\nLeftWidth=2\nTile=1\n"
+                              "[Progress]\nImage=ignored.bmp\n"
+                              "[Headerbar]\nImage=h.bmp\n"
+                              "[Personality]\nmenuBar=m.bmp\nTileLeftMenu=5\nTileRightMenu=6\n");
     const TSkinData& data = *owner;
     EXPECT_EQ(data.Toolbar(), nullptr);
-    EXPECT_EQ(data.Progress(), nullptr);  // Progress reads "Bitmap", not "Image"
+    EXPECT_EQ(data.Progress(), nullptr); // Progress reads "Bitmap", not "Image"
     ASSERT_NE(data.SunkEdge(), nullptr);
     EXPECT_TRUE(data.SunkEdge()->Bitmap.isNull());
     EXPECT_EQ(data.SunkEdge()->LeftWidth, 2);
@@ -297,28 +292,27 @@ TEST(SkinDataElements, OptionalElementsExistOnlyWithAnImageKey)
     TSkinData again;
     again.ReadSkinIni("[Toolbar]\nImage=t.bmp\n");
     again.ReadSkinIni("[Tabs]\nImage=t.bmp\n");
-    EXPECT_EQ(again.Toolbar(), nullptr);  // re-created on every load
+    EXPECT_EQ(again.Toolbar(), nullptr); // re-created on every load
     ASSERT_NE(again.Tabs(), nullptr);
     EXPECT_EQ(again.Tabs()->FrameCount, 5);
 }
 
-TEST(SkinDataElements, FixedFrameCountsAndThumbFrameCount)
-{
+TEST(SkinDataElements, FixedFrameCountsAndThumbFrameCount) {
     std::string ini;
-    for (const char* s : {"GroupBoxEdge", "Toolbar", "Tabs", "StatusBarEdges", "ComboButton", "SunkEdge",
-                          "ExtraImages", "Headerbar", "MenuItem", "MenuBackground", "Scrollbar", "HorzScroll",
-                          "VertScroll", "HorzScrollThumb", "VertScrollThumb"})
+    for (const char* s :
+         {"GroupBoxEdge", "Toolbar", "Tabs", "StatusBarEdges", "ComboButton", "SunkEdge", "ExtraImages", "Headerbar",
+          "MenuItem", "MenuBackground", "Scrollbar", "HorzScroll", "VertScroll", "HorzScrollThumb", "VertScrollThumb"})
         ini += std::string("[") + s + "]\nImage=x.bmp\n";
     ini += "[Progress]\nBitmap=p.bmp\n[VertScrollThumb]\nFrameCount=9\n";
-    ini += "[HorzScrollThumb]\nFrameCount=7\n";  // a repeated section: ignored
+    ini += "[HorzScrollThumb]\nFrameCount=7\n"; // a repeated section: ignored
     const auto owner = Parsed(ini);
     const TSkinData& data = *owner;
     const std::pair<TSkinElement, std::int32_t> cases[] = {
-        {TSkinElement::GroupBoxEdge, 2}, {TSkinElement::Toolbar, 5},        {TSkinElement::Tabs, 5},
-        {TSkinElement::StatusBarEdges, 3}, {TSkinElement::ComboButton, 4},  {TSkinElement::SunkEdge, 4},
-        {TSkinElement::ExtraImages, 5},  {TSkinElement::Headerbar, 0},      {TSkinElement::MenuItem, 5},
-        {TSkinElement::MenuBackground, 1}, {TSkinElement::Scrollbar, 23},   {TSkinElement::HorzScroll, 4},
-        {TSkinElement::VertScroll, 4},   {TSkinElement::HorzScrollThumb, 3}, {TSkinElement::VertScrollThumb, 3},
+        {TSkinElement::GroupBoxEdge, 2},   {TSkinElement::Toolbar, 5},         {TSkinElement::Tabs, 5},
+        {TSkinElement::StatusBarEdges, 3}, {TSkinElement::ComboButton, 4},     {TSkinElement::SunkEdge, 4},
+        {TSkinElement::ExtraImages, 5},    {TSkinElement::Headerbar, 0},       {TSkinElement::MenuItem, 5},
+        {TSkinElement::MenuBackground, 1}, {TSkinElement::Scrollbar, 23},      {TSkinElement::HorzScroll, 4},
+        {TSkinElement::VertScroll, 4},     {TSkinElement::HorzScrollThumb, 3}, {TSkinElement::VertScrollThumb, 3},
         {TSkinElement::Progress, 2},
     };
     for (const auto& [which, frames] : cases) {
@@ -330,8 +324,7 @@ TEST(SkinDataElements, FixedFrameCountsAndThumbFrameCount)
 
 // --- Images ---------------------------------------------------------------------
 
-TEST(SkinDataImages, ImageNamesAreLookedUpByTheirNamePart)
-{
+TEST(SkinDataImages, ImageNamesAreLookedUpByTheirNamePart) {
     const std::vector<skinpack::ArchiveEntry> entries = {
         {"scrollbar.bmp", BmpFile(Filled(4, 2, kRed))},
         {"folder/inside.bmp", BmpFile(Filled(3, 2, kRed))},
@@ -345,12 +338,12 @@ TEST(SkinDataImages, ImageNamesAreLookedUpByTheirNamePart)
     };
     const Case cases[] = {
         {"scrollbar.bmp", true},
-        {"ScrollBar.bmp", true},           // archive names ignore letter case
-        {"skins\\scrollbar.bmp", true},    // a backslash separates folders
+        {"ScrollBar.bmp", true},        // archive names ignore letter case
+        {"skins\\scrollbar.bmp", true}, // a backslash separates folders
         {"c:scrollbar.bmp", true},
-        {"arrows/scrollbar.bmp", false},   // a forward slash does not
-        {"folder/inside.bmp", true},       // looked up under the whole name
-        {"scrollbar.BMP", false},          // the extension must be ".bmp" exactly
+        {"arrows/scrollbar.bmp", false}, // a forward slash does not
+        {"folder/inside.bmp", true},     // looked up under the whole name
+        {"scrollbar.BMP", false},        // the extension must be ".bmp" exactly
         {"scrollbar", false},
         {"skins\\", false},
         {"", false},
@@ -365,8 +358,7 @@ TEST(SkinDataImages, ImageNamesAreLookedUpByTheirNamePart)
     }
 }
 
-TEST(SkinDataImages, ElementWithAForwardSlashNameExistsWithAnEmptyImage)
-{
+TEST(SkinDataImages, ElementWithAForwardSlashNameExistsWithAnEmptyImage) {
     const TSkinReader reader = test::ReaderOf({{"scrollbar.bmp", BmpFile(Filled(4, 2, kRed))}});
     const auto owner = Parsed("[Scrollbar]\nImage=arrows/scrollbar.bmp\nLeftWidth=1\n", &reader);
     const TSkinData& data = *owner;
@@ -375,8 +367,7 @@ TEST(SkinDataImages, ElementWithAForwardSlashNameExistsWithAnEmptyImage)
     EXPECT_EQ(data.Scrollbar()->LeftWidth, 1);
 }
 
-TEST(SkinDataImages, MagentaBecomesTransparentWhenLoaded)
-{
+TEST(SkinDataImages, MagentaBecomesTransparentWhenLoaded) {
     QImage rgb = Filled(2, 1, kRed);
     rgb.setPixel(1, 0, qRgb(255, 0, 255));
     QImage indexed(2, 1, QImage::Format_Indexed8);
@@ -405,8 +396,7 @@ public:
     int changes = 0;
 };
 
-TEST(SkinDataLoad, StoredSkinLoadsAndWritesBack)
-{
+TEST(SkinDataLoad, StoredSkinLoadsAndWritesBack) {
     const std::vector<std::uint8_t> stored = test::StoredSkin(kSmallSkin);
     TSkinData data;
     CountingForm form;
@@ -422,8 +412,7 @@ TEST(SkinDataLoad, StoredSkinLoadsAndWritesBack)
     data.RemoveSkinForm(&form);
 }
 
-TEST(SkinDataLoad, SizeFieldZeroOrNegativeKeepsTheHeldSkin)
-{
+TEST(SkinDataLoad, SizeFieldZeroOrNegativeKeepsTheHeldSkin) {
     TSkinData data;
     ASSERT_TRUE(data.ReadSkinStream(test::StoredSkin(kSmallSkin)));
     const std::vector<std::uint8_t> held = data.PackedSkin();
@@ -440,14 +429,13 @@ TEST(SkinDataLoad, SizeFieldZeroOrNegativeKeepsTheHeldSkin)
         EXPECT_FALSE(data.SkinEmpty());
     }
     EXPECT_EQ(form.changes, 0);
-    EXPECT_FALSE(data.ReadSkinStream(std::vector<std::uint8_t>{10, 0, 0, 0, 1, 2}));  // shorter than stated
+    EXPECT_FALSE(data.ReadSkinStream(std::vector<std::uint8_t>{10, 0, 0, 0, 1, 2})); // shorter than stated
     EXPECT_FALSE(data.ReadSkinStream(std::vector<std::uint8_t>{1, 0}));
     EXPECT_EQ(data.PackedSkin(), held);
     data.RemoveSkinForm(&form);
 }
 
-TEST(SkinDataLoad, GarbageLeavesAnEmptySkin)
-{
+TEST(SkinDataLoad, GarbageLeavesAnEmptySkin) {
     std::mt19937 random(7);
     std::vector<std::uint8_t> noise(4000);
     for (auto& b : noise)
@@ -455,9 +443,9 @@ TEST(SkinDataLoad, GarbageLeavesAnEmptySkin)
     const std::vector<std::uint8_t> program = test::StoredSkin(kSmallSkin);
     std::vector<std::vector<std::uint8_t>> packedSkins = {
         noise,
-        {0xFF, 0xFF, 0xFF, 0x7F},                                  // a huge stated size
+        {0xFF, 0xFF, 0xFF, 0x7F},                                   // a huge stated size
         {program.begin() + 4, program.begin() + 4 + 20},            // truncated
-        skinpack::EncodeLzh(test::Archive({{"left.bmp", {1, 2}}})),  // no INI entry
+        skinpack::EncodeLzh(test::Archive({{"left.bmp", {1, 2}}})), // no INI entry
     };
     // Stated size fits, but the archive's name list runs past the data.
     packedSkins.push_back(skinpack::EncodeLzh(std::vector<std::uint8_t>{0xFF, 0, 0, 0, 'a', '\r', '\n'}));
@@ -471,13 +459,12 @@ TEST(SkinDataLoad, GarbageLeavesAnEmptySkin)
         EXPECT_TRUE(data.SkinEmpty()) << i;
         EXPECT_TRUE(data.Left().Bitmap.isNull()) << i;
         EXPECT_EQ(data.Palette().ButtonFace, kClBtnFace) << i;
-        EXPECT_EQ(form.changes, 1) << i;  // the forms drop the old skin
+        EXPECT_EQ(form.changes, 1) << i; // the forms drop the old skin
         data.RemoveSkinForm(&form);
     }
 }
 
-TEST(SkinDataLoad, DesignModeHoldsTheSkinWithoutLoading)
-{
+TEST(SkinDataLoad, DesignModeHoldsTheSkinWithoutLoading) {
     TSkinData data;
     data.SetDesignMode(true);
     EXPECT_EQ(data.SkinStore(), "(none)");
@@ -490,8 +477,7 @@ TEST(SkinDataLoad, DesignModeHoldsTheSkinWithoutLoading)
     EXPECT_TRUE(data.PackedSkin().empty());
 }
 
-TEST(SkinDataLoad, SkinFileLoadsAnExistingFileOnly)
-{
+TEST(SkinDataLoad, SkinFileLoadsAnExistingFileOnly) {
     const std::vector<std::uint8_t> stored = test::StoredSkin(kSmallSkin);
     QTemporaryFile file;
     ASSERT_TRUE(file.open());
@@ -508,13 +494,11 @@ TEST(SkinDataLoad, SkinFileLoadsAnExistingFileOnly)
     EXPECT_EQ(data.Palette().ButtonFace, RgbColour(1, 2, 3));
 }
 
-TEST(SkinDataLoad, FormsMayLeaveWhileTheyAreTold)
-{
+TEST(SkinDataLoad, FormsMayLeaveWhileTheyAreTold) {
     class LeavingForm : public TSkinListener {
     public:
         explicit LeavingForm(TSkinData& d) : data(d) {}
-        void SkinChanged() override
-        {
+        void SkinChanged() override {
             ++changes;
             data.RemoveSkinForm(this);
         }
@@ -526,12 +510,12 @@ TEST(SkinDataLoad, FormsMayLeaveWhileTheyAreTold)
     CountingForm second;
     data.AddSkinForm(&first);
     data.AddSkinForm(&second);
-    data.AddSkinForm(&second);  // once only
+    data.AddSkinForm(&second); // once only
     data.RefreshSkinForms();
     data.RefreshSkinForms();
     EXPECT_EQ(first.changes, 1);
     EXPECT_EQ(second.changes, 2);
 }
 
-}  // namespace
-}  // namespace skin
+} // namespace
+} // namespace skin

@@ -9,8 +9,7 @@ namespace skin {
 namespace {
 
 // One letter per pixel: a..z name colours, '.' is transparent, 'M' magenta.
-QRgb ColourOf(char c)
-{
+QRgb ColourOf(char c) {
     if (c == '.')
         return 0;
     if (c == 'M')
@@ -19,8 +18,7 @@ QRgb ColourOf(char c)
     return qRgb(10 * i, 255 - 10 * i, (37 * i) % 256);
 }
 
-char LetterOf(QRgb px)
-{
+char LetterOf(QRgb px) {
     if (qAlpha(px) == 0)
         return '.';
     if ((px | 0xFF000000u) == kMagenta)
@@ -31,8 +29,7 @@ char LetterOf(QRgb px)
     return '?';
 }
 
-QImage Picture(std::initializer_list<std::string> rows)
-{
+QImage Picture(std::initializer_list<std::string> rows) {
     const int h = static_cast<int>(rows.size());
     const int w = static_cast<int>(rows.begin()->size());
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
@@ -45,8 +42,7 @@ QImage Picture(std::initializer_list<std::string> rows)
     return image;
 }
 
-std::vector<std::string> Letters(const QImage& image)
-{
+std::vector<std::string> Letters(const QImage& image) {
     std::vector<std::string> rows;
     const QImage img = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < img.height(); ++y) {
@@ -58,8 +54,7 @@ std::vector<std::string> Letters(const QImage& image)
     return rows;
 }
 
-QImage Canvas(int w, int h, char fill)
-{
+QImage Canvas(int w, int h, char fill) {
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(ColourOf(fill));
     return image;
@@ -74,17 +69,15 @@ const QImage kFrame = Picture({
     "ghhhi",
 });
 
-TEST(SkinDraw, FrameRectSelectsHorizontalAndVerticalFrames)
-{
+TEST(SkinDraw, FrameRectSelectsHorizontalAndVerticalFrames) {
     const QImage image(12, 6, QImage::Format_RGB32);
     EXPECT_EQ(FrameRect(image, TFrameLayout::Horizontal, 3, 2), QRect(4, 0, 4, 6));
     EXPECT_EQ(FrameRect(image, TFrameLayout::Vertical, 2, 2), QRect(0, 3, 12, 3));
-    EXPECT_EQ(FrameRect(image, TFrameLayout::Horizontal, 3, 9), QRect(8, 0, 4, 6));  // clamped
+    EXPECT_EQ(FrameRect(image, TFrameLayout::Horizontal, 3, 9), QRect(8, 0, 4, 6)); // clamped
     EXPECT_EQ(FrameRect(image, TFrameLayout::Horizontal, 0, 1), QRect(0, 0, 12, 6));
 }
 
-TEST(SkinDraw, ComposeNineSliceTilesTheCentreFromItsTopLeft)
-{
+TEST(SkinDraw, ComposeNineSliceTilesTheCentreFromItsTopLeft) {
     const QImage out = ComposeNineSlice({8, 7}, kFrame, {1, 1, 1, 1}, TFrameLayout::Horizontal, true, 1, 1);
     EXPECT_EQ(Letters(out), (std::vector<std::string>{
                                 "abbbbbbc",
@@ -97,8 +90,7 @@ TEST(SkinDraw, ComposeNineSliceTilesTheCentreFromItsTopLeft)
                             }));
 }
 
-TEST(SkinDraw, ComposeNineSliceStretchesTheCentreWithoutSmoothing)
-{
+TEST(SkinDraw, ComposeNineSliceStretchesTheCentreWithoutSmoothing) {
     const QImage frame = Picture({
         "abbc",
         "dxyf",
@@ -113,8 +105,7 @@ TEST(SkinDraw, ComposeNineSliceStretchesTheCentreWithoutSmoothing)
                             }));
 }
 
-TEST(SkinDraw, ComposeNineSliceKeepsCornersAtTheirOwnSize)
-{
+TEST(SkinDraw, ComposeNineSliceKeepsCornersAtTheirOwnSize) {
     const QImage frame = Picture({
         "aabcc",
         "aabcc",
@@ -133,8 +124,7 @@ TEST(SkinDraw, ComposeNineSliceKeepsCornersAtTheirOwnSize)
                             }));
 }
 
-TEST(SkinDraw, ComposeNineSliceDropsMarginsThatDoNotFit)
-{
+TEST(SkinDraw, ComposeNineSliceDropsMarginsThatDoNotFit) {
     // Too narrow for left + right: the whole frame width is the centre.
     const QImage narrow = ComposeNineSlice({1, 5}, kFrame, {3, 1, 3, 1}, TFrameLayout::Horizontal, false, 1, 1);
     EXPECT_EQ(Letters(narrow), (std::vector<std::string>{"b", "y", "v", "y", "h"}));
@@ -143,8 +133,7 @@ TEST(SkinDraw, ComposeNineSliceDropsMarginsThatDoNotFit)
     EXPECT_EQ(Letters(low), std::vector<std::string>{"duuvwwf"});
 }
 
-TEST(SkinDraw, ComposeNineSlicePicksTheFrame)
-{
+TEST(SkinDraw, ComposeNineSlicePicksTheFrame) {
     const QImage sideBySide = Picture({"aabb", "aabb"});
     const QImage stacked = Picture({"aa", "bb"});
     EXPECT_EQ(Letters(ComposeNineSlice({3, 2}, sideBySide, {}, TFrameLayout::Horizontal, false, 2, 2)),
@@ -154,16 +143,15 @@ TEST(SkinDraw, ComposeNineSlicePicksTheFrame)
     EXPECT_TRUE(ComposeNineSlice({0, 3}, stacked, {}, TFrameLayout::Vertical, false, 2, 1).isNull());
 }
 
-TEST(SkinDraw, DrawNineSlicePlainOrTransparent)
-{
+TEST(SkinDraw, DrawNineSlicePlainOrTransparent) {
     const QImage frame = Picture({"a.", "Ma"});
     struct Case {
         bool transparent;
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {false, {"kkkk", "ka.k", "k.ak", "kkkk"}},  // plain copy writes see-through pixels, never magenta
-        {true, {"kkkk", "kakk", "kkak", "kkkk"}},   // transparent draw leaves the target under them
+        {false, {"kkkk", "ka.k", "k.ak", "kkkk"}}, // plain copy writes see-through pixels, never magenta
+        {true, {"kkkk", "kakk", "kkak", "kkkk"}},  // transparent draw leaves the target under them
     };
     for (const auto& c : cases) {
         QImage target = Canvas(4, 4, 'k');
@@ -179,9 +167,8 @@ TEST(SkinDraw, DrawNineSlicePlainOrTransparent)
     EXPECT_EQ(Letters(target), (std::vector<std::string>{"kk", "kk"}));
 }
 
-TEST(SkinDraw, BlitTransparentSkipsMagentaAndTransparentPixels)
-{
-    QImage source(3, 1, QImage::Format_RGB32);  // an image that still carries its colour key
+TEST(SkinDraw, BlitTransparentSkipsMagentaAndTransparentPixels) {
+    QImage source(3, 1, QImage::Format_RGB32); // an image that still carries its colour key
     source.setPixel(0, 0, ColourOf('a'));
     source.setPixel(1, 0, kMagenta);
     source.setPixel(2, 0, ColourOf('b'));
@@ -192,8 +179,7 @@ TEST(SkinDraw, BlitTransparentSkipsMagentaAndTransparentPixels)
     EXPECT_EQ(Letters(target), (std::vector<std::string>{"akb", "akb"}));
 }
 
-TEST(SkinDraw, DrawHorzStripRepeatsTheMiddleBetweenTheCaps)
-{
+TEST(SkinDraw, DrawHorzStripRepeatsTheMiddleBetweenTheCaps) {
     const QImage frame = Picture({"abcde", "abcde"});
     QImage target = Canvas(10, 3, 'k');
     QPainter p(&target);
@@ -202,8 +188,7 @@ TEST(SkinDraw, DrawHorzStripRepeatsTheMiddleBetweenTheCaps)
     EXPECT_EQ(Letters(target), (std::vector<std::string>(3, "abcdbcdbce")));
 }
 
-TEST(SkinDraw, DrawHorzStripUsesTheChosenStackedFrame)
-{
+TEST(SkinDraw, DrawHorzStripUsesTheChosenStackedFrame) {
     const QImage image = Picture({"aMa", "bcb"});
     QImage target = Canvas(4, 2, 'k');
     QPainter p(&target);
@@ -212,8 +197,7 @@ TEST(SkinDraw, DrawHorzStripUsesTheChosenStackedFrame)
     EXPECT_EQ(Letters(target), (std::vector<std::string>(2, "akka")));
 }
 
-TEST(SkinDraw, DrawFrameCellTakesTheTargetWidthAsCellWidth)
-{
+TEST(SkinDraw, DrawFrameCellTakesTheTargetWidthAsCellWidth) {
     const QImage image = Picture({"aabbcc", "ddeeff"});
     struct Case {
         int width;
@@ -222,8 +206,8 @@ TEST(SkinDraw, DrawFrameCellTakesTheTargetWidthAsCellWidth)
     };
     const Case cases[] = {
         {2, 2, {"bb", "bb", "ee", "ee"}},
-        {3, 2, {"bcc", "bcc", "eff", "eff"}},  // x = 3..5, not image width div frames
-        {4, 2, {"cc..", "cc..", "ff..", "ff.."}},  // past the image: nothing to copy
+        {3, 2, {"bcc", "bcc", "eff", "eff"}},     // x = 3..5, not image width div frames
+        {4, 2, {"cc..", "cc..", "ff..", "ff.."}}, // past the image: nothing to copy
     };
     for (const auto& c : cases) {
         QImage target = Canvas(c.width, 4, 'k');
@@ -234,13 +218,12 @@ TEST(SkinDraw, DrawFrameCellTakesTheTargetWidthAsCellWidth)
     }
 }
 
-TEST(SkinDraw, TileRectRepeatsTheBlockFromTheTopLeft)
-{
+TEST(SkinDraw, TileRectRepeatsTheBlockFromTheTopLeft) {
     const QImage image = Picture({"xabx", "xcdx"});
     QImage target = Canvas(6, 4, 'k');
     QPainter p(&target);
     TileRect(p, QRect(1, 1, 3, 1), image, QRect(1, 0, 2, 2));
-    TileRect(p, QRect(0, 0, 6, 4), image, QRect(1, 0, 0, 2));  // an empty block draws nothing
+    TileRect(p, QRect(0, 0, 6, 4), image, QRect(1, 0, 0, 2)); // an empty block draws nothing
     p.end();
     // Copies start at x = 1 and 3 (below the right end 4) and are not clipped to the rect.
     EXPECT_EQ(Letters(target), (std::vector<std::string>{
@@ -251,14 +234,13 @@ TEST(SkinDraw, TileRectRepeatsTheBlockFromTheTopLeft)
                                }));
 }
 
-TEST(SkinDraw, RegionFromBitmapCutsAwaySeeThroughPixels)
-{
+TEST(SkinDraw, RegionFromBitmapCutsAwaySeeThroughPixels) {
     QImage image(5, 2, QImage::Format_RGB32);
     image.fill(ColourOf('a'));
     image.setPixel(1, 0, kMagenta);
-    image.setPixel(2, 0, qRgb(255, 1, 255));  // within tolerance 1
-    image.setPixel(3, 0, qRgb(254, 0, 255));  // below the colour: solid
-    image.setPixel(0, 1, qRgb(255, 2, 255));  // beyond tolerance: solid
+    image.setPixel(2, 0, qRgb(255, 1, 255)); // within tolerance 1
+    image.setPixel(3, 0, qRgb(254, 0, 255)); // below the colour: solid
+    image.setPixel(0, 1, qRgb(255, 2, 255)); // beyond tolerance: solid
     QImage withAlpha = image.convertToFormat(QImage::Format_ARGB32);
     withAlpha.setPixel(4, 1, 0);
     const QRegion region = RegionFromBitmap(withAlpha, kMagenta, 1, 1, 1);
@@ -270,8 +252,7 @@ TEST(SkinDraw, RegionFromBitmapCutsAwaySeeThroughPixels)
     EXPECT_TRUE(RegionFromBitmap(QImage(), kMagenta, 1, 1, 1).isEmpty());
 }
 
-TEST(SkinDraw, KeyMagentaTurnsTheKeyTransparent)
-{
+TEST(SkinDraw, KeyMagentaTurnsTheKeyTransparent) {
     QImage indexed(2, 1, QImage::Format_Indexed8);
     indexed.setColorTable({kMagenta, ColourOf('a')});
     indexed.setPixel(0, 0, 0);
@@ -283,5 +264,5 @@ TEST(SkinDraw, KeyMagentaTurnsTheKeyTransparent)
     EXPECT_EQ(Letters(KeyMagenta(rgb)), std::vector<std::string>{"b."});
 }
 
-}  // namespace
-}  // namespace skin
+} // namespace
+} // namespace skin

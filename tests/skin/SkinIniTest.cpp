@@ -1,6 +1,6 @@
 // The INI reader and the colour text parser.
-#include "skin/SkinColour.h"
 #include "skin/SkinIni.h"
+#include "skin/SkinColour.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,7 @@ struct IntegerCase {
     std::optional<std::int32_t> value;
 };
 
-TEST(SkinIni, ParsesIntegersInDecimalAndHex)
-{
+TEST(SkinIni, ParsesIntegersInDecimalAndHex) {
     const IntegerCase cases[] = {
         {"12", 12},
         {"-7", -7},
@@ -47,8 +46,7 @@ TEST(SkinIni, ParsesIntegersInDecimalAndHex)
         EXPECT_EQ(TIniText::ParseInteger(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(SkinIni, NamesIgnoreLetterCaseAndTheFirstOccurrenceWins)
-{
+TEST(SkinIni, NamesIgnoreLetterCaseAndTheFirstOccurrenceWins) {
     const TIniText ini("[Buttons]\r\n"
                        "LeftWidth=12\r\n"
                        "leftwidth=99\r\n"
@@ -62,24 +60,18 @@ TEST(SkinIni, NamesIgnoreLetterCaseAndTheFirstOccurrenceWins)
         std::optional<std::string> value;
     };
     const Case cases[] = {
-        {"Buttons", "LeftWidth", "12"},
-        {"BUTTONS", "LEFTWIDTH", "12"},
-        {"buttons", "leftWidth", "12"},
-        {"Buttons", "TopHeight", std::nullopt},  // only in the repeated section, which is ignored
-        {"other", "key", "spaced value"},
-        {"Missing", "Key", std::nullopt},
-        {"Other", "Missing", std::nullopt},
+        {"Buttons", "LeftWidth", "12"},         {"BUTTONS", "LEFTWIDTH", "12"},   {"buttons", "leftWidth", "12"},
+        {"Buttons", "TopHeight", std::nullopt}, // only in the repeated section, which is ignored
+        {"other", "key", "spaced value"},       {"Missing", "Key", std::nullopt}, {"Other", "Missing", std::nullopt},
     };
     for (const auto& c : cases) {
         const auto v = ini.Value(c.section, c.key);
-        EXPECT_EQ(v ? std::optional<std::string>(std::string(*v)) : std::nullopt, c.value)
-            << c.section << '/' << c.key;
+        EXPECT_EQ(v ? std::optional<std::string>(std::string(*v)) : std::nullopt, c.value) << c.section << '/' << c.key;
     }
     EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"Buttons", "Other"}));
 }
 
-TEST(SkinIni, SectionHeaderFollowedByBlanksNamesTheSameSection)
-{
+TEST(SkinIni, SectionHeaderFollowedByBlanksNamesTheSameSection) {
     const TIniText ini("[HorzScrollThumb]   \t\r\nImage=scrollhb.bmp\r\n[ Tabs ]\rImage=tabs.bmp\r[VertScrollThumb]");
     EXPECT_EQ(ini.ReadString("HorzScrollThumb", "Image"), "scrollhb.bmp");
     EXPECT_EQ(ini.ReadString("Tabs", "Image"), "tabs.bmp");
@@ -87,8 +79,7 @@ TEST(SkinIni, SectionHeaderFollowedByBlanksNamesTheSameSection)
     EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"HorzScrollThumb", "Tabs", "VertScrollThumb"}));
 }
 
-TEST(SkinIni, SkipsCommentsStrayLinesAndKeysOutsideSections)
-{
+TEST(SkinIni, SkipsCommentsStrayLinesAndKeysOutsideSections) {
     const TIniText ini("\xEF\xBB\xBF"
                        "Orphan=1\n"
                        "; [NotASection]\n"
@@ -106,8 +97,7 @@ TEST(SkinIni, SkipsCommentsStrayLinesAndKeysOutsideSections)
     EXPECT_EQ(ini.ReadString("S", "Orphan", "none"), "none");
 }
 
-TEST(SkinIni, IntegersFallBackToTheDefaultWhenMissingOrMalformed)
-{
+TEST(SkinIni, IntegersFallBackToTheDefaultWhenMissingOrMalformed) {
     const TIniText ini("[S]\nGood=$10\nBad=12px\nBlank=\n");
     EXPECT_EQ(ini.ReadInteger("S", "Good", -1), 16);
     EXPECT_EQ(ini.ReadInteger("S", "Bad", -1), -1);
@@ -116,8 +106,7 @@ TEST(SkinIni, IntegersFallBackToTheDefaultWhenMissingOrMalformed)
     EXPECT_EQ(ini.ReadInteger("Missing", "Good", 8), 8);
 }
 
-TEST(SkinIni, ValuesAndTheSectionListAreBounded)
-{
+TEST(SkinIni, ValuesAndTheSectionListAreBounded) {
     std::string text = "[S]\nLong=" + std::string(5000, 'a') + "\n";
     for (int i = 0; i < 2000; ++i)
         text += "[Section" + std::to_string(i) + "]\n";
@@ -128,7 +117,7 @@ TEST(SkinIni, ValuesAndTheSectionListAreBounded)
         bytes += s.size() + 1;
     EXPECT_LE(bytes, TIniText::kMaxSectionListBytes);
     EXPECT_LT(ini.Sections().size(), 2001u);
-    EXPECT_TRUE(ini.HasSection("Section1999"));  // still readable, only not listed
+    EXPECT_TRUE(ini.HasSection("Section1999")); // still readable, only not listed
 }
 
 struct ColourCase {
@@ -136,20 +125,19 @@ struct ColourCase {
     TColour expected;
 };
 
-TEST(SkinColour, ParsesColourTexts)
-{
+TEST(SkinColour, ParsesColourTexts) {
     constexpr TColour fallback = kClBtnFace;
     const ColourCase cases[] = {
         {"64 112 176", RgbColour(64, 112, 176)},
         {"64,112,176", RgbColour(64, 112, 176)},
         {"  64 112 176  ", RgbColour(64, 112, 176)},
-        {"220  220 220", RgbColour(220, 0, 220)},  // two blanks skip a slot
+        {"220  220 220", RgbColour(220, 0, 220)}, // two blanks skip a slot
         {"1,,3", RgbColour(1, 0, 3)},
-        {"10 20", RgbColour(10, 0, 0)},  // the last number counts only in the third slot
+        {"10 20", RgbColour(10, 0, 0)}, // the last number counts only in the third slot
         {"7", RgbColour(0, 0, 0)},
-        {"1 2 3 4 5 6 7", RgbColour(1, 2, 3)},  // extra numbers never leave the three slots
+        {"1 2 3 4 5 6 7", RgbColour(1, 2, 3)}, // extra numbers never leave the three slots
         {"1,2,3,4,", RgbColour(1, 2, 3)},
-        {"300 256 511", RgbColour(44, 0, 255)},  // low 8 bits
+        {"300 256 511", RgbColour(44, 0, 255)}, // low 8 bits
         {"99999999999999999999 0 1", RgbColour(255, 0, 1)},
         {"$FF 0 0", RgbColour(0, 0, 0)},
         {"", fallback},
@@ -158,8 +146,7 @@ TEST(SkinColour, ParsesColourTexts)
         EXPECT_EQ(ParseColourText(c.text, fallback), c.expected) << '"' << c.text << '"';
 }
 
-TEST(SkinColour, ResolvesSystemColoursThroughThePalette)
-{
+TEST(SkinColour, ResolvesSystemColoursThroughThePalette) {
     QPalette palette;
     palette.setColor(QPalette::Button, QColor(1, 2, 3));
     palette.setColor(QPalette::Highlight, QColor(4, 5, 6));
@@ -170,5 +157,5 @@ TEST(SkinColour, ResolvesSystemColoursThroughThePalette)
     EXPECT_EQ(ResolveColour(kClBtnShadow, palette), QColor(7, 8, 9));
 }
 
-}  // namespace
-}  // namespace skin
+} // namespace
+} // namespace skin

@@ -14,16 +14,14 @@
 
 namespace skin::test {
 
-inline QImage Filled(int w, int h, QRgb colour)
-{
+inline QImage Filled(int w, int h, QRgb colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
 
 // The image as a Windows bitmap file.
-inline std::vector<std::uint8_t> BmpFile(const QImage& image)
-{
+inline std::vector<std::uint8_t> BmpFile(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -31,24 +29,23 @@ inline std::vector<std::uint8_t> BmpFile(const QImage& image)
     return {bytes.begin(), bytes.end()};
 }
 
-inline std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+inline std::vector<std::uint8_t> Bytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
 
-inline std::vector<std::uint8_t> Archive(const std::vector<skinpack::ArchiveEntry>& entries)
-{
+inline std::vector<std::uint8_t> Archive(const std::vector<skinpack::ArchiveEntry>& entries) {
     return skinpack::WriteArchive(entries);
 }
 
 // The stored skin block (int32 length, then the packed skin) of an archive.
-inline std::vector<std::uint8_t> StoredSkin(const std::vector<skinpack::ArchiveEntry>& entries)
-{
+inline std::vector<std::uint8_t> StoredSkin(const std::vector<skinpack::ArchiveEntry>& entries) {
     return skinpack::FrameSkinStream(skinpack::EncodeLzh(Archive(entries)));
 }
 
-inline TSkinReader ReaderOf(const std::vector<skinpack::ArchiveEntry>& entries)
-{
+inline TSkinReader ReaderOf(const std::vector<skinpack::ArchiveEntry>& entries) {
     TSkinReader reader;
     reader.LoadFromArchive(Archive(entries));
     return reader;
 }
 
-}  // namespace skin::test
+} // namespace skin::test

@@ -13,10 +13,8 @@
 #include "skin/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"
 #include "tools/skinpack/LzhEncoder.h"
+#include "tools/skinpack/SkinFolder.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -29,8 +27,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kOrderFile = "entries.lst";
 
 std::vector<std::uint8_t> ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -48,38 +44,6 @@ void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
             throw std::runtime_error("cannot write " + tmp.string());
     }
     fs::rename(tmp, path); // never leave a half-written output behind
-}
-
-bool IsIni(const std::string& name) {
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.find(".ini") != std::string::npos;
-}
-
-std::vector<std::string> EntryNames(const fs::path& dir) {
-    std::vector<std::string> names;
-    const fs::path order = dir / kOrderFile;
-    if (fs::is_regular_file(order)) {
-        std::ifstream in(order);
-        for (std::string line; std::getline(in, line);) {
-            while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-                line.pop_back();
-            if (!line.empty() && line.front() != '#')
-                names.push_back(line);
-        }
-        return names;
-    }
-    if (!fs::is_directory(dir))
-        return names;
-    for (const fs::directory_entry& e : fs::directory_iterator(dir)) {
-        const std::string name = e.path().filename().string();
-        if (e.is_regular_file() && name.front() != '.')
-            names.push_back(name);
-    }
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return IsIni(a) != IsIni(b) ? IsIni(b) : a < b; });
-    return names;
 }
 
 std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file) {
@@ -100,9 +64,7 @@ skin::TSkinReader OpenSkin(const fs::path& file) {
 }
 
 int Pack(const fs::path& dir, const fs::path& out) {
-    std::vector<skinpack::ArchiveEntry> entries;
-    for (const std::string& name : EntryNames(dir))
-        entries.push_back({name, ReadFile(dir / name)});
+    const std::vector<skinpack::ArchiveEntry> entries = skinpack::ReadSkinFolder(dir);
     if (entries.empty())
         std::cerr << "skinpack: no entries in " << dir.string() << ", packing an empty archive\n";
     const std::vector<std::uint8_t> archive = skinpack::WriteArchive(entries);
