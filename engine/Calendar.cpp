@@ -120,8 +120,8 @@ void FillCalendar(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t 
         }
         if (!cell.InMonth)
             continue;
-        out.SetText(DayLabel(i), Caption().Append(std::int64_t{cell.Day}).View());
-        out.SetText(PersonalDayLabel(i), Caption().Append(cell.PersonalDay).View());
+        SetNumber(out, DayLabel(i), std::int64_t{cell.Day});
+        SetNumber(out, PersonalDayLabel(i), cell.PersonalDay);
         if (cell.Purple)
             out.SetFontColour(PersonalDayLabel(i), colour::Purple);
     }

@@ -17,10 +17,6 @@ CoreNumber Reduce(std::int64_t sum) {
     return n;
 }
 
-void ShowNumber(DisplaySink& out, std::string_view box, std::int64_t value) {
-    out.SetText(box, Caption().Append(value).View());
-}
-
 void ShowNote(DisplaySink& out, std::string_view note, std::int64_t karmic) {
     if (karmic == 0)
         return;
@@ -33,7 +29,7 @@ void ShowNameNumber(DisplaySink& out, std::int64_t sum, std::int32_t& field, std
                     std::string_view copy, std::string_view note) {
     const std::int32_t value = ClampToInt32(ReduceWithMasters(sum));
     field = value;
-    ShowNumber(out, box, value);
+    SetNumber(out, box, value);
     out.SetText(copy, out.Text(box));
     ShowNote(out, note, KarmicNumberOf(sum));
 }
@@ -77,7 +73,7 @@ void ShowCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year, st
 
     // Birthday: its Karmic Number is sought in the day itself.
     profile.Birthday = ClampToInt32(ReduceWithMasters(day));
-    ShowNumber(out, "stBDay", profile.Birthday);
+    SetNumber(out, "stBDay", profile.Birthday);
     ShowNote(out, "lBDayKarma", KarmicNumberOf(day));
     out.SetText("lShowBDay", out.Text("stBDay"));
 
@@ -86,7 +82,7 @@ void ShowCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year, st
     const std::int64_t lifePath = ReduceWithMasters(dateSum);
     profile.LifePath = ClampToInt32(lifePath);
     ShowNote(out, "lPathKarma", KarmicNumberOf(dateSum));
-    ShowNumber(out, "stPath", lifePath);
+    SetNumber(out, "stPath", lifePath);
     out.SetText("lShowPath", out.Text("stPath"));
 
     ShowNameNumber(out, ExpressionSum(first, middle, last), profile.Expression, "stExpress", "lShowExpress",

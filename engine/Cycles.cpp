@@ -10,10 +10,6 @@ namespace {
 
 std::int64_t AbsDiff(std::int64_t a, std::int64_t b) { return a > b ? a - b : b - a; }
 
-void ShowNumber(DisplaySink& out, std::string_view control, std::int64_t value) {
-    out.SetText(control, Caption().Append(value).View());
-}
-
 void ShowStartYear(DisplaySink& out, std::string_view control, std::int64_t year) {
     out.SetText(control, Caption("1.01.").Append(year).View());
 }
@@ -70,24 +66,24 @@ CycleReport ComputeCycles(std::int32_t day, std::int32_t month, std::int32_t yea
 }
 
 void ShowCycles(const CycleReport& report, DisplaySink& out) {
-    ShowNumber(out, "lPin1", report.Pinnacles[0]);
-    ShowNumber(out, "lPin2", report.Pinnacles[1]);
-    ShowNumber(out, "lPin3", report.Pinnacles[2]);
-    ShowNumber(out, "lPin4", report.Pinnacles[3]);
+    SetNumber(out, "lPin1", report.Pinnacles[0]);
+    SetNumber(out, "lPin2", report.Pinnacles[1]);
+    SetNumber(out, "lPin3", report.Pinnacles[2]);
+    SetNumber(out, "lPin4", report.Pinnacles[3]);
     out.SetText("lPinStart1", report.BirthDateText);
     ShowStartYear(out, "lPinStart2", report.PinnacleStartYears[0]);
     ShowStartYear(out, "lPinStart3", report.PinnacleStartYears[1]);
     ShowStartYear(out, "lPinStart4", report.PinnacleStartYears[2]);
-    ShowNumber(out, "lPer1", report.Periods[0]);
-    ShowNumber(out, "lPer2", report.Periods[1]);
-    ShowNumber(out, "lPer3", report.Periods[2]);
+    SetNumber(out, "lPer1", report.Periods[0]);
+    SetNumber(out, "lPer2", report.Periods[1]);
+    SetNumber(out, "lPer3", report.Periods[2]);
     out.SetText("lPerStart1", report.BirthDateText);
     ShowStartYear(out, "lPerStart2", report.PeriodStartYears[0]);
     ShowStartYear(out, "lPerStart3", report.PeriodStartYears[1]);
-    ShowNumber(out, "lIsp1", report.Challenges[0]);
-    ShowNumber(out, "lIsp2", report.Challenges[1]);
-    ShowNumber(out, "lIsp3", report.Challenges[2]);
-    ShowNumber(out, "lIsp4", report.Challenges[3]);
+    SetNumber(out, "lIsp1", report.Challenges[0]);
+    SetNumber(out, "lIsp2", report.Challenges[1]);
+    SetNumber(out, "lIsp3", report.Challenges[2]);
+    SetNumber(out, "lIsp4", report.Challenges[3]);
 }
 
 } // namespace lirem

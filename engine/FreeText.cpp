@@ -48,7 +48,7 @@ void ShowFreeText(std::string_view text, DisplaySink& out) {
         karma.Append("-");
     out.SetText("lKarma", karma.View());
     for (std::size_t i = 0; i < 9; ++i)
-        out.SetText(kCountLabels[i], Caption().Append(std::int64_t{r.Counts[i]}).View());
+        SetNumber(out, kCountLabels[i], std::int64_t{r.Counts[i]});
 }
 
 } // namespace lirem

@@ -141,7 +141,7 @@ void ShowSpectrum(const SpectrumReport& report, NumerologyProfile& profile, Disp
             out.SetText("lKarLes", lessons.View());
             profile.DigitMarks[i] = MarkKarmicLesson;
         } else {
-            out.SetText(kSpectrumLabels[i], Caption().Append(std::int64_t{report.Spectrum[i]}).View());
+            SetNumber(out, kSpectrumLabels[i], std::int64_t{report.Spectrum[i]});
             out.SetFontColour(kSpectrumLabels[i], colour::Black);
         }
     }
@@ -153,7 +153,7 @@ void ShowSpectrum(const SpectrumReport& report, NumerologyProfile& profile, Disp
     out.SetText("lNameLength", Caption("Общая длина имени: "_cp).Append(report.NameLength).View());
     out.SetText("lAlphabet", AlphabetLine(report.Alphabet));
     for (std::size_t i = 0; i < 9; ++i)
-        out.SetText(kEtalonLabels[i], Caption().Append(std::int64_t{report.Etalon[i]}).View());
+        SetNumber(out, kEtalonLabels[i], std::int64_t{report.Etalon[i]});
 
     DigitLine more(kMuchMoreTitle);
     DigitLine less(kMuchLessTitle);

@@ -54,10 +54,6 @@ std::int32_t Bridge(std::int32_t a, std::int32_t b) {
     return ClampToInt32(d < 0 ? -d : d);
 }
 
-void ShowNumber(DisplaySink& out, std::string_view control, std::int64_t value) {
-    out.SetText(control, Caption().Append(value).View());
-}
-
 } // namespace
 
 std::int32_t MasterRank(std::int32_t number) noexcept {
@@ -98,11 +94,11 @@ void ShowSynthesis(const SynthesisReport& report, DisplaySink& out) {
     out.AddLine("meVozSpo", report.PossibilitiesAbilitiesLine);
     out.AddLine("meVozMot", report.PossibilitiesMotivationLine);
     out.AddLine("meSpoMot", report.AbilitiesMotivationLine);
-    ShowNumber(out, "stRealize", report.Realization);
-    ShowNumber(out, "lPEBridge", report.PathExpressionBridge);
-    ShowNumber(out, "lSPBridge", report.SoulPersonalityBridge);
-    ShowNumber(out, "lESBridge", report.ExpressionSoulBridge);
-    ShowNumber(out, "stReason", report.Reason);
+    SetNumber(out, "stRealize", report.Realization);
+    SetNumber(out, "lPEBridge", report.PathExpressionBridge);
+    SetNumber(out, "lSPBridge", report.SoulPersonalityBridge);
+    SetNumber(out, "lESBridge", report.ExpressionSoulBridge);
+    SetNumber(out, "stReason", report.Reason);
 }
 
 } // namespace lirem

@@ -2,6 +2,8 @@
 // Small text helpers shared by the display steps: trimming as the input
 // fields are trimmed, decimal numbers, and captions built without the heap.
 
+#include "engine/DisplaySink.h"
+
 #include <array>
 #include <charconv>
 #include <cstddef>
@@ -38,7 +40,7 @@ public:
 
 private:
     static constexpr std::size_t kCapacity = 120;
-    std::array<char, kCapacity> buffer_{};
+    std::array<char, kCapacity> buffer_; // only [0, size_) is ever read
     std::size_t size_ = 0;
 };
 
@@ -66,5 +68,9 @@ private:
 
 // Decimal text of a number (no leading zeros, "-" for negatives).
 [[nodiscard]] std::string Decimal(std::int64_t number);
+
+// Writes a number as a control's text; 0..99, nearly every number shown,
+// come from a ready table.
+void SetNumber(DisplaySink& out, std::string_view control, std::int64_t number);
 
 } // namespace lirem
