@@ -7,16 +7,23 @@
 namespace lirem::ui {
 
 TPicture::TPicture(const QString& resource, PictureMode mode, double scale, QWidget* parent)
-    : QWidget(parent), resource_(resource), mode_(mode), scale_(scale), renderer_(resource) {
+    : QWidget(parent), resource_(resource), mode_(mode), scale_(scale) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::NoFocus);
 }
 
+const QSvgRenderer& TPicture::Renderer() const {
+    if (!renderer_) {
+        renderer_ = std::make_unique<QSvgRenderer>(resource_);
+    }
+    return *renderer_;
+}
+
 QRect TPicture::PictureRect() const {
-    if (mode_ == PictureMode::Stretch || !renderer_.isValid()) {
+    if (mode_ == PictureMode::Stretch || !Renderer().isValid()) {
         return rect();
     }
-    const QSize natural = renderer_.defaultSize();
+    const QSize natural = Renderer().defaultSize();
     return {0, 0, static_cast<int>(std::lround(natural.width() * scale_)),
             static_cast<int>(std::lround(natural.height() * scale_))};
 }
@@ -27,7 +34,7 @@ void TPicture::resizeEvent(QResizeEvent* event) {
 }
 
 void TPicture::paintEvent(QPaintEvent* /*event*/) {
-    if (!renderer_.isValid()) {
+    if (!Renderer().isValid()) {
         return;
     }
     const QRect target = PictureRect();
@@ -42,7 +49,7 @@ void TPicture::paintEvent(QPaintEvent* /*event*/) {
         cache_.fill(Qt::transparent);
         QPainter painter(&cache_);
         painter.setRenderHint(QPainter::Antialiasing);
-        renderer_.render(&painter, QRectF(QPointF(0, 0), QSizeF(target.size())));
+        renderer_->render(&painter, QRectF(QPointF(0, 0), QSizeF(target.size())));
     }
     QPainter painter(this);
     painter.drawPixmap(target.topLeft(), cache_);

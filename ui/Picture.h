@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include <memory>
+
 namespace lirem::ui {
 
 enum class PictureMode { Stretch, NaturalSize };
@@ -18,7 +20,8 @@ public:
 
     [[nodiscard]] PictureMode Mode() const { return mode_; }
     [[nodiscard]] QString Resource() const { return resource_; }
-    [[nodiscard]] bool IsLoaded() const { return renderer_.isValid(); }
+    // Reads the SVG on first use, so building the window parses no picture.
+    [[nodiscard]] bool IsLoaded() const { return Renderer().isValid(); }
     // The area the picture covers inside the control, in widget pixels.
     [[nodiscard]] QRect PictureRect() const;
 
@@ -27,10 +30,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    [[nodiscard]] const QSvgRenderer& Renderer() const;
+
     QString resource_;
     PictureMode mode_;
     double scale_;
-    QSvgRenderer renderer_;
+    mutable std::unique_ptr<QSvgRenderer> renderer_;
     QPixmap cache_;
 };
 

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTabWidget>
+#include <QTest>
 
 #include <memory>
 #include <vector>
@@ -60,6 +62,56 @@ protected:
 
     std::vector<QString> errors;
     std::unique_ptr<TMainForm> window;
+};
+
+// The window shown and active, driven through its controls like a user would.
+class ShownWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void ShowPage(const char* page) { window->PageControl()->setCurrentWidget(window->Control(page)); }
+
+    // Empties a line edit or spin edit, then types the text key by key.
+    void Type(const char* name, const QString& text) {
+        QWidget* widget = window->Control(name);
+        ASSERT_NE(widget, nullptr) << name;
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (edit == nullptr) {
+            edit = widget->findChild<QLineEdit*>();
+        }
+        ASSERT_NE(edit, nullptr) << name;
+        widget->setFocus();
+        edit->clear();
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    void Click(const char* button) { QTest::mouseClick(Get<QPushButton>(button), Qt::LeftButton); }
+    void PressEnterIn(const char* name) { QTest::keyClick(window->Control(name), Qt::Key_Return); }
+
+    // What the list does when the user picks an item.
+    void Choose(const char* combo, int index) {
+        auto* box = Get<QComboBox>(combo);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void ChooseYear(int year) { Choose("cbYear", year - 1950); }
+    void ChooseMonth(int month) { Choose("cbMonth", month - 1); }
+
+    void EnterPerson(const QString& day, const QString& month, const QString& year, const QString& first,
+                     const QString& middle, const QString& last) {
+        Type("seDay", day);
+        Type("seMonth", month);
+        Type("seYear", year);
+        Type("edFirst", first);
+        Type("edMiddle", middle);
+        Type("edLast", last);
+    }
 };
 
 } // namespace lirem::ui::test
