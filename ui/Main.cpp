@@ -6,10 +6,11 @@
 #include "ui/LayoutBuilder.h"
 #include "ui/LayoutTable.h"
 #include "ui/SpinEdit.h"
-#include "ui/TabBarStyle.h"
+#include "ui/WindowStyle.h"
 #include "ui/TextBoundary.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,6 +68,9 @@ TMainForm::~TMainForm() = default;
 void TMainForm::BuildWindow() {
     const QSize clientSize(scale_(kClientWidth), scale_(kClientHeight));
     client_ = new QWidget(this);
+    // A child created after the client, so it outlives every widget that uses it.
+    style_ = new lirem::ui::WindowStyle;
+    style_->setParent(this);
     client_->setObjectName(QStringLiteral("Client"));
     client_->setGeometry(QRect(QPoint(0, 0), clientSize));
     setFixedSize(clientSize);
@@ -84,9 +88,7 @@ void TMainForm::BuildWindow() {
     pcPages_ = new QTabWidget(client_);
     pcPages_->setObjectName(QStringLiteral("pcPages"));
     pcPages_->setGeometry(scale_.Rect(0, 0, 681, 360));
-    auto* tabStyle = new lirem::ui::TabBarStyle;
-    tabStyle->setParent(pcPages_);
-    pcPages_->tabBar()->setStyle(tabStyle);
+    pcPages_->tabBar()->setStyle(style_);
     controls_.emplace("pcPages", pcPages_);
     for (const lirem::ui::PageSpec& page : lirem::ui::Pages()) {
         auto* sheet = new QWidget;
@@ -97,6 +99,9 @@ void TMainForm::BuildWindow() {
     }
 
     lirem::ui::BuildControls(lirem::ui::Controls(), scale_, controls_);
+    for (QGroupBox* group : client_->findChildren<QGroupBox*>()) {
+        group->setStyle(style_);
+    }
     lirem::ui::ApplyTabOrder(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
 
     auto* month = Require<QComboBox>(controls_, "cbMonth");

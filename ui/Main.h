@@ -18,6 +18,7 @@
 #include <string_view>
 
 class QComboBox;
+class QStyle;
 class QStatusBar;
 class QTabWidget;
 class QPushButton;
@@ -71,6 +72,7 @@ private:
     template <class Step> void Guarded(Step&& step);
 
     lirem::ui::DesignScale scale_;
+    QStyle* style_ = nullptr; // owned by the window
     QWidget* client_ = nullptr;
     QTabWidget* pcPages_ = nullptr;
     QStatusBar* sbMessage_ = nullptr;
