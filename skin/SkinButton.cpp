@@ -49,7 +49,11 @@ int TSkinButton::Frame() const {
     const QWidget* control = Control();
     if (control == nullptr)
         return 1;
-    return ButtonFrame(control->isEnabled(), control->hasFocus(), Pressed(), Hot());
+    // A button that handled a press itself (it could not take the focus) is
+    // down by its own account.
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    const bool down = Pressed() || (button != nullptr && button->isDown());
+    return ButtonFrame(control->isEnabled(), control->hasFocus(), down, Hot());
 }
 
 bool TSkinButton::Skinned() const { return Look().buttons.Usable(); }

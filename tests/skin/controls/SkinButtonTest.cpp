@@ -94,8 +94,10 @@ TEST_F(ButtonFixture, ButtonThatCannotTakeFocusHandlesThePressItself) {
     other->setFocus();
     button->setFocusPolicy(Qt::NoFocus);
     QSignalSpy clicks(button, &QAbstractButton::clicked);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(button->presses, 1);
+    EXPECT_EQ(Face(), FrameColour(kButtonBase, 2)) << "down by its own account";
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(clicks.count(), 1);
 }
 
