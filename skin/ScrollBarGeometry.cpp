@@ -9,7 +9,9 @@ ScrollBarRects BarRects(int width, int height, int edge, int arrow, bool hasHori
     ScrollBarRects rects;
     const int e = edge;
     const int s = arrow;
-    const auto span = [](int left, int top, int right, int bottom) { return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)); };
+    const auto span = [](int left, int top, int right, int bottom) {
+        return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    };
     if (hasHorizontal)
         rects.horizontal = span(e, height - e - s, hasVertical ? width - e - s : width - e, height - e);
     if (hasVertical)

@@ -9,9 +9,8 @@ void SetFaceColour(QWidget* control, const QColor& face) {
     if (control == nullptr || !face.isValid())
         return;
     QPalette palette = control->palette();
-    if (palette.color(QPalette::Window) != face || palette.color(QPalette::Button) != face) {
+    if (palette.color(QPalette::Window) != face) {
         palette.setColor(QPalette::Window, face);
-        palette.setColor(QPalette::Button, face);
         control->setPalette(palette);
     }
     control->setAutoFillBackground(true);

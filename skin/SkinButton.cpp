@@ -20,7 +20,9 @@ bool IsLeftPress(const QEvent* event) {
     return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
 }
 
-bool IsSpace(const QEvent* event) { return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Space; }
+bool IsSpace(const QEvent* event) {
+    return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Space;
+}
 
 QString CaptionOf(const QWidget* control) {
     const auto* button = qobject_cast<const QAbstractButton*>(control);
@@ -56,7 +58,9 @@ int TSkinButton::Frame() const {
     return ButtonFrame(control->isEnabled(), control->hasFocus(), down, Hot());
 }
 
-bool TSkinButton::Skinned() const { return Look().buttons.Usable(); }
+bool TSkinButton::Skinned() const {
+    return Look().buttons.Usable();
+}
 
 void TSkinButton::BeforeMessage(QEvent* event) {
     if (!IsLeftPress(event) || !Skinned())
@@ -127,7 +131,9 @@ void TSkinButton::AfterMessage(QEvent* event) {
     }
 }
 
-int TSkinButton::FrameCount(const ControlLook& /*look*/) const { return kButtonFrames; }
+int TSkinButton::FrameCount(const ControlLook& /*look*/) const {
+    return kButtonFrames;
+}
 
 void TSkinButton::PaintSkin(QPainter& painter, const QRect& rect) {
     const ControlLook look = Look();
@@ -137,9 +143,8 @@ void TSkinButton::PaintSkin(QPainter& painter, const QRect& rect) {
     const int frame = Frame();
     const ComposedCache::Key key{look.buttons.image->cacheKey(), rect.size(), frames, frame, look.buttons.trans,
                                  look.buttonFace.rgba()};
-    const QPixmap& background = backgrounds_.Get(key, [&] {
-        return SkinBackground(rect.size(), look.buttons, frames, frame, look.buttonFace, Canvas());
-    });
+    const QPixmap& background = backgrounds_.Get(
+        key, [&] { return SkinBackground(rect.size(), look.buttons, frames, frame, look.buttonFace, Canvas()); });
     painter.drawPixmap(rect.topLeft(), background);
 
     painter.setFont(RegularFont(Control()->font()));
@@ -155,8 +160,7 @@ void TSkinButton::PaintSkin(QPainter& painter, const QRect& rect) {
 }
 
 void TSkinButton::DrawContent(QPainter& painter, const QRect& rect, const ControlLook& look) {
-    DrawCenteredCaption(painter, rect, CaptionOf(Control()), Control()->isEnabled(), look.buttonShadow,
-                        &captions_);
+    DrawCenteredCaption(painter, rect, CaptionOf(Control()), Control()->isEnabled(), look.buttonShadow, &captions_);
 }
 
 // ---------------------------------------------------------------------------
@@ -203,7 +207,9 @@ QImage GlyphOf(const QAbstractButton* button) {
 
 } // namespace
 
-int TSkinBitButton::FrameCount(const ControlLook& look) const { return std::max(1, look.buttons.frames); }
+int TSkinBitButton::FrameCount(const ControlLook& look) const {
+    return std::max(1, look.buttons.frames);
+}
 
 void TSkinBitButton::DrawContent(QPainter& painter, const QRect& rect, const ControlLook& look) {
     const auto* button = qobject_cast<const QAbstractButton*>(Control());

@@ -76,8 +76,9 @@ void TSkinCheckGlyph::PaintSkin(QPainter& painter, const QRect& rect) {
     QStyleOptionButton option;
     option.initFrom(control);
     option.rect = rect;
-    const QStyle::SubElement indicator =
-        qobject_cast<const QCheckBox*>(control) != nullptr ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
+    const QStyle::SubElement indicator = qobject_cast<const QCheckBox*>(control) != nullptr
+                                             ? QStyle::SE_CheckBoxIndicator
+                                             : QStyle::SE_RadioButtonIndicator;
     const QRect native = control->style()->subElementRect(indicator, &option, control);
     painter.fillRect(native.united(glyph), look.buttonFace);
     DrawCell(painter, glyph, cells, Cell(), *glyphs);

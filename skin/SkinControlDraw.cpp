@@ -17,10 +17,11 @@ QImage ComposeElement(const SkinElement& element, QSize size, int frameCount, in
                             TFrameLayout::Horizontal, element.tile != 0, frameCount, frame);
 }
 
-QPixmap SkinBackground(QSize size, const SkinElement& element, int frameCount, int frame,
-                       const QColor& face, TSkinScratch* scratch) {
+QPixmap SkinBackground(QSize size, const SkinElement& element, int frameCount, int frame, const QColor& face,
+                       TSkinScratch* scratch) {
     QImage own;
-    QImage& canvas = scratch != nullptr ? scratch->Image(size) : (own = QImage(size, QImage::Format_ARGB32_Premultiplied));
+    QImage& canvas =
+        scratch != nullptr ? scratch->Image(size) : (own = QImage(size, QImage::Format_ARGB32_Premultiplied));
     QPainter p(&canvas);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(QRect(QPoint(0, 0), size), face);
@@ -63,12 +64,13 @@ const CaptionCache::Entry& CaptionCache::Get(const QString& text, const QFont& f
     return entries_.back();
 }
 
-void DrawCenteredCaption(QPainter& painter, const QRect& rect, const QString& text, bool enabled,
-                         const QColor& shadow, CaptionCache* cache) {
+void DrawCenteredCaption(QPainter& painter, const QRect& rect, const QString& text, bool enabled, const QColor& shadow,
+                         CaptionCache* cache) {
     if (text.isEmpty())
         return;
     CaptionCache::Entry own;
-    const CaptionCache::Entry& caption = cache != nullptr ? cache->Get(text, painter.font()) : (own = Measure(text, painter.font()));
+    const CaptionCache::Entry& caption =
+        cache != nullptr ? cache->Get(text, painter.font()) : (own = Measure(text, painter.font()));
     const int x = rect.left() + (rect.width() - caption.size.width()) / 2;
     const int y = rect.top() + (rect.height() - caption.size.height()) / 2;
     const QPen pen = painter.pen();
@@ -82,11 +84,11 @@ void DrawCenteredCaption(QPainter& painter, const QRect& rect, const QString& te
         painter.setPen(pen);
 }
 
-void DrawPictureCaption(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& text,
-                        bool enabled, const QColor& shadow, CaptionCache* cache) {
+void DrawPictureCaption(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& text, bool enabled,
+                        const QColor& shadow, CaptionCache* cache) {
     painter.drawPixmap(rect.left() + 6, rect.top() + 1, picture);
-    DrawCenteredCaption(painter, QRect(QPoint(rect.left() + 22, rect.top()), rect.bottomRight()), text, enabled,
-                        shadow, cache);
+    DrawCenteredCaption(painter, QRect(QPoint(rect.left() + 22, rect.top()), rect.bottomRight()), text, enabled, shadow,
+                        cache);
 }
 
 void DrawCell(QPainter& painter, const QRect& rect, int frameCount, int k, const QImage& image) {

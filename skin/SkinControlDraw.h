@@ -25,8 +25,8 @@ QImage ComposeElement(const SkinElement& element, QSize size, int frameCount, in
 
 // A rect-sized picture of the element's frame over ButtonFace (magenta, that
 // is the see-through pixels, showing ButtonFace). Composed in the scratch.
-QPixmap SkinBackground(QSize size, const SkinElement& element, int frameCount, int frame,
-                       const QColor& face, TSkinScratch* scratch);
+QPixmap SkinBackground(QSize size, const SkinElement& element, int frameCount, int frame, const QColor& face,
+                       TSkinScratch* scratch);
 
 // Captions laid out before, so that repainting an unchanged control does not
 // measure and shape its text again.
@@ -35,8 +35,8 @@ public:
     struct Entry {
         QString text;
         QFont font;
-        QSize size;              // the measured one-line box
-        bool plain = false;      // no mnemonic and no tab: drawn from the prepared text
+        QSize size;         // the measured one-line box
+        bool plain = false; // no mnemonic and no tab: drawn from the prepared text
         QStaticText prepared;
     };
     const Entry& Get(const QString& text, const QFont& font);
@@ -49,13 +49,13 @@ private:
 // The text as one line (tabs expanded), its measured box centred in rect
 // (offsets rounded toward zero); a disabled control's text in shadow. The
 // painter's font and pen are used otherwise.
-void DrawCenteredCaption(QPainter& painter, const QRect& rect, const QString& text, bool enabled,
-                         const QColor& shadow, CaptionCache* cache = nullptr);
+void DrawCenteredCaption(QPainter& painter, const QRect& rect, const QString& text, bool enabled, const QColor& shadow,
+                         CaptionCache* cache = nullptr);
 
 // A caption with a picture: the picture at (left + 6, top + 1), the text
 // centred between left + 22 and the right edge.
-void DrawPictureCaption(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& text,
-                        bool enabled, const QColor& shadow, CaptionCache* cache = nullptr);
+void DrawPictureCaption(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& text, bool enabled,
+                        const QColor& shadow, CaptionCache* cache = nullptr);
 
 // Cell k (1-based) of an image of frameCount equal cells, stretched into rect,
 // magenta see-through.

@@ -27,7 +27,8 @@ void TSkinProgress::PaintSkin(QPainter& painter, const QRect& rect) {
         return;
     const auto part = [&](QSize size, int frame) -> const QPixmap& {
         const ComposedCache::Key key{look.progress.image->cacheKey(), size, kProgressFrames, frame, 0, 0};
-        return parts_.Get(key, [&] { return QPixmap::fromImage(ComposeElement(look.progress, size, kProgressFrames, frame)); });
+        return parts_.Get(
+            key, [&] { return QPixmap::fromImage(ComposeElement(look.progress, size, kProgressFrames, frame)); });
     };
     // See-through pixels of the element leave the control's own drawing.
     painter.drawPixmap(rect.topLeft(), part(rect.size(), 1));

@@ -48,7 +48,8 @@ void TSkinScrollBar::Track(QScrollBar* bar) {
         return;
     Watch(bar);
     const Qt::Orientation orientation = bar->orientation();
-    connect(bar, &QAbstractSlider::actionTriggered, this, [this, orientation](int action) { Record(orientation, action); });
+    connect(bar, &QAbstractSlider::actionTriggered, this,
+            [this, orientation](int action) { Record(orientation, action); });
     connect(bar, &QAbstractSlider::sliderPressed, this,
             [this, orientation] { Record(orientation, QAbstractSlider::SliderMove); });
 }
@@ -76,7 +77,9 @@ void TSkinScrollBar::Record(Qt::Orientation orientation, int action) {
         bar->update();
 }
 
-bool TSkinScrollBar::Skinned(const ControlLook& look) const { return look.scrollbar.Usable(); }
+bool TSkinScrollBar::Skinned(const ControlLook& look) const {
+    return look.scrollbar.Usable();
+}
 
 bool TSkinScrollBar::ChildEvent(QObject* watched, QEvent* event) {
     auto* bar = qobject_cast<QScrollBar*>(watched);
@@ -131,7 +134,8 @@ void TSkinScrollBar::PaintBar(QPainter& painter, const QScrollBar& bar, const Co
 
     TSkinScratch* scratch = Canvas();
     QImage own;
-    QImage& image = scratch != nullptr ? scratch->Image(size) : (own = QImage(size, QImage::Format_ARGB32_Premultiplied));
+    QImage& image =
+        scratch != nullptr ? scratch->Image(size) : (own = QImage(size, QImage::Format_ARGB32_Premultiplied));
     const QRect whole(QPoint(), size);
     QPainter p(&image);
     p.setCompositionMode(QPainter::CompositionMode_Source);

@@ -46,11 +46,12 @@ void DrawPanelText(QPainter& painter, const StatusPanel& panel) {
     if (panel.text.isEmpty())
         return;
     const QFontMetrics metrics = painter.fontMetrics();
-    const int y = panel.rect.top() + (panel.rect.height() - metrics.boundingRect(QLatin1Char('W')).height()) / 2;
-    const QRect box(panel.rect.left() + 2, y, panel.rect.width() - 4, metrics.height());
+    const int height = metrics.size(Qt::TextSingleLine, QStringLiteral("W")).height();
+    const int y = panel.rect.top() + (panel.rect.height() - height) / 2;
+    const QRect box(panel.rect.left() + 2, y, panel.rect.width() - 4, height);
     const Qt::Alignment horizontal = panel.alignment & Qt::AlignHorizontal_Mask;
-    painter.drawText(box, static_cast<int>(horizontal != 0 ? horizontal : Qt::AlignLeft) | Qt::AlignTop |
-                              Qt::TextSingleLine,
+    painter.drawText(box,
+                     static_cast<int>(horizontal != 0 ? horizontal : Qt::AlignLeft) | Qt::AlignTop | Qt::TextSingleLine,
                      panel.text);
 }
 
@@ -103,8 +104,8 @@ void TSkinStatusBar::PaintSkin(QPainter& painter, const QRect& /*rect*/) {
                 continue;
             const int frame = EdgeFrame(panel.bevel);
             const ComposedCache::Key key{edges.image->cacheKey(), panel.rect.size(), kEdgeFrames, frame, 0, 0};
-            const QPixmap& picture =
-                edges_.Get(key, [&] { return QPixmap::fromImage(ComposeElement(edges, panel.rect.size(), kEdgeFrames, frame)); });
+            const QPixmap& picture = edges_.Get(
+                key, [&] { return QPixmap::fromImage(ComposeElement(edges, panel.rect.size(), kEdgeFrames, frame)); });
             painter.save();
             painter.setCompositionMode(QPainter::CompositionMode_Source);
             painter.drawPixmap(panel.rect.topLeft(), picture);

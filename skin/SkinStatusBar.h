@@ -16,9 +16,9 @@ enum class PanelBevel { Lowered, Raised, None };
 struct StatusPanel {
     QRect rect;
     PanelBevel bevel = PanelBevel::Lowered;
-    QString text;                           // drawn by the skin; empty when the panel draws its own
+    QString text; // drawn by the skin; empty when the panel draws its own
     Qt::Alignment alignment = Qt::AlignLeft;
-    bool hasText = false;                   // the panel shows a text (its own or the skin's)
+    bool hasText = false; // the panel shows a text (its own or the skin's)
 };
 
 // The panels of a status bar: a simple-text bar (a message shown) is one

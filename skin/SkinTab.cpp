@@ -31,7 +31,9 @@ void TSkinTab::Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) {
     }
 }
 
-QTabWidget* TSkinTab::Tabs() const { return qobject_cast<QTabWidget*>(Control()); }
+QTabWidget* TSkinTab::Tabs() const {
+    return qobject_cast<QTabWidget*>(Control());
+}
 
 QTabBar* TSkinTab::Bar() const {
     if (auto* bar = qobject_cast<QTabBar*>(Control()))
@@ -88,9 +90,8 @@ void TSkinTab::PaintTabs(QPainter& painter, const ControlLook& look) {
             continue;
         const int frame = TabFrame(i == current);
         const ComposedCache::Key key{look.tabs.image->cacheKey(), header.size(), kTabFrames, frame, 0, 0};
-        const QPixmap& picture = headers_.Get(key, [&] {
-            return QPixmap::fromImage(ComposeElement(look.tabs, header.size(), kTabFrames, frame));
-        });
+        const QPixmap& picture = headers_.Get(
+            key, [&] { return QPixmap::fromImage(ComposeElement(look.tabs, header.size(), kTabFrames, frame)); });
         painter.drawPixmap(header.topLeft(), picture);
 
         QColor text = look.buttonText;

@@ -11,7 +11,9 @@ class QTabWidget;
 namespace skin {
 
 // Frame of the Tabs element for a header: 2 for the current tab, 1 others.
-inline int TabFrame(bool current) { return current ? 2 : 1; }
+inline int TabFrame(bool current) {
+    return current ? 2 : 1;
+}
 
 // The page area of a tab control whose headers end at headerBottom: from the
 // header bottom (moved up by 1 when the Tabs bottom margin is above 2, else

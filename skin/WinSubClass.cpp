@@ -23,7 +23,9 @@ namespace skin {
 
 TSkinControl::TSkinControl(QObject* owner) : QObject(owner) {}
 
-TSkinControl::~TSkinControl() { Detach(); }
+TSkinControl::~TSkinControl() {
+    Detach();
+}
 
 void TSkinControl::Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) {
     Detach();
@@ -101,7 +103,9 @@ void TSkinControl::AfterMessage(QEvent* event) {
 
 void TSkinControl::PaintSkin(QPainter& /*painter*/, const QRect& /*rect*/) {}
 
-bool TSkinControl::ChildEvent(QObject* /*watched*/, QEvent* /*event*/) { return false; }
+bool TSkinControl::ChildEvent(QObject* /*watched*/, QEvent* /*event*/) {
+    return false;
+}
 
 void TSkinControl::PaintNow() {
     if (control_ == nullptr || skin_ == nullptr)
@@ -119,7 +123,9 @@ void TSkinControl::FillFace(QPainter& painter, const QRect& rect) const {
     painter.fillRect(rect, Look().buttonFace);
 }
 
-ControlLook TSkinControl::Look() const { return skin_ != nullptr ? LookOf(*skin_) : ControlLook{}; }
+ControlLook TSkinControl::Look() const {
+    return skin_ != nullptr ? LookOf(*skin_) : ControlLook{};
+}
 
 void TSkinControl::Set(StateBit bit, bool on) {
     const auto mask = static_cast<std::uint8_t>(bit);

@@ -22,8 +22,8 @@ namespace {
 std::unique_ptr<skin::TSkinData> ProgramSkin() {
     const QByteArray stream = skin::NumeroSkinStream();
     auto data = std::make_unique<skin::TSkinData>();
-    data->ReadSkinStream(std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()),
-                                   static_cast<std::size_t>(stream.size())));
+    data->ReadSkinStream(
+        std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()), static_cast<std::size_t>(stream.size())));
     return data;
 }
 
@@ -86,12 +86,24 @@ void TabControl(benchmark::State& state, bool skinned) {
     scene.Paint(state, *tabs);
 }
 
-void BM_ButtonToolkit(benchmark::State& state) { Button(state, false); }
-void BM_ButtonSkinned(benchmark::State& state) { Button(state, true); }
-void BM_TabBarToolkit(benchmark::State& state) { TabBar(state, false); }
-void BM_TabBarSkinned(benchmark::State& state) { TabBar(state, true); }
-void BM_TabControlToolkit(benchmark::State& state) { TabControl(state, false); }
-void BM_TabControlSkinned(benchmark::State& state) { TabControl(state, true); }
+void BM_ButtonToolkit(benchmark::State& state) {
+    Button(state, false);
+}
+void BM_ButtonSkinned(benchmark::State& state) {
+    Button(state, true);
+}
+void BM_TabBarToolkit(benchmark::State& state) {
+    TabBar(state, false);
+}
+void BM_TabBarSkinned(benchmark::State& state) {
+    TabBar(state, true);
+}
+void BM_TabControlToolkit(benchmark::State& state) {
+    TabControl(state, false);
+}
+void BM_TabControlSkinned(benchmark::State& state) {
+    TabControl(state, true);
+}
 
 BENCHMARK(BM_ButtonToolkit);
 BENCHMARK(BM_ButtonSkinned);

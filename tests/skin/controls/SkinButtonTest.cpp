@@ -131,8 +131,8 @@ TEST_F(ButtonFixture, FramesByState) {
         int frame;
     };
     const Case cases[] = {
-        {"normal", false, false, true, 1},  {"hot", false, true, true, 4},
-        {"focused", true, false, true, 4},  {"focused and hot", true, true, true, 4},
+        {"normal", false, false, true, 1},    {"hot", false, true, true, 4},
+        {"focused", true, false, true, 4},    {"focused and hot", true, true, true, 4},
         {"disabled", false, false, false, 3}, {"disabled while hot", false, true, false, 3},
     };
     for (const Case& c : cases) {
@@ -202,7 +202,8 @@ TEST(ButtonColours, CaptionColourFromTheColourNumbers) {
         int frame;
         QColor ink;
     };
-    const Case cases[] = {{"normal: NormalColour 0", false, 1, kColour0}, {"hot: MouseOverColour 1", true, 4, kColour1}};
+    const Case cases[] = {{"normal: NormalColour 0", false, 1, kColour0},
+                          {"hot: MouseOverColour 1", true, 4, kColour1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.hot) {

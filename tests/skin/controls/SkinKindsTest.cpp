@@ -26,7 +26,9 @@ using skin::SkinControlClass;
 
 namespace {
 
-QColor At(QWidget& control, int x, int y) { return Harness::Shot(control).pixel(x, y); }
+QColor At(QWidget& control, int x, int y) {
+    return Harness::Shot(control).pixel(x, y);
+}
 
 // --- Check boxes and radio buttons -------------------------------------------
 
@@ -281,7 +283,8 @@ TEST(ComBox, ButtonCellsAndSunkenEdges) {
         bool enabled, hot;
         int cell;
     };
-    for (const Case& c : {Case{"enabled", true, false, 1}, Case{"hot", true, true, 4}, Case{"disabled", false, false, 3}}) {
+    for (const Case& c :
+         {Case{"enabled", true, false, 1}, Case{"hot", true, true, 4}, Case{"disabled", false, false, 3}}) {
         SCOPED_TRACE(c.name);
         combo->setEnabled(c.enabled);
         if (c.hot) {
@@ -322,7 +325,9 @@ struct ScrollFixture : ::testing::Test {
     }
     skin::TSkinScrollBar* Skin() const { return qobject_cast<skin::TSkinScrollBar*>(harness.Skinned()); }
     // A pixel of a bar, in the memo's coordinates.
-    QColor BarPixel(QScrollBar* bar, QPoint at) { return At(*memo, bar->mapTo(memo, at).x(), bar->mapTo(memo, at).y()); }
+    QColor BarPixel(QScrollBar* bar, QPoint at) {
+        return At(*memo, bar->mapTo(memo, at).x(), bar->mapTo(memo, at).y());
+    }
 };
 
 TEST_F(ScrollFixture, ArrowsTrackThumbAndCorner) {
@@ -417,7 +422,7 @@ TEST(ScrollBar, ProgramSkinKeepsTheOwnLook) {
 TEST(BitButton, GlyphBesideTheCaptionWithItsTopLeftColourSeeThrough) {
     Harness harness;
     QImage glyph(16, 16, QImage::Format_RGB32);
-    glyph.fill(QColor(0, 128, 0));                  // see-through colour
+    glyph.fill(QColor(0, 128, 0)); // see-through colour
     for (int y = 4; y < 12; ++y)
         for (int x = 4; x < 12; ++x)
             glyph.setPixel(x, y, qRgb(250, 0, 0)); // the picture

@@ -38,7 +38,9 @@ QImage Strip(int base, int count, int w, int h) {
 
 } // namespace
 
-QColor FrameColour(int base, int k) { return QColor(base + k, 255 - base - k, (base * 7 + k * 13) % 200); }
+QColor FrameColour(int base, int k) {
+    return QColor(base + k, 255 - base - k, (base * 7 + k * 13) % 200);
+}
 
 std::unique_ptr<skin::TSkinData> MakeTestSkin(const TestSkinOptions& options) {
     std::vector<skinpack::ArchiveEntry> entries;
@@ -122,7 +124,8 @@ LeftWidth=2
 RightWidth=2
 )";
     if (options.statusBarEdges)
-        ini += "[StatusBarEdges]\nImage=edges.bmp\nLeftWidth=1\nTopHeight=1\nRightWidth=1\nBottomHeight=1\nNormalColour=0\n";
+        ini += "[StatusBarEdges]\nImage=edges.bmp\nLeftWidth=1\nTopHeight=1\nRightWidth=1\nBottomHeight="
+               "1\nNormalColour=0\n";
     entries.push_back({"test.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())});
 
     skin::TSkinReader reader;
@@ -136,8 +139,8 @@ RightWidth=2
 std::unique_ptr<skin::TSkinData> MakeProgramSkin() {
     const QByteArray stream = skin::NumeroSkinStream();
     auto data = std::make_unique<skin::TSkinData>();
-    data->ReadSkinStream(std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()),
-                                   static_cast<std::size_t>(stream.size())));
+    data->ReadSkinStream(
+        std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()), static_cast<std::size_t>(stream.size())));
     return data;
 }
 
