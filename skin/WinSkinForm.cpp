@@ -773,7 +773,9 @@ void TWinSkinForm::HoverCheck(const QPoint& windowPos) {
 }
 
 void TWinSkinForm::SetActive(bool active) {
-    if (hot_ != nullptr) {
+    // Hot tracking ends with the activation; a button held down stays pressed
+    // (the window system may activate the window after the press arrived).
+    if (hot_ != nullptr && hot_ != pressed_) {
         hot_->State = NCState::Normal;
         hot_ = nullptr;
     }

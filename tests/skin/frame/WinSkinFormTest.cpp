@@ -308,6 +308,20 @@ TEST_F(FrameTest, HotAndPressedButtonsShowTheirFrames) {
     EXPECT_EQ(frame_->HotObject(), &Button(0));
 }
 
+TEST_F(FrameTest, PressStaysWhenTheWindowSystemActivatesAfterIt) {
+    MakeForm();
+    form_->show();
+    SetActive(*form_, false);
+    CloseSpy spy;
+    form_->installEventFilter(&spy);
+    Press(*form_, CloseCentre());
+    SetActive(*form_, true);
+    EXPECT_EQ(Button(0).State, NCState::Pressed);
+    Release(*form_, CloseCentre());
+    QApplication::processEvents();
+    EXPECT_EQ(spy.closes, 1);
+}
+
 TEST_F(FrameTest, InactiveWindowDoesNoHotTracking) {
     MakeForm();
     SetActive(*form_, false);
