@@ -58,10 +58,6 @@ bool IsFixedSize(const QWidget& w) { return w.minimumSize() == w.maximumSize(); 
 
 int TagOf(const QObject& object) { return object.property(kTagProperty).toInt(); }
 
-// While a QObject deletes its children it empties each slot before deleting
-// that child; no other time does its child list hold a null entry.
-bool IsDeletingChildren(const QObject& object) { return object.children().contains(nullptr); }
-
 // Composite controls whose inner widgets are their own business.
 bool IsLeafControl(const QWidget& w) {
     return qobject_cast<const QComboBox*>(&w) != nullptr || qobject_cast<const QAbstractSpinBox*>(&w) != nullptr ||
@@ -85,6 +81,12 @@ bool IsRadioGroup(const QWidget& w) {
     return radios > 0;
 }
 
+void SetFaceColour(QWidget& w, const QColor& face) {
+    QPalette palette = w.palette();
+    palette.setColor(QPalette::Window, face);
+    w.setPalette(palette);
+}
+
 bool IsPanel(const QWidget& w) {
     return qobject_cast<const QGroupBox*>(&w) != nullptr || w.metaObject() == &QFrame::staticMetaObject;
 }
@@ -95,11 +97,13 @@ bool IsPanel(const QWidget& w) {
 
 TWinSkinForm::TWinSkinForm(QObject* owner) : QObject(CheckedOwner(owner)), form_(static_cast<QWidget*>(owner)) {}
 
+// Frees what the frame made; the window itself is left as it is (it is
+// normally being destroyed too).
 TWinSkinForm::~TWinSkinForm() {
     if (skinData_ != nullptr)
         skinData_->RemoveSkinForm(this);
     if (attached_)
-        Detach(form_ != nullptr && !IsDeletingChildren(*form_));
+        Detach(false);
 }
 
 void TWinSkinForm::SetSkinData(TSkinData* data) {
@@ -135,7 +139,7 @@ void TWinSkinForm::AttachSkin(bool attach) {
         return;
     }
     if (attached_)
-        Detach(form_ != nullptr && !IsDeletingChildren(*form_));
+        Detach(true);
     attached_ = false;
 }
 
@@ -147,9 +151,12 @@ void TWinSkinForm::SkinChanged() {
         return;
     }
     UpdateFrameMetrics();
-    QPalette palette = form_->palette();
-    palette.setColor(QPalette::Window, ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette()));
-    form_->setPalette(palette);
+    const QColor face = ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette());
+    SetFaceColour(*form_, face);
+    for (const QPointer<QWidget>& control : faceControls_) {
+        if (control != nullptr)
+            SetFaceColour(*control, face);
+    }
     SkinMenus();
     RecomputeFrame();
 }
@@ -186,9 +193,7 @@ void TWinSkinForm::Attach() {
     }
 
     savedPalette_ = form.palette();
-    QPalette palette = savedPalette_;
-    palette.setColor(QPalette::Window, ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette()));
-    form.setPalette(palette);
+    SetFaceColour(form, ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette()));
 
     savedContentsMargins_ = form.contentsMargins();
     savedMouseTracking_ = form.hasMouseTracking();
@@ -214,6 +219,7 @@ void TWinSkinForm::Detach(bool restoreWindow) {
     for (const QPointer<QObject>& control : skinnedControls_)
         delete control.data();
     skinnedControls_.clear();
+    faceControls_.clear();
     for (const QPointer<QMenu>& menu : skinnedMenus_) {
         if (menu != nullptr) {
             menu->setStyle(nullptr);
@@ -661,10 +667,9 @@ void TWinSkinForm::SkinMenus() {
 void TWinSkinForm::AttachControls() {
     const QColor face = ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette());
     std::unordered_set<QWidget*> done;
-    const auto setFace = [&face](QWidget& w) {
-        QPalette palette = w.palette();
-        palette.setColor(QPalette::Window, face);
-        w.setPalette(palette);
+    const auto setFace = [this, &face](QWidget& w) {
+        SetFaceColour(w, face);
+        faceControls_.emplace_back(&w);
     };
     const auto create = [this](SkinControlClass cls, QWidget& control) {
         if (!factory_)

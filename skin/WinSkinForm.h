@@ -187,6 +187,7 @@ private:
     std::unique_ptr<QMenu> systemMenu_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
     std::vector<QPointer<QObject>> skinnedControls_;
+    std::vector<QPointer<QWidget>> faceControls_; // controls coloured ButtonFace
     std::vector<QPointer<QMenu>> skinnedMenus_;
     QRect titleTextRect_;
     QFont captionFont_;

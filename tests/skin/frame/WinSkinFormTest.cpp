@@ -401,6 +401,39 @@ TEST_F(FrameTest, ClickingCaptionButtonsActs) {
     EXPECT_FALSE(form_->isVisible());
 }
 
+TEST_F(FrameTest, MaximiseAndRestoreButtonsToggleAResizableWindow) {
+    MakeForm(false);
+    form_->show();
+    SetActive(*form_, true);
+    const auto click = [this](int action) {
+        const QPoint at = Button(action).Rect.center();
+        MoveTo(*form_, at);
+        Press(*form_, at);
+        Release(*form_, at);
+        QApplication::processEvents();
+    };
+    click(1);
+    ASSERT_TRUE(form_->isMaximized());
+    const auto& buttons = frame_->SysButtons();
+    EXPECT_FALSE(buttons[1]->Visible); // maximise: only when not maximised
+    EXPECT_TRUE(buttons[3]->Visible);  // restore: only when maximised
+    EXPECT_EQ(buttons[3]->Rect.topLeft(), QPoint(W() - 28, kButtonY));
+    click(1); // the restore button has action 1 too
+    EXPECT_FALSE(form_->isMaximized());
+}
+
+TEST_F(FrameTest, DoubleClickOnTheCaptionMaximisesOnlyAResizableWindow) {
+    for (bool fixed : {true, false}) {
+        MakeForm(fixed);
+        form_->show();
+        SetActive(*form_, true);
+        SendMouse(*form_, QEvent::MouseButtonDblClick, BareCaption(), Qt::LeftButton, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(form_->isMaximized(), !fixed);
+        form_.reset();
+    }
+}
+
 TEST_F(FrameTest, ActivationChangeRepaintsTheFrame) {
     MakeForm();
     form_->show();
