@@ -121,9 +121,9 @@ void TSkinMenuStyle::DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& pa
     // Caption and shortcut.
     QColor text = Resolve(selected ? pal.HilightText : pal.MenuText, widget);
     if (!enabled) {
-        text = pal.ButtonShadow == pal.MenuText ? (widget != nullptr ? widget->palette() : QApplication::palette())
-                                                      .color(QPalette::Mid)
-                                                : Resolve(pal.ButtonShadow, widget);
+        text = pal.ButtonShadow == pal.MenuText
+                   ? (widget != nullptr ? widget->palette() : QApplication::palette()).color(QPalette::Mid)
+                   : Resolve(pal.ButtonShadow, widget);
     }
     QFont font = item.font;
     font.setBold(item.menuItemType == QStyleOptionMenuItem::DefaultItem);
@@ -150,8 +150,8 @@ void TSkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
         if (element == PE_PanelMenu) {
             const TDataSkinObject* back = skin_->MenuBackground();
             if (back != nullptr && !back->Bitmap.isNull()) {
-                DrawNineSlice(*painter, option->rect, back->Bitmap, TFrameLayout::Horizontal, back->Tile != 0, false,
-                              1, 1, {back->LeftWidth, back->TopHeight, back->RightWidth, back->BottomHeight});
+                DrawNineSlice(*painter, option->rect, back->Bitmap, TFrameLayout::Horizontal, back->Tile != 0, false, 1,
+                              1, {back->LeftWidth, back->TopHeight, back->RightWidth, back->BottomHeight});
             } else {
                 painter->fillRect(option->rect, Resolve(pal.Menu, widget));
             }

@@ -9,6 +9,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QDialog>
@@ -23,7 +24,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
@@ -52,11 +52,17 @@ QObject* CheckedOwner(QObject* owner) {
     return owner;
 }
 
-int Frames(const TDataSkinObject& element) { return element.FrameCount > 0 ? element.FrameCount : 1; }
+int Frames(const TDataSkinObject& element) {
+    return element.FrameCount > 0 ? element.FrameCount : 1;
+}
 
-bool IsFixedSize(const QWidget& w) { return w.minimumSize() == w.maximumSize(); }
+bool IsFixedSize(const QWidget& w) {
+    return w.minimumSize() == w.maximumSize();
+}
 
-int TagOf(const QObject& object) { return object.property(kTagProperty).toInt(); }
+int TagOf(const QObject& object) {
+    return object.property(kTagProperty).toInt();
+}
 
 // Composite controls whose inner widgets are their own business.
 bool IsLeafControl(const QWidget& w) {
@@ -122,7 +128,9 @@ void TWinSkinForm::SetSkinData(TSkinData* data) {
     }
 }
 
-void TWinSkinForm::Loaded() { AttachSkin(true); }
+void TWinSkinForm::Loaded() {
+    AttachSkin(true);
+}
 
 void TWinSkinForm::Notification(const TSkinData* component, bool removal) {
     if (!removal || component == nullptr || component != skinData_)
@@ -169,8 +177,7 @@ void TWinSkinForm::Attach() {
 
     hoverTimer_ = std::make_unique<QTimer>();
     hoverTimer_->setInterval(kHoverInterval);
-    connect(hoverTimer_.get(), &QTimer::timeout, this,
-            [this] { HoverCheck(form_->mapFromGlobal(QCursor::pos())); });
+    connect(hoverTimer_.get(), &QTimer::timeout, this, [this] { HoverCheck(form_->mapFromGlobal(QCursor::pos())); });
 
     menuStyle_ = std::make_unique<TSkinMenuStyle>(skinData_);
     CreateSystemMenu();
@@ -287,7 +294,9 @@ BorderIcons TWinSkinForm::ReadBorderIcons() const {
     return icons;
 }
 
-bool TWinSkinForm::CanMaximize() const { return savedIcons_.maximize && form_ != nullptr && !IsFixedSize(*form_); }
+bool TWinSkinForm::CanMaximize() const {
+    return savedIcons_.maximize && form_ != nullptr && !IsFixedSize(*form_);
+}
 
 // The client area keeps its size: the window grows by the frame metrics and
 // its content moves inside them.
@@ -705,7 +714,8 @@ void TWinSkinForm::AttachControls() {
         } else if (qobject_cast<QRadioButton*>(&w) != nullptr && has(TSkinControlType::xcRadioButton)) {
             setFace(w);
             create(SkinControlClass::RadioButton, w);
-        } else if (auto* status = qobject_cast<QStatusBar*>(&w); status != nullptr && has(TSkinControlType::xcStatusBar)) {
+        } else if (auto* status = qobject_cast<QStatusBar*>(&w);
+                   status != nullptr && has(TSkinControlType::xcStatusBar)) {
             setFace(w);
             status->setSizeGripEnabled(false);
             create(SkinControlClass::StatusBar, w);

@@ -20,7 +20,9 @@ namespace {
 
 constexpr int kItemIconSize = 16;
 
-QString CaptionOf(const QAction& item) { return item.text().section(QLatin1Char('\t'), 0, 0); }
+QString CaptionOf(const QAction& item) {
+    return item.text().section(QLatin1Char('\t'), 0, 0);
+}
 
 } // namespace
 
@@ -39,7 +41,9 @@ TWinSkinMenu::~TWinSkinMenu() {
         menu_->removeEventFilter(this);
 }
 
-const TSkinData* TWinSkinMenu::Skin() const { return owner_.SkinData(); }
+const TSkinData* TWinSkinMenu::Skin() const {
+    return owner_.SkinData();
+}
 
 void TWinSkinMenu::Rebuild() {
     CloseItem();

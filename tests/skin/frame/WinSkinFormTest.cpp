@@ -6,6 +6,7 @@
 #include "FrameTestUtil.h"
 
 #include "skin/NCObjects.h"
+#include "skin/SkinDraw.h"
 #include "skin/WinSkinForm.h"
 
 #include <QApplication>
@@ -80,7 +81,6 @@ public:
     int H() const { return form_->height(); }
 
 protected:
-
     std::unique_ptr<TSkinData> skin_; // outlives the window and its frame
     std::unique_ptr<QWidget> form_;
     QWidget* client_ = nullptr;
@@ -281,7 +281,8 @@ TEST_F(FrameTest, FramesDrawnForActiveAndInactiveWindows) {
         const QImage shot = form_->grab().toImage();
         for (const Part& p : parts) {
             const QRgb expected = active ? p.active : p.inactive;
-            EXPECT_EQ(QColor(shot.pixel(p.at(W(), H()))), QColor(expected)) << p.name << (active ? " active" : " inactive");
+            EXPECT_EQ(QColor(shot.pixel(p.at(W(), H()))), QColor(expected))
+                << p.name << (active ? " active" : " inactive");
         }
         EXPECT_NE(QColor(shot.pixel(0, 0)), QColor(255, 0, 255)) << "magenta reached the screen";
     }
@@ -468,6 +469,14 @@ TEST_F(FrameTest, WindowRegionCutsTheMagentaCorners) {
         const QRegion region = frame_->WindowRegion();
         EXPECT_EQ(region, form_->mask());
         EXPECT_EQ(region.boundingRect(), form_->rect());
+        // The same as scanning the whole painted frame for see-through pixels.
+        QImage painted(form_->size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        frame_->PaintFrame(painter);
+        painter.end();
+        const QRegion scanned = RegionFromBitmap(painted, kMagenta, 1, 1, 1) + frame_->ClientRect();
+        EXPECT_TRUE(region.xored(scanned).isEmpty());
         for (const Row& r : rows) {
             const QRect line(0, r.y, W(), 1);
             EXPECT_EQ(region.intersected(line), QRegion(QRect(r.from, r.y, W() - r.from - r.to, 1)))
@@ -571,10 +580,10 @@ TEST(ProgramSkinFrameTest, MetricsButtonsAndCaption) {
     const auto& b = frame->SysButtons();
     ASSERT_EQ(b.size(), 5u);
     EXPECT_EQ(b[0]->Rect, QRect(w - 61, 4, 19, 20)); // minimise
-    EXPECT_FALSE(b[1]->Visible);                      // maximise
+    EXPECT_FALSE(b[1]->Visible);                     // maximise
     EXPECT_EQ(b[2]->Rect, QRect(w - 23, 4, 19, 20)); // close
-    EXPECT_FALSE(b[3]->Visible);                      // restore
-    EXPECT_TRUE(b[4]->Visible);                       // icon
+    EXPECT_FALSE(b[3]->Visible);                     // restore
+    EXPECT_TRUE(b[4]->Visible);                      // icon
     EXPECT_EQ(b[4]->Rect.topLeft(), QPoint(14, 6));
     EXPECT_EQ(frame->TitleTextRect().left(), 10 + 60);
     delete frame; // before the skin data goes

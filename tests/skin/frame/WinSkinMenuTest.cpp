@@ -141,8 +141,8 @@ TEST_F(MenuTest, AltClosesTheOpenMenu) {
 TEST_F(MenuTest, MouseOverAnotherItemSwitchesTheOpenMenu) {
     Bar().OpenItem(0);
     const QPoint over = form_->mapToGlobal(Item(2).Rect.center());
-    QMouseEvent move(QEvent::MouseMove, QPointF(file_->mapFromGlobal(over)), QPointF(over), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(file_->mapFromGlobal(over)), QPointF(over), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(file_, &move);
     EXPECT_EQ(Bar().OpenIndex(), 2);
     EXPECT_TRUE(help_->isVisible());
@@ -195,8 +195,9 @@ TEST_F(MenuTest, ItemsGetTheirMeasuredWidth) {
             const int width = menu->style()->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(), menu).width();
             measured.emplace_back(action, width);
             widest = std::max(widest, width);
-            shortcutColumn = std::max(shortcutColumn, QFontMetrics(menu->font()).horizontalAdvance(
-                                                          action->shortcut().toString(QKeySequence::NativeText)));
+            shortcutColumn = std::max(
+                shortcutColumn,
+                QFontMetrics(menu->font()).horizontalAdvance(action->shortcut().toString(QKeySequence::NativeText)));
         }
         for (const auto& [action, width] : measured) {
             EXPECT_GE(menu->actionGeometry(action).width(), width) << action->text().toStdString();
