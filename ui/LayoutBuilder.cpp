@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <limits>
@@ -17,6 +18,18 @@
 namespace lirem::ui {
 
 namespace {
+
+// Drop-down rows of a fixed height.
+class FixedRowDelegate final : public QStyledItemDelegate {
+public:
+    FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
 
 QColor ToColor(lirem::Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
 
@@ -88,6 +101,7 @@ QWidget* MakeWidget(const ControlSpec& spec, const DesignScale& scale, QWidget* 
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
+        combo->setItemDelegate(new FixedRowDelegate(scale(16), combo));
         return combo;
     }
     case ControlKind::Memo:

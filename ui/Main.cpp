@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,7 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     }
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(lirem::ui::WindowCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
     lirem::ui::InstallFontSubstitutions();
     setFont(lirem::ui::MakeFont(lirem::ui::FontFace::Window));
     BuildWindow();

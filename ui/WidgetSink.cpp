@@ -44,6 +44,7 @@ void WidgetSink::SetText(std::string_view control, std::string_view text) {
         edit->setText(value);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
         memo->setPlainText(value);
+        memo->setProperty(kHasLine, !value.isEmpty());
     } else {
         throw std::logic_error("no text on control " + std::string(control));
     }

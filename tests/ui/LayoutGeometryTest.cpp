@@ -4,6 +4,7 @@
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -280,6 +281,10 @@ TEST_F(WindowTest, WindowFrameAndPages) {
     EXPECT_EQ(window->StatusBar()->findChildren<QLabel*>().size(), 1);
     EXPECT_EQ(window->StatusBar()->findChild<QLabel*>()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_FALSE(window->StatusBar()->findChild<QLabel*>()->text().isEmpty());
+    EXPECT_FALSE(window->windowIcon().isNull());
+    for (const char* list : {"cbYear", "cbMonth"}) {
+        EXPECT_EQ(window->ControlAs<QComboBox>(list)->view()->sizeHintForRow(0), s(16)) << list;
+    }
 }
 
 } // namespace
