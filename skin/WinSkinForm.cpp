@@ -161,6 +161,7 @@ void TWinSkinForm::SkinChanged() {
     UpdateFrameMetrics();
     const QColor face = ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette());
     SetFaceColour(*form_, face);
+    RecolourFaceControls(face);
     for (const QPointer<QWidget>& control : faceControls_) {
         if (control != nullptr)
             SetFaceColour(*control, face);
@@ -200,7 +201,10 @@ void TWinSkinForm::Attach() {
     }
 
     savedPalette_ = form.palette();
-    SetFaceColour(form, ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette()));
+    face_ = savedPalette_.color(QPalette::Window);
+    const QColor face = ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette());
+    SetFaceColour(form, face);
+    RecolourFaceControls(face);
 
     savedContentsMargins_ = form.contentsMargins();
     savedMouseTracking_ = form.hasMouseTracking();
@@ -247,6 +251,7 @@ void TWinSkinForm::Detach(bool restoreWindow) {
         ApplyFrameMargins(QMargins());
         form.setContentsMargins(savedContentsMargins_);
         form.clearMask();
+        RecolourFaceControls(savedPalette_.color(QPalette::Window));
         form.setPalette(savedPalette_);
         form.setMouseTracking(savedMouseTracking_);
         form.setWindowFlags(savedFlags_);
@@ -262,6 +267,28 @@ void TWinSkinForm::Detach(bool restoreWindow) {
     borders_ = BorderImages();
     translucent_ = false;
     attached_ = false;
+}
+
+// Controls that were given the window's face colour as their own background
+// follow the face colour of the skin, so they still blend with the window.
+void TWinSkinForm::RecolourFaceControls(const QColor& face) {
+    if (form_ == nullptr || face == face_)
+        return;
+    for (QWidget* w : form_->findChildren<QWidget*>()) {
+        if (!w->testAttribute(Qt::WA_SetPalette) || w->isWindow())
+            continue;
+        QPalette palette = w->palette();
+        bool changed = false;
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base}) {
+            if (palette.color(role) == face_) {
+                palette.setColor(role, face);
+                changed = true;
+            }
+        }
+        if (changed)
+            w->setPalette(palette);
+    }
+    face_ = face;
 }
 
 void TWinSkinForm::ForgetObjects() {

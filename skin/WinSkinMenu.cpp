@@ -26,7 +26,7 @@ QString CaptionOf(const QAction& item) {
 
 } // namespace
 
-TWinSkinMenu::TWinSkinMenu(TWinSkinForm& owner, QMenuBar* menu) : owner_(owner), menu_(menu) {
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm& owner, QMenuBar* menu) : owner_(owner), menu_(menu), menuObject_(menu) {
     if (menu_ != nullptr)
         menu_->installEventFilter(this);
 }
@@ -228,7 +228,7 @@ void TWinSkinMenu::Step(int delta) {
 }
 
 bool TWinSkinMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == menu_) {
+    if (watched == menuObject_) {
         switch (event->type()) {
         case QEvent::ActionAdded:
         case QEvent::ActionRemoved:
@@ -247,7 +247,8 @@ bool TWinSkinMenu::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched != openPopup_)
+    // A popup being destroyed is no longer a QMenu and is not ours to handle.
+    if (auto* popup = qobject_cast<QMenu*>(watched); popup == nullptr || popup != openPopup_)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {

@@ -62,6 +62,11 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     setFont(lirem::ui::MakeFont(lirem::ui::FontFace::Window));
     BuildWindow();
     WireEvents();
+    sdNumero_ = std::make_unique<skin::TSkinData>();
+    sdNumero_->ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
+    wsfNumero_ = std::make_unique<skin::TWinSkinForm>(this);
+    wsfNumero_->SetSkinData(sdNumero_.get());
+    wsfNumero_->Loaded();
     FormCreate(today);
 }
 

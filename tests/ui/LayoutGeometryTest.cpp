@@ -257,12 +257,17 @@ TEST_F(WindowTest, WindowFrameAndPages) {
     const auto& s = window->Scale();
     EXPECT_EQ(window->objectName(), "MainForm");
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Нумерологический Калькулятор Lirem 3.0"));
-    EXPECT_EQ(window->size(), QSize(s(681), s(381)));
+    // The skinned frame goes round the client area: left 10, title 33, right 12, bottom 13.
+    ASSERT_NE(window->SkinForm(), nullptr);
+    ASSERT_TRUE(window->SkinForm()->Attached());
+    const QMargins frame = window->SkinForm()->FrameMargins();
+    EXPECT_EQ(frame, QMargins(10, 33, 12, 13));
+    EXPECT_EQ(window->size(), QSize(s(681) + 22, s(381) + 46));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     const Qt::WindowFlags flags = window->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(window->Client()->geometry(), QRect(0, 0, s(681), s(381)));
+    EXPECT_EQ(window->Client()->geometry(), QRect(10, 33, s(681), s(381)));
 
     QTabWidget* pages = window->PageControl();
     EXPECT_EQ(pages->geometry(), QRect(0, 0, s(681), s(360)));

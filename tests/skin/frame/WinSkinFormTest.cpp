@@ -160,6 +160,26 @@ TEST_F(FrameTest, AttachInsetsTheClientAreaAndDetachRestoresIt) {
     EXPECT_TRUE(form_->mask().isEmpty());
 }
 
+TEST_F(FrameTest, FaceColouredControlsFollowTheSkinsFace) {
+    MakeForm(true, false);
+    auto* faceMemo = new QWidget(client_);
+    auto* whiteMemo = new QWidget(client_);
+    const QColor oldFace = form_->palette().color(QPalette::Window);
+    ASSERT_NE(oldFace, QColor(kFaceColour));
+    QPalette palette = faceMemo->palette();
+    palette.setColor(QPalette::Base, oldFace);
+    faceMemo->setPalette(palette);
+    palette.setColor(QPalette::Base, Qt::white);
+    whiteMemo->setPalette(palette);
+
+    frame_->Loaded();
+    EXPECT_EQ(faceMemo->palette().color(QPalette::Base), QColor(kFaceColour));
+    EXPECT_EQ(whiteMemo->palette().color(QPalette::Base), QColor(Qt::white));
+    frame_->AttachSkin(false);
+    EXPECT_EQ(faceMemo->palette().color(QPalette::Base), oldFace);
+    EXPECT_EQ(form_->palette().color(QPalette::Window), oldFace);
+}
+
 TEST_F(FrameTest, LaidOutFormKeepsItsClientSize) {
     form_ = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(form_.get());
