@@ -191,7 +191,11 @@ void TWinSkinForm::Attach() {
                    !form.testAttribute(Qt::WA_WState_Created);
     if (translucent_)
         form.setAttribute(Qt::WA_TranslucentBackground);
-    form.setWindowFlags(savedFlags_ | Qt::FramelessWindowHint);
+    // The caption and button hints go too: with them the platform would keep its frame.
+    const Qt::WindowFlags decorations = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                        Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                                        Qt::WindowContextHelpButtonHint | Qt::WindowShadeButtonHint;
+    form.setWindowFlags((savedFlags_ & ~decorations) | Qt::FramelessWindowHint);
 
     if (auto* bar = form.findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) {
         menuBar_ = std::make_unique<TWinSkinMenu>(*this, bar);

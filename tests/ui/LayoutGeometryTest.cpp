@@ -264,9 +264,9 @@ TEST_F(WindowTest, WindowFrameAndPages) {
     EXPECT_EQ(frame, QMargins(10, 33, 12, 13));
     EXPECT_EQ(window->size(), QSize(s(681) + 22, s(381) + 46));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    const Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    // The window asked for a minimise button and no maximise button.
+    EXPECT_TRUE(window->SkinForm()->SavedBorderIcons().minimize);
+    EXPECT_FALSE(window->SkinForm()->SavedBorderIcons().maximize);
     EXPECT_EQ(window->Client()->geometry(), QRect(10, 33, s(681), s(381)));
 
     QTabWidget* pages = window->PageControl();

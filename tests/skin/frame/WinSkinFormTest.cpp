@@ -180,6 +180,36 @@ TEST_F(FrameTest, FaceColouredControlsFollowTheSkinsFace) {
     EXPECT_EQ(form_->palette().color(QPalette::Window), oldFace);
 }
 
+TEST_F(FrameTest, CaptionHintsGiveWayToTheFrame) {
+    struct Case {
+        const char* name;
+        Qt::WindowFlags flags;
+        BorderIcons icons;
+    };
+    const Qt::WindowFlags program = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    const Case cases[] = {
+        {"the program's window", program, {true, true, false, false}},
+        {"platform default", Qt::Window, {true, true, false, false}}, // fixed size: no maximise
+        {"with help",
+         Qt::Window | Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint,
+         {true, false, false, true}},
+    };
+    for (const Case& c : cases) {
+        form_ = std::make_unique<QWidget>(nullptr, c.flags);
+        form_->setFixedSize(kClient);
+        const Qt::WindowFlags before = form_->windowFlags();
+        frame_ = new TWinSkinForm(form_.get());
+        frame_->SetSkinData(skin_.get());
+        frame_->Loaded();
+        EXPECT_TRUE(form_->windowFlags().testFlag(Qt::FramelessWindowHint)) << c.name;
+        EXPECT_EQ(frame_->SavedBorderIcons(), c.icons) << c.name;
+        frame_->AttachSkin(false);
+        EXPECT_EQ(form_->windowFlags(), before) << c.name;
+        form_.reset();
+    }
+}
+
 TEST_F(FrameTest, LaidOutFormKeepsItsClientSize) {
     form_ = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(form_.get());
