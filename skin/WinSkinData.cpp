@@ -215,7 +215,8 @@ void TSkinData::ReadBorders(const TIniText& ini, const TSkinReader* images) {
             border->LeftWidth = first;
             border->RightWidth = second;
         }
-        border->FrameCount = ini.ReadInteger(kPersonality, b + "Frame", 1);
+        // The frame metrics divide by the frame count: a count below 1 means one frame.
+        border->FrameCount = std::max(ini.ReadInteger(kPersonality, b + "Frame", 1), 1);
         border->Tile = ini.ReadInteger(kPersonality, b + "Stretch", 1);
     }
 }
@@ -388,8 +389,8 @@ void TSkinData::SetFrameCounts(const TIniText& ini) {
     set(TSkinElement::VertScroll, 4);
     set(TSkinElement::MenuBackground, 1);
     set(TSkinElement::Scrollbar, 23);
-    set(TSkinElement::HorzScrollThumb, ini.ReadInteger("HorzScrollThumb", "FrameCount", 3));
-    set(TSkinElement::VertScrollThumb, ini.ReadInteger("VertScrollThumb", "FrameCount", 3));
+    set(TSkinElement::HorzScrollThumb, std::max(ini.ReadInteger("HorzScrollThumb", "FrameCount", 3), 1));
+    set(TSkinElement::VertScrollThumb, std::max(ini.ReadInteger("VertScrollThumb", "FrameCount", 3), 1));
     buttons_.FrameCount = 5;
     if (buttons_.RadioButtonFrame == 0)
         buttons_.RadioButtonFrame = GlyphFrames(buttons_.RadioButton);

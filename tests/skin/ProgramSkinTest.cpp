@@ -20,7 +20,7 @@ std::vector<std::uint8_t> StoredProgramSkin() {
 const TSkinData& ProgramSkin() {
     static const TSkinData* data = [] {
         auto* d = new TSkinData;
-        d->ReadSkinStream(StoredProgramSkin());
+        d->ReadSkinStreamFrom(QString::fromLatin1(kNumeroSkinResource));
         return d;
     }();
     return *data;

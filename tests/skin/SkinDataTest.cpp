@@ -235,6 +235,12 @@ TEST(SkinDataBorders, BorderKeysMapToTheirFieldsWithDefaults) {
     EXPECT_EQ(data.Top().FrameCount, 1);
     EXPECT_EQ(data.Top().Tile, 1);
     EXPECT_EQ(data.Bottom().Name, "Bottom");
+    // A frame count below 1 would make the frame metrics divide by zero.
+    const auto zero =
+        Parsed("[Personality]\nRightFrame=0\nBottomFrame=-2\n[HorzScrollThumb]\nImage=t.bmp\nFrameCount=0\n");
+    EXPECT_EQ(zero->Right().FrameCount, 1);
+    EXPECT_EQ(zero->Bottom().FrameCount, 1);
+    EXPECT_EQ(zero->HorzScrollThumb()->FrameCount, 1);
     EXPECT_EQ(data.Right().Name, "Right");
 }
 
