@@ -31,7 +31,9 @@ private:
     int height_;
 };
 
-QColor ToColor(lirem::Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
+QColor ToColor(lirem::Rgb rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
 
 void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -117,7 +119,9 @@ QWidget* MakeWidget(const ControlSpec& spec, const DesignScale& scale, QWidget* 
     throw std::logic_error("unknown control kind");
 }
 
-bool SizesToText(ControlKind kind) { return kind == ControlKind::Label || kind == ControlKind::ValueBox; }
+bool SizesToText(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::ValueBox;
+}
 
 } // namespace
 

@@ -6,8 +6,8 @@
 #include "ui/LayoutBuilder.h"
 #include "ui/LayoutTable.h"
 #include "ui/SpinEdit.h"
-#include "ui/WindowStyle.h"
 #include "ui/TextBoundary.h"
+#include "ui/WindowStyle.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -206,7 +206,9 @@ void TMainForm::SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> repor
     }
 }
 
-QWidget* TMainForm::Control(std::string_view name) const { return lirem::ui::FindControl(controls_, name); }
+QWidget* TMainForm::Control(std::string_view name) const {
+    return lirem::ui::FindControl(controls_, name);
+}
 
 lirem::WindowInputs TMainForm::ReadInputs() const {
     using lirem::ui::ToEngineText;

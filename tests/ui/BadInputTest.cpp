@@ -60,11 +60,11 @@ TEST_F(BadInputTest, AHundredThousandCharacterPasteIsKeptWholeAndComputed) {
 
 TEST_F(BadInputTest, AnyScriptAndControlCharactersAreNoError) {
     const QString texts[] = {
-        QStringLiteral("Ἀλέξανδρος"),                  // Greek with accents
-        QStringLiteral("😀🎉👨‍👩‍👧"),                 // emoji, joiners
+        QStringLiteral("Ἀλέξανδρος"),                   // Greek with accents
+        QStringLiteral("😀🎉👨‍👩‍👧"),   // emoji, joiners
         QStringLiteral("и\u0306о\u0308\u0301"),         // combining marks
-        QStringLiteral("李小龙 محمد שלום"),              // CJK, Arabic, Hebrew
-        QString(QChar(0)) + "\x01\x1f\x7f\t\r\n",     // control characters
+        QStringLiteral("李小龙 محمد שלום"),             // CJK, Arabic, Hebrew
+        QString(QChar(0)) + "\x01\x1f\x7f\t\r\n",       // control characters
         QStringLiteral("\uFFFF\uFFFE") + QChar(0xD800), // non-characters, a lone surrogate
         QStringLiteral("<b>bold</b>&amp;"),             // markup stays text
     };
@@ -85,12 +85,12 @@ TEST_F(BadInputTest, EveryValueTheDateFieldsCanHoldReachesTheHandlers) {
     };
     // A raw value reaches a handler only through Enter with the focus still in its field.
     const Case cases[] = {
-        {"seDay", "sePartnerDay", "99", false},       {"seDay", "sePartnerDay", "0", false},
-        {"seDay", "sePartnerDay", "+9", false},       {"seDay", "sePartnerDay", "-9", true},
-        {"seDay", "sePartnerDay", "", false},         {"seDay", "sePartnerDay", "-", false},
-        {"seMonth", "sePartnerMonth", "99", false},   {"seMonth", "sePartnerMonth", "-9", false},
-        {"seMonth", "sePartnerMonth", "0", false},    {"seYear", "sePartnerYear", "9999", false},
-        {"seYear", "sePartnerYear", "-999", true},    {"seYear", "sePartnerYear", "-1", false},
+        {"seDay", "sePartnerDay", "99", false},     {"seDay", "sePartnerDay", "0", false},
+        {"seDay", "sePartnerDay", "+9", false},     {"seDay", "sePartnerDay", "-9", true},
+        {"seDay", "sePartnerDay", "", false},       {"seDay", "sePartnerDay", "-", false},
+        {"seMonth", "sePartnerMonth", "99", false}, {"seMonth", "sePartnerMonth", "-9", false},
+        {"seMonth", "sePartnerMonth", "0", false},  {"seYear", "sePartnerYear", "9999", false},
+        {"seYear", "sePartnerYear", "-999", true},  {"seYear", "sePartnerYear", "-1", false},
         {"seYear", "sePartnerYear", "+", false},
     };
     for (const Case& c : cases) {

@@ -25,7 +25,9 @@ struct Expected {
 };
 
 // Labels fit their text: their size is checked loosely, everything else exactly.
-bool SizesToText(Kind kind) { return kind == Kind::Label || kind == Kind::ValueBox; }
+bool SizesToText(Kind kind) {
+    return kind == Kind::Label || kind == Kind::ValueBox;
+}
 
 std::vector<Expected> ExpectedLayout() {
     std::vector<Expected> t = {
@@ -180,11 +182,12 @@ std::vector<Expected> ExpectedLayout() {
 // Labels whose text never changes at run time.
 const std::set<std::string>& StaticCaptions() {
     static const std::set<std::string> names = {
-        "lPath",    "lBDay",         "lExpress",  "lSoul",     "lPerson",     "lDay",        "lMonth",
-        "lYear",    "lName",         "lSecond",   "lLast",     "lRealize",    "Label4",      "lSpectre",
-        "lEtalonTitle", "lPartnerDay", "lPartnerMonth", "lPartnerYear", "lPartnerFirst", "lPartnerMiddle",
-        "lPartnerLast", "lNoFirst",  "lNoFirst2", "lPinTitle", "lPerTitle",   "lIspTitle",   "lCurYear",
-        "lCurMonth", "liDayTitle",   "Label1",    "Label2",    "lSumma",      "lKarma",      "lMisc1",
+        "lPath",         "lBDay",          "lExpress",     "lSoul",       "lPerson",       "lDay",
+        "lMonth",        "lYear",          "lName",        "lSecond",     "lLast",         "lRealize",
+        "Label4",        "lSpectre",       "lEtalonTitle", "lPartnerDay", "lPartnerMonth", "lPartnerYear",
+        "lPartnerFirst", "lPartnerMiddle", "lPartnerLast", "lNoFirst",    "lNoFirst2",     "lPinTitle",
+        "lPerTitle",     "lIspTitle",      "lCurYear",     "lCurMonth",   "liDayTitle",    "Label1",
+        "Label2",        "lSumma",         "lKarma",       "lMisc1",
     };
     return names;
 }
@@ -192,9 +195,11 @@ const std::set<std::string>& StaticCaptions() {
 bool IsKind(QWidget* widget, Kind kind) {
     switch (kind) {
     case Kind::Label:
-        return qobject_cast<QLabel*>(widget) != nullptr && qobject_cast<QLabel*>(widget)->frameShape() == QFrame::NoFrame;
+        return qobject_cast<QLabel*>(widget) != nullptr &&
+               qobject_cast<QLabel*>(widget)->frameShape() == QFrame::NoFrame;
     case Kind::ValueBox:
-        return qobject_cast<QLabel*>(widget) != nullptr && qobject_cast<QLabel*>(widget)->frameShape() != QFrame::NoFrame;
+        return qobject_cast<QLabel*>(widget) != nullptr &&
+               qobject_cast<QLabel*>(widget)->frameShape() != QFrame::NoFrame;
     case Kind::Edit:
         return qobject_cast<QLineEdit*>(widget) != nullptr;
     case Kind::Spin:
@@ -273,9 +278,8 @@ TEST_F(WindowTest, WindowFrameAndPages) {
     EXPECT_EQ(pages->geometry(), QRect(0, 0, s(681), s(360)));
     EXPECT_EQ(window->StatusBar()->geometry(), QRect(0, s(360), s(681), s(21)));
     const std::pair<const char*, QString> tabs[] = {
-        {"tsNucleus", "Ядро"},         {"tsSyntez", "Синтез"},     {"tsSpectrum", "Спектр"},
-        {"tsSynastry", "Партнерство"}, {"tsPinnacles", "Периоды"}, {"tsYears", "Годы и Дни"},
-        {"tsMisc", "Разное"},          {"tsAbout", "О Программе"},
+        {"tsNucleus", "Ядро"},      {"tsSyntez", "Синтез"},    {"tsSpectrum", "Спектр"}, {"tsSynastry", "Партнерство"},
+        {"tsPinnacles", "Периоды"}, {"tsYears", "Годы и Дни"}, {"tsMisc", "Разное"},     {"tsAbout", "О Программе"},
     };
     ASSERT_EQ(pages->count(), 8);
     for (int i = 0; i < 8; ++i) {
