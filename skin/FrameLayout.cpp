@@ -86,7 +86,9 @@ QRect TitleTextRect(const TitleTextInput& in) {
     return QRect(QPoint(left, top), QSize(std::max(0, right - left), in.extent.height()));
 }
 
-int BorderFrameIndex(bool active, int frameCount) { return (active || frameCount <= 1) ? 1 : 2; }
+int BorderFrameIndex(bool active, int frameCount) {
+    return (active || frameCount <= 1) ? 1 : 2;
+}
 
 int SysButtonFrameIndex(int state, bool active, int frameCount) {
     if (state == 2 || state == 3)

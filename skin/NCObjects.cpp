@@ -51,13 +51,17 @@ void TNCObject::NCMouseLeave() {
     }
 }
 
-void TNCObject::Repaint() { owner_.RepaintObject(*this); }
+void TNCObject::Repaint() {
+    owner_.RepaintObject(*this);
+}
 
 // --- TWinSysButton -----------------------------------------------------------
 
 TWinSysButton::TWinSysButton(TWinSkinForm& owner, const TDataSkinSysButton& data) : TNCObject(owner), data_(data) {}
 
-const QImage& TWinSysButton::Image() const { return iconStrip_.isNull() ? data_.Bitmap : iconStrip_; }
+const QImage& TWinSysButton::Image() const {
+    return iconStrip_.isNull() ? data_.Bitmap : iconStrip_;
+}
 
 int TWinSysButton::FrameCount() const {
     if (!iconStrip_.isNull())
@@ -65,9 +69,13 @@ int TWinSysButton::FrameCount() const {
     return data_.FrameCount > 0 ? data_.FrameCount : 1;
 }
 
-void TWinSysButton::SetIconStrip(QImage strip) { iconStrip_ = std::move(strip); }
+void TWinSysButton::SetIconStrip(QImage strip) {
+    iconStrip_ = std::move(strip);
+}
 
-int TWinSysButton::Action() const { return data_.Action; }
+int TWinSysButton::Action() const {
+    return data_.Action;
+}
 
 void TWinSysButton::NCPaint(QPainter& painter) {
     const QImage& image = Image();

@@ -121,9 +121,9 @@ void TSkinMenuStyle::DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& pa
     // Caption and shortcut.
     QColor text = Resolve(selected ? pal.HilightText : pal.MenuText, widget);
     if (!enabled) {
-        text = pal.ButtonShadow == pal.MenuText ? (widget != nullptr ? widget->palette() : QApplication::palette())
-                                                      .color(QPalette::Mid)
-                                                : Resolve(pal.ButtonShadow, widget);
+        text = pal.ButtonShadow == pal.MenuText
+                   ? (widget != nullptr ? widget->palette() : QApplication::palette()).color(QPalette::Mid)
+                   : Resolve(pal.ButtonShadow, widget);
     }
     QFont font = item.font;
     font.setBold(item.menuItemType == QStyleOptionMenuItem::DefaultItem);
@@ -132,10 +132,12 @@ void TSkinMenuStyle::DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& pa
     painter.setPen(text);
     const QString caption = item.text.section(QLatin1Char('\t'), 0, 0);
     const QString shortcut = item.text.section(QLatin1Char('\t'), 1);
-    const QRect textRect(r.left() + kCaptionIndent, r.top(), r.width() - kCaptionIndent - kShortcutGap, r.height());
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, caption);
-    if (!shortcut.isEmpty())
-        painter.drawText(textRect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, shortcut);
+    painter.drawText(QRect(r.left() + kCaptionIndent, r.top(), r.width() - kCaptionIndent, r.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, caption);
+    if (!shortcut.isEmpty()) {
+        painter.drawText(QRect(r.left(), r.top(), r.width() - kShortcutGap, r.height()),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, shortcut);
+    }
     painter.restore();
     if (item.menuItemType == QStyleOptionMenuItem::SubMenu)
         DrawSubMenuArrow(painter, r, text);
@@ -148,8 +150,8 @@ void TSkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
         if (element == PE_PanelMenu) {
             const TDataSkinObject* back = skin_->MenuBackground();
             if (back != nullptr && !back->Bitmap.isNull()) {
-                DrawNineSlice(*painter, option->rect, back->Bitmap, TFrameLayout::Horizontal, back->Tile != 0, false,
-                              1, 1, {back->LeftWidth, back->TopHeight, back->RightWidth, back->BottomHeight});
+                DrawNineSlice(*painter, option->rect, back->Bitmap, TFrameLayout::Horizontal, back->Tile != 0, false, 1,
+                              1, {back->LeftWidth, back->TopHeight, back->RightWidth, back->BottomHeight});
             } else {
                 painter->fillRect(option->rect, Resolve(pal.Menu, widget));
             }
@@ -185,8 +187,9 @@ QSize TSkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     const bool mainMenu = widget != nullptr && widget->property(kMainMenuProperty).toBool();
     int width = fm.boundingRect(QRect(), Qt::TextShowMnemonic | Qt::TextSingleLine, caption).width();
     width += mainMenu ? kMainMenuExtra : kPopupMenuExtra;
+    // The menu adds the width of its widest shortcut text itself.
     if (!shortcut.isEmpty())
-        width += kShortcutGap + fm.horizontalAdvance(shortcut) + 2 * kShortcutGap;
+        width += 2 * kShortcutGap;
     const int height = std::max(fm.height(), 16) + 4;
     return {width, height};
 }

@@ -9,6 +9,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QDialog>
@@ -23,7 +24,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
@@ -52,15 +52,17 @@ QObject* CheckedOwner(QObject* owner) {
     return owner;
 }
 
-int Frames(const TDataSkinObject& element) { return element.FrameCount > 0 ? element.FrameCount : 1; }
+int Frames(const TDataSkinObject& element) {
+    return element.FrameCount > 0 ? element.FrameCount : 1;
+}
 
-bool IsFixedSize(const QWidget& w) { return w.minimumSize() == w.maximumSize(); }
+bool IsFixedSize(const QWidget& w) {
+    return w.minimumSize() == w.maximumSize();
+}
 
-int TagOf(const QObject& object) { return object.property(kTagProperty).toInt(); }
-
-// While a QObject deletes its children it empties each slot before deleting
-// that child; no other time does its child list hold a null entry.
-bool IsDeletingChildren(const QObject& object) { return object.children().contains(nullptr); }
+int TagOf(const QObject& object) {
+    return object.property(kTagProperty).toInt();
+}
 
 // Composite controls whose inner widgets are their own business.
 bool IsLeafControl(const QWidget& w) {
@@ -85,6 +87,12 @@ bool IsRadioGroup(const QWidget& w) {
     return radios > 0;
 }
 
+void SetFaceColour(QWidget& w, const QColor& face) {
+    QPalette palette = w.palette();
+    palette.setColor(QPalette::Window, face);
+    w.setPalette(palette);
+}
+
 bool IsPanel(const QWidget& w) {
     return qobject_cast<const QGroupBox*>(&w) != nullptr || w.metaObject() == &QFrame::staticMetaObject;
 }
@@ -95,11 +103,13 @@ bool IsPanel(const QWidget& w) {
 
 TWinSkinForm::TWinSkinForm(QObject* owner) : QObject(CheckedOwner(owner)), form_(static_cast<QWidget*>(owner)) {}
 
+// Frees what the frame made; the window itself is left as it is (it is
+// normally being destroyed too).
 TWinSkinForm::~TWinSkinForm() {
     if (skinData_ != nullptr)
         skinData_->RemoveSkinForm(this);
     if (attached_)
-        Detach(form_ != nullptr && !IsDeletingChildren(*form_));
+        Detach(false);
 }
 
 void TWinSkinForm::SetSkinData(TSkinData* data) {
@@ -118,7 +128,9 @@ void TWinSkinForm::SetSkinData(TSkinData* data) {
     }
 }
 
-void TWinSkinForm::Loaded() { AttachSkin(true); }
+void TWinSkinForm::Loaded() {
+    AttachSkin(true);
+}
 
 void TWinSkinForm::Notification(const TSkinData* component, bool removal) {
     if (!removal || component == nullptr || component != skinData_)
@@ -135,7 +147,7 @@ void TWinSkinForm::AttachSkin(bool attach) {
         return;
     }
     if (attached_)
-        Detach(form_ != nullptr && !IsDeletingChildren(*form_));
+        Detach(true);
     attached_ = false;
 }
 
@@ -147,9 +159,13 @@ void TWinSkinForm::SkinChanged() {
         return;
     }
     UpdateFrameMetrics();
-    QPalette palette = form_->palette();
-    palette.setColor(QPalette::Window, ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette()));
-    form_->setPalette(palette);
+    const QColor face = ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette());
+    SetFaceColour(*form_, face);
+    RecolourFaceControls(face);
+    for (const QPointer<QWidget>& control : faceControls_) {
+        if (control != nullptr)
+            SetFaceColour(*control, face);
+    }
     SkinMenus();
     RecomputeFrame();
 }
@@ -162,8 +178,7 @@ void TWinSkinForm::Attach() {
 
     hoverTimer_ = std::make_unique<QTimer>();
     hoverTimer_->setInterval(kHoverInterval);
-    connect(hoverTimer_.get(), &QTimer::timeout, this,
-            [this] { HoverCheck(form_->mapFromGlobal(QCursor::pos())); });
+    connect(hoverTimer_.get(), &QTimer::timeout, this, [this] { HoverCheck(form_->mapFromGlobal(QCursor::pos())); });
 
     menuStyle_ = std::make_unique<TSkinMenuStyle>(skinData_);
     CreateSystemMenu();
@@ -176,7 +191,11 @@ void TWinSkinForm::Attach() {
                    !form.testAttribute(Qt::WA_WState_Created);
     if (translucent_)
         form.setAttribute(Qt::WA_TranslucentBackground);
-    form.setWindowFlags(savedFlags_ | Qt::FramelessWindowHint);
+    // The caption and button hints go too: with them the platform would keep its frame.
+    const Qt::WindowFlags decorations = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                        Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                                        Qt::WindowContextHelpButtonHint | Qt::WindowShadeButtonHint;
+    form.setWindowFlags((savedFlags_ & ~decorations) | Qt::FramelessWindowHint);
 
     if (auto* bar = form.findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) {
         menuBar_ = std::make_unique<TWinSkinMenu>(*this, bar);
@@ -186,9 +205,10 @@ void TWinSkinForm::Attach() {
     }
 
     savedPalette_ = form.palette();
-    QPalette palette = savedPalette_;
-    palette.setColor(QPalette::Window, ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette()));
-    form.setPalette(palette);
+    face_ = savedPalette_.color(QPalette::Window);
+    const QColor face = ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette());
+    SetFaceColour(form, face);
+    RecolourFaceControls(face);
 
     savedContentsMargins_ = form.contentsMargins();
     savedMouseTracking_ = form.hasMouseTracking();
@@ -214,6 +234,7 @@ void TWinSkinForm::Detach(bool restoreWindow) {
     for (const QPointer<QObject>& control : skinnedControls_)
         delete control.data();
     skinnedControls_.clear();
+    faceControls_.clear();
     for (const QPointer<QMenu>& menu : skinnedMenus_) {
         if (menu != nullptr) {
             menu->setStyle(nullptr);
@@ -234,6 +255,7 @@ void TWinSkinForm::Detach(bool restoreWindow) {
         ApplyFrameMargins(QMargins());
         form.setContentsMargins(savedContentsMargins_);
         form.clearMask();
+        RecolourFaceControls(savedPalette_.color(QPalette::Window));
         form.setPalette(savedPalette_);
         form.setMouseTracking(savedMouseTracking_);
         form.setWindowFlags(savedFlags_);
@@ -249,6 +271,28 @@ void TWinSkinForm::Detach(bool restoreWindow) {
     borders_ = BorderImages();
     translucent_ = false;
     attached_ = false;
+}
+
+// Controls that were given the window's face colour as their own background
+// follow the face colour of the skin, so they still blend with the window.
+void TWinSkinForm::RecolourFaceControls(const QColor& face) {
+    if (form_ == nullptr || face == face_)
+        return;
+    for (QWidget* w : form_->findChildren<QWidget*>()) {
+        if (!w->testAttribute(Qt::WA_SetPalette) || w->isWindow())
+            continue;
+        QPalette palette = w->palette();
+        bool changed = false;
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base}) {
+            if (palette.color(role) == face_) {
+                palette.setColor(role, face);
+                changed = true;
+            }
+        }
+        if (changed)
+            w->setPalette(palette);
+    }
+    face_ = face;
 }
 
 void TWinSkinForm::ForgetObjects() {
@@ -281,7 +325,9 @@ BorderIcons TWinSkinForm::ReadBorderIcons() const {
     return icons;
 }
 
-bool TWinSkinForm::CanMaximize() const { return savedIcons_.maximize && form_ != nullptr && !IsFixedSize(*form_); }
+bool TWinSkinForm::CanMaximize() const {
+    return savedIcons_.maximize && form_ != nullptr && !IsFixedSize(*form_);
+}
 
 // The client area keeps its size: the window grows by the frame metrics and
 // its content moves inside them.
@@ -661,10 +707,9 @@ void TWinSkinForm::SkinMenus() {
 void TWinSkinForm::AttachControls() {
     const QColor face = ResolveColour(skinData_->Palette().ButtonFace, QApplication::palette());
     std::unordered_set<QWidget*> done;
-    const auto setFace = [&face](QWidget& w) {
-        QPalette palette = w.palette();
-        palette.setColor(QPalette::Window, face);
-        w.setPalette(palette);
+    const auto setFace = [this, &face](QWidget& w) {
+        SetFaceColour(w, face);
+        faceControls_.emplace_back(&w);
     };
     const auto create = [this](SkinControlClass cls, QWidget& control) {
         if (!factory_)
@@ -700,7 +745,8 @@ void TWinSkinForm::AttachControls() {
         } else if (qobject_cast<QRadioButton*>(&w) != nullptr && has(TSkinControlType::xcRadioButton)) {
             setFace(w);
             create(SkinControlClass::RadioButton, w);
-        } else if (auto* status = qobject_cast<QStatusBar*>(&w); status != nullptr && has(TSkinControlType::xcStatusBar)) {
+        } else if (auto* status = qobject_cast<QStatusBar*>(&w);
+                   status != nullptr && has(TSkinControlType::xcStatusBar)) {
             setFace(w);
             status->setSizeGripEnabled(false);
             create(SkinControlClass::StatusBar, w);
@@ -773,7 +819,9 @@ void TWinSkinForm::HoverCheck(const QPoint& windowPos) {
 }
 
 void TWinSkinForm::SetActive(bool active) {
-    if (hot_ != nullptr) {
+    // Hot tracking ends with the activation; a button held down stays pressed
+    // (the window system may activate the window after the press arrived).
+    if (hot_ != nullptr && hot_ != pressed_) {
         hot_->State = NCState::Normal;
         hot_ = nullptr;
     }

@@ -156,6 +156,7 @@ private:
     bool MouseRelease(const QPoint& pos, Qt::MouseButton button);
     void SetActive(bool active);
     void ForgetObjects();
+    void RecolourFaceControls(const QColor& face);
 
     QPointer<QWidget> form_;
     TSkinData* skinData_ = nullptr;
@@ -170,6 +171,7 @@ private:
     QMargins savedContentsMargins_;
     QMargins appliedMargins_;
     QPalette savedPalette_;
+    QColor face_; // the face colour the window and its face-coloured controls have now
     bool savedMouseTracking_ = false;
 
     int leftWidth_ = 0;
@@ -187,6 +189,7 @@ private:
     std::unique_ptr<QMenu> systemMenu_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
     std::vector<QPointer<QObject>> skinnedControls_;
+    std::vector<QPointer<QWidget>> faceControls_; // controls coloured ButtonFace
     std::vector<QPointer<QMenu>> skinnedMenus_;
     QRect titleTextRect_;
     QFont captionFont_;

@@ -20,11 +20,13 @@ namespace {
 
 constexpr int kItemIconSize = 16;
 
-QString CaptionOf(const QAction& item) { return item.text().section(QLatin1Char('\t'), 0, 0); }
+QString CaptionOf(const QAction& item) {
+    return item.text().section(QLatin1Char('\t'), 0, 0);
+}
 
 } // namespace
 
-TWinSkinMenu::TWinSkinMenu(TWinSkinForm& owner, QMenuBar* menu) : owner_(owner), menu_(menu) {
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm& owner, QMenuBar* menu) : owner_(owner), menu_(menu), menuObject_(menu) {
     if (menu_ != nullptr)
         menu_->installEventFilter(this);
 }
@@ -39,7 +41,9 @@ TWinSkinMenu::~TWinSkinMenu() {
         menu_->removeEventFilter(this);
 }
 
-const TSkinData* TWinSkinMenu::Skin() const { return owner_.SkinData(); }
+const TSkinData* TWinSkinMenu::Skin() const {
+    return owner_.SkinData();
+}
 
 void TWinSkinMenu::Rebuild() {
     CloseItem();
@@ -224,7 +228,7 @@ void TWinSkinMenu::Step(int delta) {
 }
 
 bool TWinSkinMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == menu_) {
+    if (watched == menuObject_) {
         switch (event->type()) {
         case QEvent::ActionAdded:
         case QEvent::ActionRemoved:
@@ -243,7 +247,8 @@ bool TWinSkinMenu::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched != openPopup_)
+    // A popup being destroyed is no longer a QMenu and is not ours to handle.
+    if (auto* popup = qobject_cast<QMenu*>(watched); popup == nullptr || popup != openPopup_)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {

@@ -64,6 +64,9 @@ private:
 
     TWinSkinForm& owner_;
     QPointer<QMenuBar> menu_;
+    // The same object, for recognising its events even while it is being
+    // destroyed (when it is no longer a QMenuBar).
+    const QObject* menuObject_;
     std::vector<std::unique_ptr<TMenuBtn>> items_;
     std::vector<std::unique_ptr<QShortcut>> accelerators_;
     QRect bar_;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <limits>
@@ -18,7 +19,21 @@ namespace lirem::ui {
 
 namespace {
 
-QColor ToColor(lirem::Rgb rgb) { return {rgb.r, rgb.g, rgb.b}; }
+// Drop-down rows of a fixed height.
+class FixedRowDelegate final : public QStyledItemDelegate {
+public:
+    FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
+
+QColor ToColor(lirem::Rgb rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
 
 void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -88,6 +103,7 @@ QWidget* MakeWidget(const ControlSpec& spec, const DesignScale& scale, QWidget* 
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
+        combo->setItemDelegate(new FixedRowDelegate(scale(16), combo));
         return combo;
     }
     case ControlKind::Memo:
@@ -103,7 +119,9 @@ QWidget* MakeWidget(const ControlSpec& spec, const DesignScale& scale, QWidget* 
     throw std::logic_error("unknown control kind");
 }
 
-bool SizesToText(ControlKind kind) { return kind == ControlKind::Label || kind == ControlKind::ValueBox; }
+bool SizesToText(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::ValueBox;
+}
 
 } // namespace
 

@@ -139,7 +139,9 @@ ControlSpec Combo(std::string name, std::string parent, int x, int y, int w, int
             .tabOrder = tab};
 }
 
-std::string Numbered(const char* stem, int n) { return stem + std::to_string(n); }
+std::string Numbered(const char* stem, int n) {
+    return stem + std::to_string(n);
+}
 
 // Nine count labels over a 3 x 3 grid: digit d in row (d-1)/3, column (d-1)%3.
 void AddDigitGrid(std::vector<ControlSpec>& out, const char* stem, const std::string& page,
@@ -199,11 +201,8 @@ void AddSyntez(std::vector<ControlSpec>& c) {
     c.push_back(WithBackground(Label("lShowBDay", page, 264, 252, 13, 27, "9", F::Arial14), kButtonFace));
     c.push_back(Label("lRealize", page, 235, 56, 132, 16, "Число Реализации:"));
     c.push_back(Label("Label4", page, 267, 80, 99, 16, "Число Разума:"));
-    const MemoLook verdict{.readOnly = true,
-                           .border = false,
-                           .verticalScrollBar = false,
-                           .buttonFaceBackground = true,
-                           .tabStop = false};
+    const MemoLook verdict{
+        .readOnly = true, .border = false, .verticalScrollBar = false, .buttonFaceBackground = true, .tabStop = false};
     c.push_back(Memo("meVozSpo", page, 408, 8, 241, 41, verdict));
     c.push_back(Memo("meVozMot", page, 408, 52, 242, 41, verdict));
     c.push_back(Memo("meSpoMot", page, 408, 97, 243, 41, verdict));
@@ -250,8 +249,8 @@ void AddSynastry(std::vector<ControlSpec>& c) {
     c.push_back(Label("lPartnerFirst", group, 59, 117, 32, 16, "Имя:"));
     c.push_back(Label("lPartnerMiddle", group, 21, 164, 70, 16, "Отчество:"));
     c.push_back(Label("lPartnerLast", group, 22, 212, 69, 16, "Фамилия:"));
-    c.push_back(Hidden(Label("lNoFirst", group, 6, 240, 233, 16, "Не введены исходные данные ", F::WindowBold,
-                             lirem::colour::Red)));
+    c.push_back(Hidden(
+        Label("lNoFirst", group, 6, 240, 233, 16, "Не введены исходные данные ", F::WindowBold, lirem::colour::Red)));
     c.push_back(
         Hidden(Label("lNoFirst2", group, 6, 256, 177, 16, "для первого партнера!", F::WindowBold, lirem::colour::Red)));
     c.push_back(Spin("sePartnerDay", group, 61, 47, 43, 1, 31, 2, 0));
@@ -365,9 +364,8 @@ std::vector<ControlSpec> BuildControls() {
 
 const std::vector<PageSpec>& Pages() {
     static const std::vector<PageSpec> pages{
-        {"tsNucleus", "Ядро"},         {"tsSyntez", "Синтез"},      {"tsSpectrum", "Спектр"},
-        {"tsSynastry", "Партнерство"}, {"tsPinnacles", "Периоды"},  {"tsYears", "Годы и Дни"},
-        {"tsMisc", "Разное"},          {"tsAbout", "О Программе"},
+        {"tsNucleus", "Ядро"},      {"tsSyntez", "Синтез"},    {"tsSpectrum", "Спектр"}, {"tsSynastry", "Партнерство"},
+        {"tsPinnacles", "Периоды"}, {"tsYears", "Годы и Дни"}, {"tsMisc", "Разное"},     {"tsAbout", "О Программе"},
     };
     return pages;
 }
@@ -421,6 +419,8 @@ QString AuthorText() {
         "автор программы");
 }
 
-QString StatusText() { return QStringLiteral("Лирем 3.0 — нумерологический калькулятор, спутник книги о числах"); }
+QString StatusText() {
+    return QStringLiteral("Лирем 3.0 — нумерологический калькулятор, спутник книги о числах");
+}
 
 } // namespace lirem::ui

@@ -6,12 +6,13 @@
 #include "ui/LayoutBuilder.h"
 #include "ui/LayoutTable.h"
 #include "ui/SpinEdit.h"
-#include "ui/WindowStyle.h"
 #include "ui/TextBoundary.h"
+#include "ui/WindowStyle.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,10 +57,16 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     }
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(lirem::ui::WindowCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
     lirem::ui::InstallFontSubstitutions();
     setFont(lirem::ui::MakeFont(lirem::ui::FontFace::Window));
     BuildWindow();
     WireEvents();
+    sdNumero_ = std::make_unique<skin::TSkinData>();
+    sdNumero_->ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
+    wsfNumero_ = std::make_unique<skin::TWinSkinForm>(this);
+    wsfNumero_->SetSkinData(sdNumero_.get());
+    wsfNumero_->Loaded();
     FormCreate(today);
 }
 
@@ -199,7 +206,9 @@ void TMainForm::SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> repor
     }
 }
 
-QWidget* TMainForm::Control(std::string_view name) const { return lirem::ui::FindControl(controls_, name); }
+QWidget* TMainForm::Control(std::string_view name) const {
+    return lirem::ui::FindControl(controls_, name);
+}
 
 lirem::WindowInputs TMainForm::ReadInputs() const {
     using lirem::ui::ToEngineText;

@@ -6,6 +6,8 @@
 
 #include "engine/Handlers.h"
 #include "engine/Profile.h"
+#include "skin/WinSkinData.h"
+#include "skin/WinSkinForm.h"
 #include "ui/ControlMap.h"
 #include "ui/DesignScale.h"
 #include "ui/ErrorReporter.h"
@@ -49,6 +51,7 @@ public:
     [[nodiscard]] QWidget* Client() const { return client_; }
     [[nodiscard]] QTabWidget* PageControl() const { return pcPages_; }
     [[nodiscard]] QStatusBar* StatusBar() const { return sbMessage_; }
+    [[nodiscard]] skin::TWinSkinForm* SkinForm() const { return wsfNumero_.get(); }
     [[nodiscard]] const lirem::NumerologyProfile& Profile() const { return profile_; }
     [[nodiscard]] const lirem::ui::DesignScale& Scale() const { return scale_; }
     void SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter);
@@ -104,4 +107,8 @@ private:
     } fields_;
     QWidget* nucleusPage_ = nullptr;
     QWidget* synastryPage_ = nullptr;
+
+    // The skin and the skinned frame; the skin outlives the frame.
+    std::unique_ptr<skin::TSkinData> sdNumero_;
+    std::unique_ptr<skin::TWinSkinForm> wsfNumero_;
 };

@@ -48,7 +48,9 @@ TSpinEdit::TSpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, 
     lineEdit()->setText(QString::number(minimum_));
 }
 
-int TSpinEdit::MaxLength() const { return lineEdit()->maxLength(); }
+int TSpinEdit::MaxLength() const {
+    return lineEdit()->maxLength();
+}
 
 bool TSpinEdit::IsAllowedCharacter(QChar c) {
     if ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-') {
@@ -66,7 +68,9 @@ std::int32_t TSpinEdit::Clamp(std::int64_t value) const {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, minimum_, maximum_));
 }
 
-void TSpinEdit::SetValue(std::int32_t value) { lineEdit()->setText(QString::number(Clamp(value))); }
+void TSpinEdit::SetValue(std::int32_t value) {
+    lineEdit()->setText(QString::number(Clamp(value)));
+}
 
 void TSpinEdit::stepBy(int steps) {
     SetValue(Clamp(std::int64_t{Value()} + steps));
@@ -78,7 +82,9 @@ QValidator::State TSpinEdit::validate(QString& input, int& /*pos*/) const {
     return allowed ? QValidator::Acceptable : QValidator::Invalid;
 }
 
-QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const { return StepUpEnabled | StepDownEnabled; }
+QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
+    return StepUpEnabled | StepDownEnabled;
+}
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
@@ -95,9 +101,8 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
         break;
     }
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && std::all_of(typed.cbegin(), typed.cend(), [](QChar c) {
-        return c.isPrint();
-    });
+    const bool printable =
+        !typed.isEmpty() && std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isPrint(); });
     const bool withCommand = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (printable && !withCommand &&
         !std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return IsAllowedCharacter(c); })) {
@@ -116,6 +121,8 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     }
 }
 
-void TSpinEdit::wheelEvent(QWheelEvent* event) { event->ignore(); }
+void TSpinEdit::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}
 
 } // namespace lirem::ui

@@ -8,8 +8,8 @@ std::string ToEngineText(const QString& text) {
     // Qt's NFC first, so a composed character the code page lacks (é) stays one
     // non-letter instead of a letter plus a stray mark.
     const QString nfc = text.normalized(QString::NormalizationForm_C);
-    return lirem::Utf16ToCp1251(std::u16string_view(reinterpret_cast<const char16_t*>(nfc.utf16()),
-                                                    static_cast<std::size_t>(nfc.size())));
+    return lirem::Utf16ToCp1251(
+        std::u16string_view(reinterpret_cast<const char16_t*>(nfc.utf16()), static_cast<std::size_t>(nfc.size())));
 }
 
 QString FromEngineText(std::string_view cp1251) {

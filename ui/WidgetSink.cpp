@@ -44,6 +44,7 @@ void WidgetSink::SetText(std::string_view control, std::string_view text) {
         edit->setText(value);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
         memo->setPlainText(value);
+        memo->setProperty(kHasLine, !value.isEmpty());
     } else {
         throw std::logic_error("no text on control " + std::string(control));
     }
@@ -63,7 +64,9 @@ std::string WidgetSink::Text(std::string_view control) const {
     throw std::logic_error("no text on control " + std::string(control));
 }
 
-void WidgetSink::SetVisible(std::string_view control, bool visible) { Widget(control)->setVisible(visible); }
+void WidgetSink::SetVisible(std::string_view control, bool visible) {
+    Widget(control)->setVisible(visible);
+}
 
 void WidgetSink::SetFontColour(std::string_view control, lirem::Rgb colour) {
     QWidget* widget = Widget(control);

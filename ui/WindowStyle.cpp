@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace lirem::ui {
 
@@ -30,8 +30,8 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     qDrawShadeRect(painter, frame, option->palette, true, 1, 0);
     if (!box->text.isEmpty()) {
         const int inset = metrics.averageCharWidth() + 2;
-        const QRect title(option->rect.left() + inset, option->rect.top(),
-                          metrics.horizontalAdvance(box->text) + 4, titleHeight);
+        const QRect title(option->rect.left() + inset, option->rect.top(), metrics.horizontalAdvance(box->text) + 4,
+                          titleHeight);
         painter->fillRect(title, option->palette.window());
         drawItemText(painter, title, Qt::AlignCenter | Qt::TextShowMnemonic, option->palette,
                      (option->state & State_Enabled) != 0, box->text, QPalette::WindowText);

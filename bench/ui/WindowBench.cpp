@@ -59,7 +59,6 @@ public:
     void Report(const QString&) override {}
 };
 
-
 void RunChild(benchmark::State& state, const char* mode) {
     for (auto _ : state) {
         QProcess child;
@@ -75,10 +74,14 @@ void RunChild(benchmark::State& state, const char* mode) {
     }
 }
 
-void BM_ProcessStartBareWindow(benchmark::State& state) { RunChild(state, "--child=bare"); }
+void BM_ProcessStartBareWindow(benchmark::State& state) {
+    RunChild(state, "--child=bare");
+}
 BENCHMARK(BM_ProcessStartBareWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
-void BM_ProcessStartMainForm(benchmark::State& state) { RunChild(state, "--child=main"); }
+void BM_ProcessStartMainForm(benchmark::State& state) {
+    RunChild(state, "--child=main");
+}
 BENCHMARK(BM_ProcessStartMainForm)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 // The child: one window, one paint, one byte on stdout.

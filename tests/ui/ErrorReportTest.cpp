@@ -25,11 +25,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FullStopCase{"ends with a dot.", "ends with a dot."},
                       FullStopCase{"ends with a digit 7", "ends with a digit 7."},
                       FullStopCase{"ends with a slash/", "ends with a slash/."}, // '/' follows '.'
-                      FullStopCase{"ends with a dash-", "ends with a dash-"},   // '-' precedes '.'
+                      FullStopCase{"ends with a dash-", "ends with a dash-"},    // '-' precedes '.'
                       FullStopCase{"ends with a bang!", "ends with a bang!"},
                       FullStopCase{"ends with a space ", "ends with a space "},
-                      FullStopCase{"\xCE\xF8\xE8\xE1\xEA\xE0", QStringLiteral("Ошибка.")},
-                      FullStopCase{"", ""}));
+                      FullStopCase{"\xCE\xF8\xE8\xE1\xEA\xE0", QStringLiteral("Ошибка.")}, FullStopCase{"", ""}));
 
 TEST(TextBoundaryTest, RoundTripsEveryCyrillicLetter) {
     QString letters = QStringLiteral("ЁёЄєІіЇїЎў№");
@@ -49,11 +48,11 @@ TEST(TextBoundaryTest, ComposesBeforeConvertingAndMarksTheRest) {
         std::string bytes;
     };
     const Case cases[] = {
-        {QStringLiteral("и\u0306"), "\xE9"},        // decomposed й
-        {QStringLiteral("Е\u0308ж"), "\xA8\xE6"},  // decomposed Ё
-        {QStringLiteral("e\u0301"), "?"},          // é: no such letter in the code page
+        {QStringLiteral("и\u0306"), "\xE9"},      // decomposed й
+        {QStringLiteral("Е\u0308ж"), "\xA8\xE6"}, // decomposed Ё
+        {QStringLiteral("e\u0301"), "?"},         // é: no such letter in the code page
         {QStringLiteral("Ω😀"), "??"},             // Greek, emoji (one character each)
-        {QStringLiteral("a\tb\n"), "a\tb\n"},      // control characters pass through
+        {QStringLiteral("a\tb\n"), "a\tb\n"},     // control characters pass through
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ToEngineText(c.text), c.bytes) << c.text.toStdString();

@@ -42,10 +42,21 @@ protected:
 
 TEST_F(HandlersTest, FirstShownStateIsTheResultOfTheDefaultInputs) {
     EXPECT_TRUE(errors.empty());
-    ExpectTexts({{"stBDay", "1"},      {"stPath", "1"},      {"stExpress", "0"},   {"stSoul", "0"},
-                 {"stPerson", "0"},    {"lShowBDay", "1"},   {"lShowPath", "1"},   {"lShowExpress", "0"},
-                 {"lShowSoul", "0"},   {"lShowPerson", "0"}, {"stRealize", "1"},   {"stReason", "1"},
-                 {"lPEBridge", "1"},   {"lSPBridge", "0"},   {"lESBridge", "0"}});
+    ExpectTexts({{"stBDay", "1"},
+                 {"stPath", "1"},
+                 {"stExpress", "0"},
+                 {"stSoul", "0"},
+                 {"stPerson", "0"},
+                 {"lShowBDay", "1"},
+                 {"lShowPath", "1"},
+                 {"lShowExpress", "0"},
+                 {"lShowSoul", "0"},
+                 {"lShowPerson", "0"},
+                 {"stRealize", "1"},
+                 {"stReason", "1"},
+                 {"lPEBridge", "1"},
+                 {"lSPBridge", "0"},
+                 {"lESBridge", "0"}});
     for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lSoulKarma", "lPersonKarma"}) {
         EXPECT_FALSE(Shown(note)) << note;
     }
@@ -110,9 +121,17 @@ TEST_F(HandlersTest, FirstShownStateIsTheResultOfTheDefaultInputs) {
 TEST_F(HandlersTest, WorkedExampleThroughTheControls) {
     EnterWorkedExample();
     ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
-    ExpectTexts({{"stBDay", "11"},     {"stPath", "9"},       {"stExpress", "6"},    {"stSoul", "4"},
-                 {"stPerson", "11"},   {"lShowBDay", "11"},   {"lShowPath", "9"},    {"lShowExpress", "6"},
-                 {"lShowSoul", "4"},   {"lShowPerson", "11"}, {"lSoulKarma", "Кармическое Число 13"}});
+    ExpectTexts({{"stBDay", "11"},
+                 {"stPath", "9"},
+                 {"stExpress", "6"},
+                 {"stSoul", "4"},
+                 {"stPerson", "11"},
+                 {"lShowBDay", "11"},
+                 {"lShowPath", "9"},
+                 {"lShowExpress", "6"},
+                 {"lShowSoul", "4"},
+                 {"lShowPerson", "11"},
+                 {"lSoulKarma", "Кармическое Число 13"}});
     EXPECT_TRUE(Shown("lSoulKarma"));
     for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lPersonKarma"}) {
         EXPECT_FALSE(Shown(note)) << note;
@@ -218,11 +237,10 @@ TEST_P(CalendarTest, ChosenMonthFillsTheGrid) {
 
 INSTANTIATE_TEST_SUITE_P(
     Months, CalendarTest,
-    ::testing::Values(
-        CalendarCase{2025, 9, "Индивидуальный Год 5", "Индивидуальный Месяц 5", 1, 30, {4, 13}},
-        CalendarCase{2023, 1, "Индивидуальный Год 3", "Индивидуальный Месяц 4", 7, 37, {}},
-        CalendarCase{2010, 2, "Индивидуальный Год 8", "Индивидуальный Месяц 1", 1, 28, {}},
-        CalendarCase{2016, 2, "Индивидуальный Год 5", "Индивидуальный Месяц 7", 1, 29, {11, 29}}));
+    ::testing::Values(CalendarCase{2025, 9, "Индивидуальный Год 5", "Индивидуальный Месяц 5", 1, 30, {4, 13}},
+                      CalendarCase{2023, 1, "Индивидуальный Год 3", "Индивидуальный Месяц 4", 7, 37, {}},
+                      CalendarCase{2010, 2, "Индивидуальный Год 8", "Индивидуальный Месяц 1", 1, 28, {}},
+                      CalendarCase{2016, 2, "Индивидуальный Год 5", "Индивидуальный Месяц 7", 1, 29, {11, 29}}));
 
 TEST_F(HandlersTest, SeptemberPersonalDaysRunFromSix) {
     EnterPerson("5", "9", "1970", "", "", "");
@@ -325,14 +343,14 @@ std::vector<QString> Counts(const char* digits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FreeTextTest,
-    ::testing::Values(
-        FreeTextCase{"12345", "Сумма: 6", "Кармическое Число: -", Counts("1 1 1 1 1 0 0 0 0")},
-        FreeTextCase{"49", "Сумма: 4", "Кармическое Число: 13", Counts("0 0 0 1 0 0 0 0 1")},
-        FreeTextCase{"29", "Сумма: 11", "Кармическое Число: -", Counts("0 1 0 0 0 0 0 0 1")},
-        FreeTextCase{"Анна", "Сумма: 5", "Кармическое Число: 14", Counts("2 0 0 0 0 2 0 0 0")},
-        FreeTextCase{"Ivan 1970", "Сумма: 9", "Кармическое Число: -", Counts("2 0 0 1 1 0 1 0 2")},
-        FreeTextCase{"+7 (495) 123-45-67", "Сумма: 8", "Кармическое Число: -", Counts("1 1 1 2 2 1 2 0 1")},
-        FreeTextCase{"!!!", "Сумма: 0", "Кармическое Число: -", Counts("0 0 0 0 0 0 0 0 0")}));
+    ::testing::Values(FreeTextCase{"12345", "Сумма: 6", "Кармическое Число: -", Counts("1 1 1 1 1 0 0 0 0")},
+                      FreeTextCase{"49", "Сумма: 4", "Кармическое Число: 13", Counts("0 0 0 1 0 0 0 0 1")},
+                      FreeTextCase{"29", "Сумма: 11", "Кармическое Число: -", Counts("0 1 0 0 0 0 0 0 1")},
+                      FreeTextCase{"Анна", "Сумма: 5", "Кармическое Число: 14", Counts("2 0 0 0 0 2 0 0 0")},
+                      FreeTextCase{"Ivan 1970", "Сумма: 9", "Кармическое Число: -", Counts("2 0 0 1 1 0 1 0 2")},
+                      FreeTextCase{"+7 (495) 123-45-67", "Сумма: 8", "Кармическое Число: -",
+                                   Counts("1 1 1 2 2 1 2 0 1")},
+                      FreeTextCase{"!!!", "Сумма: 0", "Кармическое Число: -", Counts("0 0 0 0 0 0 0 0 0")}));
 
 TEST_F(HandlersTest, BlankFreeTextChangesNothing) {
     ShowPage("tsMisc");

@@ -4,6 +4,7 @@
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -24,7 +25,9 @@ struct Expected {
 };
 
 // Labels fit their text: their size is checked loosely, everything else exactly.
-bool SizesToText(Kind kind) { return kind == Kind::Label || kind == Kind::ValueBox; }
+bool SizesToText(Kind kind) {
+    return kind == Kind::Label || kind == Kind::ValueBox;
+}
 
 std::vector<Expected> ExpectedLayout() {
     std::vector<Expected> t = {
@@ -179,11 +182,12 @@ std::vector<Expected> ExpectedLayout() {
 // Labels whose text never changes at run time.
 const std::set<std::string>& StaticCaptions() {
     static const std::set<std::string> names = {
-        "lPath",    "lBDay",         "lExpress",  "lSoul",     "lPerson",     "lDay",        "lMonth",
-        "lYear",    "lName",         "lSecond",   "lLast",     "lRealize",    "Label4",      "lSpectre",
-        "lEtalonTitle", "lPartnerDay", "lPartnerMonth", "lPartnerYear", "lPartnerFirst", "lPartnerMiddle",
-        "lPartnerLast", "lNoFirst",  "lNoFirst2", "lPinTitle", "lPerTitle",   "lIspTitle",   "lCurYear",
-        "lCurMonth", "liDayTitle",   "Label1",    "Label2",    "lSumma",      "lKarma",      "lMisc1",
+        "lPath",         "lBDay",          "lExpress",     "lSoul",       "lPerson",       "lDay",
+        "lMonth",        "lYear",          "lName",        "lSecond",     "lLast",         "lRealize",
+        "Label4",        "lSpectre",       "lEtalonTitle", "lPartnerDay", "lPartnerMonth", "lPartnerYear",
+        "lPartnerFirst", "lPartnerMiddle", "lPartnerLast", "lNoFirst",    "lNoFirst2",     "lPinTitle",
+        "lPerTitle",     "lIspTitle",      "lCurYear",     "lCurMonth",   "liDayTitle",    "Label1",
+        "Label2",        "lSumma",         "lKarma",       "lMisc1",
     };
     return names;
 }
@@ -191,9 +195,11 @@ const std::set<std::string>& StaticCaptions() {
 bool IsKind(QWidget* widget, Kind kind) {
     switch (kind) {
     case Kind::Label:
-        return qobject_cast<QLabel*>(widget) != nullptr && qobject_cast<QLabel*>(widget)->frameShape() == QFrame::NoFrame;
+        return qobject_cast<QLabel*>(widget) != nullptr &&
+               qobject_cast<QLabel*>(widget)->frameShape() == QFrame::NoFrame;
     case Kind::ValueBox:
-        return qobject_cast<QLabel*>(widget) != nullptr && qobject_cast<QLabel*>(widget)->frameShape() != QFrame::NoFrame;
+        return qobject_cast<QLabel*>(widget) != nullptr &&
+               qobject_cast<QLabel*>(widget)->frameShape() != QFrame::NoFrame;
     case Kind::Edit:
         return qobject_cast<QLineEdit*>(widget) != nullptr;
     case Kind::Spin:
@@ -256,20 +262,24 @@ TEST_F(WindowTest, WindowFrameAndPages) {
     const auto& s = window->Scale();
     EXPECT_EQ(window->objectName(), "MainForm");
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Нумерологический Калькулятор Lirem 3.0"));
-    EXPECT_EQ(window->size(), QSize(s(681), s(381)));
+    // The skinned frame goes round the client area: left 10, title 33, right 12, bottom 13.
+    ASSERT_NE(window->SkinForm(), nullptr);
+    ASSERT_TRUE(window->SkinForm()->Attached());
+    const QMargins frame = window->SkinForm()->FrameMargins();
+    EXPECT_EQ(frame, QMargins(10, 33, 12, 13));
+    EXPECT_EQ(window->size(), QSize(s(681) + 22, s(381) + 46));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    const Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(window->Client()->geometry(), QRect(0, 0, s(681), s(381)));
+    // The window asked for a minimise button and no maximise button.
+    EXPECT_TRUE(window->SkinForm()->SavedBorderIcons().minimize);
+    EXPECT_FALSE(window->SkinForm()->SavedBorderIcons().maximize);
+    EXPECT_EQ(window->Client()->geometry(), QRect(10, 33, s(681), s(381)));
 
     QTabWidget* pages = window->PageControl();
     EXPECT_EQ(pages->geometry(), QRect(0, 0, s(681), s(360)));
     EXPECT_EQ(window->StatusBar()->geometry(), QRect(0, s(360), s(681), s(21)));
     const std::pair<const char*, QString> tabs[] = {
-        {"tsNucleus", "Ядро"},         {"tsSyntez", "Синтез"},     {"tsSpectrum", "Спектр"},
-        {"tsSynastry", "Партнерство"}, {"tsPinnacles", "Периоды"}, {"tsYears", "Годы и Дни"},
-        {"tsMisc", "Разное"},          {"tsAbout", "О Программе"},
+        {"tsNucleus", "Ядро"},      {"tsSyntez", "Синтез"},    {"tsSpectrum", "Спектр"}, {"tsSynastry", "Партнерство"},
+        {"tsPinnacles", "Периоды"}, {"tsYears", "Годы и Дни"}, {"tsMisc", "Разное"},     {"tsAbout", "О Программе"},
     };
     ASSERT_EQ(pages->count(), 8);
     for (int i = 0; i < 8; ++i) {
@@ -280,6 +290,10 @@ TEST_F(WindowTest, WindowFrameAndPages) {
     EXPECT_EQ(window->StatusBar()->findChildren<QLabel*>().size(), 1);
     EXPECT_EQ(window->StatusBar()->findChild<QLabel*>()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_FALSE(window->StatusBar()->findChild<QLabel*>()->text().isEmpty());
+    EXPECT_FALSE(window->windowIcon().isNull());
+    for (const char* list : {"cbYear", "cbMonth"}) {
+        EXPECT_EQ(window->ControlAs<QComboBox>(list)->view()->sizeHintForRow(0), s(16)) << list;
+    }
 }
 
 } // namespace

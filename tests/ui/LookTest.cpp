@@ -53,38 +53,29 @@ constexpr const char* kArial = "Arial";
 
 INSTANTIATE_TEST_SUITE_P(
     Labels, LookTest,
-    ::testing::Values(LookCase{"lPath", kSans, 8, true, {}, {}, false},
-                      LookCase{"lPathKarma", kSans, 8, false, kMaroon, {}, true},
-                      LookCase{"lPersonKarma", kSans, 8, false, kMaroon, {}, true},
-                      LookCase{"stPath", kArial, 10, true, {}, {}, false},
-                      LookCase{"lDay", kSans, 8, false, {}, {}, false},
-                      LookCase{"lShowSoul", kArial, 14, true, {}, kWhite, false},
-                      LookCase{"lShowPerson", kArial, 14, true, {}, kSilver, false},
-                      LookCase{"lShowExpress", kArial, 14, true, {}, kMoneyGreen, false},
-                      LookCase{"lShowPath", kArial, 14, true, kWhite, kPurple, false},
-                      LookCase{"lShowBDay", kArial, 14, true, {}, {}, false},
-                      LookCase{"lPEBridge", kSans, 8, true, {}, {}, false},
-                      LookCase{"lSp5", kArial, 14, true, {}, {}, false},
-                      LookCase{"lEt9", kArial, 14, true, {}, {}, false},
-                      LookCase{"lSpectre", kArial, 9, true, {}, {}, false},
-                      LookCase{"lKarLes", kArial, 9, true, kRed, {}, false},
-                      LookCase{"lHidPas", kArial, 9, true, kPurple, {}, false},
-                      LookCase{"lMuchMore", kArial, 9, true, kGreen, {}, false},
-                      LookCase{"lMuchLess", kArial, 9, true, kNavy, {}, false},
-                      LookCase{"lNoFirst", kSans, 8, true, kRed, {}, true},
-                      LookCase{"lNoFirst2", kSans, 8, true, kRed, {}, true},
-                      LookCase{"lPin1", kArial, 12, true, kGreen, {}, false},
-                      LookCase{"lPer3", kArial, 12, true, kPurple, {}, false},
-                      LookCase{"lIsp2", kArial, 12, true, kMaroon, {}, false},
-                      LookCase{"lIspTitle", kArial, 9, true, kMaroon, {}, false},
-                      LookCase{"lPinStart1", kSans, 8, false, {}, {}, false},
-                      LookCase{"lDay12", kSans, 8, false, kBlack, {}, false},
-                      LookCase{"liYear", kArial, 9, true, kTeal, {}, false},
-                      LookCase{"liDayTitle", kArial, 9, true, kTeal, {}, false},
-                      LookCase{"Label1", kSans, 8, true, kPurple, {}, false},
-                      LookCase{"Label2", kSans, 8, true, kPurple, {}, false},
-                      LookCase{"lSumma", kArial, 9, true, {}, {}, false},
-                      LookCase{"lMisc1", kArial, 14, true, {}, {}, false}));
+    ::testing::Values(
+        LookCase{"lPath", kSans, 8, true, {}, {}, false}, LookCase{"lPathKarma", kSans, 8, false, kMaroon, {}, true},
+        LookCase{"lPersonKarma", kSans, 8, false, kMaroon, {}, true},
+        LookCase{"stPath", kArial, 10, true, {}, {}, false}, LookCase{"lDay", kSans, 8, false, {}, {}, false},
+        LookCase{"lShowSoul", kArial, 14, true, {}, kWhite, false},
+        LookCase{"lShowPerson", kArial, 14, true, {}, kSilver, false},
+        LookCase{"lShowExpress", kArial, 14, true, {}, kMoneyGreen, false},
+        LookCase{"lShowPath", kArial, 14, true, kWhite, kPurple, false},
+        LookCase{"lShowBDay", kArial, 14, true, {}, {}, false}, LookCase{"lPEBridge", kSans, 8, true, {}, {}, false},
+        LookCase{"lSp5", kArial, 14, true, {}, {}, false}, LookCase{"lEt9", kArial, 14, true, {}, {}, false},
+        LookCase{"lSpectre", kArial, 9, true, {}, {}, false}, LookCase{"lKarLes", kArial, 9, true, kRed, {}, false},
+        LookCase{"lHidPas", kArial, 9, true, kPurple, {}, false},
+        LookCase{"lMuchMore", kArial, 9, true, kGreen, {}, false},
+        LookCase{"lMuchLess", kArial, 9, true, kNavy, {}, false}, LookCase{"lNoFirst", kSans, 8, true, kRed, {}, true},
+        LookCase{"lNoFirst2", kSans, 8, true, kRed, {}, true}, LookCase{"lPin1", kArial, 12, true, kGreen, {}, false},
+        LookCase{"lPer3", kArial, 12, true, kPurple, {}, false},
+        LookCase{"lIsp2", kArial, 12, true, kMaroon, {}, false},
+        LookCase{"lIspTitle", kArial, 9, true, kMaroon, {}, false},
+        LookCase{"lPinStart1", kSans, 8, false, {}, {}, false}, LookCase{"lDay12", kSans, 8, false, kBlack, {}, false},
+        LookCase{"liYear", kArial, 9, true, kTeal, {}, false},
+        LookCase{"liDayTitle", kArial, 9, true, kTeal, {}, false},
+        LookCase{"Label1", kSans, 8, true, kPurple, {}, false}, LookCase{"Label2", kSans, 8, true, kPurple, {}, false},
+        LookCase{"lSumma", kArial, 9, true, {}, {}, false}, LookCase{"lMisc1", kArial, 14, true, {}, {}, false}));
 
 TEST_F(WindowTest, MemoStyles) {
     struct Case {
@@ -141,21 +132,36 @@ TEST_F(WindowTest, FixedTexts) {
     EXPECT_TRUE(Get<QPlainTextEdit>("meResult")->toPlainText().isEmpty());
 
     const std::pair<const char*, const char*> captions[] = {
-        {"lPath", "Жизненный Путь:"},        {"lBDay", "День Рождения:"},
-        {"lExpress", "Экспрессия:"},         {"lSoul", "Душевное Побуждение:"},
-        {"lPerson", "Личность:"},            {"lPathKarma", "Кармическое Число "},
-        {"lDay", "День:"},                   {"lMonth", "Месяц:"},
-        {"lYear", "Год:"},                   {"lName", "Имя:"},
-        {"lSecond", "Отчество:"},            {"lLast", "Фамилия:"},
-        {"lRealize", "Число Реализации:"},   {"Label4", "Число Разума:"},
-        {"lPE", "Путь - Экспрессия:"},       {"lSP", "Душа - Личность:"},
-        {"lES", "Экспрессия - Душа:"},       {"lSpectre", "Спектр имени"},
-        {"lEtalonTitle", "Эталон"},          {"lNoFirst", "Не введены исходные данные "},
-        {"lNoFirst2", "для первого партнера!"}, {"lPinTitle", "Вершины"},
-        {"lPerTitle", "Периоды Жизненного Пути"}, {"lIspTitle", "Испытания"},
-        {"lCurYear", "Год:"},                {"lCurMonth", "Месяц:"},
-        {"liDayTitle", "Индивидуальные Дни"}, {"Label1", "Фиолетовым цветом выделены"},
-        {"Label2", "Духовные Дни Рождения (см. Главу 20)"}, {"lSumma", "Сумма: 0"},
+        {"lPath", "Жизненный Путь:"},
+        {"lBDay", "День Рождения:"},
+        {"lExpress", "Экспрессия:"},
+        {"lSoul", "Душевное Побуждение:"},
+        {"lPerson", "Личность:"},
+        {"lPathKarma", "Кармическое Число "},
+        {"lDay", "День:"},
+        {"lMonth", "Месяц:"},
+        {"lYear", "Год:"},
+        {"lName", "Имя:"},
+        {"lSecond", "Отчество:"},
+        {"lLast", "Фамилия:"},
+        {"lRealize", "Число Реализации:"},
+        {"Label4", "Число Разума:"},
+        {"lPE", "Путь - Экспрессия:"},
+        {"lSP", "Душа - Личность:"},
+        {"lES", "Экспрессия - Душа:"},
+        {"lSpectre", "Спектр имени"},
+        {"lEtalonTitle", "Эталон"},
+        {"lNoFirst", "Не введены исходные данные "},
+        {"lNoFirst2", "для первого партнера!"},
+        {"lPinTitle", "Вершины"},
+        {"lPerTitle", "Периоды Жизненного Пути"},
+        {"lIspTitle", "Испытания"},
+        {"lCurYear", "Год:"},
+        {"lCurMonth", "Месяц:"},
+        {"liDayTitle", "Индивидуальные Дни"},
+        {"Label1", "Фиолетовым цветом выделены"},
+        {"Label2", "Духовные Дни Рождения (см. Главу 20)"},
+        {"lSumma", "Сумма: 0"},
         {"lKarma", "Кармическое Число: 0"},
     };
     for (const auto& [name, text] : captions) {
@@ -175,7 +181,7 @@ TEST_F(WindowTest, SpinEditRangesAndInitialValues) {
         int minimum, maximum, length, value;
     };
     const Case cases[] = {
-        {"seDay", 1, 31, 2, 1},         {"seMonth", 1, 12, 2, 1},         {"seYear", 0, 2020, 4, 1970},
+        {"seDay", 1, 31, 2, 1},        {"seMonth", 1, 12, 2, 1},        {"seYear", 0, 2020, 4, 1970},
         {"sePartnerDay", 1, 31, 2, 1}, {"sePartnerMonth", 1, 12, 2, 1}, {"sePartnerYear", 0, 2020, 4, 1970},
     };
     for (const Case& c : cases) {
@@ -185,8 +191,8 @@ TEST_F(WindowTest, SpinEditRangesAndInitialValues) {
         EXPECT_EQ(spin->MaxLength(), c.length) << c.name;
         EXPECT_EQ(spin->Value(), c.value) << c.name;
     }
-    for (const char* edit : {"edFirst", "edMiddle", "edLast", "edPartnerFirst", "edPartnerMiddle", "edPartnerLast",
-                             "edMisc"}) {
+    for (const char* edit :
+         {"edFirst", "edMiddle", "edLast", "edPartnerFirst", "edPartnerMiddle", "edPartnerLast", "edMisc"}) {
         EXPECT_TRUE(Get<QLineEdit>(edit)->text().isEmpty()) << edit;
         EXPECT_GE(Get<QLineEdit>(edit)->maxLength(), 100000) << edit;
     }

@@ -29,17 +29,14 @@ TEST_P(ParseTest, ReadsDecimalIntegersOnly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseTest,
-                         ::testing::Values(ParseCase{"0", true, 0}, ParseCase{"45", true, 45},
-                                           ParseCase{"-5", true, -5}, ParseCase{"+7", true, 7},
-                                           ParseCase{"007", true, 7}, ParseCase{"", false, 0},
-                                           ParseCase{"-", false, 0}, ParseCase{"+", false, 0},
-                                           ParseCase{"1,5", false, 0}, ParseCase{"1.5", false, 0},
-                                           ParseCase{"--1", false, 0}, ParseCase{"1-", false, 0},
-                                           ParseCase{"2147483647", true, 2147483647},
-                                           ParseCase{"-2147483648", true, -2147483647 - 1},
-                                           ParseCase{"2147483648", false, 0},
-                                           ParseCase{"99999999999999999999", false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseTest,
+    ::testing::Values(ParseCase{"0", true, 0}, ParseCase{"45", true, 45}, ParseCase{"-5", true, -5},
+                      ParseCase{"+7", true, 7}, ParseCase{"007", true, 7}, ParseCase{"", false, 0},
+                      ParseCase{"-", false, 0}, ParseCase{"+", false, 0}, ParseCase{"1,5", false, 0},
+                      ParseCase{"1.5", false, 0}, ParseCase{"--1", false, 0}, ParseCase{"1-", false, 0},
+                      ParseCase{"2147483647", true, 2147483647}, ParseCase{"-2147483648", true, -2147483647 - 1},
+                      ParseCase{"2147483648", false, 0}, ParseCase{"99999999999999999999", false, 0}));
 
 class SpinEditTest : public ::testing::Test {
 protected:
@@ -76,7 +73,7 @@ TEST_F(SpinEditTest, TypingKeepsOnlyDigitsSignsAndTheDecimalSeparator) {
     };
     const QString separator = QLocale().decimalPoint();
     const Case cases[] = {
-        {"12", "12"}, {"4a5", "45"}, {"ab", ""}, {"-5", "-5"}, {"+3", "+3"}, {"1" + separator, "1" + separator},
+        {"12", "12"},  {"4a5", "45"}, {"ab", ""}, {"-5", "-5"}, {"+3", "+3"}, {"1" + separator, "1" + separator},
         {"123", "12"}, // length limit 2
         {"я9", "9"},   {" 7", "7"},
     };
@@ -103,8 +100,8 @@ TEST_F(SpinEditTest, ArrowKeysStepAndClampIntoTheRange) {
         QString after;
     };
     const Case cases[] = {
-        {"2020", Qt::Key_Up, "2020"}, {"0", Qt::Key_Down, "0"},     {"1969", Qt::Key_Up, "1970"},
-        {"9999", Qt::Key_Down, "2020"}, {"-5", Qt::Key_Up, "0"},    {"", Qt::Key_Up, "1"},
+        {"2020", Qt::Key_Up, "2020"},   {"0", Qt::Key_Down, "0"}, {"1969", Qt::Key_Up, "1970"},
+        {"9999", Qt::Key_Down, "2020"}, {"-5", Qt::Key_Up, "0"},  {"", Qt::Key_Up, "1"},
         {"-", Qt::Key_Down, "0"},
     };
     for (const Case& c : cases) {

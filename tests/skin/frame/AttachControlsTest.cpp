@@ -76,8 +76,7 @@ protected:
         Add<QCheckBox>(client, "checkTag199")->setProperty("Tag", 199);
     }
 
-    template <class W>
-    W* Add(QWidget* parent, const char* name) {
+    template <class W> W* Add(QWidget* parent, const char* name) {
         auto* w = new W(parent);
         w->setObjectName(QString::fromLatin1(name));
         return w;
@@ -133,8 +132,7 @@ TEST_F(AttachControlsTest, EveryControlGetsTheObjectOfItsRule) {
     EXPECT_EQ(calls_, expected);
     EXPECT_EQ(frame_->SkinnedControls().size(), expected.size());
     EXPECT_FALSE(form_->findChild<QStatusBar*>("statusBar")->isSizeGripEnabled());
-    EXPECT_EQ(form_->findChild<QCheckBox*>("checkBox")->palette().color(QPalette::Window),
-              QColor(test::kFaceColour));
+    EXPECT_EQ(form_->findChild<QCheckBox*>("checkBox")->palette().color(QPalette::Window), QColor(test::kFaceColour));
 }
 
 TEST_F(AttachControlsTest, KindBitsSelectTheRules) {
@@ -178,7 +176,7 @@ TEST_F(AttachControlsTest, DisableTagLeavesControlsUnskinned) {
     };
     const Case cases[] = {
         {99, "tag99", false}, {99, "tag199", false}, {99, "checkTag199", false}, {99, "tag155", true},
-        {99, "button", true}, {0, "button", false},  {0, "tag99", true},        {55, "tag155", false},
+        {99, "button", true}, {0, "button", false},  {0, "tag99", true},         {55, "tag155", false},
     };
     for (const Case& c : cases) {
         calls_.clear();

@@ -16,9 +16,9 @@ struct ConditionCase {
 // Each visibility code against the window's activation and maximised state.
 TEST(SysButtonConditionTest, CodesAgainstWindowState) {
     const ConditionCase cases[] = {
-        {0, true, true, true},    {6, true, true, true},    {8, true, true, true},    {27, true, true, true},
-        {52, true, true, true},   {53, true, true, true},   {54, true, true, true},   {1, true, false, true},
-        {2, false, true, false},  {3, false, false, true},  {4, true, true, false},   {5, false, false, false},
+        {0, true, true, true},    {6, true, true, true},     {8, true, true, true},     {27, true, true, true},
+        {52, true, true, true},   {53, true, true, true},    {54, true, true, true},    {1, true, false, true},
+        {2, false, true, false},  {3, false, false, true},   {4, true, true, false},    {5, false, false, false},
         {7, false, false, false}, {-1, false, false, false}, {99, false, false, false},
     };
     for (const ConditionCase& c : cases) {
@@ -40,9 +40,8 @@ TEST(SysButtonConditionTest, CodesAgainstBorderIcons) {
     const BorderIcons min{true, true, false, false};
     const BorderIcons none{true, false, false, false};
     const IconCase cases[] = {
-        {13, help, true}, {13, none, false}, {14, help, false}, {14, none, true},
-        {20, max, true},  {20, none, false}, {21, max, false},  {21, none, true},
-        {22, min, true},  {22, none, false}, {23, min, false},  {23, none, true},
+        {13, help, true}, {13, none, false}, {14, help, false}, {14, none, true},  {20, max, true},  {20, none, false},
+        {21, max, false}, {21, none, true},  {22, min, true},   {22, none, false}, {23, min, false}, {23, none, true},
     };
     for (const IconCase& c : cases)
         EXPECT_EQ(SysButtonCondition(c.code, {true, false, c.icons}), c.visible) << c.code;
@@ -87,9 +86,8 @@ TEST(SysButtonPositionTest, EveryAlign) {
     const QSize button(19, 20);
     const QRect text(70, 8, 200, 16); // right end at 270
     const PositionCase cases[] = {
-        {0, 14, 6, {14, 6}},      {1, 61, 4, {639, 4}},    {1, 23, 4, {677, 4}},   {2, 5, 30, {5, 400}},
-        {3, 30, 25, {670, 405}},  {8, 3, 4, {48, 4}},      {9, 3, 4, {273, 4}},    {4, 10, 10, {0, 0}},
-        {-1, 10, 10, {0, 0}},
+        {0, 14, 6, {14, 6}}, {1, 61, 4, {639, 4}}, {1, 23, 4, {677, 4}}, {2, 5, 30, {5, 400}}, {3, 30, 25, {670, 405}},
+        {8, 3, 4, {48, 4}},  {9, 3, 4, {273, 4}},  {4, 10, 10, {0, 0}},  {-1, 10, 10, {0, 0}},
     };
     for (const PositionCase& c : cases)
         EXPECT_EQ(SysButtonPosition(c.align, c.x, c.y, window, button, text), c.expected) << c.align;
@@ -151,7 +149,7 @@ TEST(FrameIndexTest, BordersAndCaptionButtons) {
         int frames, expected;
     };
     const Case cases[] = {
-        {1, true, 3, 1}, {1, false, 3, 1}, {1, false, 4, 4}, {1, true, 4, 1}, {1, false, 6, 4},
+        {1, true, 3, 1}, {1, false, 3, 1}, {1, false, 4, 4}, {1, true, 4, 1},  {1, false, 6, 4},
         {2, true, 3, 2}, {3, true, 3, 3},  {3, true, 6, 3},  {2, false, 4, 2}, {3, true, 1, 1},
     };
     for (const Case& c : cases)

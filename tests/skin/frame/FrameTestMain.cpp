@@ -19,7 +19,8 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietHandler);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

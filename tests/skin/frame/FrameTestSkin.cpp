@@ -48,7 +48,9 @@ void StairCorners(QImage& image, int frameWidth, bool rightSide) {
     }
 }
 
-std::vector<std::uint8_t> Text(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Text(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 } // namespace
 
@@ -59,7 +61,8 @@ void LoadTestSkin(TSkinData& data, const TestSkinOptions& options) {
     StairCorners(right, kRight, true);
     const QImage top = Frames(60, kTitle, {kTopColour[0], kTopColour[1]}, true);
     const QImage bottom = Frames(30, kBottom, {kBottomColour[0], kBottomColour[1]}, true);
-    const QImage three = Frames(kButtonSize, kButtonSize, {kButtonColour[0], kButtonColour[1], kButtonColour[2]}, false);
+    const QImage three =
+        Frames(kButtonSize, kButtonSize, {kButtonColour[0], kButtonColour[1], kButtonColour[2]}, false);
     const QImage four = Frames(kButtonSize, kButtonSize,
                                {kButtonColour[0], kButtonColour[1], kButtonColour[2], kButtonColour[3]}, false);
     const QImage menu = Frames(20, 20, {kMenuBarColour, kMenuBarColour}, true);
@@ -69,9 +72,14 @@ void LoadTestSkin(TSkinData& data, const TestSkinOptions& options) {
                       "Right=right.bmp\r\nRightTopHeight=20\r\nRightBotHeight=10\r\nRightFrame=2\r\nRightStretch=0\r\n"
                       "Top=top.bmp\r\nTopTopHeight=20\r\nTopBotHeight=20\r\nTopFrame=2\r\nTopStretch=0\r\n"
                       "Bottom=bottom.bmp\r\nBottomFrame=2\r\nBottomStretch=0\r\n"
-                      "TextShift=" + std::to_string(kTextShift) + "\r\n"
-                      "TextRightClip=" + std::to_string(kTextRightClip) + "\r\n"
-                      "TextAlignment=" + std::to_string(options.textAlignment) + "\r\n";
+                      "TextShift=" +
+                      std::to_string(kTextShift) +
+                      "\r\n"
+                      "TextRightClip=" +
+                      std::to_string(kTextRightClip) +
+                      "\r\n"
+                      "TextAlignment=" +
+                      std::to_string(options.textAlignment) + "\r\n";
     if (options.withMenuBar)
         ini += "menuBar=menu.bmp\r\nTileLeftMenu=" + std::to_string(kMenuLeftWidth) + "\r\nTileRightMenu=3\r\n";
     ini += "[Colours]\r\nButtonFace=207 207 207\r\nMenu=207 207 207\r\nMenuText=0 0 0\r\nMenuBarText=0 0 0\r\n"
@@ -84,10 +92,9 @@ void LoadTestSkin(TSkinData& data, const TestSkinOptions& options) {
            "[Button4]\r\nAction=11\r\nAlign=0\r\nXcoord=4\r\nYcoord=4\r\n";
 
     const std::vector<skinpack::ArchiveEntry> entries = {
-        {"left.bmp", Bmp(left)},   {"right.bmp", Bmp(right)},     {"top.bmp", Bmp(top)},
-        {"bottom.bmp", Bmp(bottom)}, {"min.bmp", Bmp(three)},     {"max.bmp", Bmp(three)},
-        {"close.bmp", Bmp(four)},  {"restore.bmp", Bmp(three)},   {"menu.bmp", Bmp(menu)},
-        {"test.ini", Text(ini)},
+        {"left.bmp", Bmp(left)}, {"right.bmp", Bmp(right)}, {"top.bmp", Bmp(top)},    {"bottom.bmp", Bmp(bottom)},
+        {"min.bmp", Bmp(three)}, {"max.bmp", Bmp(three)},   {"close.bmp", Bmp(four)}, {"restore.bmp", Bmp(three)},
+        {"menu.bmp", Bmp(menu)}, {"test.ini", Text(ini)},
     };
     TSkinReader reader;
     reader.LoadFromArchive(skinpack::WriteArchive(entries));

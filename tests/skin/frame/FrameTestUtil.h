@@ -28,6 +28,8 @@ inline void SetActive(QWidget& w, bool active) {
     QApplication::sendEvent(&w, &event);
 }
 
-inline QRgb PixelAt(QWidget& w, QPoint pos) { return w.grab().toImage().pixel(pos); }
+inline QRgb PixelAt(QWidget& w, QPoint pos) {
+    return w.grab().toImage().pixel(pos);
+}
 
 } // namespace skin::test

@@ -6,6 +6,7 @@
 #include "FrameTestUtil.h"
 
 #include "skin/NCObjects.h"
+#include "skin/SkinDraw.h"
 #include "skin/WinSkinForm.h"
 
 #include <QApplication>
@@ -80,7 +81,6 @@ public:
     int H() const { return form_->height(); }
 
 protected:
-
     std::unique_ptr<TSkinData> skin_; // outlives the window and its frame
     std::unique_ptr<QWidget> form_;
     QWidget* client_ = nullptr;
@@ -158,6 +158,56 @@ TEST_F(FrameTest, AttachInsetsTheClientAreaAndDetachRestoresIt) {
     EXPECT_EQ(form_->size(), kClient);
     EXPECT_EQ(client_->geometry(), QRect(QPoint(0, 0), kClient));
     EXPECT_TRUE(form_->mask().isEmpty());
+}
+
+TEST_F(FrameTest, FaceColouredControlsFollowTheSkinsFace) {
+    MakeForm(true, false);
+    auto* faceMemo = new QWidget(client_);
+    auto* whiteMemo = new QWidget(client_);
+    const QColor oldFace = form_->palette().color(QPalette::Window);
+    ASSERT_NE(oldFace, QColor(kFaceColour));
+    QPalette palette = faceMemo->palette();
+    palette.setColor(QPalette::Base, oldFace);
+    faceMemo->setPalette(palette);
+    palette.setColor(QPalette::Base, Qt::white);
+    whiteMemo->setPalette(palette);
+
+    frame_->Loaded();
+    EXPECT_EQ(faceMemo->palette().color(QPalette::Base), QColor(kFaceColour));
+    EXPECT_EQ(whiteMemo->palette().color(QPalette::Base), QColor(Qt::white));
+    frame_->AttachSkin(false);
+    EXPECT_EQ(faceMemo->palette().color(QPalette::Base), oldFace);
+    EXPECT_EQ(form_->palette().color(QPalette::Window), oldFace);
+}
+
+TEST_F(FrameTest, CaptionHintsGiveWayToTheFrame) {
+    struct Case {
+        const char* name;
+        Qt::WindowFlags flags;
+        BorderIcons icons;
+    };
+    const Qt::WindowFlags program = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    const Case cases[] = {
+        {"the program's window", program, {true, true, false, false}},
+        {"platform default", Qt::Window, {true, true, false, false}}, // fixed size: no maximise
+        {"with help",
+         Qt::Window | Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint,
+         {true, false, false, true}},
+    };
+    for (const Case& c : cases) {
+        form_ = std::make_unique<QWidget>(nullptr, c.flags);
+        form_->setFixedSize(kClient);
+        const Qt::WindowFlags before = form_->windowFlags();
+        frame_ = new TWinSkinForm(form_.get());
+        frame_->SetSkinData(skin_.get());
+        frame_->Loaded();
+        EXPECT_TRUE(form_->windowFlags().testFlag(Qt::FramelessWindowHint)) << c.name;
+        EXPECT_EQ(frame_->SavedBorderIcons(), c.icons) << c.name;
+        frame_->AttachSkin(false);
+        EXPECT_EQ(form_->windowFlags(), before) << c.name;
+        form_.reset();
+    }
 }
 
 TEST_F(FrameTest, LaidOutFormKeepsItsClientSize) {
@@ -281,7 +331,8 @@ TEST_F(FrameTest, FramesDrawnForActiveAndInactiveWindows) {
         const QImage shot = form_->grab().toImage();
         for (const Part& p : parts) {
             const QRgb expected = active ? p.active : p.inactive;
-            EXPECT_EQ(QColor(shot.pixel(p.at(W(), H()))), QColor(expected)) << p.name << (active ? " active" : " inactive");
+            EXPECT_EQ(QColor(shot.pixel(p.at(W(), H()))), QColor(expected))
+                << p.name << (active ? " active" : " inactive");
         }
         EXPECT_NE(QColor(shot.pixel(0, 0)), QColor(255, 0, 255)) << "magenta reached the screen";
     }
@@ -306,6 +357,20 @@ TEST_F(FrameTest, HotAndPressedButtonsShowTheirFrames) {
     MoveTo(*form_, CloseCentre(), Qt::LeftButton);
     EXPECT_EQ(min.State, NCState::Normal);
     EXPECT_EQ(frame_->HotObject(), &Button(0));
+}
+
+TEST_F(FrameTest, PressStaysWhenTheWindowSystemActivatesAfterIt) {
+    MakeForm();
+    form_->show();
+    SetActive(*form_, false);
+    CloseSpy spy;
+    form_->installEventFilter(&spy);
+    Press(*form_, CloseCentre());
+    SetActive(*form_, true);
+    EXPECT_EQ(Button(0).State, NCState::Pressed);
+    Release(*form_, CloseCentre());
+    QApplication::processEvents();
+    EXPECT_EQ(spy.closes, 1);
 }
 
 TEST_F(FrameTest, InactiveWindowDoesNoHotTracking) {
@@ -387,6 +452,39 @@ TEST_F(FrameTest, ClickingCaptionButtonsActs) {
     EXPECT_FALSE(form_->isVisible());
 }
 
+TEST_F(FrameTest, MaximiseAndRestoreButtonsToggleAResizableWindow) {
+    MakeForm(false);
+    form_->show();
+    SetActive(*form_, true);
+    const auto click = [this](int action) {
+        const QPoint at = Button(action).Rect.center();
+        MoveTo(*form_, at);
+        Press(*form_, at);
+        Release(*form_, at);
+        QApplication::processEvents();
+    };
+    click(1);
+    ASSERT_TRUE(form_->isMaximized());
+    const auto& buttons = frame_->SysButtons();
+    EXPECT_FALSE(buttons[1]->Visible); // maximise: only when not maximised
+    EXPECT_TRUE(buttons[3]->Visible);  // restore: only when maximised
+    EXPECT_EQ(buttons[3]->Rect.topLeft(), QPoint(W() - 28, kButtonY));
+    click(1); // the restore button has action 1 too
+    EXPECT_FALSE(form_->isMaximized());
+}
+
+TEST_F(FrameTest, DoubleClickOnTheCaptionMaximisesOnlyAResizableWindow) {
+    for (bool fixed : {true, false}) {
+        MakeForm(fixed);
+        form_->show();
+        SetActive(*form_, true);
+        SendMouse(*form_, QEvent::MouseButtonDblClick, BareCaption(), Qt::LeftButton, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(form_->isMaximized(), !fixed);
+        form_.reset();
+    }
+}
+
 TEST_F(FrameTest, ActivationChangeRepaintsTheFrame) {
     MakeForm();
     form_->show();
@@ -421,6 +519,14 @@ TEST_F(FrameTest, WindowRegionCutsTheMagentaCorners) {
         const QRegion region = frame_->WindowRegion();
         EXPECT_EQ(region, form_->mask());
         EXPECT_EQ(region.boundingRect(), form_->rect());
+        // The same as scanning the whole painted frame for see-through pixels.
+        QImage painted(form_->size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        frame_->PaintFrame(painter);
+        painter.end();
+        const QRegion scanned = RegionFromBitmap(painted, kMagenta, 1, 1, 1) + frame_->ClientRect();
+        EXPECT_TRUE(region.xored(scanned).isEmpty());
         for (const Row& r : rows) {
             const QRect line(0, r.y, W(), 1);
             EXPECT_EQ(region.intersected(line), QRegion(QRect(r.from, r.y, W() - r.from - r.to, 1)))
@@ -524,10 +630,10 @@ TEST(ProgramSkinFrameTest, MetricsButtonsAndCaption) {
     const auto& b = frame->SysButtons();
     ASSERT_EQ(b.size(), 5u);
     EXPECT_EQ(b[0]->Rect, QRect(w - 61, 4, 19, 20)); // minimise
-    EXPECT_FALSE(b[1]->Visible);                      // maximise
+    EXPECT_FALSE(b[1]->Visible);                     // maximise
     EXPECT_EQ(b[2]->Rect, QRect(w - 23, 4, 19, 20)); // close
-    EXPECT_FALSE(b[3]->Visible);                      // restore
-    EXPECT_TRUE(b[4]->Visible);                       // icon
+    EXPECT_FALSE(b[3]->Visible);                     // restore
+    EXPECT_TRUE(b[4]->Visible);                      // icon
     EXPECT_EQ(b[4]->Rect.topLeft(), QPoint(14, 6));
     EXPECT_EQ(frame->TitleTextRect().left(), 10 + 60);
     delete frame; // before the skin data goes

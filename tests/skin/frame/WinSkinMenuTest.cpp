@@ -41,7 +41,7 @@ protected:
         file_->addSeparator();
         exit_ = file_->addAction("Exit");
         edit_ = bar_->addMenu("&Edit");
-        edit_->addAction("Copy");
+        edit_->addAction(QStringLiteral("Копировать"));
         help_ = bar_->addMenu("&Help");
         help_->addAction("About");
         popup_ = new QMenu(form_.get());
@@ -141,8 +141,8 @@ TEST_F(MenuTest, AltClosesTheOpenMenu) {
 TEST_F(MenuTest, MouseOverAnotherItemSwitchesTheOpenMenu) {
     Bar().OpenItem(0);
     const QPoint over = form_->mapToGlobal(Item(2).Rect.center());
-    QMouseEvent move(QEvent::MouseMove, QPointF(file_->mapFromGlobal(over)), QPointF(over), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(file_->mapFromGlobal(over)), QPointF(over), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(file_, &move);
     EXPECT_EQ(Bar().OpenIndex(), 2);
     EXPECT_TRUE(help_->isVisible());
@@ -175,6 +175,37 @@ TEST_F(MenuTest, MenusAreSkinned) {
     frame_->AttachSkin(false);
     EXPECT_EQ(dynamic_cast<TSkinMenuStyle*>(file_->style()), nullptr);
     EXPECT_TRUE(bar_->isVisibleTo(form_.get()));
+}
+
+TEST_F(MenuTest, ItemsGetTheirMeasuredWidth) {
+    for (QMenu* menu : {file_, edit_}) {
+        menu->popup(QPoint(10, 10));
+        int widest = 0;
+        int shortcutColumn = 0;
+        std::vector<std::pair<QAction*, int>> measured;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            QStyleOptionMenuItem item;
+            item.menuItemType = QStyleOptionMenuItem::Normal;
+            item.text = action->text();
+            if (!action->shortcut().isEmpty())
+                item.text += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
+            item.font = menu->font();
+            const int width = menu->style()->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(), menu).width();
+            measured.emplace_back(action, width);
+            widest = std::max(widest, width);
+            shortcutColumn = std::max(
+                shortcutColumn,
+                QFontMetrics(menu->font()).horizontalAdvance(action->shortcut().toString(QKeySequence::NativeText)));
+        }
+        for (const auto& [action, width] : measured) {
+            EXPECT_GE(menu->actionGeometry(action).width(), width) << action->text().toStdString();
+            // The shortcut column is added once, by the menu.
+            EXPECT_LE(menu->actionGeometry(action).width(), widest + shortcutColumn) << action->text().toStdString();
+        }
+        menu->hide();
+    }
 }
 
 TEST_F(MenuTest, SelectedItemIsDrawnInTheHighlight) {
