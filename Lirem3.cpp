@@ -1,11 +1,12 @@
-#include "ui/MainPlaceholder.h"
+#include "ui/Main.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Нумерологический Калькулятор Лирем 3.0"));
-    MainPlaceholder window;
-    window.show();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
+    TMainForm MainForm;
+    MainForm.show();
     return QApplication::exec();
 }

@@ -1,0 +1,29 @@
+#pragma once
+// The off-screen image that skinned painting composes in. One per skinned
+// window, owned by the window's skin component, so nothing is global.
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+
+namespace skin {
+
+class TSkinScratch : public QObject {
+    Q_OBJECT
+public:
+    explicit TSkinScratch(QObject* parent = nullptr);
+
+    // The image, at least size large; the caller composes in its top-left
+    // size-sized part. Grows only, so painting controls of different sizes in
+    // turn does not reallocate every time.
+    QImage& Image(QSize size);
+
+    // The scratch of owner, created as its child on first use. With no owner
+    // there is nothing to share, and nullptr is returned.
+    static TSkinScratch* Of(QObject* owner);
+
+private:
+    QImage image_;
+};
+
+} // namespace skin

@@ -1,0 +1,151 @@
+// Inputs of any length and script reach the handlers without a crash, a hang
+// or an unexpected error report.
+#include "WindowFixture.h"
+#include "ui/Picture.h"
+#include "ui/SpinEdit.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+namespace lirem::ui::test {
+namespace {
+
+QString Repeat(const QString& piece, int length) {
+    QString text;
+    text.reserve(length + piece.size());
+    while (text.size() < length) {
+        text += piece;
+    }
+    text.truncate(length);
+    return text;
+}
+
+class BadInputTest : public ShownWindowTest {
+protected:
+    // Runs every handler once with the fields as they are; no error may be reported.
+    void RunAllHandlers() {
+        Click("bnDoit");
+        ShowPage("tsSynastry");
+        Click("bnPartner");
+        ShowPage("tsMisc");
+        Click("bnMisc");
+        ShowPage("tsYears");
+        ChooseYear(2000);
+        ChooseMonth(2);
+        ShowPage("tsNucleus");
+    }
+    void FillAllNameFields(const QString& text) {
+        for (const char* name :
+             {"edFirst", "edMiddle", "edLast", "edPartnerFirst", "edPartnerMiddle", "edPartnerLast", "edMisc"}) {
+            Get<QLineEdit>(name)->setText(text);
+        }
+    }
+};
+
+TEST_F(BadInputTest, AHundredThousandCharacterPasteIsKeptWholeAndComputed) {
+    const QString paste = Repeat(QStringLiteral("Иван Petrov 123 "), 100000);
+    QGuiApplication::clipboard()->setText(paste);
+    auto* first = Get<QLineEdit>("edFirst");
+    first->setFocus();
+    first->paste();
+    ASSERT_EQ(first->text().size(), 100000);
+    QElapsedTimer timer;
+    timer.start();
+    Click("bnDoit");
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(Caption("lNameLength"), "Общая длина имени: 99999"); // the trailing blank is trimmed
+}
+
+TEST_F(BadInputTest, AnyScriptAndControlCharactersAreNoError) {
+    const QString texts[] = {
+        QStringLiteral("Ἀλέξανδρος"),                   // Greek with accents
+        QStringLiteral("😀🎉👨‍👩‍👧"),   // emoji, joiners
+        QStringLiteral("и\u0306о\u0308\u0301"),         // combining marks
+        QStringLiteral("李小龙 محمد שלום"),             // CJK, Arabic, Hebrew
+        QString(QChar(0)) + "\x01\x1f\x7f\t\r\n",       // control characters
+        QStringLiteral("\uFFFF\uFFFE") + QChar(0xD800), // non-characters, a lone surrogate
+        QStringLiteral("<b>bold</b>&amp;"),             // markup stays text
+    };
+    for (const QString& text : texts) {
+        FillAllNameFields(text);
+        RunAllHandlers();
+        EXPECT_TRUE(errors.empty()) << text.toStdString();
+        errors.clear();
+    }
+}
+
+TEST_F(BadInputTest, EveryValueTheDateFieldsCanHoldReachesTheHandlers) {
+    struct Case {
+        const char* field;
+        const char* partnerField;
+        const char* text;
+        bool negativeError; // only a negative day, or a negative date sum, fails
+    };
+    // A raw value reaches a handler only through Enter with the focus still in its field.
+    const Case cases[] = {
+        {"seDay", "sePartnerDay", "99", false},     {"seDay", "sePartnerDay", "0", false},
+        {"seDay", "sePartnerDay", "+9", false},     {"seDay", "sePartnerDay", "-9", true},
+        {"seDay", "sePartnerDay", "", false},       {"seDay", "sePartnerDay", "-", false},
+        {"seMonth", "sePartnerMonth", "99", false}, {"seMonth", "sePartnerMonth", "-9", false},
+        {"seMonth", "sePartnerMonth", "0", false},  {"seYear", "sePartnerYear", "9999", false},
+        {"seYear", "sePartnerYear", "-999", true},  {"seYear", "sePartnerYear", "-1", false},
+        {"seYear", "sePartnerYear", "+", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.text);
+        errors.clear();
+        Type(c.field, c.text);
+        PressEnterIn(c.field);
+        if (c.negativeError) {
+            ASSERT_EQ(errors.size(), 1u);
+            EXPECT_EQ(errors[0], "'-' is not a valid integer value.");
+        } else {
+            EXPECT_TRUE(errors.empty());
+        }
+        // The partner page uses the values as read, with no error at all.
+        ShowPage("tsSynastry");
+        errors.clear();
+        Type(c.partnerField, c.text);
+        PressEnterIn(c.partnerField);
+        EXPECT_TRUE(errors.empty());
+        ShowPage("tsNucleus");
+        // Leaving the field brings it back into its range for the next case.
+        Get<QLineEdit>("edFirst")->setFocus();
+        Get<QLineEdit>("edPartnerFirst")->setFocus();
+    }
+}
+
+TEST_F(BadInputTest, PicturesLoadWithTheirMode) {
+    struct Case {
+        const char* name;
+        const char* resource;
+        PictureMode mode;
+    };
+    const Case cases[] = {
+        {"imStrannik", ":/pictures/strannik.svg", PictureMode::Stretch},
+        {"imPath", ":/pictures/path.svg", PictureMode::Stretch},
+        {"Image1", ":/pictures/blocks.svg", PictureMode::Stretch},
+        {"imEtalon", ":/pictures/etalon.svg", PictureMode::NaturalSize},
+        {"imSpectrum", ":/pictures/digitgrid.svg", PictureMode::NaturalSize},
+        {"imPinnacles", ":/pictures/pinnacles.svg", PictureMode::Stretch},
+        {"imPeriods", ":/pictures/periods.svg", PictureMode::Stretch},
+        {"imGrid", ":/pictures/grid.svg", PictureMode::NaturalSize},
+        {"Image2", ":/pictures/digitgrid.svg", PictureMode::NaturalSize},
+    };
+    for (const Case& c : cases) {
+        auto* picture = Get<TPicture>(c.name);
+        EXPECT_EQ(picture->Resource(), c.resource) << c.name;
+        EXPECT_EQ(picture->Mode(), c.mode) << c.name;
+        EXPECT_TRUE(picture->IsLoaded()) << c.name;
+        if (c.mode == PictureMode::Stretch) {
+            EXPECT_EQ(picture->PictureRect(), picture->rect()) << c.name;
+        }
+    }
+    // Natural size: the drawing's extent in design units, scaled like the layout.
+    EXPECT_EQ(Get<TPicture>("imGrid")->PictureRect().size(), QSize(window->Scale()(287), window->Scale()(240)));
+}
+
+} // namespace
+} // namespace lirem::ui::test

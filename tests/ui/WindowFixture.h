@@ -1,0 +1,117 @@
+#pragma once
+// A main window with a fixed start date and an error reporter that records
+// messages instead of showing boxes.
+
+#include "ui/Main.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace lirem::ui::test {
+
+class RecordingReporter final : public lirem::ui::ErrorReporter {
+public:
+    explicit RecordingReporter(std::vector<QString>& messages) : messages_(messages) {}
+    void Report(const QString& message) override { messages_.push_back(message); }
+
+private:
+    std::vector<QString>& messages_;
+};
+
+inline std::unique_ptr<TMainForm> MakeWindow(std::vector<QString>& errors, QDate today = QDate(2025, 9, 15)) {
+    return std::make_unique<TMainForm>(today, std::make_unique<RecordingReporter>(errors));
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { window = MakeWindow(errors); }
+
+    [[nodiscard]] QString Caption(const char* name) const {
+        if (auto* label = window->ControlAs<QLabel>(name)) {
+            return label->text();
+        }
+        ADD_FAILURE() << "no label " << name;
+        return {};
+    }
+    [[nodiscard]] QColor FontColour(const char* name) const {
+        QWidget* widget = window->Control(name);
+        return widget->palette().color(widget->foregroundRole());
+    }
+    [[nodiscard]] bool Shown(const char* name) const { return !window->Control(name)->isHidden(); }
+    [[nodiscard]] QStringList MemoLines(const char* name) const {
+        return window->ControlAs<QPlainTextEdit>(name)->toPlainText().split(QLatin1Char('\n'));
+    }
+    template <class T> T* Get(const char* name) const {
+        T* widget = window->ControlAs<T>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    std::vector<QString> errors;
+    std::unique_ptr<TMainForm> window;
+};
+
+// The window shown and active, driven through its controls like a user would.
+class ShownWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void ShowPage(const char* page) { window->PageControl()->setCurrentWidget(window->Control(page)); }
+
+    // Empties a line edit or spin edit, then types the text key by key.
+    void Type(const char* name, const QString& text) {
+        QWidget* widget = window->Control(name);
+        ASSERT_NE(widget, nullptr) << name;
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (edit == nullptr) {
+            edit = widget->findChild<QLineEdit*>();
+        }
+        ASSERT_NE(edit, nullptr) << name;
+        widget->setFocus();
+        edit->clear();
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    void Click(const char* button) { QTest::mouseClick(Get<QPushButton>(button), Qt::LeftButton); }
+    void PressEnterIn(const char* name) { QTest::keyClick(window->Control(name), Qt::Key_Return); }
+
+    // What the list does when the user picks an item.
+    void Choose(const char* combo, int index) {
+        auto* box = Get<QComboBox>(combo);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void ChooseYear(int year) { Choose("cbYear", year - 1950); }
+    void ChooseMonth(int month) { Choose("cbMonth", month - 1); }
+
+    void EnterPerson(const QString& day, const QString& month, const QString& year, const QString& first,
+                     const QString& middle, const QString& last) {
+        Type("seDay", day);
+        Type("seMonth", month);
+        Type("seYear", year);
+        Type("edFirst", first);
+        Type("edMiddle", middle);
+        Type("edLast", last);
+    }
+};
+
+} // namespace lirem::ui::test

@@ -1,0 +1,19 @@
+#pragma once
+// Builds the widgets of the layout table into their pages and group boxes.
+
+#include "ui/ControlMap.h"
+#include "ui/DesignScale.h"
+#include "ui/LayoutTable.h"
+
+namespace lirem::ui {
+
+// Creates one widget for every spec, in order, under the parent named in the
+// spec (which must already be in `controls`), and registers it by name.
+void BuildControls(const std::vector<ControlSpec>& specs, const DesignScale& scale, ControlMap& controls);
+
+// Chains the Tab order page by page: within a page or group box by the
+// specs' tab order, a group box contributing its own children in its place.
+void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlSpec>& specs,
+                   const ControlMap& controls);
+
+} // namespace lirem::ui

@@ -1,0 +1,263 @@
+#include "ui/Main.h"
+
+#include "engine/Errors.h"
+#include "ui/AppTitle.h"
+#include "ui/Fonts.h"
+#include "ui/LayoutBuilder.h"
+#include "ui/LayoutTable.h"
+#include "ui/SpinEdit.h"
+#include "ui/TextBoundary.h"
+#include "ui/WindowStyle.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kClientWidth = 681;
+constexpr int kClientHeight = 381;
+constexpr int kFirstCalendarYear = 1950;
+constexpr int kLastCalendarYear = 2050;
+
+double ScreenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+template <class T> T* Require(const lirem::ui::ControlMap& controls, std::string_view name) {
+    auto* widget = qobject_cast<T*>(lirem::ui::FindControl(controls, name));
+    if (widget == nullptr) {
+        throw std::logic_error("the layout lacks " + std::string(name));
+    }
+    return widget;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> reporter, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      scale_(ScreenDpi()), reporter_(std::move(reporter)) {
+    if (!reporter_) {
+        reporter_ = std::make_unique<lirem::ui::MessageBoxReporter>(this);
+    }
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(lirem::ui::WindowCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
+    lirem::ui::InstallFontSubstitutions();
+    setFont(lirem::ui::MakeFont(lirem::ui::FontFace::Window));
+    BuildWindow();
+    WireEvents();
+    sdNumero_ = std::make_unique<skin::TSkinData>();
+    sdNumero_->ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
+    wsfNumero_ = std::make_unique<skin::TWinSkinForm>(this);
+    wsfNumero_->SetSkinData(sdNumero_.get());
+    wsfNumero_->Loaded();
+    FormCreate(today);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildWindow() {
+    const QSize clientSize(scale_(kClientWidth), scale_(kClientHeight));
+    client_ = new QWidget(this);
+    // A child created after the client, so it outlives every widget that uses it.
+    style_ = new lirem::ui::WindowStyle;
+    style_->setParent(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    client_->setGeometry(QRect(QPoint(0, 0), clientSize));
+    setFixedSize(clientSize);
+
+    sbMessage_ = new QStatusBar(client_);
+    sbMessage_->setObjectName(QStringLiteral("sbMessage"));
+    sbMessage_->setSizeGripEnabled(false);
+    sbMessage_->setGeometry(scale_.Rect(0, 360, 681, 21));
+    auto* panel = new QLabel(lirem::ui::StatusText(), sbMessage_);
+    panel->setObjectName(QStringLiteral("sbMessagePanel"));
+    panel->setAlignment(Qt::AlignCenter);
+    sbMessage_->addWidget(panel, 1);
+    controls_.emplace("sbMessage", sbMessage_);
+
+    pcPages_ = new QTabWidget(client_);
+    pcPages_->setObjectName(QStringLiteral("pcPages"));
+    pcPages_->setGeometry(scale_.Rect(0, 0, 681, 360));
+    pcPages_->tabBar()->setStyle(style_);
+    controls_.emplace("pcPages", pcPages_);
+    for (const lirem::ui::PageSpec& page : lirem::ui::Pages()) {
+        auto* sheet = new QWidget;
+        sheet->setObjectName(QString::fromStdString(page.name));
+        sheet->setAutoFillBackground(true);
+        pcPages_->addTab(sheet, page.caption);
+        controls_.emplace(page.name, sheet);
+    }
+
+    lirem::ui::BuildControls(lirem::ui::Controls(), scale_, controls_);
+    for (QGroupBox* group : client_->findChildren<QGroupBox*>()) {
+        group->setStyle(style_);
+    }
+    lirem::ui::ApplyTabOrder(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
+
+    auto* month = Require<QComboBox>(controls_, "cbMonth");
+    month->addItems(lirem::ui::MonthNames());
+    month->setCurrentIndex(8); // "Сентябрь" until the start-up picks the current month
+    auto* misc = Require<QPlainTextEdit>(controls_, "meMisc");
+    misc->setPlainText(lirem::ui::MiscMemoLines().join(QLatin1Char('\n')));
+    Require<QPlainTextEdit>(controls_, "meAuthor")->setPlainText(lirem::ui::AuthorText());
+
+    fields_.day = Require<lirem::ui::TSpinEdit>(controls_, "seDay");
+    fields_.month = Require<lirem::ui::TSpinEdit>(controls_, "seMonth");
+    fields_.year = Require<lirem::ui::TSpinEdit>(controls_, "seYear");
+    fields_.first = Require<QLineEdit>(controls_, "edFirst");
+    fields_.middle = Require<QLineEdit>(controls_, "edMiddle");
+    fields_.last = Require<QLineEdit>(controls_, "edLast");
+    fields_.calendarYear = Require<QComboBox>(controls_, "cbYear");
+    fields_.calendarMonth = month;
+    fields_.partnerDay = Require<lirem::ui::TSpinEdit>(controls_, "sePartnerDay");
+    fields_.partnerMonth = Require<lirem::ui::TSpinEdit>(controls_, "sePartnerMonth");
+    fields_.partnerYear = Require<lirem::ui::TSpinEdit>(controls_, "sePartnerYear");
+    fields_.partnerFirst = Require<QLineEdit>(controls_, "edPartnerFirst");
+    fields_.partnerMiddle = Require<QLineEdit>(controls_, "edPartnerMiddle");
+    fields_.partnerLast = Require<QLineEdit>(controls_, "edPartnerLast");
+    fields_.misc = Require<QLineEdit>(controls_, "edMisc");
+    fields_.doit = Require<QPushButton>(controls_, "bnDoit");
+    fields_.partner = Require<QPushButton>(controls_, "bnPartner");
+    fields_.miscButton = Require<QPushButton>(controls_, "bnMisc");
+    nucleusPage_ = Require<QWidget>(controls_, "tsNucleus");
+    synastryPage_ = Require<QWidget>(controls_, "tsSynastry");
+
+    pcPages_->setCurrentWidget(nucleusPage_);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void TMainForm::ConnectCombo(QComboBox* combo, void (TMainForm::*handler)()) {
+    // Choosing an item from the list.
+    connect(combo, &QComboBox::activated, this, [this, handler] { (this->*handler)(); });
+    // Typing into the text field leaves the list without a selection.
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, combo, handler](const QString& text) {
+        QLineEdit* edit = combo->lineEdit();
+        const int cursor = edit->cursorPosition();
+        {
+            const QSignalBlocker blocker(combo);
+            combo->setCurrentIndex(-1);
+            edit->setText(text);
+            edit->setCursorPosition(cursor);
+        }
+        (this->*handler)();
+    });
+}
+
+void TMainForm::WireEvents() {
+    connect(fields_.doit, &QPushButton::clicked, this, &TMainForm::bnDoitClick);
+    connect(fields_.partner, &QPushButton::clicked, this, &TMainForm::bnPartnerClick);
+    connect(fields_.miscButton, &QPushButton::clicked, this, &TMainForm::bnMiscClick);
+    ConnectCombo(fields_.calendarYear, &TMainForm::cbYearChange);
+    ConnectCombo(fields_.calendarMonth, &TMainForm::cbMonthChange);
+    // Enter presses the default button of pages 1 and 4.
+    nucleusPage_->installEventFilter(this);
+    synastryPage_->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == nucleusPage_ || watched == synastryPage_)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool plain = (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+        if (enter && plain && pcPages_->currentWidget() == watched) {
+            (watched == nucleusPage_ ? fields_.doit : fields_.partner)->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::FormCreate(QDate today) {
+    fields_.year->SetValue(1970);
+    QStringList years;
+    for (int year = kFirstCalendarYear; year <= kLastCalendarYear; ++year) {
+        years.append(QString::number(year));
+    }
+    // Selections made here raise no change events: only user actions are connected.
+    fields_.calendarYear->addItems(years);
+    const int yearIndex = today.year() - kFirstCalendarYear;
+    fields_.calendarYear->setCurrentIndex(yearIndex >= 0 && yearIndex < years.size() ? yearIndex : -1);
+    fields_.calendarMonth->setCurrentIndex(today.month() - 1);
+    bnDoitClick();
+}
+
+void TMainForm::SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter) {
+    if (reporter) {
+        reporter_ = std::move(reporter);
+    }
+}
+
+QWidget* TMainForm::Control(std::string_view name) const {
+    return lirem::ui::FindControl(controls_, name);
+}
+
+lirem::WindowInputs TMainForm::ReadInputs() const {
+    using lirem::ui::ToEngineText;
+    lirem::WindowInputs in;
+    in.day = fields_.day->Value();
+    in.month = fields_.month->Value();
+    in.year = fields_.year->Value();
+    in.first = ToEngineText(fields_.first->text());
+    in.middle = ToEngineText(fields_.middle->text());
+    in.last = ToEngineText(fields_.last->text());
+    in.yearIndex = fields_.calendarYear->currentIndex();
+    in.monthIndex = fields_.calendarMonth->currentIndex();
+    in.partnerDay = fields_.partnerDay->Value();
+    in.partnerMonth = fields_.partnerMonth->Value();
+    in.partnerYear = fields_.partnerYear->Value();
+    in.partnerFirst = ToEngineText(fields_.partnerFirst->text());
+    in.partnerMiddle = ToEngineText(fields_.partnerMiddle->text());
+    in.partnerLast = ToEngineText(fields_.partnerLast->text());
+    in.miscText = ToEngineText(fields_.misc->text());
+    return in;
+}
+
+template <class Step> void TMainForm::Guarded(Step&& step) {
+    // An error ends the handler; whatever it wrote stays, and the error is reported.
+    try {
+        step();
+    } catch (const lirem::EngineError& error) {
+        reporter_->Report(lirem::ui::ErrorText(error.what()));
+    } catch (const std::exception& error) {
+        reporter_->Report(lirem::ui::ErrorText(error.what()));
+    }
+}
+
+void TMainForm::bnDoitClick() {
+    Guarded([this] { lirem::RunFullRecalculation(ReadInputs(), profile_, sink_); });
+}
+
+void TMainForm::bnPartnerClick() {
+    Guarded([this] { lirem::RunPartnerComparison(ReadInputs(), profile_, sink_); });
+}
+
+void TMainForm::bnMiscClick() {
+    Guarded([this] { lirem::RunFreeText(ReadInputs(), sink_); });
+}
+
+void TMainForm::cbYearChange() {
+    Guarded([this] { lirem::RunYearChange(ReadInputs(), profile_, sink_); });
+}
+
+void TMainForm::cbMonthChange() {
+    Guarded([this] { lirem::RunMonthChange(ReadInputs(), profile_, sink_); });
+}

@@ -1,0 +1,114 @@
+#pragma once
+// The calculator's one window: eight pages of fixed controls and the six
+// handlers that run the engine and show its results. The window never
+// computes numerology itself; it reads its fields, calls the engine and lets
+// the engine write through a sink over its widgets.
+
+#include "engine/Handlers.h"
+#include "engine/Profile.h"
+#include "skin/WinSkinData.h"
+#include "skin/WinSkinForm.h"
+#include "ui/ControlMap.h"
+#include "ui/DesignScale.h"
+#include "ui/ErrorReporter.h"
+#include "ui/WidgetSink.h"
+
+#include <QDate>
+#include <QWidget>
+
+#include <memory>
+#include <string_view>
+
+class QComboBox;
+class QStyle;
+class QStatusBar;
+class QTabWidget;
+class QPushButton;
+class QLineEdit;
+
+namespace lirem::ui {
+class TSpinEdit;
+}
+
+class TMainForm final : public QWidget {
+    Q_OBJECT
+public:
+    // today: the local date the calendar starts with. reporter: where errors
+    // go; a modal message box when none is given.
+    explicit TMainForm(QDate today = QDate::currentDate(), std::unique_ptr<lirem::ui::ErrorReporter> reporter = {},
+                       QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    // A control of the layout by its name; nullptr when there is none.
+    [[nodiscard]] QWidget* Control(std::string_view name) const;
+    template <class T> [[nodiscard]] T* ControlAs(std::string_view name) const {
+        return qobject_cast<T*>(Control(name));
+    }
+    // The widget that holds every control; a skinned frame insets it.
+    [[nodiscard]] QWidget* Client() const { return client_; }
+    [[nodiscard]] QTabWidget* PageControl() const { return pcPages_; }
+    [[nodiscard]] QStatusBar* StatusBar() const { return sbMessage_; }
+    [[nodiscard]] skin::TWinSkinForm* SkinForm() const { return wsfNumero_.get(); }
+    [[nodiscard]] const lirem::NumerologyProfile& Profile() const { return profile_; }
+    [[nodiscard]] const lirem::ui::DesignScale& Scale() const { return scale_; }
+    void SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter);
+
+    // The handlers.
+    void bnDoitClick();
+    void bnPartnerClick();
+    void bnMiscClick();
+    void cbYearChange();
+    void cbMonthChange();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildWindow();
+    void WireEvents();
+    void FormCreate(QDate today);
+    void ConnectCombo(QComboBox* combo, void (TMainForm::*handler)());
+    [[nodiscard]] lirem::WindowInputs ReadInputs() const;
+    template <class Step> void Guarded(Step&& step);
+
+    lirem::ui::DesignScale scale_;
+    QStyle* style_ = nullptr; // owned by the window
+    QWidget* client_ = nullptr;
+    QTabWidget* pcPages_ = nullptr;
+    QStatusBar* sbMessage_ = nullptr;
+    lirem::ui::ControlMap controls_;
+    lirem::ui::WidgetSink sink_{controls_};
+    std::unique_ptr<lirem::ui::ErrorReporter> reporter_;
+    lirem::NumerologyProfile profile_{};
+
+    // The fields the handlers read, looked up once.
+    struct Fields {
+        lirem::ui::TSpinEdit* day = nullptr;
+        lirem::ui::TSpinEdit* month = nullptr;
+        lirem::ui::TSpinEdit* year = nullptr;
+        QLineEdit* first = nullptr;
+        QLineEdit* middle = nullptr;
+        QLineEdit* last = nullptr;
+        QComboBox* calendarYear = nullptr;
+        QComboBox* calendarMonth = nullptr;
+        lirem::ui::TSpinEdit* partnerDay = nullptr;
+        lirem::ui::TSpinEdit* partnerMonth = nullptr;
+        lirem::ui::TSpinEdit* partnerYear = nullptr;
+        QLineEdit* partnerFirst = nullptr;
+        QLineEdit* partnerMiddle = nullptr;
+        QLineEdit* partnerLast = nullptr;
+        QLineEdit* misc = nullptr;
+        QPushButton* doit = nullptr;
+        QPushButton* partner = nullptr;
+        QPushButton* miscButton = nullptr;
+    } fields_;
+    QWidget* nucleusPage_ = nullptr;
+    QWidget* synastryPage_ = nullptr;
+
+    // The skin and the skinned frame; the skin outlives the frame.
+    std::unique_ptr<skin::TSkinData> sdNumero_;
+    std::unique_ptr<skin::TWinSkinForm> wsfNumero_;
+};

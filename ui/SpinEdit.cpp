@@ -1,0 +1,128 @@
+#include "ui/SpinEdit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <algorithm>
+#include <limits>
+
+namespace lirem::ui {
+
+bool ParseDecimalInteger(const QString& text, std::int32_t& value) {
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i == text.size()) {
+        return false;
+    }
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c < u'0' || c > u'9') {
+            return false;
+        }
+        magnitude = magnitude * 10 + (c.unicode() - u'0');
+        if (magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
+            return false;
+        }
+    }
+    const std::int64_t signedValue = negative ? -magnitude : magnitude;
+    if (signedValue > std::numeric_limits<std::int32_t>::max()) {
+        return false;
+    }
+    value = static_cast<std::int32_t>(signedValue);
+    return true;
+}
+
+TSpinEdit::TSpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, QWidget* parent)
+    : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum) {
+    lineEdit()->setMaxLength(maxLength);
+    setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setKeyboardTracking(true);
+    lineEdit()->setText(QString::number(minimum_));
+}
+
+int TSpinEdit::MaxLength() const {
+    return lineEdit()->maxLength();
+}
+
+bool TSpinEdit::IsAllowedCharacter(QChar c) {
+    if ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-') {
+        return true;
+    }
+    return QLocale().decimalPoint().contains(c);
+}
+
+std::int32_t TSpinEdit::Value() const {
+    std::int32_t value = 0;
+    return ParseDecimalInteger(lineEdit()->text(), value) ? value : minimum_;
+}
+
+std::int32_t TSpinEdit::Clamp(std::int64_t value) const {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, minimum_, maximum_));
+}
+
+void TSpinEdit::SetValue(std::int32_t value) {
+    lineEdit()->setText(QString::number(Clamp(value)));
+}
+
+void TSpinEdit::stepBy(int steps) {
+    SetValue(Clamp(std::int64_t{Value()} + steps));
+    selectAll();
+}
+
+QValidator::State TSpinEdit::validate(QString& input, int& /*pos*/) const {
+    const bool allowed = std::all_of(input.cbegin(), input.cend(), [](QChar c) { return IsAllowedCharacter(c); });
+    return allowed ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
+    return StepUpEnabled | StepDownEnabled;
+}
+
+void TSpinEdit::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        // The page decides what Enter does; the text stays as typed.
+        event->ignore();
+        return;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        event->ignore();
+        return;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    const bool printable =
+        !typed.isEmpty() && std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isPrint(); });
+    const bool withCommand = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (printable && !withCommand &&
+        !std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return IsAllowedCharacter(c); })) {
+        QApplication::beep();
+        event->accept();
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+    QAbstractSpinBox::focusOutEvent(event);
+    const std::int32_t value = Value();
+    if (Clamp(value) != value) {
+        SetValue(value);
+    }
+}
+
+void TSpinEdit::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}
+
+} // namespace lirem::ui
