@@ -73,6 +73,7 @@ public:
     void NCPaint(QPainter& painter) override;
 
     QAction* Item() const { return item_; }
+    const TSkinData* Skin() const { return skin_; }
     int Index() const { return index_; }
 
 private:

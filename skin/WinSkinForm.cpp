@@ -31,6 +31,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
+#include <QtMath>
 
 #include <stdexcept>
 #include <unordered_set>
@@ -585,8 +586,13 @@ void TWinSkinForm::PaintTitle(QPainter& painter, const BorderImages& b) {
     const int w = form_->width();
     if (w <= 0 || titleHeight_ <= 0)
         return;
-    if (titleScratch_.size() != QSize(w, titleHeight_))
-        titleScratch_ = QImage(w, titleHeight_, QImage::Format_ARGB32_Premultiplied);
+    // Composed at the screen's pixel density so that the caption text stays sharp on scaled screens.
+    const qreal dpr = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize pixels(qCeil(w * dpr), qCeil(titleHeight_ * dpr));
+    if (titleScratch_.size() != pixels || titleScratch_.devicePixelRatio() != dpr) {
+        titleScratch_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        titleScratch_.setDevicePixelRatio(dpr);
+    }
     titleScratch_.fill(Qt::transparent);
     QPainter scratch(&titleScratch_);
     scratch.setCompositionMode(QPainter::CompositionMode_Source);
