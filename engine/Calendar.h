@@ -19,11 +19,11 @@ enum class CellVisibility : std::uint8_t {
 };
 
 struct CalendarCell {
-    std::int32_t Day = 0;       // k + 1 - weekday of the 1st; may lie outside the month
+    std::int32_t Day = 0; // k + 1 - weekday of the 1st; may lie outside the month
     CellVisibility Visibility = CellVisibility::Leave;
-    bool InMonth = false;       // texts written: the day is 1..days in month
+    bool InMonth = false; // texts written: the day is 1..days in month
     std::int64_t PersonalDay = 0;
-    bool Purple = false;        // a spiritual birthday: the date's number equals the Life Path
+    bool Purple = false; // a spiritual birthday: the date's number equals the Life Path
 };
 
 struct CalendarReport {

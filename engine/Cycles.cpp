@@ -8,7 +8,9 @@
 namespace lirem {
 namespace {
 
-std::int64_t AbsDiff(std::int64_t a, std::int64_t b) { return a > b ? a - b : b - a; }
+std::int64_t AbsDiff(std::int64_t a, std::int64_t b) {
+    return a > b ? a - b : b - a;
+}
 
 void ShowStartYear(DisplaySink& out, std::string_view control, std::int64_t year) {
     out.SetText(control, Caption("1.01.").Append(year).View());

@@ -16,9 +16,9 @@ struct CycleReport {
     std::array<std::int64_t, 4> Pinnacles{};
     std::array<std::int64_t, 3> PinnacleStartYears{}; // Pinnacles 2, 3, 4
     std::array<std::int64_t, 3> Periods{};
-    std::array<std::int64_t, 2> PeriodStartYears{};   // Periods 2, 3
+    std::array<std::int64_t, 2> PeriodStartYears{}; // Periods 2, 3
     std::array<std::int64_t, 4> Challenges{};
-    std::string BirthDateText;                        // "5.09.1970"
+    std::string BirthDateText; // "5.09.1970"
 };
 
 // RTD(RWM(year) + RWM(day) + RWM(month)).

@@ -11,7 +11,6 @@ namespace {
 constexpr std::array<std::string_view, 9> kCountLabels{"lMisc1", "lMisc2", "lMisc3", "lMisc4", "lMisc5",
                                                        "lMisc6", "lMisc7", "lMisc8", "lMisc9"};
 
-
 } // namespace
 
 FreeTextReport AnalyzeFreeText(std::string_view text) noexcept {

@@ -27,7 +27,8 @@ constexpr LetterTable BuildLetterTable() {
     constexpr std::string_view latinVowels = "AEIOUWY";
     for (unsigned i = 0; i < 26; ++i) {
         const char upper = static_cast<char>('A' + i);
-        const auto kind = latinVowels.find(upper) != std::string_view::npos ? LetterClass::Vowel : LetterClass::Consonant;
+        const auto kind =
+            latinVowels.find(upper) != std::string_view::npos ? LetterClass::Vowel : LetterClass::Consonant;
         SetCase(t, 0x41 + i, 0x61 + i, static_cast<int>(i % 9) + 1, kind);
     }
     // Cyrillic in dictionary order with Ё seventh; the cycle runs over 33 letters.
@@ -67,8 +68,12 @@ constexpr TableValues BuildValues() {
 
 constexpr TableValues kValues = BuildValues();
 
-constexpr bool IsMaster(std::int64_t n) { return n == 11 || n == 22 || n == 33; }
-constexpr bool IsKarmic(std::int64_t n) { return n == 13 || n == 14 || n == 16 || n == 19; }
+constexpr bool IsMaster(std::int64_t n) {
+    return n == 11 || n == 22 || n == 33;
+}
+constexpr bool IsKarmic(std::int64_t n) {
+    return n == 13 || n == 14 || n == 16 || n == 19;
+}
 
 // Digit sum of a non-negative number.
 constexpr std::int64_t PositiveDigitSum(std::int64_t n) {
@@ -100,9 +105,15 @@ std::int32_t NameNumber(std::string_view text, const std::array<std::uint8_t, 25
 
 } // namespace
 
-int LetterValue(unsigned char byte) noexcept { return kValues.letter[byte]; }
-int VowelValue(unsigned char byte) noexcept { return kValues.vowel[byte]; }
-int ConsonantValue(unsigned char byte) noexcept { return kValues.consonant[byte]; }
+int LetterValue(unsigned char byte) noexcept {
+    return kValues.letter[byte];
+}
+int VowelValue(unsigned char byte) noexcept {
+    return kValues.vowel[byte];
+}
+int ConsonantValue(unsigned char byte) noexcept {
+    return kValues.consonant[byte];
+}
 
 std::int64_t DigitSum(std::int64_t n) {
     if (n < 0)
@@ -131,9 +142,15 @@ std::int64_t KarmicNumberOf(std::int64_t n) {
     return IsKarmic(n) ? n : 0;
 }
 
-std::int32_t NameExpression(std::string_view text) noexcept { return NameNumber(text, kValues.letter); }
-std::int32_t NameSoulUrge(std::string_view text) noexcept { return NameNumber(text, kValues.vowel); }
-std::int32_t NamePersonality(std::string_view text) noexcept { return NameNumber(text, kValues.consonant); }
+std::int32_t NameExpression(std::string_view text) noexcept {
+    return NameNumber(text, kValues.letter);
+}
+std::int32_t NameSoulUrge(std::string_view text) noexcept {
+    return NameNumber(text, kValues.vowel);
+}
+std::int32_t NamePersonality(std::string_view text) noexcept {
+    return NameNumber(text, kValues.consonant);
+}
 
 DigitHistogram CountLetterDigits(std::string_view text) noexcept {
     DigitHistogram counts{};

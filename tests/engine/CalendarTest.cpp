@@ -13,8 +13,12 @@ namespace {
 
 using test::RecordingSink;
 
-std::string YearText(int n) { return std::string("Индивидуальный Год "_cp) + std::to_string(n); }
-std::string MonthText(int n) { return std::string("Индивидуальный Месяц "_cp) + std::to_string(n); }
+std::string YearText(int n) {
+    return std::string("Индивидуальный Год "_cp) + std::to_string(n);
+}
+std::string MonthText(int n) {
+    return std::string("Индивидуальный Месяц "_cp) + std::to_string(n);
+}
 
 struct MonthShape {
     std::int64_t year, month;
@@ -23,10 +27,18 @@ struct MonthShape {
 
 TEST(Calendar, WeekdayAndLength) {
     const MonthShape cases[] = {
-        {2025, 9, 1, 30}, {2023, 1, 7, 31}, {2010, 2, 1, 28}, {2016, 2, 1, 29}, {2000, 2, 2, 29},
-        {1900, 2, 4, 28}, {1949, 12, 4, 31}, {2050, 12, 4, 31},
+        {2025, 9, 1, 30},
+        {2023, 1, 7, 31},
+        {2010, 2, 1, 28},
+        {2016, 2, 1, 29},
+        {2000, 2, 2, 29},
+        {1900, 2, 4, 28},
+        {1949, 12, 4, 31},
+        {2050, 12, 4, 31},
         // Far outside std::chrono's years, the 400-year cycle holds.
-        {2025 + 400 * 5000000LL, 9, 1, 30}, {2016 - 400 * 5000000LL, 2, 1, 29}, {-1, 1, 5, 31},
+        {2025 + 400 * 5000000LL, 9, 1, 30},
+        {2016 - 400 * 5000000LL, 2, 1, 29},
+        {-1, 1, 5, 31},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month);
@@ -52,8 +64,8 @@ TEST(Calendar, SeptemberTwentyTwentyFive) {
         SCOPED_TRACE(k);
         const CalendarCell& c = r.Cells[static_cast<std::size_t>(k - 1)];
         EXPECT_EQ(c.Day, k);
-        const CellVisibility expected = k <= 6 || k >= 29 ? (k <= 30 ? CellVisibility::Show : CellVisibility::Hide)
-                                                          : CellVisibility::Leave;
+        const CellVisibility expected =
+            k <= 6 || k >= 29 ? (k <= 30 ? CellVisibility::Show : CellVisibility::Hide) : CellVisibility::Leave;
         EXPECT_EQ(c.Visibility, expected);
         EXPECT_EQ(c.InMonth, k <= 30);
         if (k <= 30) {

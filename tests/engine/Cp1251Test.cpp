@@ -27,8 +27,8 @@ TEST(Cp1251, FromUtf8) {
         {"decomposed kje", "К\xCC\x81к\xCC\x81", "\x8D\x9D"},
         {"decomposed short u", "У\xCC\x86у\xCC\x86", "\xA1\xA2"},
         {"decomposed yi", "І\xCC\x88і\xCC\x88", "\xAF\xBF"},
-        {"mark below first", "и\xCC\xA3\xCC\x86", "\xE9?"},    // dot below does not block the breve
-        {"blocked", "и\xCC\x81\xCC\x86", "\xE8??"},             // acute (same class) blocks it
+        {"mark below first", "и\xCC\xA3\xCC\x86", "\xE9?"}, // dot below does not block the breve
+        {"blocked", "и\xCC\x81\xCC\x86", "\xE8??"},         // acute (same class) blocks it
         {"mark alone", "\xCC\x86", "?"},
         {"mark on a non-composing letter", "а\xCC\x86", "\xE0?"},
         {"kelvin sign", "\xE2\x84\xAA", "K"},
@@ -42,7 +42,10 @@ TEST(Cp1251, FromUtf8) {
         {"lone continuation", "\x80", "?"},
         {"truncated", "\xD0", "?"},
         {"truncated three", "\xE2\x84", "?"},
-        {"broken then letter", "\xD0" "A", "?A"},
+        {"broken then letter",
+         "\xD0"
+         "A",
+         "?A"},
         {"overlong", "\xC0\xAF", "??"},
         {"overlong three", "\xE0\x80\xAF", "???"},
         {"utf8 surrogate", "\xED\xA0\x80", "???"},
@@ -56,7 +59,7 @@ TEST(Cp1251, FromUtf8) {
 TEST(Cp1251, FromUtf16) {
     EXPECT_EQ(Utf16ToCp1251(u"Иван"), "Иван"_cp);
     EXPECT_EQ(Utf16ToCp1251(u"и\u0306"), "\xE9");
-    EXPECT_EQ(Utf16ToCp1251(u"\U0001F600x"), "?x");   // a surrogate pair is one character
+    EXPECT_EQ(Utf16ToCp1251(u"\U0001F600x"), "?x");        // a surrogate pair is one character
     EXPECT_EQ(Utf16ToCp1251(std::u16string{0xD800}), "?"); // unpaired high
     EXPECT_EQ(Utf16ToCp1251(std::u16string{0xDC00, u'a'}), "?a");
     EXPECT_EQ(Utf16ToCp1251(std::u16string{0xD800, 0xD800, 0xDC00}), "??");

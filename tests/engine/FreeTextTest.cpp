@@ -54,9 +54,9 @@ TEST(FreeText, PageTexts) {
     ShowFreeText("  49  ", sink);
     EXPECT_EQ(sink.texts["lSumma"], "Сумма: 4"_cp);
     EXPECT_EQ(sink.texts["lKarma"], "Кармическое Число: 13"_cp);
-    const std::vector<std::string> order = {"text lSumma",  "text lKarma",  "text lMisc1", "text lMisc2",
-                                            "text lMisc3",  "text lMisc4",  "text lMisc5", "text lMisc6",
-                                            "text lMisc7",  "text lMisc8",  "text lMisc9"};
+    const std::vector<std::string> order = {"text lSumma", "text lKarma", "text lMisc1", "text lMisc2",
+                                            "text lMisc3", "text lMisc4", "text lMisc5", "text lMisc6",
+                                            "text lMisc7", "text lMisc8", "text lMisc9"};
     EXPECT_EQ(sink.calls, order);
     EXPECT_EQ(sink.texts["lMisc4"], "1");
     EXPECT_EQ(sink.texts["lMisc9"], "1");
