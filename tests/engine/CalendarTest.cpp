@@ -140,6 +140,13 @@ TEST(Calendar, MonthChangeUsesTheStoredPersonalYear) {
     EXPECT_EQ(profile.PersonalMonth, 6); // RTD(10 + 5)
     EXPECT_EQ(sink.texts["liMonth"], MonthText(6));
     EXPECT_EQ(sink.texts["liYear"], YearText(5));
+    // October 2025 starts on a Wednesday (cell 3 holds day 1). The new Life
+    // Path is 6 + 9 + 8 = 23, 5: days 4, 13, 22 and 31 reduce to it with the date.
+    for (int day = 1; day <= 31; ++day) {
+        const std::string pd = "liDay" + std::to_string(day + 2);
+        const bool purple = day == 4 || day == 13 || day == 22 || day == 31;
+        EXPECT_EQ(sink.colours[pd], purple ? colour::Purple : colour::Teal) << day;
+    }
 }
 
 TEST(Calendar, YearWithoutSelectionIs1949) {

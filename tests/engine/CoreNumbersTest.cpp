@@ -153,6 +153,26 @@ TEST(CoreNumbers, NegativeDateSumStopsInTheLifePath) {
     EXPECT_EQ(sink.texts["lPathKarma"], kNote + "13");
 }
 
+TEST(CoreNumbers, DisplayAgreesWithTheReport) {
+    const std::string_view names[] = {"", "Иван"_cp, "Петрович Петрович"_cp, "Wendy", "Ёлка-Анна"_cp};
+    for (int day = 0; day <= 40; day += 3)
+        for (int month = 0; month <= 13; month += 2)
+            for (const int year : {0, 1949, 1970, 1985, 2009, 2020, 99999})
+                for (const auto name : names) {
+                    RecordingSink sink;
+                    NumerologyProfile profile;
+                    ShowCoreNumbers(day, month, year, name, name, "Сидоров"_cp, profile, sink);
+                    const CoreReport r = ComputeCoreNumbers(day, month, year, name, name, "Сидоров"_cp);
+                    ASSERT_EQ(sink.texts["stBDay"], std::to_string(r.Birthday.Value));
+                    ASSERT_EQ(sink.texts["stPath"], std::to_string(r.LifePath.Value));
+                    ASSERT_EQ(sink.texts["lShowPerson"], std::to_string(r.Personality.Value));
+                    ASSERT_EQ(profile.Expression, r.Expression.Value);
+                    ASSERT_EQ(sink.IsVisible("lPathKarma"), r.LifePath.Karmic != 0);
+                    ASSERT_EQ(sink.IsVisible("lSoulKarma"), r.SoulUrge.Karmic != 0);
+                    ASSERT_EQ(sink.IsVisible("lBDayKarma"), r.Birthday.Karmic != 0);
+                }
+}
+
 TEST(CoreNumbers, ExtremeDatesDoNotOverflow) {
     // 2147483647 reduces to 1; three of them sum to 3.
     const CoreReport r = ComputeCoreNumbers(INT32_MAX, INT32_MAX, INT32_MAX, "", "", "");
