@@ -85,6 +85,29 @@ constexpr std::int64_t PositiveDigitSum(std::int64_t n) {
     return s;
 }
 
+constexpr std::int64_t SlowReduce(std::int64_t n, bool keepMasters) {
+    while (n >= 10 && !(keepMasters && IsMaster(n)))
+        n = PositiveDigitSum(n);
+    return n;
+}
+
+// Reductions of 0..99, which nearly every call asks for.
+struct SmallReductions {
+    std::array<std::uint8_t, 100> withMasters{};
+    std::array<std::uint8_t, 100> toDigit{};
+};
+
+constexpr SmallReductions BuildSmallReductions() {
+    SmallReductions t{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        t.withMasters[n] = static_cast<std::uint8_t>(SlowReduce(static_cast<std::int64_t>(n), true));
+        t.toDigit[n] = static_cast<std::uint8_t>(SlowReduce(static_cast<std::int64_t>(n), false));
+    }
+    return t;
+}
+
+constexpr SmallReductions kSmall = BuildSmallReductions();
+
 // The word-wise reduced sum over one table. Word sums are 64-bit: a word of
 // a billion letters worth 9 still fits many times over.
 std::int32_t NameNumber(std::string_view text, const std::array<std::uint8_t, 256>& table) {
@@ -122,15 +145,17 @@ std::int64_t DigitSum(std::int64_t n) {
 }
 
 std::int64_t ReduceWithMasters(std::int64_t n) noexcept {
-    while (n >= 10 && !IsMaster(n))
-        n = PositiveDigitSum(n);
-    return n;
+    if (n < 10)
+        return n;
+    if (n >= 100)
+        n = PositiveDigitSum(n); // keeps nothing: no master is 100 or more
+    return n < 100 ? kSmall.withMasters[static_cast<std::size_t>(n)] : SlowReduce(n, true);
 }
 
 std::int64_t ReduceToDigit(std::int64_t n) noexcept {
-    while (n >= 10)
-        n = PositiveDigitSum(n);
-    return n;
+    if (n < 10)
+        return n;
+    return n < 100 ? kSmall.toDigit[static_cast<std::size_t>(n)] : 1 + (n - 1) % 9;
 }
 
 std::int64_t KarmicNumberOf(std::int64_t n) {

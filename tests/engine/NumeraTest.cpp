@@ -123,9 +123,21 @@ TEST(Reductions, WorkedValues) {
     }
 }
 
+// The reduction written out plainly, as a reference for the fast one.
+std::int64_t PlainReduce(std::int64_t n) {
+    while (n >= 10 && n != 11 && n != 22 && n != 33) {
+        std::int64_t s = 0;
+        for (const char c : std::to_string(n))
+            s += c - '0';
+        n = s;
+    }
+    return n;
+}
+
 TEST(Reductions, PropertiesOverARange) {
     for (std::int64_t n = 0; n <= 100000; ++n) {
         const std::int64_t r = ReduceWithMasters(n);
+        ASSERT_EQ(r, PlainReduce(n)) << n;
         const bool allowed = (r >= 0 && r <= 9) || r == 11 || r == 22 || r == 33;
         ASSERT_TRUE(allowed) << n;
         ASSERT_EQ(ReduceWithMasters(r), r) << n;
@@ -135,6 +147,14 @@ TEST(Reductions, PropertiesOverARange) {
         const std::int64_t k = KarmicNumberOf(n);
         ASSERT_TRUE(k == 0 || k == 13 || k == 14 || k == 16 || k == 19) << n;
     }
+}
+
+TEST(Reductions, LargeValuesAgreeWithThePlainReduction) {
+    for (std::int64_t n = INT32_MAX; n > 0; n /= 3)
+        EXPECT_EQ(ReduceWithMasters(n), PlainReduce(n)) << n;
+    for (const std::int64_t n :
+         {std::int64_t{INT32_MAX} * 4, std::int64_t{INT64_MAX}, std::int64_t{999999999999}, std::int64_t{2999999999}})
+        EXPECT_EQ(ReduceWithMasters(n), PlainReduce(n)) << n;
 }
 
 TEST(Reductions, DigitSum) {
