@@ -60,6 +60,14 @@ std::chrono::year_month CalendarMonth(std::int64_t year, std::int64_t month) {
 
 } // namespace
 
+Caption PersonalYearText(std::int64_t personalYear) noexcept {
+    return Caption("Индивидуальный Год "_cp).Append(personalYear);
+}
+
+Caption PersonalMonthText(std::int64_t personalMonth) noexcept {
+    return Caption("Индивидуальный Месяц "_cp).Append(personalMonth);
+}
+
 std::int64_t PersonalMonthNumber(std::int64_t month, std::int64_t personalYear) noexcept {
     return ReduceToDigit(month + personalYear);
 }
@@ -140,7 +148,7 @@ void ShowPersonalMonthFrom(std::int64_t personalYear, std::int32_t yearIndex, st
                            DisplaySink& out) {
     const std::int64_t pm = PersonalMonthNumber(SelectedMonth(monthIndex), personalYear);
     profile.PersonalMonth = ClampToInt32(pm);
-    out.SetText("liMonth", Caption("Индивидуальный Месяц "_cp).Append(pm).View());
+    out.SetText("liMonth", PersonalMonthText(pm).View());
     FillCalendar(yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
 }
 
@@ -150,7 +158,7 @@ void ShowPersonalYear(std::int32_t yearIndex, std::int32_t monthIndex, std::int3
                       std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out) {
     const std::int64_t py = PersonalYearNumber(SelectedYear(yearIndex), day, birthMonth);
     profile.PersonalYear = ClampToInt32(py);
-    out.SetText("liYear", Caption("Индивидуальный Год "_cp).Append(py).View());
+    out.SetText("liYear", PersonalYearText(py).View());
     ShowPersonalMonthFrom(py, yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
 }
 

@@ -3,6 +3,7 @@
 
 #include "engine/DisplaySink.h"
 #include "engine/Profile.h"
+#include "engine/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -34,6 +35,10 @@ struct CalendarReport {
     std::int64_t LifePath = 0;
     std::array<CalendarCell, kCalendarCells> Cells{};
 };
+
+// "Индивидуальный Год 5", "Индивидуальный Месяц 5".
+[[nodiscard]] Caption PersonalYearText(std::int64_t personalYear) noexcept;
+[[nodiscard]] Caption PersonalMonthText(std::int64_t personalMonth) noexcept;
 
 [[nodiscard]] std::int64_t PersonalMonthNumber(std::int64_t month, std::int64_t personalYear) noexcept;
 [[nodiscard]] std::int64_t PersonalDayNumber(std::int64_t day, std::int64_t personalMonth) noexcept;

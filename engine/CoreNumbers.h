@@ -4,6 +4,7 @@
 
 #include "engine/DisplaySink.h"
 #include "engine/Profile.h"
+#include "engine/Text.h"
 
 #include <cstdint>
 #include <string_view>
@@ -31,6 +32,10 @@ struct CoreReport {
 [[nodiscard]] std::int32_t SoulUrgeSum(std::string_view first, std::string_view middle, std::string_view last) noexcept;
 [[nodiscard]] std::int32_t PersonalitySum(std::string_view first, std::string_view middle,
                                           std::string_view last) noexcept;
+
+// "Кармическое Число " as a reset note reads, and with a number appended.
+[[nodiscard]] std::string_view KarmicNoteTitle() noexcept;
+[[nodiscard]] Caption KarmicNoteText(std::int64_t karmic) noexcept;
 
 // All five numbers. A negative day or date sum fails with ConvertError.
 [[nodiscard]] CoreReport ComputeCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year,

@@ -5,6 +5,7 @@
 // 56 is still the exact year.
 
 #include "engine/DisplaySink.h"
+#include "engine/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -25,6 +26,8 @@ struct CycleReport {
 [[nodiscard]] std::int64_t PersonalYearNumber(std::int64_t year, std::int64_t day, std::int64_t month) noexcept;
 // The year nearest to `year` whose Personal Year is 1 (the earlier one at a tie).
 [[nodiscard]] std::int64_t PeriodStartYear(std::int64_t year, std::int64_t birthday, std::int64_t month) noexcept;
+// "1.01." and the year: the start of a later Pinnacle or Period.
+[[nodiscard]] Caption StartYearText(std::int64_t year) noexcept;
 // d.mm.y with the month always two digits.
 [[nodiscard]] std::string BirthDateText(std::int32_t day, std::int32_t month, std::int32_t year);
 

@@ -34,18 +34,26 @@ FreeTextReport AnalyzeFreeText(std::string_view text) noexcept {
     return r;
 }
 
+Caption SumText(const FreeTextReport& report) noexcept {
+    return Caption("Сумма: "_cp).Append(std::int64_t{report.ReducedSum});
+}
+
+Caption KarmaText(const FreeTextReport& report) noexcept {
+    Caption karma("Кармическое Число: "_cp);
+    if (report.KarmicNumber > 0)
+        karma.Append(std::int64_t{report.KarmicNumber});
+    else
+        karma.Append("-");
+    return karma;
+}
+
 void ShowFreeText(std::string_view text, DisplaySink& out) {
     const std::string_view trimmed = TrimControls(text);
     if (trimmed.empty())
         return;
     const FreeTextReport r = AnalyzeFreeText(trimmed);
-    out.SetText("lSumma", Caption("Сумма: "_cp).Append(std::int64_t{r.ReducedSum}).View());
-    Caption karma("Кармическое Число: "_cp);
-    if (r.KarmicNumber > 0)
-        karma.Append(std::int64_t{r.KarmicNumber});
-    else
-        karma.Append("-");
-    out.SetText("lKarma", karma.View());
+    out.SetText("lSumma", SumText(r).View());
+    out.SetText("lKarma", KarmaText(r).View());
     for (std::size_t i = 0; i < 9; ++i)
         SetNumber(out, kCountLabels[i], std::int64_t{r.Counts[i]});
 }

@@ -20,6 +20,11 @@ std::string MonthText(int n) {
     return std::string("Индивидуальный Месяц "_cp) + std::to_string(n);
 }
 
+TEST(Calendar, Captions) {
+    EXPECT_EQ(PersonalYearText(5).View(), YearText(5));
+    EXPECT_EQ(PersonalMonthText(9).View(), MonthText(9));
+}
+
 struct MonthShape {
     std::int64_t year, month;
     int weekday, days;

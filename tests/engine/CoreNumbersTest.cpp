@@ -77,6 +77,11 @@ TEST(CoreNumbers, DisplayOfTheWorkedExample) {
     }
 }
 
+TEST(CoreNumbers, NoteTexts) {
+    EXPECT_EQ(KarmicNoteTitle(), kNote);
+    EXPECT_EQ(KarmicNoteText(19).Str(), kNote + "19");
+}
+
 TEST(CoreNumbers, WriteOrder) {
     RecordingSink sink;
     NumerologyProfile profile;

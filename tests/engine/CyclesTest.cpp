@@ -61,6 +61,12 @@ TEST(Cycles, BirthDateText) {
         EXPECT_EQ(BirthDateText(d, m, y), text);
 }
 
+TEST(Cycles, StartYearText) {
+    EXPECT_EQ(StartYearText(2003).View(), "1.01.2003");
+    EXPECT_EQ(StartYearText(-5).View(), "1.01.-5");
+    EXPECT_EQ(StartYearText(std::int64_t{INT32_MAX} + 55).View(), "1.01.2147483702");
+}
+
 TEST(Cycles, PeriodStartYearIsTheNearestPersonalYearOne) {
     for (std::int64_t year = 1900; year < 2100; ++year)
         for (int month = 1; month <= 12; ++month)

@@ -66,6 +66,12 @@ TEST(FreeText, PageTexts) {
     EXPECT_EQ(sink.texts["lKarma"], "Кармическое Число: -"_cp);
 }
 
+TEST(FreeText, TextsForReports) {
+    EXPECT_EQ(SumText(AnalyzeFreeText("!!!")).View(), "Сумма: 0"_cp);
+    EXPECT_EQ(KarmaText(AnalyzeFreeText("!!!")).View(), "Кармическое Число: -"_cp);
+    EXPECT_EQ(KarmaText(AnalyzeFreeText(std::string(256, '1'))).View(), "Кармическое Число: 13"_cp);
+}
+
 TEST(FreeText, BlankTextChangesNothing) {
     RecordingSink sink;
     ShowFreeText("", sink);
