@@ -1,0 +1,156 @@
+#include "engine/Calendar.h"
+
+#include "engine/Cp1251Literal.h"
+#include "engine/Cycles.h"
+#include "engine/Errors.h"
+#include "engine/Numera.h"
+#include "engine/Text.h"
+
+#include <chrono>
+#include <string_view>
+
+namespace lirem {
+namespace {
+
+// "lDay1".."lDay37" and "liDay1".."liDay37", built once at compile time.
+struct CellNames {
+    std::array<std::array<char, 8>, kCalendarCells> day{};
+    std::array<std::array<char, 8>, kCalendarCells> personal{};
+    std::array<std::size_t, kCalendarCells> dayLength{};
+    std::array<std::size_t, kCalendarCells> personalLength{};
+};
+
+constexpr std::size_t WriteName(std::array<char, 8>& out, std::string_view prefix, int k) {
+    std::size_t n = 0;
+    for (const char c : prefix)
+        out[n++] = c;
+    if (k >= 10)
+        out[n++] = static_cast<char>('0' + k / 10);
+    out[n++] = static_cast<char>('0' + k % 10);
+    return n;
+}
+
+constexpr CellNames BuildCellNames() {
+    CellNames names{};
+    for (int k = 1; k <= kCalendarCells; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        names.dayLength[i] = WriteName(names.day[i], "lDay", k);
+        names.personalLength[i] = WriteName(names.personal[i], "liDay", k);
+    }
+    return names;
+}
+
+constexpr CellNames kCellNames = BuildCellNames();
+
+std::string_view DayLabel(std::size_t i) { return {kCellNames.day[i].data(), kCellNames.dayLength[i]}; }
+std::string_view PersonalDayLabel(std::size_t i) {
+    return {kCellNames.personal[i].data(), kCellNames.personalLength[i]};
+}
+
+// The Gregorian calendar repeats every 400 years (146097 days, a whole number
+// of weeks), so any year maps onto one in the range std::chrono handles.
+std::chrono::year_month CalendarMonth(std::int64_t year, std::int64_t month) {
+    if (month < 1 || month > 12)
+        throw DateEncodeError();
+    const std::int64_t cycleYear = ((year % 400) + 400) % 400 + 2000;
+    return std::chrono::year{static_cast<int>(cycleYear)} / std::chrono::month{static_cast<unsigned>(month)};
+}
+
+} // namespace
+
+std::int64_t PersonalMonthNumber(std::int64_t month, std::int64_t personalYear) noexcept {
+    return ReduceToDigit(month + personalYear);
+}
+
+std::int64_t PersonalDayNumber(std::int64_t day, std::int64_t personalMonth) noexcept {
+    return ReduceToDigit(day + personalMonth);
+}
+
+int FirstWeekday(std::int64_t year, std::int64_t month) {
+    const std::chrono::sys_days first{CalendarMonth(year, month) / std::chrono::day{1}};
+    return static_cast<int>(std::chrono::weekday{first}.iso_encoding());
+}
+
+int DaysInMonth(std::int64_t year, std::int64_t month) {
+    const auto last = std::chrono::year_month_day_last{CalendarMonth(year, month) / std::chrono::last};
+    return static_cast<int>(static_cast<unsigned>(last.day()));
+}
+
+CalendarReport ComputeCalendar(std::int64_t year, std::int64_t month, std::int32_t day, std::int32_t birthMonth,
+                               std::int32_t birthYear, std::int32_t personalMonth) {
+    CalendarReport r;
+    r.Year = year;
+    r.Month = month;
+    r.FirstWeekday = FirstWeekday(year, month);
+    r.DaysInMonth = DaysInMonth(year, month);
+    r.LifePath = ReduceWithMasters(ReduceWithMasters(day) + ReduceWithMasters(birthMonth) +
+                                   ReduceWithMasters(birthYear));
+    const std::int64_t q = ReduceWithMasters(year) + ReduceWithMasters(month);
+    for (int k = 1; k <= kCalendarCells; ++k) {
+        CalendarCell& cell = r.Cells[static_cast<std::size_t>(k - 1)];
+        cell.Day = k + 1 - r.FirstWeekday;
+        if (k <= 6)
+            cell.Visibility = k >= r.FirstWeekday ? CellVisibility::Show : CellVisibility::Hide;
+        else if (k >= 29)
+            cell.Visibility = cell.Day <= r.DaysInMonth ? CellVisibility::Show : CellVisibility::Hide;
+        cell.InMonth = cell.Visibility != CellVisibility::Hide;
+        if (cell.InMonth) {
+            cell.PersonalDay = PersonalDayNumber(cell.Day, personalMonth);
+            cell.Purple = ReduceWithMasters(ReduceWithMasters(cell.Day) + q) == r.LifePath;
+        }
+    }
+    return r;
+}
+
+std::int64_t SelectedYear(std::int32_t yearIndex) noexcept { return std::int64_t{yearIndex} + kFirstListYear; }
+std::int64_t SelectedMonth(std::int32_t monthIndex) noexcept { return std::int64_t{monthIndex} + 1; }
+
+void FillCalendar(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
+                  std::int32_t birthYear, const NumerologyProfile& profile, DisplaySink& out) {
+    for (std::size_t i = 0; i < kCalendarCells; ++i)
+        out.SetFontColour(PersonalDayLabel(i), colour::Teal);
+    const CalendarReport r = ComputeCalendar(SelectedYear(yearIndex), SelectedMonth(monthIndex), day, birthMonth,
+                                             birthYear, profile.PersonalMonth);
+    for (std::size_t i = 0; i < kCalendarCells; ++i) {
+        const CalendarCell& cell = r.Cells[i];
+        if (cell.Visibility != CellVisibility::Leave) {
+            const bool show = cell.Visibility == CellVisibility::Show;
+            out.SetVisible(DayLabel(i), show);
+            out.SetVisible(PersonalDayLabel(i), show);
+        }
+        if (!cell.InMonth)
+            continue;
+        SetNumber(out, DayLabel(i), std::int64_t{cell.Day});
+        SetNumber(out, PersonalDayLabel(i), cell.PersonalDay);
+        if (cell.Purple)
+            out.SetFontColour(PersonalDayLabel(i), colour::Purple);
+    }
+}
+
+namespace {
+
+void ShowPersonalMonthFrom(std::int64_t personalYear, std::int32_t yearIndex, std::int32_t monthIndex,
+                           std::int32_t day, std::int32_t birthMonth, std::int32_t birthYear,
+                           NumerologyProfile& profile, DisplaySink& out) {
+    const std::int64_t pm = PersonalMonthNumber(SelectedMonth(monthIndex), personalYear);
+    profile.PersonalMonth = ClampToInt32(pm);
+    out.SetText("liMonth", Caption("Индивидуальный Месяц "_cp).Append(pm).View());
+    FillCalendar(yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
+}
+
+} // namespace
+
+void ShowPersonalYear(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
+                      std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out) {
+    const std::int64_t py = PersonalYearNumber(SelectedYear(yearIndex), day, birthMonth);
+    profile.PersonalYear = ClampToInt32(py);
+    out.SetText("liYear", Caption("Индивидуальный Год "_cp).Append(py).View());
+    ShowPersonalMonthFrom(py, yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
+}
+
+void ShowPersonalMonth(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
+                       std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out) {
+    ShowPersonalMonthFrom(profile.PersonalYear, yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
+}
+
+} // namespace lirem

@@ -1,0 +1,44 @@
+#pragma once
+// The five core numbers (Birthday, Life Path, Expression, Soul Urge,
+// Personality) with the Karmic Numbers met in their sums.
+
+#include "engine/DisplaySink.h"
+#include "engine/Profile.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace lirem {
+
+struct CoreNumber {
+    std::int64_t Sum = 0;     // where the Karmic Number is looked for
+    std::int32_t Value = 0;   // ReduceWithMasters(Sum)
+    std::int32_t Karmic = 0;  // 13, 14, 16, 19 or 0
+};
+
+struct CoreReport {
+    CoreNumber Birthday;    // Sum is the day itself
+    CoreNumber LifePath;    // RWM(month) + Birthday + RWM(year)
+    CoreNumber Expression;  // the three name parts
+    CoreNumber SoulUrge;
+    CoreNumber Personality;
+};
+
+// RWM(month) + RWM(day) + RWM(year), exact for every 32-bit date.
+[[nodiscard]] std::int64_t DateSum(std::int64_t day, std::int64_t month, std::int64_t year) noexcept;
+[[nodiscard]] std::int32_t ExpressionSum(std::string_view first, std::string_view middle, std::string_view last) noexcept;
+[[nodiscard]] std::int32_t SoulUrgeSum(std::string_view first, std::string_view middle, std::string_view last) noexcept;
+[[nodiscard]] std::int32_t PersonalitySum(std::string_view first, std::string_view middle,
+                                          std::string_view last) noexcept;
+
+// All five numbers. A negative day or date sum fails with ConvertError.
+[[nodiscard]] CoreReport ComputeCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year,
+                                            std::string_view first, std::string_view middle, std::string_view last);
+
+// First stage of the recalculation: clears the digit marks, resets the notes,
+// then computes, stores and shows each number in turn. A ConvertError leaves
+// exactly the writes made before it.
+void ShowCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year, std::string_view first,
+                     std::string_view middle, std::string_view last, NumerologyProfile& profile, DisplaySink& out);
+
+} // namespace lirem

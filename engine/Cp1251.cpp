@@ -1,0 +1,263 @@
+#include "engine/Cp1251.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+
+namespace lirem {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Code points of the bytes 0x80..0xFF.
+constexpr std::array<char16_t, 128> kUpperHalf{
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A,
+    0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0xFFFD, 0x2122,
+    0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6,
+    0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456,
+    0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    // 0xC0..0xFF: А..я
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, 0x0418, 0x0419, 0x041A, 0x041B, 0x041C,
+    0x041D, 0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429,
+    0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, 0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436,
+    0x0437, 0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443,
+    0x0444, 0x0445, 0x0446, 0x0447, 0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
+
+// Byte of a code point, or '?' when the code page lacks it.
+char ToByte(char32_t cp) {
+    if (cp < 0x80)
+        return static_cast<char>(cp);
+    if (cp >= 0x0410 && cp <= 0x044F)
+        return static_cast<char>(0xC0 + (cp - 0x0410));
+    for (std::size_t i = 0; i < 64; ++i) // the irregular part 0x80..0xBF
+        if (kUpperHalf[i] == cp && cp != kReplacement)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+// Canonical compositions whose result the code page holds.
+struct Composition {
+    char32_t base;
+    char32_t mark;
+    char32_t composed;
+};
+
+constexpr std::array<Composition, 12> kCompositions{{
+    {0x0406, 0x0308, 0x0407}, // І + diaeresis = Ї
+    {0x0413, 0x0301, 0x0403}, // Г + acute = Ѓ
+    {0x0415, 0x0308, 0x0401}, // Е + diaeresis = Ё
+    {0x0418, 0x0306, 0x0419}, // И + breve = Й
+    {0x041A, 0x0301, 0x040C}, // К + acute = Ќ
+    {0x0423, 0x0306, 0x040E}, // У + breve = Ў
+    {0x0433, 0x0301, 0x0453},
+    {0x0435, 0x0308, 0x0451},
+    {0x0438, 0x0306, 0x0439},
+    {0x043A, 0x0301, 0x045C},
+    {0x0443, 0x0306, 0x045E},
+    {0x0456, 0x0308, 0x0457},
+}};
+
+// Singletons whose canonical equivalent the code page holds, and the two
+// combining marks whose equivalents are the acute and grave.
+char32_t Singleton(char32_t cp) {
+    switch (cp) {
+    case 0x212A: // Kelvin sign
+        return U'K';
+    case 0x037E: // Greek question mark
+        return U';';
+    case 0x0387: // Greek ano teleia
+        return 0x00B7;
+    case 0x1FEF: // Greek varia
+        return U'`';
+    case 0x0340:
+        return 0x0300;
+    case 0x0341:
+        return 0x0301;
+    default:
+        return cp;
+    }
+}
+
+// Canonical combining class of the marks in U+0300..U+036F (0 elsewhere,
+// except the Cyrillic titlo and its relatives U+0483..U+0487, which are 230).
+constexpr std::array<std::uint8_t, 0x70> kCombiningClass{
+    230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 232, 220,
+    220, 220, 220, 232, 216, 220, 220, 220, 220, 220, 202, 202, 220, 220, 220, 220, 202, 202, 220, 220, 220, 220, 220,
+    220, 220, 220, 220, 220, 220, 1,   1,   1,   1,   1,   220, 220, 220, 220, 230, 230, 230, 230, 230, 230, 230, 230,
+    240, 230, 220, 220, 220, 230, 230, 230, 220, 220, 0,   230, 230, 230, 220, 220, 220, 220, 230, 232, 220, 220, 230,
+    233, 234, 234, 233, 234, 234, 233, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230};
+
+int CombiningClass(char32_t cp) {
+    if (cp >= 0x0300 && cp < 0x0370)
+        return kCombiningClass[cp - 0x0300];
+    if (cp >= 0x0483 && cp <= 0x0487)
+        return 230;
+    return 0;
+}
+
+char32_t Compose(char32_t base, char32_t mark) {
+    for (const Composition& c : kCompositions)
+        if (c.base == base && c.mark == mark)
+            return c.composed;
+    return 0;
+}
+
+// Collects code points and writes bytes, composing a letter with a following
+// mark as NFC does: a mark composes unless a mark of the same or a higher
+// class stands between it and the letter.
+class Encoder {
+public:
+    void Put(char32_t cp) {
+        cp = Singleton(cp);
+        const int cls = CombiningClass(cp);
+        if (cls != 0 && hasStarter_ && cls > blockingClass_) {
+            if (const char32_t composed = Compose(starter_, cp); composed != 0) {
+                starter_ = composed;
+                return;
+            }
+        }
+        if (cls == 0) {
+            Flush();
+            starter_ = cp;
+            hasStarter_ = true;
+            blockingClass_ = 0;
+            return;
+        }
+        ++pendingMarks_;
+        if (cls > blockingClass_)
+            blockingClass_ = cls;
+    }
+    // A malformed sequence: no starter can compose across it.
+    void PutInvalid() {
+        Flush();
+        out_.push_back('?');
+    }
+    std::string Finish() && {
+        Flush();
+        return std::move(out_);
+    }
+
+private:
+    void Flush() {
+        if (hasStarter_)
+            out_.push_back(ToByte(starter_));
+        out_.append(pendingMarks_, '?');
+        hasStarter_ = false;
+        pendingMarks_ = 0;
+        blockingClass_ = 0;
+    }
+
+    std::string out_;
+    char32_t starter_ = 0;
+    bool hasStarter_ = false;
+    std::size_t pendingMarks_ = 0; // marks after the starter that did not compose
+    int blockingClass_ = 0;        // highest class among them
+};
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+} // namespace
+
+std::string Utf8ToCp1251(std::string_view utf8) {
+    Encoder enc;
+    std::size_t i = 0;
+    const std::size_t n = utf8.size();
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(utf8[k]); };
+    while (i < n) {
+        const unsigned char lead = at(i);
+        if (lead < 0x80) {
+            enc.Put(lead);
+            ++i;
+            continue;
+        }
+        // Length and the allowed range of the second byte (no overlongs,
+        // no surrogates, nothing above U+10FFFF).
+        std::size_t len = 0;
+        unsigned char lo = 0x80;
+        unsigned char hi = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            len = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            len = 3;
+            if (lead == 0xE0)
+                lo = 0xA0;
+            if (lead == 0xED)
+                hi = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            len = 4;
+            if (lead == 0xF0)
+                lo = 0x90;
+            if (lead == 0xF4)
+                hi = 0x8F;
+        } else {
+            enc.PutInvalid();
+            ++i;
+            continue;
+        }
+        // The longest valid prefix of a broken sequence counts as one '?'.
+        char32_t cp = lead & (len == 2 ? 0x1Fu : len == 3 ? 0x0Fu : 0x07u);
+        std::size_t k = 1;
+        for (; k < len && i + k < n; ++k) {
+            const unsigned char b = at(i + k);
+            const unsigned char low = k == 1 ? lo : 0x80;
+            const unsigned char high = k == 1 ? hi : 0xBF;
+            if (b < low || b > high)
+                break;
+            cp = (cp << 6) | (b & 0x3Fu);
+        }
+        if (k == len)
+            enc.Put(cp);
+        else
+            enc.PutInvalid();
+        i += k;
+    }
+    return std::move(enc).Finish();
+}
+
+std::string Utf16ToCp1251(std::u16string_view utf16) {
+    Encoder enc;
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        const char16_t u = utf16[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+            const char32_t cp = 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+            enc.Put(cp);
+            ++i;
+        } else if (u >= 0xD800 && u <= 0xDFFF) {
+            enc.PutInvalid();
+        } else {
+            enc.Put(u);
+        }
+    }
+    return std::move(enc).Finish();
+}
+
+char32_t Cp1251CodePoint(unsigned char byte) noexcept { return byte < 0x80 ? byte : kUpperHalf[byte - 0x80u]; }
+
+std::u16string Cp1251ToUtf16(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (const char c : text)
+        out.push_back(static_cast<char16_t>(Cp1251CodePoint(static_cast<unsigned char>(c))));
+    return out;
+}
+
+std::string Cp1251ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (const char c : text)
+        AppendUtf8(out, Cp1251CodePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+} // namespace lirem

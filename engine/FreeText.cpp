@@ -1,0 +1,54 @@
+#include "engine/FreeText.h"
+
+#include "engine/Cp1251Literal.h"
+#include "engine/Text.h"
+
+#include <array>
+
+namespace lirem {
+namespace {
+
+constexpr std::array<std::string_view, 9> kCountLabels{"lMisc1", "lMisc2", "lMisc3", "lMisc4", "lMisc5",
+                                                       "lMisc6", "lMisc7", "lMisc8", "lMisc9"};
+
+
+} // namespace
+
+FreeTextReport AnalyzeFreeText(std::string_view text) noexcept {
+    FreeTextReport r;
+    std::uint64_t sum = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        // Every letter of the tables lies in the Russian or Latin sets, and
+        // no byte outside them has a value, so LetterValue decides alone.
+        int v = LetterValue(byte);
+        if (v == 0 && byte >= '0' && byte <= '9')
+            v = byte - '0';
+        if (v == 0)
+            continue;
+        sum += static_cast<std::uint64_t>(v);
+        ++r.Counts[static_cast<std::size_t>(v - 1)];
+    }
+    r.RawSum = static_cast<std::int64_t>(sum);
+    r.ReducedSum = static_cast<std::int32_t>(ReduceWithMasters(r.RawSum));
+    r.KarmicNumber = static_cast<std::int32_t>(KarmicNumberOf(r.RawSum));
+    return r;
+}
+
+void ShowFreeText(std::string_view text, DisplaySink& out) {
+    const std::string_view trimmed = TrimControls(text);
+    if (trimmed.empty())
+        return;
+    const FreeTextReport r = AnalyzeFreeText(trimmed);
+    out.SetText("lSumma", Caption("Сумма: "_cp).Append(std::int64_t{r.ReducedSum}).View());
+    Caption karma("Кармическое Число: "_cp);
+    if (r.KarmicNumber > 0)
+        karma.Append(std::int64_t{r.KarmicNumber});
+    else
+        karma.Append("-");
+    out.SetText("lKarma", karma.View());
+    for (std::size_t i = 0; i < 9; ++i)
+        SetNumber(out, kCountLabels[i], std::int64_t{r.Counts[i]});
+}
+
+} // namespace lirem

@@ -1,0 +1,25 @@
+#pragma once
+// The number, Karmic Number and digit counts of any text.
+
+#include "engine/DisplaySink.h"
+#include "engine/Numera.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace lirem {
+
+struct FreeTextReport {
+    std::int64_t RawSum = 0; // exact for any length; never negative
+    std::int32_t ReducedSum = 0;
+    std::int32_t KarmicNumber = 0;
+    DigitHistogram Counts{};
+};
+
+// Russian and Latin letters with their values, decimal digits with theirs.
+[[nodiscard]] FreeTextReport AnalyzeFreeText(std::string_view text) noexcept;
+
+// The page for the text as typed: a blank text changes nothing.
+void ShowFreeText(std::string_view text, DisplaySink& out);
+
+} // namespace lirem

@@ -1,0 +1,150 @@
+#include "RecordingSink.h"
+
+#include "engine/CoreNumbers.h"
+#include "engine/Cp1251Literal.h"
+#include "engine/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace lirem {
+namespace {
+
+using test::RecordingSink;
+
+const std::string kNote = std::string("Кармическое Число "_cp);
+
+struct CoreCase {
+    int day, month, year;
+    std::string_view first, middle, last;
+    int birthday, lifePath, expression, soul, personality;
+    int birthdayKarmic, pathKarmic, expressionKarmic, soulKarmic, personalityKarmic;
+};
+
+TEST(CoreNumbers, WorkedExamples) {
+    const CoreCase cases[] = {
+        {29, 11, 1985, "Иван"_cp, "Петрович"_cp, "Сидоров"_cp, 11, 9, 6, 4, 11, 0, 0, 0, 13, 0},
+        {1, 1, 1970, "", "", "", 1, 1, 0, 0, 0, 0, 0, 0, 0, 0},
+        {9, 3, 2000, "", "", "", 9, 5, 0, 0, 0, 0, 14, 0, 0, 0},
+        {13, 1, 1970, "", "", "", 4, 4, 0, 0, 0, 13, 13, 0, 0, 0},
+        {14, 1, 1970, "", "", "", 5, 5, 0, 0, 0, 14, 14, 0, 0, 0},
+        {16, 1, 1970, "", "", "", 7, 7, 0, 0, 0, 16, 16, 0, 0, 0},
+        {19, 1, 1970, "", "", "", 1, 1, 0, 0, 0, 19, 0, 0, 0, 0},
+        {29, 11, 2000, "", "", "", 11, 6, 0, 0, 0, 0, 0, 0, 0, 0}, // D = 11 + 11 + 2 = 24
+        {29, 11, 2009, "", "", "", 11, 33, 0, 0, 0, 0, 0, 0, 0, 0}, // D = 33, kept
+        // Expression 33 shown as 33 (Сидоров alone).
+        {1, 1, 1970, "Сидоров"_cp, "", "", 1, 1, 33, 6, 9, 0, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.day);
+        const CoreReport r = ComputeCoreNumbers(c.day, c.month, c.year, c.first, c.middle, c.last);
+        EXPECT_EQ(r.Birthday.Value, c.birthday);
+        EXPECT_EQ(r.LifePath.Value, c.lifePath);
+        EXPECT_EQ(r.Expression.Value, c.expression);
+        EXPECT_EQ(r.SoulUrge.Value, c.soul);
+        EXPECT_EQ(r.Personality.Value, c.personality);
+        EXPECT_EQ(r.Birthday.Karmic, c.birthdayKarmic);
+        EXPECT_EQ(r.LifePath.Karmic, c.pathKarmic);
+        EXPECT_EQ(r.Expression.Karmic, c.expressionKarmic);
+        EXPECT_EQ(r.SoulUrge.Karmic, c.soulKarmic);
+        EXPECT_EQ(r.Personality.Karmic, c.personalityKarmic);
+    }
+}
+
+TEST(CoreNumbers, DisplayOfTheWorkedExample) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    profile.DigitMarks.fill(3);
+    ShowCoreNumbers(29, 11, 1985, "Иван"_cp, "Петрович"_cp, "Сидоров"_cp, profile, sink);
+    EXPECT_EQ(profile.DigitMarks, (std::array<std::uint8_t, 9>{}));
+    EXPECT_EQ(profile.Birthday, 11);
+    EXPECT_EQ(profile.LifePath, 9);
+    EXPECT_EQ(profile.Expression, 6);
+    EXPECT_EQ(profile.SoulUrge, 4);
+    EXPECT_EQ(profile.Personality, 11);
+    const std::pair<const char*, const char*> shown[] = {
+        {"stBDay", "11"}, {"lShowBDay", "11"}, {"stPath", "9"},    {"lShowPath", "9"},     {"stExpress", "6"},
+        {"lShowExpress", "6"}, {"stSoul", "4"}, {"lShowSoul", "4"}, {"stPerson", "11"}, {"lShowPerson", "11"},
+    };
+    for (const auto& [control, text] : shown)
+        EXPECT_EQ(sink.texts[control], text) << control;
+    EXPECT_EQ(sink.texts["lSoulKarma"], kNote + "13");
+    EXPECT_TRUE(sink.IsVisible("lSoulKarma"));
+    for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lPersonKarma"}) {
+        EXPECT_EQ(sink.texts[note], kNote) << note;
+        EXPECT_FALSE(sink.IsVisible(note)) << note;
+    }
+}
+
+TEST(CoreNumbers, WriteOrder) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink); // day and date sum karmic
+    const std::vector<std::string> expected = {
+        "text lBDayKarma", "hide lBDayKarma", "text lPathKarma", "hide lPathKarma", "text lExpressKarma",
+        "hide lExpressKarma", "text lSoulKarma", "hide lSoulKarma", "text lPersonKarma", "hide lPersonKarma",
+        // Birthday: number, note, copy
+        "text stBDay", "text lBDayKarma", "show lBDayKarma", "text lShowBDay",
+        // Life Path: note, number, copy
+        "text lPathKarma", "show lPathKarma", "text stPath", "text lShowPath",
+        // name numbers: number, copy, (note)
+        "text stExpress", "text lShowExpress", "text stSoul", "text lShowSoul", "text stPerson", "text lShowPerson",
+    };
+    EXPECT_EQ(sink.calls, expected);
+    EXPECT_EQ(sink.texts["lBDayKarma"], kNote + "13");
+    EXPECT_EQ(sink.texts["lPathKarma"], kNote + "13");
+}
+
+TEST(CoreNumbers, ANoteIsHiddenAgainAndNeverDoubled) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink);
+    ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink);
+    EXPECT_EQ(sink.texts["lBDayKarma"], kNote + "13");
+    ShowCoreNumbers(12, 1, 1970, "", "", "", profile, sink);
+    EXPECT_FALSE(sink.IsVisible("lBDayKarma"));
+    EXPECT_EQ(sink.texts["lBDayKarma"], kNote);
+}
+
+TEST(CoreNumbers, NegativeDayStopsAfterTheBirthday) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    profile.LifePath = 7;
+    profile.DigitMarks.fill(1);
+    EXPECT_THROW(ShowCoreNumbers(-5, 1, 1970, "", "", "", profile, sink), ConvertError);
+    EXPECT_EQ(profile.DigitMarks, (std::array<std::uint8_t, 9>{}));
+    EXPECT_EQ(profile.Birthday, -5);
+    EXPECT_EQ(profile.LifePath, 7); // untouched
+    EXPECT_EQ(sink.texts["stBDay"], "-5");
+    EXPECT_EQ(sink.calls.back(), "text stBDay");
+    EXPECT_EQ(sink.texts.count("lShowBDay"), 0u);
+}
+
+TEST(CoreNumbers, NegativeDateSumStopsInTheLifePath) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    EXPECT_THROW(ShowCoreNumbers(1, 1, -5, "", "", "", profile, sink), ConvertError);
+    EXPECT_EQ(profile.LifePath, -3); // stored before its Karmic Number is sought
+    EXPECT_EQ(sink.calls.back(), "text lShowBDay");
+    EXPECT_EQ(sink.texts.count("stPath"), 0u);
+    // A negative year whose sum stays positive is no error.
+    EXPECT_NO_THROW(ShowCoreNumbers(9, 9, -5, "", "", "", profile, sink));
+    EXPECT_EQ(profile.LifePath, 4); // 9 + 9 - 5 = 13, note 13
+    EXPECT_EQ(sink.texts["lPathKarma"], kNote + "13");
+}
+
+TEST(CoreNumbers, ExtremeDatesDoNotOverflow) {
+    // 2147483647 reduces to 1; three of them sum to 3.
+    const CoreReport r = ComputeCoreNumbers(INT32_MAX, INT32_MAX, INT32_MAX, "", "", "");
+    EXPECT_EQ(r.Birthday.Value, 1);
+    EXPECT_EQ(r.LifePath.Value, 3);
+    EXPECT_THROW((void)ComputeCoreNumbers(INT32_MIN, 1, 1, "", "", ""), ConvertError);
+    RecordingSink sink;
+    NumerologyProfile profile;
+    EXPECT_THROW(ShowCoreNumbers(1, INT32_MIN, INT32_MIN, "", "", "", profile, sink), ConvertError);
+    EXPECT_EQ(profile.LifePath, INT32_MIN); // the exact sum is below the 32-bit range: saturated
+}
+
+} // namespace
+} // namespace lirem

@@ -1,0 +1,181 @@
+#include "RecordingSink.h"
+
+#include "engine/Cp1251Literal.h"
+#include "engine/Errors.h"
+#include "engine/Handlers.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace lirem {
+namespace {
+
+using test::RecordingSink;
+
+WindowInputs IvanPetrovichSidorov() {
+    WindowInputs in;
+    in.day = 29;
+    in.month = 11;
+    in.year = 1985;
+    in.first = "Иван"_cp;
+    in.middle = "Петрович"_cp;
+    in.last = "Сидоров"_cp;
+    in.yearIndex = 2025 - 1950;
+    in.monthIndex = 8;
+    return in;
+}
+
+TEST(Handlers, FullRecalculationOfTheWorkedExample) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    RunFullRecalculation(IvanPetrovichSidorov(), profile, sink);
+    EXPECT_EQ(profile.Birthday, 11);
+    EXPECT_EQ(profile.LifePath, 9);
+    EXPECT_EQ(profile.Expression, 6);
+    EXPECT_EQ(profile.SoulUrge, 4);
+    EXPECT_EQ(profile.Personality, 11);
+    EXPECT_EQ(profile.DigitMarks, (std::array<std::uint8_t, 9>{3, 0, 3, 1, 0, 0, 0, 0, 3}));
+    // Personal Year of 2025 for 29.11: 9 + 11 + 11 = 31, 4; September: 13, 4.
+    EXPECT_EQ(profile.PersonalYear, 4);
+    EXPECT_EQ(profile.PersonalMonth, 4);
+    EXPECT_EQ(sink.texts["lSoulKarma"], std::string("Кармическое Число 13"_cp));
+    EXPECT_EQ(sink.lines["meVozSpo"].at(0), "Возможности превышают Способности"_cp);
+    EXPECT_EQ(sink.texts["stReason"], "22");
+    EXPECT_EQ(sink.texts["lKarLes"], "Кармические Уроки: 4"_cp);
+    EXPECT_EQ(sink.texts["lHidPas"], "Число Скрытой Страсти: 1, 3, 9"_cp);
+    EXPECT_EQ(sink.texts["lPinStart1"], "29.11.1985");
+    EXPECT_EQ(sink.texts["liYear"], "Индивидуальный Год 4"_cp);
+    EXPECT_EQ(sink.texts["lDay30"], "30");
+    // The stages write in order: core, synthesis, spectrum, cycles, calendar.
+    const auto at = [&](const std::string& call) {
+        return std::find(sink.calls.begin(), sink.calls.end(), call) - sink.calls.begin();
+    };
+    EXPECT_LT(at("text lShowPerson"), at("clear meVozSpo"));
+    EXPECT_LT(at("text stReason"), at("text lKarLes"));
+    EXPECT_LT(at("text lHidPas"), at("text lPin1"));
+    EXPECT_LT(at("text lIsp4"), at("text liYear"));
+    EXPECT_EQ(sink.calls.back(), "hide liDay37"); // cells 31..37 lie after September
+}
+
+TEST(Handlers, StartUpDefaults) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    WindowInputs in;
+    in.year = 1970;
+    in.yearIndex = 2026 - 1950;
+    in.monthIndex = 11;
+    RunFullRecalculation(in, profile, sink);
+    EXPECT_EQ(sink.texts["stBDay"], "1");
+    EXPECT_EQ(sink.texts["stPath"], "1");
+    EXPECT_EQ(sink.texts["stExpress"], "0");
+    EXPECT_EQ(sink.texts["stSoul"], "0");
+    EXPECT_EQ(sink.texts["stPerson"], "0");
+    for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lSoulKarma", "lPersonKarma"})
+        EXPECT_FALSE(sink.IsVisible(note));
+    EXPECT_EQ(sink.lines["meVozSpo"].at(0), "Способности равны или примерно равны Возможностям"_cp);
+    EXPECT_EQ(sink.texts["stRealize"], "1");
+    EXPECT_EQ(sink.texts["stReason"], "1");
+}
+
+TEST(Handlers, NegativeDayLeavesOnlyTheEarlierWrites) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    RunFullRecalculation(IvanPetrovichSidorov(), profile, sink);
+    const auto before = sink.texts;
+    sink.calls.clear();
+    WindowInputs in = IvanPetrovichSidorov();
+    in.day = -5;
+    try {
+        RunFullRecalculation(in, profile, sink);
+        ADD_FAILURE() << "no error";
+    } catch (const ConvertError& e) {
+        EXPECT_STREQ(e.what(), "'-' is not a valid integer value");
+    }
+    ASSERT_EQ(sink.calls.size(), 11u); // five notes reset (text, hide), then stBDay
+    EXPECT_EQ(sink.calls.back(), "text stBDay");
+    EXPECT_EQ(sink.texts["stBDay"], "-5");
+    EXPECT_EQ(sink.texts["lShowBDay"], before.at("lShowBDay"));
+    EXPECT_EQ(sink.texts["stPath"], before.at("stPath"));
+    EXPECT_EQ(profile.DigitMarks, (std::array<std::uint8_t, 9>{}));
+    EXPECT_EQ(profile.Birthday, -5);
+    EXPECT_EQ(profile.LifePath, 9); // the previous value
+}
+
+TEST(Handlers, MonthWithoutSelectionFailsLast) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    WindowInputs in = IvanPetrovichSidorov();
+    in.monthIndex = -1;
+    EXPECT_THROW(RunFullRecalculation(in, profile, sink), DateEncodeError);
+    EXPECT_EQ(sink.texts["liMonth"], "Индивидуальный Месяц 4"_cp); // the Personal Year itself
+    EXPECT_EQ(sink.calls.back(), "colour liDay37");
+    EXPECT_EQ(sink.texts.count("lDay1"), 0u);
+    EXPECT_EQ(sink.texts["lIsp4"], "3"); // everything before is written
+}
+
+TEST(Handlers, YearAndMonthChange) {
+    RecordingSink sink;
+    NumerologyProfile profile;
+    WindowInputs in;
+    in.day = 5;
+    in.month = 9;
+    in.year = 1970;
+    in.yearIndex = 2025 - 1950;
+    in.monthIndex = 8;
+    RunYearChange(in, profile, sink);
+    EXPECT_EQ(sink.texts["liYear"], "Индивидуальный Год 5"_cp);
+    EXPECT_EQ(sink.texts["liMonth"], "Индивидуальный Месяц 5"_cp);
+    in.monthIndex = 0;
+    in.day = 6; // edited, not recalculated
+    sink.calls.clear();
+    RunMonthChange(in, profile, sink);
+    EXPECT_EQ(sink.texts["liMonth"], "Индивидуальный Месяц 6"_cp); // 1 + 5
+    EXPECT_EQ(sink.calls.front(), "text liMonth");
+}
+
+TEST(Handlers, FreeText) {
+    RecordingSink sink;
+    WindowInputs in;
+    in.miscText = "Ivan 1970";
+    RunFreeText(in, sink);
+    EXPECT_EQ(sink.texts["lSumma"], "Сумма: 9"_cp);
+}
+
+// Any bytes and any 32-bit values: only the two named errors, never a crash.
+TEST(Handlers, BadInputNeverCrashes) {
+    std::string all;
+    for (unsigned b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    const std::string big(std::size_t{1} << 20, static_cast<char>(0xE0));
+    const std::int32_t values[] = {INT32_MIN, -1, 0, 1, 13, 29, INT32_MAX};
+    const std::string* texts[] = {&all, &big};
+    for (const std::int32_t v : values)
+        for (const std::string* text : texts) {
+            WindowInputs in;
+            in.day = in.month = in.year = v;
+            in.partnerDay = in.partnerMonth = in.partnerYear = v;
+            in.yearIndex = in.monthIndex = v;
+            in.first = in.middle = in.last = *text;
+            in.partnerFirst = in.partnerMiddle = in.partnerLast = *text;
+            in.miscText = *text;
+            test::NullSink sink;
+            NumerologyProfile profile;
+            const auto run = [&](auto&& handler) {
+                try {
+                    handler();
+                } catch (const ConvertError&) {
+                } catch (const DateEncodeError&) {
+                }
+            };
+            run([&] { RunFullRecalculation(in, profile, sink); });
+            run([&] { RunPartnerComparison(in, profile, sink); });
+            run([&] { RunFreeText(in, sink); });
+            run([&] { RunYearChange(in, profile, sink); });
+            run([&] { RunMonthChange(in, profile, sink); });
+        }
+}
+
+} // namespace
+} // namespace lirem
