@@ -7,7 +7,8 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
-libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick"
+libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick \
+libcli11-dev nlohmann-json3-dev"
 
 missing=""
 for p in $PACKAGES; do
