@@ -66,17 +66,9 @@ JsonWriter::JsonWriter() : buffer_(4096) {}
 
 void JsonWriter::Grow(std::size_t n) { buffer_.resize(std::max(buffer_.size() * 2, used_ + n)); }
 
-JsonWriter& JsonWriter::Int(std::int64_t value) {
-    Comma();
+void JsonWriter::WideInt(std::int64_t value) {
     char* p = Reserve(24);
-    if (value >= 0 && value < 10) { // most numbers of a report are digits
-        *p = static_cast<char>('0' + value);
-        ++used_;
-    } else {
-        used_ += static_cast<std::size_t>(std::to_chars(p, p + 24, value).ptr - p);
-    }
-    needComma_ = true;
-    return *this;
+    used_ += static_cast<std::size_t>(std::to_chars(p, p + 24, value).ptr - p);
 }
 
 JsonWriter& JsonWriter::Cp1251String(std::string_view text) {

@@ -32,7 +32,17 @@ public:
         return *this;
     }
 
-    JsonWriter& Int(std::int64_t value);
+    JsonWriter& Int(std::int64_t value) {
+        Comma();
+        if (value >= 0 && value < 10) { // most numbers of a report are single digits
+            *Reserve(1) = static_cast<char>('0' + value);
+            ++used_;
+        } else {
+            WideInt(value);
+        }
+        needComma_ = true;
+        return *this;
+    }
     JsonWriter& Bool(bool value) { return Literal(value ? "true" : "false"); }
     JsonWriter& Null() { return Literal("null"); }
     JsonWriter& Cp1251String(std::string_view text);
@@ -61,13 +71,16 @@ private:
         return buffer_.data() + used_;
     }
     void Grow(std::size_t n);
+    void WideInt(std::int64_t value);
     void Append(std::string_view text) {
         std::memcpy(Reserve(text.size()), text.data(), text.size());
         used_ += text.size();
     }
     void Comma() {
-        if (needComma_)
-            Append(",");
+        if (needComma_) {
+            *Reserve(1) = ',';
+            ++used_;
+        }
     }
     JsonWriter& Open(char bracket) {
         Comma();

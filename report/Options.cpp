@@ -13,10 +13,12 @@ namespace {
 constexpr const char* kProgram = "lirem-report";
 
 constexpr const char* kDescription =
-    "Prints everything the pages 1 to 7 of the calculator's window show for one person: the core numbers, "
-    "the synthesis, the name spectrum, the partner comparison, the pinnacles, periods and challenges, the calendar "
-    "of personal days and the number of a free text. Without options it reports the window's start-up inputs "
-    "(1.1.1970, no name). Texts are read and printed in UTF-8.";
+    "Prints everything the pages 1 to 7 of the calculator's window show for one person:\n"
+    "the core numbers, the synthesis, the name spectrum, the partner comparison, the pinnacles,\n"
+    "periods and challenges, the calendar of personal days and the number of a free text.\n"
+    "Without options it reports the window's start-up inputs (1.1.1970, no name).\n"
+    "Texts are read and printed in UTF-8; a character that code page 1251 lacks counts as\n"
+    "no letter, as in the window.";
 
 constexpr const char* kFooter =
     "Examples:\n"
@@ -30,6 +32,15 @@ constexpr const char* kFooter =
     "\n"
     "Exit status: 0 success; 1 the calculation failed (the message is printed to standard error) or, in batch\n"
     "mode, some rows could not be computed; 2 bad arguments.";
+
+// Options with their value name only: which options exclude each other is
+// said in plain words in the descriptions.
+class PlainFormatter final : public CLI::Formatter {
+public:
+    std::string make_option_opts(const CLI::Option* option) const override {
+        return option->get_type_size() != 0 ? " " + option->get_type_name() : std::string();
+    }
+};
 
 class UsageError : public std::runtime_error {
 public:
@@ -66,7 +77,8 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
     app.footer(kFooter);
     app.set_version_flag("--version", std::string(kProgram) + " " + LIREM_VERSION,
                          "Print the program's version and stop.");
-    app.get_formatter()->column_width(34);
+    app.formatter(std::make_shared<PlainFormatter>());
+    app.get_formatter()->column_width(26);
 
     std::string date;
     std::string day;
@@ -113,7 +125,7 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
     app.add_flag("--json", json, "Print one JSON object with English keys instead of the text report.");
     auto* optBatch = app.add_option("--batch", batch,
                                     "Read people from a CSV file (\"-\" for standard input) and print one JSON "
-                                    "object per line.")
+                                    "object per line. Only --calendar can be given with it.")
                          ->type_name("FILE");
     for (CLI::Option* person : {optDate, optDay, optMonth, optYear, optFirst, optMiddle, optLast, optPartnerDate,
                                 optPartnerFirst, optPartnerMiddle, optPartnerLast, optText})

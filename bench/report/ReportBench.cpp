@@ -28,15 +28,28 @@ protected:
     int_type overflow(int_type c) override { return traits_type::not_eof(c); }
 };
 
-const std::string& PeopleFile() {
-    static const std::string path = [] {
+// The generated file, written on first use and removed at exit.
+class PeopleCsvFile {
+public:
+    PeopleCsvFile() {
         const char* dir = std::getenv("TMPDIR");
-        std::string p = std::string(dir ? dir : "/tmp") + "/lirem-report-bench-people.csv";
-        std::ofstream out(p, std::ios::binary);
+        path_ = std::string(dir ? dir : "/tmp") + "/lirem-report-bench-people.csv";
+        std::ofstream out(path_, std::ios::binary);
         lirem::report::bench::WritePeopleCsv(out, kRows);
-        return p;
-    }();
-    return path;
+    }
+    ~PeopleCsvFile() { std::remove(path_.c_str()); }
+    PeopleCsvFile(const PeopleCsvFile&) = delete;
+    PeopleCsvFile& operator=(const PeopleCsvFile&) = delete;
+
+    [[nodiscard]] const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+const std::string& PeopleFile() {
+    static const PeopleCsvFile file;
+    return file.Path();
 }
 
 void BM_BatchFromFile(benchmark::State& state) {
@@ -81,6 +94,5 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::remove(PeopleFile().c_str());
     return 0;
 }
