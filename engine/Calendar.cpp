@@ -42,7 +42,9 @@ constexpr CellNames BuildCellNames() {
 
 constexpr CellNames kCellNames = BuildCellNames();
 
-std::string_view DayLabel(std::size_t i) { return {kCellNames.day[i].data(), kCellNames.dayLength[i]}; }
+std::string_view DayLabel(std::size_t i) {
+    return {kCellNames.day[i].data(), kCellNames.dayLength[i]};
+}
 std::string_view PersonalDayLabel(std::size_t i) {
     return {kCellNames.personal[i].data(), kCellNames.personalLength[i]};
 }
@@ -57,6 +59,14 @@ std::chrono::year_month CalendarMonth(std::int64_t year, std::int64_t month) {
 }
 
 } // namespace
+
+Caption PersonalYearText(std::int64_t personalYear) noexcept {
+    return Caption("Индивидуальный Год "_cp).Append(personalYear);
+}
+
+Caption PersonalMonthText(std::int64_t personalMonth) noexcept {
+    return Caption("Индивидуальный Месяц "_cp).Append(personalMonth);
+}
 
 std::int64_t PersonalMonthNumber(std::int64_t month, std::int64_t personalYear) noexcept {
     return ReduceToDigit(month + personalYear);
@@ -83,8 +93,8 @@ CalendarReport ComputeCalendar(std::int64_t year, std::int64_t month, std::int32
     r.Month = month;
     r.FirstWeekday = FirstWeekday(year, month);
     r.DaysInMonth = DaysInMonth(year, month);
-    r.LifePath = ReduceWithMasters(ReduceWithMasters(day) + ReduceWithMasters(birthMonth) +
-                                   ReduceWithMasters(birthYear));
+    r.LifePath =
+        ReduceWithMasters(ReduceWithMasters(day) + ReduceWithMasters(birthMonth) + ReduceWithMasters(birthYear));
     const std::int64_t q = ReduceWithMasters(year) + ReduceWithMasters(month);
     for (int k = 1; k <= kCalendarCells; ++k) {
         CalendarCell& cell = r.Cells[static_cast<std::size_t>(k - 1)];
@@ -102,8 +112,12 @@ CalendarReport ComputeCalendar(std::int64_t year, std::int64_t month, std::int32
     return r;
 }
 
-std::int64_t SelectedYear(std::int32_t yearIndex) noexcept { return std::int64_t{yearIndex} + kFirstListYear; }
-std::int64_t SelectedMonth(std::int32_t monthIndex) noexcept { return std::int64_t{monthIndex} + 1; }
+std::int64_t SelectedYear(std::int32_t yearIndex) noexcept {
+    return std::int64_t{yearIndex} + kFirstListYear;
+}
+std::int64_t SelectedMonth(std::int32_t monthIndex) noexcept {
+    return std::int64_t{monthIndex} + 1;
+}
 
 void FillCalendar(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
                   std::int32_t birthYear, const NumerologyProfile& profile, DisplaySink& out) {
@@ -129,12 +143,12 @@ void FillCalendar(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t 
 
 namespace {
 
-void ShowPersonalMonthFrom(std::int64_t personalYear, std::int32_t yearIndex, std::int32_t monthIndex,
-                           std::int32_t day, std::int32_t birthMonth, std::int32_t birthYear,
-                           NumerologyProfile& profile, DisplaySink& out) {
+void ShowPersonalMonthFrom(std::int64_t personalYear, std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day,
+                           std::int32_t birthMonth, std::int32_t birthYear, NumerologyProfile& profile,
+                           DisplaySink& out) {
     const std::int64_t pm = PersonalMonthNumber(SelectedMonth(monthIndex), personalYear);
     profile.PersonalMonth = ClampToInt32(pm);
-    out.SetText("liMonth", Caption("Индивидуальный Месяц "_cp).Append(pm).View());
+    out.SetText("liMonth", PersonalMonthText(pm).View());
     FillCalendar(yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
 }
 
@@ -144,7 +158,7 @@ void ShowPersonalYear(std::int32_t yearIndex, std::int32_t monthIndex, std::int3
                       std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out) {
     const std::int64_t py = PersonalYearNumber(SelectedYear(yearIndex), day, birthMonth);
     profile.PersonalYear = ClampToInt32(py);
-    out.SetText("liYear", Caption("Индивидуальный Год "_cp).Append(py).View());
+    out.SetText("liYear", PersonalYearText(py).View());
     ShowPersonalMonthFrom(py, yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
 }
 

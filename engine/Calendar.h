@@ -3,6 +3,7 @@
 
 #include "engine/DisplaySink.h"
 #include "engine/Profile.h"
+#include "engine/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -19,11 +20,11 @@ enum class CellVisibility : std::uint8_t {
 };
 
 struct CalendarCell {
-    std::int32_t Day = 0;       // k + 1 - weekday of the 1st; may lie outside the month
+    std::int32_t Day = 0; // k + 1 - weekday of the 1st; may lie outside the month
     CellVisibility Visibility = CellVisibility::Leave;
-    bool InMonth = false;       // texts written: the day is 1..days in month
+    bool InMonth = false; // texts written: the day is 1..days in month
     std::int64_t PersonalDay = 0;
-    bool Purple = false;        // a spiritual birthday: the date's number equals the Life Path
+    bool Purple = false; // a spiritual birthday: the date's number equals the Life Path
 };
 
 struct CalendarReport {
@@ -34,6 +35,10 @@ struct CalendarReport {
     std::int64_t LifePath = 0;
     std::array<CalendarCell, kCalendarCells> Cells{};
 };
+
+// "Индивидуальный Год 5", "Индивидуальный Месяц 5".
+[[nodiscard]] Caption PersonalYearText(std::int64_t personalYear) noexcept;
+[[nodiscard]] Caption PersonalMonthText(std::int64_t personalMonth) noexcept;
 
 [[nodiscard]] std::int64_t PersonalMonthNumber(std::int64_t month, std::int64_t personalYear) noexcept;
 [[nodiscard]] std::int64_t PersonalDayNumber(std::int64_t day, std::int64_t personalMonth) noexcept;

@@ -20,7 +20,7 @@ CoreNumber Reduce(std::int64_t sum) {
 void ShowNote(DisplaySink& out, std::string_view note, std::int64_t karmic) {
     if (karmic == 0)
         return;
-    out.SetText(note, Caption(kNoteTitle).Append(karmic).View());
+    out.SetText(note, KarmicNoteText(karmic).View());
     out.SetVisible(note, true);
 }
 
@@ -35,6 +35,14 @@ void ShowNameNumber(DisplaySink& out, std::int64_t sum, std::int32_t& field, std
 }
 
 } // namespace
+
+std::string_view KarmicNoteTitle() noexcept {
+    return kNoteTitle;
+}
+
+Caption KarmicNoteText(std::int64_t karmic) noexcept {
+    return Caption(kNoteTitle).Append(karmic);
+}
 
 std::int64_t DateSum(std::int64_t day, std::int64_t month, std::int64_t year) noexcept {
     return ReduceWithMasters(month) + ReduceWithMasters(day) + ReduceWithMasters(year);

@@ -1,5 +1,7 @@
 #include "engine/Cp1251.h"
 
+#include "engine/UnicodeTables.h"
+
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -11,17 +13,17 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 // Code points of the bytes 0x80..0xFF.
 constexpr std::array<char16_t, 128> kUpperHalf{
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A,
-    0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0xFFFD, 0x2122,
-    0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6,
-    0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456,
-    0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C,
+    0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0xFFFD, 0x2122, 0x0459, 0x203A,
+    0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9,
+    0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
     // 0xC0..0xFF: А..я
-    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, 0x0418, 0x0419, 0x041A, 0x041B, 0x041C,
-    0x041D, 0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429,
-    0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, 0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436,
-    0x0437, 0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443,
-    0x0444, 0x0445, 0x0446, 0x0447, 0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, 0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D,
+    0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429, 0x042A, 0x042B,
+    0x042C, 0x042D, 0x042E, 0x042F, 0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, 0x0438, 0x0439,
+    0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
 
 // Byte of a code point, or '?' when the code page lacks it.
 char ToByte(char32_t cp) {
@@ -35,123 +37,81 @@ char ToByte(char32_t cp) {
     return '?';
 }
 
-// Canonical compositions whose result the code page holds.
-struct Composition {
-    char32_t base;
-    char32_t mark;
-    char32_t composed;
-};
-
-constexpr std::array<Composition, 12> kCompositions{{
-    {0x0406, 0x0308, 0x0407}, // І + diaeresis = Ї
-    {0x0413, 0x0301, 0x0403}, // Г + acute = Ѓ
-    {0x0415, 0x0308, 0x0401}, // Е + diaeresis = Ё
-    {0x0418, 0x0306, 0x0419}, // И + breve = Й
-    {0x041A, 0x0301, 0x040C}, // К + acute = Ќ
-    {0x0423, 0x0306, 0x040E}, // У + breve = Ў
-    {0x0433, 0x0301, 0x0453},
-    {0x0435, 0x0308, 0x0451},
-    {0x0438, 0x0306, 0x0439},
-    {0x043A, 0x0301, 0x045C},
-    {0x0443, 0x0306, 0x045E},
-    {0x0456, 0x0308, 0x0457},
-}};
-
-// Singletons whose canonical equivalent the code page holds, and the two
-// combining marks whose equivalents are the acute and grave.
-char32_t Singleton(char32_t cp) {
-    switch (cp) {
-    case 0x212A: // Kelvin sign
-        return U'K';
-    case 0x037E: // Greek question mark
-        return U';';
-    case 0x0387: // Greek ano teleia
-        return 0x00B7;
-    case 0x1FEF: // Greek varia
-        return U'`';
-    case 0x0340:
-        return 0x0300;
-    case 0x0341:
-        return 0x0301;
-    default:
-        return cp;
-    }
-}
-
-// Canonical combining class of the marks in U+0300..U+036F (0 elsewhere,
-// except the Cyrillic titlo and its relatives U+0483..U+0487, which are 230).
-constexpr std::array<std::uint8_t, 0x70> kCombiningClass{
-    230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 232, 220,
-    220, 220, 220, 232, 216, 220, 220, 220, 220, 220, 202, 202, 220, 220, 220, 220, 202, 202, 220, 220, 220, 220, 220,
-    220, 220, 220, 220, 220, 220, 1,   1,   1,   1,   1,   220, 220, 220, 220, 230, 230, 230, 230, 230, 230, 230, 230,
-    240, 230, 220, 220, 220, 230, 230, 230, 220, 220, 0,   230, 230, 230, 220, 220, 220, 220, 230, 232, 220, 220, 230,
-    233, 234, 234, 233, 234, 234, 233, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230, 230};
-
-int CombiningClass(char32_t cp) {
-    if (cp >= 0x0300 && cp < 0x0370)
-        return kCombiningClass[cp - 0x0300];
-    if (cp >= 0x0483 && cp <= 0x0487)
-        return 230;
-    return 0;
-}
-
-char32_t Compose(char32_t base, char32_t mark) {
-    for (const Composition& c : kCompositions)
-        if (c.base == base && c.mark == mark)
-            return c.composed;
-    return 0;
-}
-
-// Collects code points and writes bytes, composing a letter with a following
-// mark as NFC does: a mark composes unless a mark of the same or a higher
-// class stands between it and the letter.
+// Gathers the text in canonical decomposition, then composes it and writes
+// bytes: the standard NFC algorithm (decompose, order the marks of each
+// character by combining class, compose what is not blocked).
 class Encoder {
 public:
+    explicit Encoder(std::size_t expected) { text_.reserve(expected); }
+
     void Put(char32_t cp) {
-        cp = Singleton(cp);
-        const int cls = CombiningClass(cp);
-        if (cls != 0 && hasStarter_ && cls > blockingClass_) {
-            if (const char32_t composed = Compose(starter_, cp); composed != 0) {
-                starter_ = composed;
-                return;
-            }
+        if (const unicode::Decomposition* d = unicode::CanonicalDecomposition(cp)) {
+            for (std::size_t i = 0; i < d->size; ++i)
+                Append(d->codePoints[i]);
+        } else {
+            Append(cp);
         }
-        if (cls == 0) {
-            Flush();
-            starter_ = cp;
-            hasStarter_ = true;
-            blockingClass_ = 0;
-            return;
-        }
-        ++pendingMarks_;
-        if (cls > blockingClass_)
-            blockingClass_ = cls;
     }
-    // A malformed sequence: no starter can compose across it.
-    void PutInvalid() {
-        Flush();
-        out_.push_back('?');
-    }
+    // A malformed sequence: a starter that composes with nothing.
+    void PutInvalid() { Append(kReplacement); }
+
     std::string Finish() && {
-        Flush();
-        return std::move(out_);
+        Compose();
+        std::string out;
+        out.reserve(text_.size());
+        for (const char32_t cp : text_)
+            out.push_back(ToByte(cp));
+        return out;
     }
 
 private:
-    void Flush() {
-        if (hasStarter_)
-            out_.push_back(ToByte(starter_));
-        out_.append(pendingMarks_, '?');
-        hasStarter_ = false;
-        pendingMarks_ = 0;
-        blockingClass_ = 0;
+    // Appends keeping the marks after each starter in canonical order.
+    void Append(char32_t cp) {
+        const int cls = unicode::CombiningClass(cp);
+        std::size_t i = text_.size();
+        text_.push_back(cp);
+        if (cls == 0)
+            return;
+        // Runs longer than any real text (the stream-safe limit of 30 marks)
+        // are not reordered beyond it, so hostile input stays linear.
+        const std::size_t stop = i > kMaxReorder ? i - kMaxReorder : 0;
+        while (i > stop) {
+            const int before = unicode::CombiningClass(text_[i - 1]);
+            if (before <= cls) // a starter (0) or a mark in order
+                break;
+            text_[i] = text_[i - 1];
+            --i;
+        }
+        text_[i] = cp;
     }
 
-    std::string out_;
-    char32_t starter_ = 0;
-    bool hasStarter_ = false;
-    std::size_t pendingMarks_ = 0; // marks after the starter that did not compose
-    int blockingClass_ = 0;        // highest class among them
+    void Compose() {
+        if (text_.empty())
+            return;
+        std::size_t starter = 0;
+        bool hasStarter = unicode::CombiningClass(text_[0]) == 0;
+        int lastClass = hasStarter ? 0 : 256;
+        std::size_t kept = 1;
+        for (std::size_t i = 1; i < text_.size(); ++i) {
+            const char32_t cp = text_[i];
+            const int cls = unicode::CombiningClass(cp);
+            const char32_t composite = hasStarter ? unicode::Compose(text_[starter], cp) : 0;
+            if (composite != 0 && (lastClass < cls || lastClass == 0)) {
+                text_[starter] = composite;
+                continue;
+            }
+            if (cls == 0) {
+                starter = kept;
+                hasStarter = true;
+            }
+            lastClass = cls;
+            text_[kept++] = cp;
+        }
+        text_.resize(kept);
+    }
+
+    static constexpr std::size_t kMaxReorder = 30;
+    std::u32string text_;
 };
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -170,7 +130,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 } // namespace
 
 std::string Utf8ToCp1251(std::string_view utf8) {
-    Encoder enc;
+    Encoder enc(utf8.size());
     std::size_t i = 0;
     const std::size_t n = utf8.size();
     const auto at = [&](std::size_t k) { return static_cast<unsigned char>(utf8[k]); };
@@ -226,7 +186,7 @@ std::string Utf8ToCp1251(std::string_view utf8) {
 }
 
 std::string Utf16ToCp1251(std::u16string_view utf16) {
-    Encoder enc;
+    Encoder enc(utf16.size());
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         const char16_t u = utf16[i];
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
@@ -242,7 +202,9 @@ std::string Utf16ToCp1251(std::u16string_view utf16) {
     return std::move(enc).Finish();
 }
 
-char32_t Cp1251CodePoint(unsigned char byte) noexcept { return byte < 0x80 ? byte : kUpperHalf[byte - 0x80u]; }
+char32_t Cp1251CodePoint(unsigned char byte) noexcept {
+    return byte < 0x80 ? byte : kUpperHalf[byte - 0x80u];
+}
 
 std::u16string Cp1251ToUtf16(std::string_view text) {
     std::u16string out;

@@ -2,12 +2,12 @@
 // Text at the window boundary: Unicode (UTF-8 or UTF-16) to code page 1251
 // bytes and back.
 //
-// Towards code page 1251 the text is first composed as in Unicode NFC for
-// every character the code page holds (и + U+0306 is й, е + U+0308 is ё, and
-// likewise Ѓ Ќ Ў Ї with their lower-case letters, including the few singleton
-// equivalents such as the Kelvin sign for K). Every code point the code page
-// lacks, every combining mark left over, and every malformed sequence (invalid
-// UTF-8, an unpaired surrogate) becomes one '?', which is no letter.
+// Towards code page 1251 the text is first brought to Unicode NFC (a
+// decomposed и + U+0306 becomes й, е + U+0308 becomes ё, the Kelvin sign
+// becomes K). Every code point of the result that the code page lacks becomes
+// one '?', which is no letter; so does every malformed sequence (invalid
+// UTF-8, an unpaired surrogate). Runs of more than 30 combining marks, which
+// no real text has, are not reordered beyond that distance.
 
 #include <string>
 #include <string_view>

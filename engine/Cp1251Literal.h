@@ -11,8 +11,7 @@
 namespace lirem {
 namespace detail {
 
-template <std::size_t N>
-struct Cp1251Literal {
+template <std::size_t N> struct Cp1251Literal {
     std::array<char, N> bytes{};
     std::size_t size = 0;
 
@@ -46,8 +45,7 @@ struct Cp1251Literal {
 
 } // namespace detail
 
-template <detail::Cp1251Literal L>
-consteval std::string_view operator""_cp() {
+template <detail::Cp1251Literal L> consteval std::string_view operator""_cp() {
     return {L.bytes.data(), L.size};
 }
 

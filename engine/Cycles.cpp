@@ -8,13 +8,19 @@
 namespace lirem {
 namespace {
 
-std::int64_t AbsDiff(std::int64_t a, std::int64_t b) { return a > b ? a - b : b - a; }
+std::int64_t AbsDiff(std::int64_t a, std::int64_t b) {
+    return a > b ? a - b : b - a;
+}
 
 void ShowStartYear(DisplaySink& out, std::string_view control, std::int64_t year) {
-    out.SetText(control, Caption("1.01.").Append(year).View());
+    out.SetText(control, StartYearText(year).View());
 }
 
 } // namespace
+
+Caption StartYearText(std::int64_t year) noexcept {
+    return Caption("1.01.").Append(year);
+}
 
 std::int64_t PersonalYearNumber(std::int64_t year, std::int64_t day, std::int64_t month) noexcept {
     return ReduceToDigit(ReduceWithMasters(year) + ReduceWithMasters(day) + ReduceWithMasters(month));

@@ -11,7 +11,6 @@ namespace {
 constexpr std::array<std::string_view, 9> kCountLabels{"lMisc1", "lMisc2", "lMisc3", "lMisc4", "lMisc5",
                                                        "lMisc6", "lMisc7", "lMisc8", "lMisc9"};
 
-
 } // namespace
 
 FreeTextReport AnalyzeFreeText(std::string_view text) noexcept {
@@ -35,18 +34,26 @@ FreeTextReport AnalyzeFreeText(std::string_view text) noexcept {
     return r;
 }
 
+Caption SumText(const FreeTextReport& report) noexcept {
+    return Caption("Сумма: "_cp).Append(std::int64_t{report.ReducedSum});
+}
+
+Caption KarmaText(const FreeTextReport& report) noexcept {
+    Caption karma("Кармическое Число: "_cp);
+    if (report.KarmicNumber > 0)
+        karma.Append(std::int64_t{report.KarmicNumber});
+    else
+        karma.Append("-");
+    return karma;
+}
+
 void ShowFreeText(std::string_view text, DisplaySink& out) {
     const std::string_view trimmed = TrimControls(text);
     if (trimmed.empty())
         return;
     const FreeTextReport r = AnalyzeFreeText(trimmed);
-    out.SetText("lSumma", Caption("Сумма: "_cp).Append(std::int64_t{r.ReducedSum}).View());
-    Caption karma("Кармическое Число: "_cp);
-    if (r.KarmicNumber > 0)
-        karma.Append(std::int64_t{r.KarmicNumber});
-    else
-        karma.Append("-");
-    out.SetText("lKarma", karma.View());
+    out.SetText("lSumma", SumText(r).View());
+    out.SetText("lKarma", KarmaText(r).View());
     for (std::size_t i = 0; i < 9; ++i)
         SetNumber(out, kCountLabels[i], std::int64_t{r.Counts[i]});
 }

@@ -3,6 +3,7 @@
 
 #include "engine/DisplaySink.h"
 #include "engine/Numera.h"
+#include "engine/Text.h"
 
 #include <cstdint>
 #include <string_view>
@@ -18,6 +19,10 @@ struct FreeTextReport {
 
 // Russian and Latin letters with their values, decimal digits with theirs.
 [[nodiscard]] FreeTextReport AnalyzeFreeText(std::string_view text) noexcept;
+
+// "Сумма: 6" and "Кармическое Число: 13" (or ": -" when there is none).
+[[nodiscard]] Caption SumText(const FreeTextReport& report) noexcept;
+[[nodiscard]] Caption KarmaText(const FreeTextReport& report) noexcept;
 
 // The page for the text as typed: a blank text changes nothing.
 void ShowFreeText(std::string_view text, DisplaySink& out);

@@ -21,12 +21,14 @@ void RunFullRecalculation(const WindowInputs& in, NumerologyProfile& profile, Di
 }
 
 void RunPartnerComparison(const WindowInputs& in, const NumerologyProfile& profile, DisplaySink& out) {
-    const PartnerInputs partner{in.partnerDay, in.partnerMonth, in.partnerYear,
+    const PartnerInputs partner{in.partnerDay,   in.partnerMonth,  in.partnerYear,
                                 in.partnerFirst, in.partnerMiddle, in.partnerLast};
     ShowPartnerComparison(in.first, in.middle, in.last, partner, profile, out);
 }
 
-void RunFreeText(const WindowInputs& in, DisplaySink& out) { ShowFreeText(in.miscText, out); }
+void RunFreeText(const WindowInputs& in, DisplaySink& out) {
+    ShowFreeText(in.miscText, out);
+}
 
 void RunYearChange(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out) {
     ShowPersonalYear(in.yearIndex, in.monthIndex, in.day, in.month, in.year, profile, out);

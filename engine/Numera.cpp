@@ -27,7 +27,8 @@ constexpr LetterTable BuildLetterTable() {
     constexpr std::string_view latinVowels = "AEIOUWY";
     for (unsigned i = 0; i < 26; ++i) {
         const char upper = static_cast<char>('A' + i);
-        const auto kind = latinVowels.find(upper) != std::string_view::npos ? LetterClass::Vowel : LetterClass::Consonant;
+        const auto kind =
+            latinVowels.find(upper) != std::string_view::npos ? LetterClass::Vowel : LetterClass::Consonant;
         SetCase(t, 0x41 + i, 0x61 + i, static_cast<int>(i % 9) + 1, kind);
     }
     // Cyrillic in dictionary order with Ё seventh; the cycle runs over 33 letters.
@@ -67,8 +68,12 @@ constexpr TableValues BuildValues() {
 
 constexpr TableValues kValues = BuildValues();
 
-constexpr bool IsMaster(std::int64_t n) { return n == 11 || n == 22 || n == 33; }
-constexpr bool IsKarmic(std::int64_t n) { return n == 13 || n == 14 || n == 16 || n == 19; }
+constexpr bool IsMaster(std::int64_t n) {
+    return n == 11 || n == 22 || n == 33;
+}
+constexpr bool IsKarmic(std::int64_t n) {
+    return n == 13 || n == 14 || n == 16 || n == 19;
+}
 
 // Digit sum of a non-negative number.
 constexpr std::int64_t PositiveDigitSum(std::int64_t n) {
@@ -79,6 +84,29 @@ constexpr std::int64_t PositiveDigitSum(std::int64_t n) {
     }
     return s;
 }
+
+constexpr std::int64_t SlowReduce(std::int64_t n, bool keepMasters) {
+    while (n >= 10 && !(keepMasters && IsMaster(n)))
+        n = PositiveDigitSum(n);
+    return n;
+}
+
+// Reductions of 0..99, which nearly every call asks for.
+struct SmallReductions {
+    std::array<std::uint8_t, 100> withMasters{};
+    std::array<std::uint8_t, 100> toDigit{};
+};
+
+constexpr SmallReductions BuildSmallReductions() {
+    SmallReductions t{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        t.withMasters[n] = static_cast<std::uint8_t>(SlowReduce(static_cast<std::int64_t>(n), true));
+        t.toDigit[n] = static_cast<std::uint8_t>(SlowReduce(static_cast<std::int64_t>(n), false));
+    }
+    return t;
+}
+
+constexpr SmallReductions kSmall = BuildSmallReductions();
 
 // The word-wise reduced sum over one table. Word sums are 64-bit: a word of
 // a billion letters worth 9 still fits many times over.
@@ -100,9 +128,15 @@ std::int32_t NameNumber(std::string_view text, const std::array<std::uint8_t, 25
 
 } // namespace
 
-int LetterValue(unsigned char byte) noexcept { return kValues.letter[byte]; }
-int VowelValue(unsigned char byte) noexcept { return kValues.vowel[byte]; }
-int ConsonantValue(unsigned char byte) noexcept { return kValues.consonant[byte]; }
+int LetterValue(unsigned char byte) noexcept {
+    return kValues.letter[byte];
+}
+int VowelValue(unsigned char byte) noexcept {
+    return kValues.vowel[byte];
+}
+int ConsonantValue(unsigned char byte) noexcept {
+    return kValues.consonant[byte];
+}
 
 std::int64_t DigitSum(std::int64_t n) {
     if (n < 0)
@@ -111,15 +145,17 @@ std::int64_t DigitSum(std::int64_t n) {
 }
 
 std::int64_t ReduceWithMasters(std::int64_t n) noexcept {
-    while (n >= 10 && !IsMaster(n))
-        n = PositiveDigitSum(n);
-    return n;
+    if (n < 10)
+        return n;
+    if (n >= 100)
+        n = PositiveDigitSum(n); // keeps nothing: no master is 100 or more
+    return n < 100 ? kSmall.withMasters[static_cast<std::size_t>(n)] : SlowReduce(n, true);
 }
 
 std::int64_t ReduceToDigit(std::int64_t n) noexcept {
-    while (n >= 10)
-        n = PositiveDigitSum(n);
-    return n;
+    if (n < 10)
+        return n;
+    return n < 100 ? kSmall.toDigit[static_cast<std::size_t>(n)] : 1 + (n - 1) % 9;
 }
 
 std::int64_t KarmicNumberOf(std::int64_t n) {
@@ -131,9 +167,15 @@ std::int64_t KarmicNumberOf(std::int64_t n) {
     return IsKarmic(n) ? n : 0;
 }
 
-std::int32_t NameExpression(std::string_view text) noexcept { return NameNumber(text, kValues.letter); }
-std::int32_t NameSoulUrge(std::string_view text) noexcept { return NameNumber(text, kValues.vowel); }
-std::int32_t NamePersonality(std::string_view text) noexcept { return NameNumber(text, kValues.consonant); }
+std::int32_t NameExpression(std::string_view text) noexcept {
+    return NameNumber(text, kValues.letter);
+}
+std::int32_t NameSoulUrge(std::string_view text) noexcept {
+    return NameNumber(text, kValues.vowel);
+}
+std::int32_t NamePersonality(std::string_view text) noexcept {
+    return NameNumber(text, kValues.consonant);
+}
 
 DigitHistogram CountLetterDigits(std::string_view text) noexcept {
     DigitHistogram counts{};

@@ -12,7 +12,7 @@ namespace lirem {
 namespace {
 
 struct NumberNames {
-    std::string_view subject;     // "Жизненный Путь"
+    std::string_view subject;      // "Жизненный Путь"
     std::string_view instrumental; // after "совпадает с"
 };
 
@@ -74,8 +74,7 @@ void NumbersAgainstPartnerDigit(Result& result, std::string_view what, int digit
     const auto numbers = InOrder(profile);
     for (std::size_t i = 0; i < numbers.size(); ++i)
         if (numbers[i] == digit)
-            result.Match(
-                Caption(kNames[i].subject).Append(what).Append(std::int64_t{digit}).Append(kOfPartner).Str());
+            result.Match(Caption(kNames[i].subject).Append(what).Append(std::int64_t{digit}).Append(kOfPartner).Str());
 }
 
 } // namespace

@@ -35,8 +35,7 @@ struct PartnerInputs {
 
 // The result lines in order: each match followed by an empty line, or the
 // single line "Нет значимых совпадений".
-[[nodiscard]] std::vector<std::string> ComparePartners(const NumerologyProfile& profile,
-                                                       const PartnerProfile& partner);
+[[nodiscard]] std::vector<std::string> ComparePartners(const NumerologyProfile& profile, const PartnerProfile& partner);
 
 // The whole partner page: the warning when the first person's name fields are
 // all blank (then no partner number is computed), otherwise the comparison.

@@ -75,13 +75,13 @@ SpectrumReport AnalyzeNameSpectrum(std::string_view first, std::string_view midd
         r.Spectrum[d] = static_cast<std::uint8_t>(a[d] + b[d] + c[d]);
 
     const std::string_view firstTrimmed = TrimControls(first);
-    r.NameLength = static_cast<std::int64_t>(firstTrimmed.size() + TrimControls(middle).size() +
-                                             TrimControls(last).size());
+    r.NameLength =
+        static_cast<std::int64_t>(firstTrimmed.size() + TrimControls(middle).size() + TrimControls(last).size());
     if (firstTrimmed.empty())
         r.Alphabet = NameAlphabet::None;
     else
         r.Alphabet = RussianLetters()[static_cast<unsigned char>(firstTrimmed.front())] ? NameAlphabet::Russian
-                                                                                       : NameAlphabet::English;
+                                                                                        : NameAlphabet::English;
     r.Etalon = EtalonSpectrum(r.NameLength, r.Alphabet);
 
     int maxExcess = 0;
@@ -106,9 +106,15 @@ SpectrumReport AnalyzeNameSpectrum(std::string_view first, std::string_view midd
     return r;
 }
 
-std::string KarmicLessonsLine(const SpectrumReport& report) { return ListLine(kKarmicLessonsTitle, report.KarmicLessons); }
-std::string MuchMoreLine(const SpectrumReport& report) { return ListLine(kMuchMoreTitle, report.MuchMore); }
-std::string MuchLessLine(const SpectrumReport& report) { return ListLine(kMuchLessTitle, report.MuchLess); }
+std::string KarmicLessonsLine(const SpectrumReport& report) {
+    return ListLine(kKarmicLessonsTitle, report.KarmicLessons);
+}
+std::string MuchMoreLine(const SpectrumReport& report) {
+    return ListLine(kMuchMoreTitle, report.MuchMore);
+}
+std::string MuchLessLine(const SpectrumReport& report) {
+    return ListLine(kMuchLessTitle, report.MuchLess);
+}
 std::string HiddenPassionLine(const SpectrumReport& report) {
     return ListLine(kHiddenPassionTitle, report.HiddenPassion);
 }

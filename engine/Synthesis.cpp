@@ -70,8 +70,7 @@ std::int32_t MasterRank(std::int32_t number) noexcept {
 }
 
 SynthesisReport ComputeSynthesis(std::int32_t lifePath, std::int32_t expression, std::int32_t soulUrge,
-                                 std::int32_t personality, std::int32_t birthday,
-                                 std::string_view firstName) noexcept {
+                                 std::int32_t personality, std::int32_t birthday, std::string_view firstName) noexcept {
     const std::int64_t p = MasterRank(lifePath);
     const std::int64_t a = MasterRank(expression);
     const std::int64_t m = MasterRank(soulUrge);

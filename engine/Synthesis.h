@@ -11,7 +11,7 @@
 namespace lirem {
 
 struct SynthesisReport {
-    std::string_view PossibilitiesAbilitiesLine;  // static texts, code page 1251
+    std::string_view PossibilitiesAbilitiesLine; // static texts, code page 1251
     std::string_view PossibilitiesMotivationLine;
     std::string_view AbilitiesMotivationLine;
     std::int32_t Realization = 0;

@@ -43,7 +43,9 @@ void DigitLine::CloseEmpty() noexcept {
         caption_.Append(" нет"_cp);
 }
 
-std::string Decimal(std::int64_t number) { return Caption().Append(number).Str(); }
+std::string Decimal(std::int64_t number) {
+    return Caption().Append(number).Str();
+}
 
 } // namespace lirem
 

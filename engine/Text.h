@@ -21,7 +21,7 @@ namespace lirem {
 class Caption {
 public:
     Caption() = default;
-    explicit Caption(std::string_view title) { Append(title); }
+    explicit Caption(std::string_view title) noexcept { Append(title); }
 
     Caption& Append(std::string_view piece) noexcept {
         const std::size_t n = piece.size() < kCapacity - size_ ? piece.size() : kCapacity - size_;

@@ -73,9 +73,8 @@ void BM_ComparePartnersOnly(benchmark::State& state) {
     lirem::NumerologyProfile profile;
     NullSink sink;
     lirem::RunFullRecalculation(in, profile, sink);
-    const lirem::PartnerProfile partner =
-        lirem::BuildPartnerProfile({in.partnerDay, in.partnerMonth, in.partnerYear, in.partnerFirst,
-                                    in.partnerMiddle, in.partnerLast});
+    const lirem::PartnerProfile partner = lirem::BuildPartnerProfile(
+        {in.partnerDay, in.partnerMonth, in.partnerYear, in.partnerFirst, in.partnerMiddle, in.partnerLast});
     for (auto _ : state)
         benchmark::DoNotOptimize(lirem::ComparePartners(profile, partner));
 }

@@ -13,8 +13,17 @@ namespace {
 
 using test::RecordingSink;
 
-std::string YearText(int n) { return std::string("Индивидуальный Год "_cp) + std::to_string(n); }
-std::string MonthText(int n) { return std::string("Индивидуальный Месяц "_cp) + std::to_string(n); }
+std::string YearText(int n) {
+    return std::string("Индивидуальный Год "_cp) + std::to_string(n);
+}
+std::string MonthText(int n) {
+    return std::string("Индивидуальный Месяц "_cp) + std::to_string(n);
+}
+
+TEST(Calendar, Captions) {
+    EXPECT_EQ(PersonalYearText(5).View(), YearText(5));
+    EXPECT_EQ(PersonalMonthText(9).View(), MonthText(9));
+}
 
 struct MonthShape {
     std::int64_t year, month;
@@ -23,10 +32,18 @@ struct MonthShape {
 
 TEST(Calendar, WeekdayAndLength) {
     const MonthShape cases[] = {
-        {2025, 9, 1, 30}, {2023, 1, 7, 31}, {2010, 2, 1, 28}, {2016, 2, 1, 29}, {2000, 2, 2, 29},
-        {1900, 2, 4, 28}, {1949, 12, 4, 31}, {2050, 12, 4, 31},
+        {2025, 9, 1, 30},
+        {2023, 1, 7, 31},
+        {2010, 2, 1, 28},
+        {2016, 2, 1, 29},
+        {2000, 2, 2, 29},
+        {1900, 2, 4, 28},
+        {1949, 12, 4, 31},
+        {2050, 12, 4, 31},
         // Far outside std::chrono's years, the 400-year cycle holds.
-        {2025 + 400 * 5000000LL, 9, 1, 30}, {2016 - 400 * 5000000LL, 2, 1, 29}, {-1, 1, 5, 31},
+        {2025 + 400 * 5000000LL, 9, 1, 30},
+        {2016 - 400 * 5000000LL, 2, 1, 29},
+        {-1, 1, 5, 31},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month);
@@ -52,8 +69,8 @@ TEST(Calendar, SeptemberTwentyTwentyFive) {
         SCOPED_TRACE(k);
         const CalendarCell& c = r.Cells[static_cast<std::size_t>(k - 1)];
         EXPECT_EQ(c.Day, k);
-        const CellVisibility expected = k <= 6 || k >= 29 ? (k <= 30 ? CellVisibility::Show : CellVisibility::Hide)
-                                                          : CellVisibility::Leave;
+        const CellVisibility expected =
+            k <= 6 || k >= 29 ? (k <= 30 ? CellVisibility::Show : CellVisibility::Hide) : CellVisibility::Leave;
         EXPECT_EQ(c.Visibility, expected);
         EXPECT_EQ(c.InMonth, k <= 30);
         if (k <= 30) {
@@ -128,6 +145,13 @@ TEST(Calendar, MonthChangeUsesTheStoredPersonalYear) {
     EXPECT_EQ(profile.PersonalMonth, 6); // RTD(10 + 5)
     EXPECT_EQ(sink.texts["liMonth"], MonthText(6));
     EXPECT_EQ(sink.texts["liYear"], YearText(5));
+    // October 2025 starts on a Wednesday (cell 3 holds day 1). The new Life
+    // Path is 6 + 9 + 8 = 23, 5: days 4, 13, 22 and 31 reduce to it with the date.
+    for (int day = 1; day <= 31; ++day) {
+        const std::string pd = "liDay" + std::to_string(day + 2);
+        const bool purple = day == 4 || day == 13 || day == 22 || day == 31;
+        EXPECT_EQ(sink.colours[pd], purple ? colour::Purple : colour::Teal) << day;
+    }
 }
 
 TEST(Calendar, YearWithoutSelectionIs1949) {

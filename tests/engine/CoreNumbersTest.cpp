@@ -31,7 +31,7 @@ TEST(CoreNumbers, WorkedExamples) {
         {14, 1, 1970, "", "", "", 5, 5, 0, 0, 0, 14, 14, 0, 0, 0},
         {16, 1, 1970, "", "", "", 7, 7, 0, 0, 0, 16, 16, 0, 0, 0},
         {19, 1, 1970, "", "", "", 1, 1, 0, 0, 0, 19, 0, 0, 0, 0},
-        {29, 11, 2000, "", "", "", 11, 6, 0, 0, 0, 0, 0, 0, 0, 0}, // D = 11 + 11 + 2 = 24
+        {29, 11, 2000, "", "", "", 11, 6, 0, 0, 0, 0, 0, 0, 0, 0},  // D = 11 + 11 + 2 = 24
         {29, 11, 2009, "", "", "", 11, 33, 0, 0, 0, 0, 0, 0, 0, 0}, // D = 33, kept
         // Expression 33 shown as 33 (Сидоров alone).
         {1, 1, 1970, "Сидоров"_cp, "", "", 1, 1, 33, 6, 9, 0, 0, 0, 0, 0},
@@ -64,8 +64,8 @@ TEST(CoreNumbers, DisplayOfTheWorkedExample) {
     EXPECT_EQ(profile.SoulUrge, 4);
     EXPECT_EQ(profile.Personality, 11);
     const std::pair<const char*, const char*> shown[] = {
-        {"stBDay", "11"}, {"lShowBDay", "11"}, {"stPath", "9"},    {"lShowPath", "9"},     {"stExpress", "6"},
-        {"lShowExpress", "6"}, {"stSoul", "4"}, {"lShowSoul", "4"}, {"stPerson", "11"}, {"lShowPerson", "11"},
+        {"stBDay", "11"},      {"lShowBDay", "11"}, {"stPath", "9"},    {"lShowPath", "9"}, {"stExpress", "6"},
+        {"lShowExpress", "6"}, {"stSoul", "4"},     {"lShowSoul", "4"}, {"stPerson", "11"}, {"lShowPerson", "11"},
     };
     for (const auto& [control, text] : shown)
         EXPECT_EQ(sink.texts[control], text) << control;
@@ -77,19 +77,43 @@ TEST(CoreNumbers, DisplayOfTheWorkedExample) {
     }
 }
 
+TEST(CoreNumbers, NoteTexts) {
+    EXPECT_EQ(KarmicNoteTitle(), kNote);
+    EXPECT_EQ(KarmicNoteText(19).Str(), kNote + "19");
+}
+
 TEST(CoreNumbers, WriteOrder) {
     RecordingSink sink;
     NumerologyProfile profile;
     ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink); // day and date sum karmic
     const std::vector<std::string> expected = {
-        "text lBDayKarma", "hide lBDayKarma", "text lPathKarma", "hide lPathKarma", "text lExpressKarma",
-        "hide lExpressKarma", "text lSoulKarma", "hide lSoulKarma", "text lPersonKarma", "hide lPersonKarma",
+        "text lBDayKarma",
+        "hide lBDayKarma",
+        "text lPathKarma",
+        "hide lPathKarma",
+        "text lExpressKarma",
+        "hide lExpressKarma",
+        "text lSoulKarma",
+        "hide lSoulKarma",
+        "text lPersonKarma",
+        "hide lPersonKarma",
         // Birthday: number, note, copy
-        "text stBDay", "text lBDayKarma", "show lBDayKarma", "text lShowBDay",
+        "text stBDay",
+        "text lBDayKarma",
+        "show lBDayKarma",
+        "text lShowBDay",
         // Life Path: note, number, copy
-        "text lPathKarma", "show lPathKarma", "text stPath", "text lShowPath",
+        "text lPathKarma",
+        "show lPathKarma",
+        "text stPath",
+        "text lShowPath",
         // name numbers: number, copy, (note)
-        "text stExpress", "text lShowExpress", "text stSoul", "text lShowSoul", "text stPerson", "text lShowPerson",
+        "text stExpress",
+        "text lShowExpress",
+        "text stSoul",
+        "text lShowSoul",
+        "text stPerson",
+        "text lShowPerson",
     };
     EXPECT_EQ(sink.calls, expected);
     EXPECT_EQ(sink.texts["lBDayKarma"], kNote + "13");
@@ -132,6 +156,26 @@ TEST(CoreNumbers, NegativeDateSumStopsInTheLifePath) {
     EXPECT_NO_THROW(ShowCoreNumbers(9, 9, -5, "", "", "", profile, sink));
     EXPECT_EQ(profile.LifePath, 4); // 9 + 9 - 5 = 13, note 13
     EXPECT_EQ(sink.texts["lPathKarma"], kNote + "13");
+}
+
+TEST(CoreNumbers, DisplayAgreesWithTheReport) {
+    const std::string_view names[] = {"", "Иван"_cp, "Петрович Петрович"_cp, "Wendy", "Ёлка-Анна"_cp};
+    for (int day = 0; day <= 40; day += 3)
+        for (int month = 0; month <= 13; month += 2)
+            for (const int year : {0, 1949, 1970, 1985, 2009, 2020, 99999})
+                for (const auto name : names) {
+                    RecordingSink sink;
+                    NumerologyProfile profile;
+                    ShowCoreNumbers(day, month, year, name, name, "Сидоров"_cp, profile, sink);
+                    const CoreReport r = ComputeCoreNumbers(day, month, year, name, name, "Сидоров"_cp);
+                    ASSERT_EQ(sink.texts["stBDay"], std::to_string(r.Birthday.Value));
+                    ASSERT_EQ(sink.texts["stPath"], std::to_string(r.LifePath.Value));
+                    ASSERT_EQ(sink.texts["lShowPerson"], std::to_string(r.Personality.Value));
+                    ASSERT_EQ(profile.Expression, r.Expression.Value);
+                    ASSERT_EQ(sink.IsVisible("lPathKarma"), r.LifePath.Karmic != 0);
+                    ASSERT_EQ(sink.IsVisible("lSoulKarma"), r.SoulUrge.Karmic != 0);
+                    ASSERT_EQ(sink.IsVisible("lBDayKarma"), r.Birthday.Karmic != 0);
+                }
 }
 
 TEST(CoreNumbers, ExtremeDatesDoNotOverflow) {

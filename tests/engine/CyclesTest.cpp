@@ -22,7 +22,16 @@ struct CycleCase {
 TEST(Cycles, WorkedExamples) {
     const CycleCase cases[] = {
         {5, 9, 1970, 5, 22, {5, 4, 9, 8}, {2003, 2012, 2021}, {9, 5, 8}, {1994, 2030}, {4, 3, 1, 1}, "5.09.1970"},
-        {29, 11, 1987, 11, 11, {22, 9, 4, 9}, {2022, 2031, 2040}, {11, 11, 7}, {2013, 2040}, {0, 5, 5, 5},
+        {29,
+         11,
+         1987,
+         11,
+         11,
+         {22, 9, 4, 9},
+         {2022, 2031, 2040},
+         {11, 11, 7},
+         {2013, 2040},
+         {0, 5, 5, 5},
          "29.11.1987"},
         {1, 1, 1970, 1, 1, {2, 9, 11, 9}, {2006, 2015, 2024}, {1, 1, 8}, {1997, 2024}, {0, 7, 7, 7}, "1.01.1970"},
     };
@@ -40,12 +49,22 @@ TEST(Cycles, WorkedExamples) {
 
 TEST(Cycles, BirthDateText) {
     const std::tuple<int, int, int, const char*> cases[] = {
-        {5, 9, 1970, "5.09.1970"}, {29, 11, 1987, "29.11.1987"}, {1, 10, 0, "1.10.0"}, {31, 12, 2020, "31.12.2020"},
-        {1, 1, 1, "1.01.1"},       {-3, -2, -1, "-3.0-2.-1"},   {INT32_MIN, INT32_MAX, INT32_MAX,
-                                                                 "-2147483648.2147483647.2147483647"},
+        {5, 9, 1970, "5.09.1970"},
+        {29, 11, 1987, "29.11.1987"},
+        {1, 10, 0, "1.10.0"},
+        {31, 12, 2020, "31.12.2020"},
+        {1, 1, 1, "1.01.1"},
+        {-3, -2, -1, "-3.0-2.-1"},
+        {INT32_MIN, INT32_MAX, INT32_MAX, "-2147483648.2147483647.2147483647"},
     };
     for (const auto& [d, m, y, text] : cases)
         EXPECT_EQ(BirthDateText(d, m, y), text);
+}
+
+TEST(Cycles, StartYearText) {
+    EXPECT_EQ(StartYearText(2003).View(), "1.01.2003");
+    EXPECT_EQ(StartYearText(-5).View(), "1.01.-5");
+    EXPECT_EQ(StartYearText(std::int64_t{INT32_MAX} + 55).View(), "1.01.2147483702");
 }
 
 TEST(Cycles, PeriodStartYearIsTheNearestPersonalYearOne) {
@@ -74,17 +93,28 @@ TEST(Cycles, DisplayOrderAndTexts) {
     RecordingSink sink;
     ShowCycles(ComputeCycles(5, 9, 1970, 5, 22), sink);
     const std::vector<std::string> order = {
-        "text lPin1",      "text lPin2",      "text lPin3",      "text lPin4",  "text lPinStart1",
-        "text lPinStart2", "text lPinStart3", "text lPinStart4", "text lPer1",  "text lPer2",
-        "text lPer3",      "text lPerStart1", "text lPerStart2", "text lPerStart3", "text lIsp1",
-        "text lIsp2",      "text lIsp3",      "text lIsp4"};
+        "text lPin1",      "text lPin2",      "text lPin3", "text lPin4", "text lPinStart1", "text lPinStart2",
+        "text lPinStart3", "text lPinStart4", "text lPer1", "text lPer2", "text lPer3",      "text lPerStart1",
+        "text lPerStart2", "text lPerStart3", "text lIsp1", "text lIsp2", "text lIsp3",      "text lIsp4"};
     EXPECT_EQ(sink.calls, order);
-    const std::pair<const char*, const char*> texts[] = {
-        {"lPin1", "5"},  {"lPin2", "4"},  {"lPin3", "9"},  {"lPin4", "8"},  {"lPinStart1", "5.09.1970"},
-        {"lPinStart2", "1.01.2003"},     {"lPinStart3", "1.01.2012"},     {"lPinStart4", "1.01.2021"},
-        {"lPer1", "9"},  {"lPer2", "5"},  {"lPer3", "8"},  {"lPerStart1", "5.09.1970"},
-        {"lPerStart2", "1.01.1994"},     {"lPerStart3", "1.01.2030"},     {"lIsp1", "4"},
-        {"lIsp2", "3"},  {"lIsp3", "1"},  {"lIsp4", "1"}};
+    const std::pair<const char*, const char*> texts[] = {{"lPin1", "5"},
+                                                         {"lPin2", "4"},
+                                                         {"lPin3", "9"},
+                                                         {"lPin4", "8"},
+                                                         {"lPinStart1", "5.09.1970"},
+                                                         {"lPinStart2", "1.01.2003"},
+                                                         {"lPinStart3", "1.01.2012"},
+                                                         {"lPinStart4", "1.01.2021"},
+                                                         {"lPer1", "9"},
+                                                         {"lPer2", "5"},
+                                                         {"lPer3", "8"},
+                                                         {"lPerStart1", "5.09.1970"},
+                                                         {"lPerStart2", "1.01.1994"},
+                                                         {"lPerStart3", "1.01.2030"},
+                                                         {"lIsp1", "4"},
+                                                         {"lIsp2", "3"},
+                                                         {"lIsp3", "1"},
+                                                         {"lIsp4", "1"}};
     for (const auto& [control, text] : texts)
         EXPECT_EQ(sink.texts[control], text) << control;
 }

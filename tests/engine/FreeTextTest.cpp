@@ -54,9 +54,9 @@ TEST(FreeText, PageTexts) {
     ShowFreeText("  49  ", sink);
     EXPECT_EQ(sink.texts["lSumma"], "Сумма: 4"_cp);
     EXPECT_EQ(sink.texts["lKarma"], "Кармическое Число: 13"_cp);
-    const std::vector<std::string> order = {"text lSumma",  "text lKarma",  "text lMisc1", "text lMisc2",
-                                            "text lMisc3",  "text lMisc4",  "text lMisc5", "text lMisc6",
-                                            "text lMisc7",  "text lMisc8",  "text lMisc9"};
+    const std::vector<std::string> order = {"text lSumma", "text lKarma", "text lMisc1", "text lMisc2",
+                                            "text lMisc3", "text lMisc4", "text lMisc5", "text lMisc6",
+                                            "text lMisc7", "text lMisc8", "text lMisc9"};
     EXPECT_EQ(sink.calls, order);
     EXPECT_EQ(sink.texts["lMisc4"], "1");
     EXPECT_EQ(sink.texts["lMisc9"], "1");
@@ -64,6 +64,12 @@ TEST(FreeText, PageTexts) {
     ShowFreeText("29", sink);
     EXPECT_EQ(sink.texts["lSumma"], "Сумма: 11"_cp);
     EXPECT_EQ(sink.texts["lKarma"], "Кармическое Число: -"_cp);
+}
+
+TEST(FreeText, TextsForReports) {
+    EXPECT_EQ(SumText(AnalyzeFreeText("!!!")).View(), "Сумма: 0"_cp);
+    EXPECT_EQ(KarmaText(AnalyzeFreeText("!!!")).View(), "Кармическое Число: -"_cp);
+    EXPECT_EQ(KarmaText(AnalyzeFreeText(std::string(256, '1'))).View(), "Кармическое Число: 13"_cp);
 }
 
 TEST(FreeText, BlankTextChangesNothing) {

@@ -1,6 +1,6 @@
+#include "engine/Numera.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Errors.h"
-#include "engine/Numera.h"
 
 #include <gtest/gtest.h>
 
@@ -29,18 +29,17 @@ TEST(LetterTables, ValuesOfSingleBytes) {
         {0xAA, 0, 0, 0}, // Є
         {0xAF, 0, 0, 0}, // Ї
         {0xA1, 0, 0, 0}, // Ў
-        {'5', 0, 0, 0},  {' ', 0, 0, 0},  {'-', 0, 0, 0},  {0x00, 0, 0, 0},
-        {'W', 5, 5, 0},  {'w', 5, 5, 0},  {'Y', 7, 7, 0},  {'y', 7, 7, 0},
-        {'A', 1, 1, 0},  {'J', 1, 0, 1},  {'S', 1, 0, 1},  {'Z', 8, 0, 8},  {'R', 9, 0, 9},
-        {0xDA, 1, 0, 1}, // Ъ
-        {0xDC, 3, 0, 3}, // Ь
-        {0xDB, 2, 2, 0}, // Ы
-        {0xC9, 2, 0, 2}, // Й
-        {0xC0, 1, 1, 0}, // А
-        {0xDF, 6, 6, 0}, // Я
-        {0xFF, 6, 6, 0}, // я
-        {0xD9, 9, 0, 9}, // Щ
-        {0xDD, 4, 4, 0}, // Э
+        {'5', 0, 0, 0},  {' ', 0, 0, 0},  {'-', 0, 0, 0},  {0x00, 0, 0, 0}, {'W', 5, 5, 0},
+        {'w', 5, 5, 0},  {'Y', 7, 7, 0},  {'y', 7, 7, 0},  {'A', 1, 1, 0},  {'J', 1, 0, 1},
+        {'S', 1, 0, 1},  {'Z', 8, 0, 8},  {'R', 9, 0, 9},  {0xDA, 1, 0, 1}, // Ъ
+        {0xDC, 3, 0, 3},                                                    // Ь
+        {0xDB, 2, 2, 0},                                                    // Ы
+        {0xC9, 2, 0, 2},                                                    // Й
+        {0xC0, 1, 1, 0},                                                    // А
+        {0xDF, 6, 6, 0},                                                    // Я
+        {0xFF, 6, 6, 0},                                                    // я
+        {0xD9, 9, 0, 9},                                                    // Щ
+        {0xDD, 4, 4, 0},                                                    // Э
         {0x5B, 0, 0, 0}, {0x60, 0, 0, 0}, {0x7B, 0, 0, 0}, {0xBF, 0, 0, 0}, {0xB9, 0, 0, 0},
     };
     for (const auto& c : cases) {
@@ -98,9 +97,23 @@ struct ReductionCase {
 
 TEST(Reductions, WorkedValues) {
     const ReductionCase cases[] = {
-        {0, 0, 0},     {9, 9, 9},     {10, 1, 1},   {11, 11, 2},  {19, 1, 1},    {22, 22, 4},  {29, 11, 2},
-        {33, 33, 6},   {38, 11, 2},   {49, 4, 4},   {99, 9, 9},   {1985, 5, 5},  {6999, 33, 6}, {-5, -5, -5},
-        {-3, -3, -3},  {INT32_MIN, INT32_MIN, INT32_MIN},         {INT32_MAX, 1, 1}, // 2147483647: 46, 10, 1
+        {0, 0, 0},
+        {9, 9, 9},
+        {10, 1, 1},
+        {11, 11, 2},
+        {19, 1, 1},
+        {22, 22, 4},
+        {29, 11, 2},
+        {33, 33, 6},
+        {38, 11, 2},
+        {49, 4, 4},
+        {99, 9, 9},
+        {1985, 5, 5},
+        {6999, 33, 6},
+        {-5, -5, -5},
+        {-3, -3, -3},
+        {INT32_MIN, INT32_MIN, INT32_MIN},
+        {INT32_MAX, 1, 1},     // 2147483647: 46, 10, 1
         {4294967294LL, 11, 2}, // two INT32_MAX added: 56, then 11
     };
     for (const auto& c : cases) {
@@ -110,9 +123,21 @@ TEST(Reductions, WorkedValues) {
     }
 }
 
+// The reduction written out plainly, as a reference for the fast one.
+std::int64_t PlainReduce(std::int64_t n) {
+    while (n >= 10 && n != 11 && n != 22 && n != 33) {
+        std::int64_t s = 0;
+        for (const char c : std::to_string(n))
+            s += c - '0';
+        n = s;
+    }
+    return n;
+}
+
 TEST(Reductions, PropertiesOverARange) {
     for (std::int64_t n = 0; n <= 100000; ++n) {
         const std::int64_t r = ReduceWithMasters(n);
+        ASSERT_EQ(r, PlainReduce(n)) << n;
         const bool allowed = (r >= 0 && r <= 9) || r == 11 || r == 22 || r == 33;
         ASSERT_TRUE(allowed) << n;
         ASSERT_EQ(ReduceWithMasters(r), r) << n;
@@ -124,6 +149,14 @@ TEST(Reductions, PropertiesOverARange) {
     }
 }
 
+TEST(Reductions, LargeValuesAgreeWithThePlainReduction) {
+    for (std::int64_t n = INT32_MAX; n > 0; n /= 3)
+        EXPECT_EQ(ReduceWithMasters(n), PlainReduce(n)) << n;
+    for (const std::int64_t n :
+         {std::int64_t{INT32_MAX} * 4, std::int64_t{INT64_MAX}, std::int64_t{999999999999}, std::int64_t{2999999999}})
+        EXPECT_EQ(ReduceWithMasters(n), PlainReduce(n)) << n;
+}
+
 TEST(Reductions, DigitSum) {
     EXPECT_EQ(DigitSum(0), 0);
     EXPECT_EQ(DigitSum(1985), 23);
@@ -133,7 +166,7 @@ TEST(Reductions, DigitSum) {
 
 TEST(Karmic, WorkedValues) {
     const std::pair<std::int64_t, std::int64_t> cases[] = {
-        {13, 13}, {14, 14}, {16, 16}, {19, 19}, {49, 13}, {58, 13}, {67, 13}, {95, 14}, {79, 16}, {199, 19},
+        {13, 13},  {14, 14}, {16, 16},  {19, 19}, {49, 13}, {58, 13}, {67, 13}, {95, 14}, {79, 16},       {199, 19},
         {139, 13}, {29, 0},  {1999, 0}, {0, 0},   {5, 0},   {11, 0},  {22, 0},  {33, 0},  {INT32_MAX, 0},
     };
     for (const auto& [n, k] : cases)

@@ -67,8 +67,8 @@ TEST(Partner, AllTwentyFivePairLinesInOrder) {
     PartnerProfile partner;
     partner.LifePath = partner.Expression = partner.SoulUrge = partner.Personality = partner.Birthday = 7;
     partner.NameAnalysis.HiddenPassion = {}; // nothing on the digit side
-    const std::string_view subjects[] = {"Жизненный Путь"_cp, "Экспрессия"_cp, "Душевное Побуждение"_cp,
-                                         "Личность"_cp, "День Рождения"_cp};
+    const std::string_view subjects[] = {"Жизненный Путь"_cp, "Экспрессия"_cp, "Душевное Побуждение"_cp, "Личность"_cp,
+                                         "День Рождения"_cp};
     const std::string_view objects[] = {"Жизненным Путем"_cp, "Экспрессией"_cp, "Душевным Побуждением"_cp,
                                         "Личностью"_cp, "Днем Рождения"_cp};
     std::vector<std::string> expected;
@@ -165,8 +165,8 @@ TEST(Partner, PageWarnsWhenTheFirstPersonIsBlank) {
     in.middle = "\t";
     in.partnerFirst = "Анна"_cp;
     RunPartnerComparison(in, IvanPetrovichSidorov(), sink);
-    const std::vector<std::string> calls = {"hide meResult", "clear meResult", "hide lNoFirst", "hide lNoFirst2",
-                                            "show lNoFirst", "show lNoFirst2"};
+    const std::vector<std::string> calls = {"hide meResult",  "clear meResult", "hide lNoFirst",
+                                            "hide lNoFirst2", "show lNoFirst",  "show lNoFirst2"};
     EXPECT_EQ(sink.calls, calls);
     EXPECT_TRUE(sink.lines["meResult"].empty());
 }

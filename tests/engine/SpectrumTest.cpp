@@ -24,25 +24,97 @@ TEST(Spectrum, WorkedExamples) {
     const SpectrumCase cases[] = {
         {"", "", "", 0, NameAlphabet::None, {}, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9}, {}, {}, {}},
         {"  ", " ", "", 0, NameAlphabet::None, {}, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9}, {}, {}, {}},
-        {"Анна"_cp, "", "", 4, NameAlphabet::Russian, {2, 0, 0, 0, 0, 2, 0, 0, 0}, {1, 0, 0, 0, 0, 1, 1, 0, 0},
-         {2, 3, 4, 5, 7, 8, 9}, {}, {}, {1, 6}},
-        {"Мария"_cp, "Ивановна"_cp, "Петрова"_cp, 20, NameAlphabet::Russian, {6, 1, 3, 0, 1, 4, 2, 1, 2},
-         {4, 2, 2, 1, 1, 3, 4, 1, 1}, {4}, {1}, {7}, {1}},
-        {"Alexander", "", "Smith", 14, NameAlphabet::English, {3, 1, 1, 2, 3, 1, 0, 1, 2},
-         {2, 2, 2, 1, 2, 2, 1, 1, 2}, {7}, {}, {}, {1, 4, 5}},
-        {"Bob", "", "", 3, NameAlphabet::English, {0, 2, 0, 0, 0, 1, 0, 0, 0}, {0, 0, 0, 0, 1, 0, 0, 0, 0},
-         {1, 3, 4, 5, 7, 8, 9}, {2}, {}, {2}},
-        {"Иван"_cp, "Петрович"_cp, "Сидоров"_cp, 19, NameAlphabet::Russian, {5, 1, 3, 0, 1, 2, 4, 1, 2},
-         {4, 2, 2, 1, 1, 3, 4, 1, 1}, {4}, {}, {}, {1, 3, 9}},
+        {"Анна"_cp,
+         "",
+         "",
+         4,
+         NameAlphabet::Russian,
+         {2, 0, 0, 0, 0, 2, 0, 0, 0},
+         {1, 0, 0, 0, 0, 1, 1, 0, 0},
+         {2, 3, 4, 5, 7, 8, 9},
+         {},
+         {},
+         {1, 6}},
+        {"Мария"_cp,
+         "Ивановна"_cp,
+         "Петрова"_cp,
+         20,
+         NameAlphabet::Russian,
+         {6, 1, 3, 0, 1, 4, 2, 1, 2},
+         {4, 2, 2, 1, 1, 3, 4, 1, 1},
+         {4},
+         {1},
+         {7},
+         {1}},
+        {"Alexander",
+         "",
+         "Smith",
+         14,
+         NameAlphabet::English,
+         {3, 1, 1, 2, 3, 1, 0, 1, 2},
+         {2, 2, 2, 1, 2, 2, 1, 1, 2},
+         {7},
+         {},
+         {},
+         {1, 4, 5}},
+        {"Bob",
+         "",
+         "",
+         3,
+         NameAlphabet::English,
+         {0, 2, 0, 0, 0, 1, 0, 0, 0},
+         {0, 0, 0, 0, 1, 0, 0, 0, 0},
+         {1, 3, 4, 5, 7, 8, 9},
+         {2},
+         {},
+         {2}},
+        {"Иван"_cp,
+         "Петрович"_cp,
+         "Сидоров"_cp,
+         19,
+         NameAlphabet::Russian,
+         {5, 1, 3, 0, 1, 2, 4, 1, 2},
+         {4, 2, 2, 1, 1, 3, 4, 1, 1},
+         {4},
+         {},
+         {},
+         {1, 3, 9}},
         // An empty first name: no alphabet, English row over the other two names.
-        {"", "Иван"_cp, "Ли"_cp, 6, NameAlphabet::None, {3, 0, 1, 1, 0, 1, 0, 0, 0}, {1, 1, 1, 0, 1, 1, 0, 0, 1},
-         {2, 5, 7, 8, 9}, {1}, {}, {1}},
+        {"",
+         "Иван"_cp,
+         "Ли"_cp,
+         6,
+         NameAlphabet::None,
+         {3, 0, 1, 1, 0, 1, 0, 0, 0},
+         {1, 1, 1, 0, 1, 1, 0, 0, 1},
+         {2, 5, 7, 8, 9},
+         {1},
+         {},
+         {1}},
         // A Latin first letter makes the whole name English.
-        {"Jан"_cp, "", "", 3, NameAlphabet::English, {2, 0, 0, 0, 0, 1, 0, 0, 0}, {0, 0, 0, 0, 1, 0, 0, 0, 0},
-         {2, 3, 4, 5, 7, 8, 9}, {1}, {}, {1}},
+        {"Jан"_cp,
+         "",
+         "",
+         3,
+         NameAlphabet::English,
+         {2, 0, 0, 0, 0, 1, 0, 0, 0},
+         {0, 0, 0, 0, 1, 0, 0, 0, 0},
+         {2, 3, 4, 5, 7, 8, 9},
+         {1},
+         {},
+         {1}},
         // The hyphen counts in the length only.
-        {"Анна"_cp, "", "Ли-Ли"_cp, 9, NameAlphabet::Russian, {4, 0, 0, 2, 0, 2, 0, 0, 0},
-         {2, 1, 1, 1, 1, 1, 2, 0, 1}, {2, 3, 5, 7, 8, 9}, {1}, {7}, {1}},
+        {"Анна"_cp,
+         "",
+         "Ли-Ли"_cp,
+         9,
+         NameAlphabet::Russian,
+         {4, 0, 0, 2, 0, 2, 0, 0, 0},
+         {2, 1, 1, 1, 1, 1, 2, 0, 1},
+         {2, 3, 5, 7, 8, 9},
+         {1},
+         {7},
+         {1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.first) + "|" + std::string(c.middle) + "|" + std::string(c.last));
@@ -61,13 +133,13 @@ TEST(Spectrum, WorkedExamples) {
 TEST(Spectrum, EtalonRoundsHalvesToEvenAndKeepsEightBits) {
     EXPECT_EQ(EtalonSpectrum(14, NameAlphabet::English), (Nine{2, 2, 2, 1, 2, 2, 1, 1, 2})); // 1.5 -> 2, 2.5 -> 2
     EXPECT_EQ(EtalonSpectrum(14, NameAlphabet::None), EtalonSpectrum(14, NameAlphabet::English));
-    EXPECT_EQ(EtalonSpectrum(7, NameAlphabet::English)[0], 1);  // 28/28
-    EXPECT_EQ(EtalonSpectrum(2, NameAlphabet::English)[2], 0);  // 6/28
-    EXPECT_EQ(EtalonSpectrum(14, NameAlphabet::English)[3], 1); // 28/28
-    EXPECT_EQ(EtalonSpectrum(42, NameAlphabet::English)[1], 4); // 4.5 -> 4
-    EXPECT_EQ(EtalonSpectrum(70, NameAlphabet::English)[1], 8); // 7.5 -> 8
-    EXPECT_EQ(EtalonSpectrum(1379, NameAlphabet::Russian)[0], 255); // 255.37
-    EXPECT_EQ(EtalonSpectrum(1380, NameAlphabet::Russian)[0], 0);   // 255.56 -> 256, low 8 bits
+    EXPECT_EQ(EtalonSpectrum(7, NameAlphabet::English)[0], 1);                  // 28/28
+    EXPECT_EQ(EtalonSpectrum(2, NameAlphabet::English)[2], 0);                  // 6/28
+    EXPECT_EQ(EtalonSpectrum(14, NameAlphabet::English)[3], 1);                 // 28/28
+    EXPECT_EQ(EtalonSpectrum(42, NameAlphabet::English)[1], 4);                 // 4.5 -> 4
+    EXPECT_EQ(EtalonSpectrum(70, NameAlphabet::English)[1], 8);                 // 7.5 -> 8
+    EXPECT_EQ(EtalonSpectrum(1379, NameAlphabet::Russian)[0], 255);             // 255.37
+    EXPECT_EQ(EtalonSpectrum(1380, NameAlphabet::Russian)[0], 0);               // 255.56 -> 256, low 8 bits
     EXPECT_EQ(EtalonSpectrum(INT64_MAX / 8, NameAlphabet::Russian).size(), 9u); // no overflow
 }
 
@@ -142,7 +214,7 @@ TEST(Spectrum, AZeroCountBelowTheEtalonKeepsItsRed) {
     RecordingSink sink;
     NumerologyProfile profile;
     const auto r = AnalyzeNameSpectrum("Аааааааааааа"_cp, "", ""); // 12 letters: Etalon digit 1 = 60/27 -> 2
-    ASSERT_TRUE(r.MuchLess.Contains(7));                               // 60/27 -> 2 against 0
+    ASSERT_TRUE(r.MuchLess.Contains(7));                           // 60/27 -> 2 against 0
     ShowSpectrum(r, profile, sink);
     EXPECT_EQ(sink.colours["lSp7"], colour::Red);
     EXPECT_EQ(profile.DigitMarks[6], MarkKarmicLesson);
@@ -152,8 +224,8 @@ TEST(Spectrum, WriteOrder) {
     RecordingSink sink;
     NumerologyProfile profile;
     ShowSpectrum(AnalyzeNameSpectrum("Bob", "", ""), profile, sink);
-    const std::vector<std::string> head = {"text lKarLes", "text lSp1", "colour lSp1", "text lKarLes", "text lSp2",
-                                           "colour lSp2"};
+    const std::vector<std::string> head = {"text lKarLes", "text lSp1", "colour lSp1",
+                                           "text lKarLes", "text lSp2", "colour lSp2"};
     EXPECT_TRUE(std::equal(head.begin(), head.end(), sink.calls.begin()));
     const std::vector<std::string> tail = {"text lMuchMore", "text lMuchLess", "colour lSp2", "text lMuchMore",
                                            "text lMuchLess", "text lHidPas",   "colour lSp2", "text lHidPas"};
@@ -166,7 +238,7 @@ TEST(Spectrum, HugeAndOddInput) {
     for (unsigned b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
     const auto r = AnalyzeNameSpectrum(all, all, all);
-    EXPECT_EQ(r.NameLength, 3 * (255 - 32)); // trimmed of 0..32 in front, nothing behind
+    EXPECT_EQ(r.NameLength, 3 * (255 - 32));      // trimmed of 0..32 in front, nothing behind
     EXPECT_EQ(r.Alphabet, NameAlphabet::English); // '!' leads
     const std::string big(std::size_t{1} << 20, static_cast<char>(0xC0));
     const auto b = AnalyzeNameSpectrum(big, big, big);
