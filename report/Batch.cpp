@@ -59,8 +59,8 @@ std::string ReadRow(const CsvRecord& r, PersonInput& person) {
     person.middle = Utf8ToCp1251(r.fields[2]);
     person.last = Utf8ToCp1251(r.fields[3]);
     person.partner.reset();
-    if (r.fieldCount == 8 && !(r.fields[4].empty() && r.fields[5].empty() && r.fields[6].empty() &&
-                               r.fields[7].empty())) {
+    if (r.fieldCount == 8 &&
+        !(r.fields[4].empty() && r.fields[5].empty() && r.fields[6].empty() && r.fields[7].empty())) {
         PartnerInput& partner = person.partner.emplace();
         const std::string_view partnerDate = TrimBlanks(r.fields[4]);
         if (!partnerDate.empty()) {

@@ -31,7 +31,7 @@ public:
     bool Next(CsvRecord& record);
 
 private:
-    int Get();          // next byte or -1
+    int Get(); // next byte or -1
     int Peek();
     bool Fill();
 

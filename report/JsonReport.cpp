@@ -6,8 +6,7 @@
 namespace lirem::report {
 namespace {
 
-template <typename Json>
-void WriteDate(const BirthDate& d, Json& out) {
+template <typename Json> void WriteDate(const BirthDate& d, Json& out) {
     out.Key("day").Int(d.day).Key("month").Int(d.month).Key("year").Int(d.year);
 }
 
@@ -16,8 +15,7 @@ void WriteNames(std::string_view first, std::string_view middle, std::string_vie
     out.Key("first").Cp1251String(first).Key("middle").Cp1251String(middle).Key("last").Cp1251String(last);
 }
 
-template <typename Json>
-void WriteDigits(const DigitList& digits, Json& out) {
+template <typename Json> void WriteDigits(const DigitList& digits, Json& out) {
     out.BeginArray();
     for (const std::uint8_t d : digits)
         out.Int(d);
@@ -36,13 +34,11 @@ std::string_view AlphabetKey(NameAlphabet alphabet) {
     return "none";
 }
 
-template <typename Json>
-void WriteCoreNumber(std::string_view key, const CoreNumber& n, Json& out) {
+template <typename Json> void WriteCoreNumber(std::string_view key, const CoreNumber& n, Json& out) {
     out.Key(key).BeginObject().Key("value").Int(n.Value).Key("sum").Int(n.Sum).Key("karmic").Int(n.Karmic).EndObject();
 }
 
-template <typename Json>
-void WriteCore(const CoreReport& core, Json& out) {
+template <typename Json> void WriteCore(const CoreReport& core, Json& out) {
     out.Key("core").BeginObject();
     WriteCoreNumber("life_path", core.LifePath, out);
     WriteCoreNumber("expression", core.Expression, out);
@@ -52,8 +48,7 @@ void WriteCore(const CoreReport& core, Json& out) {
     out.EndObject();
 }
 
-template <typename Json>
-void WriteSynthesis(const SynthesisReport& s, Json& out) {
+template <typename Json> void WriteSynthesis(const SynthesisReport& s, Json& out) {
     out.Key("synthesis").BeginObject();
     out.Key("possibilities_abilities").Cp1251String(s.PossibilitiesAbilitiesLine);
     out.Key("possibilities_motivation").Cp1251String(s.PossibilitiesMotivationLine);
@@ -68,8 +63,7 @@ void WriteSynthesis(const SynthesisReport& s, Json& out) {
     out.EndObject();
 }
 
-template <typename Json>
-void WriteSpectrum(const SpectrumReport& s, Json& out) {
+template <typename Json> void WriteSpectrum(const SpectrumReport& s, Json& out) {
     out.Key("counts").IntArray(s.Spectrum);
     out.Key("etalon").IntArray(s.Etalon);
     out.Key("excess").IntArray(s.Excess);
@@ -85,8 +79,7 @@ void WriteSpectrum(const SpectrumReport& s, Json& out) {
     WriteDigits(s.MuchLess, out);
 }
 
-template <typename Json>
-void WriteCycles(const CycleReport& c, Json& out) {
+template <typename Json> void WriteCycles(const CycleReport& c, Json& out) {
     out.Key("cycles").BeginObject();
     out.Key("birth_date").Cp1251String(c.BirthDateText);
     out.Key("pinnacles").IntArray(c.Pinnacles);
@@ -97,8 +90,7 @@ void WriteCycles(const CycleReport& c, Json& out) {
     out.EndObject();
 }
 
-template <typename Json>
-void WriteCalendar(const NumerologyProfile& profile, const CalendarReport& c, Json& out) {
+template <typename Json> void WriteCalendar(const NumerologyProfile& profile, const CalendarReport& c, Json& out) {
     out.Key("calendar").BeginObject();
     out.Key("year").Int(c.Year).Key("month").Int(c.Month);
     out.Key("personal_year").Int(profile.PersonalYear).Key("personal_month").Int(profile.PersonalMonth);
@@ -116,8 +108,7 @@ void WriteCalendar(const NumerologyProfile& profile, const CalendarReport& c, Js
     out.EndObject();
 }
 
-template <typename Json>
-void WritePartner(const PersonInput& in, const PersonResult& result, Json& out) {
+template <typename Json> void WritePartner(const PersonInput& in, const PersonResult& result, Json& out) {
     out.Key("partner");
     if (!in.partner || !result.partner) {
         out.Null();
@@ -132,8 +123,8 @@ void WritePartner(const PersonInput& in, const PersonResult& result, Json& out) 
     out.EndObject();
     out.Key("first_person_missing").Bool(r.firstPersonMissing);
     if (r.firstPersonMissing) {
-        for (const std::string_view key : {"life_path", "expression", "soul_urge", "personality", "birthday",
-                                           "karmic_lessons", "hidden_passion"})
+        for (const std::string_view key :
+             {"life_path", "expression", "soul_urge", "personality", "birthday", "karmic_lessons", "hidden_passion"})
             out.Key(key).Null();
     } else {
         const PartnerProfile& q = r.profile;
@@ -151,8 +142,7 @@ void WritePartner(const PersonInput& in, const PersonResult& result, Json& out) 
     out.EndObject();
 }
 
-template <typename Json>
-void WriteFreeText(const PersonInput& in, const PersonResult& result, Json& out) {
+template <typename Json> void WriteFreeText(const PersonInput& in, const PersonResult& result, Json& out) {
     out.Key("free_text");
     if (!in.text || !result.freeText) {
         out.Null();
@@ -169,8 +159,7 @@ void WriteFreeText(const PersonInput& in, const PersonResult& result, Json& out)
 } // namespace
 
 template <typename Json>
-void WritePersonJson(const PersonInput& in, const PersonResult& result, std::optional<std::int64_t> row,
-                     Json& out) {
+void WritePersonJson(const PersonInput& in, const PersonResult& result, std::optional<std::int64_t> row, Json& out) {
     out.BeginObject();
     if (row)
         out.Key("row").Int(*row);
@@ -190,8 +179,7 @@ void WritePersonJson(const PersonInput& in, const PersonResult& result, std::opt
     out.EndObject();
 }
 
-template <typename Json>
-void WriteRowErrorJson(std::int64_t row, std::string_view reason, Json& out) {
+template <typename Json> void WriteRowErrorJson(std::int64_t row, std::string_view reason, Json& out) {
     out.BeginObject().Key("row").Int(row).Key("error").Cp1251String(reason).EndObject();
 }
 

@@ -19,7 +19,6 @@ template <typename Json>
 void WritePersonJson(const PersonInput& in, const PersonResult& result, std::optional<std::int64_t> row, Json& out);
 
 // {"row": n, "error": reason}; the reason is code page 1251.
-template <typename Json>
-void WriteRowErrorJson(std::int64_t row, std::string_view reason, Json& out);
+template <typename Json> void WriteRowErrorJson(std::int64_t row, std::string_view reason, Json& out);
 
 } // namespace lirem::report

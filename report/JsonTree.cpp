@@ -39,6 +39,8 @@ JsonTree& JsonTree::Put(nlohmann::ordered_json value) {
     return *this;
 }
 
-JsonTree& JsonTree::Cp1251String(std::string_view text) { return Put(Cp1251ToUtf8(text)); }
+JsonTree& JsonTree::Cp1251String(std::string_view text) {
+    return Put(Cp1251ToUtf8(text));
+}
 
 } // namespace lirem::report

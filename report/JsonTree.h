@@ -25,8 +25,7 @@ public:
     JsonTree& Null() { return Put(nullptr); }
     JsonTree& Cp1251String(std::string_view text);
 
-    template <typename Range>
-    JsonTree& IntArray(const Range& values) {
+    template <typename Range> JsonTree& IntArray(const Range& values) {
         BeginArray();
         for (const auto v : values)
             Int(static_cast<std::int64_t>(v));

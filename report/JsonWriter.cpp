@@ -64,7 +64,9 @@ const std::array<Encoded, 256>& Encodings() {
 
 JsonWriter::JsonWriter() : buffer_(4096) {}
 
-void JsonWriter::Grow(std::size_t n) { buffer_.resize(std::max(buffer_.size() * 2, used_ + n)); }
+void JsonWriter::Grow(std::size_t n) {
+    buffer_.resize(std::max(buffer_.size() * 2, used_ + n));
+}
 
 void JsonWriter::WideInt(std::int64_t value) {
     char* p = Reserve(24);

@@ -47,8 +47,7 @@ public:
     JsonWriter& Null() { return Literal("null"); }
     JsonWriter& Cp1251String(std::string_view text);
 
-    template <typename Range>
-    JsonWriter& IntArray(const Range& values) {
+    template <typename Range> JsonWriter& IntArray(const Range& values) {
         BeginArray();
         for (const auto v : values)
             Int(static_cast<std::int64_t>(v));

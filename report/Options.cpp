@@ -96,15 +96,15 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
     std::string batch;
     bool json = false;
 
-    auto* optDate = app.add_option("--date", date, "Birth date as day.month.year, for example 29.11.1985.")
-                        ->type_name("D.M.Y");
+    auto* optDate =
+        app.add_option("--date", date, "Birth date as day.month.year, for example 29.11.1985.")->type_name("D.M.Y");
     auto* optDay = app.add_option("--day", day, "Day of birth (instead of --date; default 1).")->type_name("N");
     auto* optMonth = app.add_option("--month", month, "Month of birth (instead of --date; default 1).")->type_name("N");
     auto* optYear = app.add_option("--year", year, "Year of birth (instead of --date; default 1970).")->type_name("N");
     optDate->excludes(optDay)->excludes(optMonth)->excludes(optYear);
     auto* optFirst = app.add_option("--first", first, "First name, as typed into \"Имя:\".")->type_name("NAME");
-    auto* optMiddle =
-        app.add_option("--middle", middle, "Middle name or patronymic, as typed into \"Отчество:\".")->type_name("NAME");
+    auto* optMiddle = app.add_option("--middle", middle, "Middle name or patronymic, as typed into \"Отчество:\".")
+                          ->type_name("NAME");
     auto* optLast = app.add_option("--last", last, "Last name, as typed into \"Фамилия:\".")->type_name("NAME");
     auto* optCalendar = app.add_option("--calendar", calendar,
                                        "Month of the calendar page as year-month, for example 2025-09 "
@@ -114,14 +114,13 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
                                           "Partner's birth date (default 1.1.1970). Any --partner-... option "
                                           "adds the partner page.")
                                ->type_name("D.M.Y");
-    auto* optPartnerFirst = app.add_option("--partner-first", partnerFirst, "Partner's first name.")
-                                ->type_name("NAME");
-    auto* optPartnerMiddle = app.add_option("--partner-middle", partnerMiddle, "Partner's middle name.")
-                                 ->type_name("NAME");
+    auto* optPartnerFirst = app.add_option("--partner-first", partnerFirst, "Partner's first name.")->type_name("NAME");
+    auto* optPartnerMiddle =
+        app.add_option("--partner-middle", partnerMiddle, "Partner's middle name.")->type_name("NAME");
     auto* optPartnerLast = app.add_option("--partner-last", partnerLast, "Partner's last name.")->type_name("NAME");
-    auto* optText = app.add_option("--text", text,
-                                   "Any text (a telephone number, an account, a title) for the free-text page.")
-                        ->type_name("TEXT");
+    auto* optText =
+        app.add_option("--text", text, "Any text (a telephone number, an account, a title) for the free-text page.")
+            ->type_name("TEXT");
     app.add_flag("--json", json, "Print one JSON object with English keys instead of the text report.");
     auto* optBatch = app.add_option("--batch", batch,
                                     "Read people from a CSV file (\"-\" for standard input) and print one JSON "

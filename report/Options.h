@@ -9,8 +9,8 @@
 namespace lirem::report {
 
 struct Options {
-    PersonInput person;              // texts already in code page 1251
-    bool json = false;               // one JSON object instead of the text report
+    PersonInput person;               // texts already in code page 1251
+    bool json = false;                // one JSON object instead of the text report
     std::optional<std::string> batch; // CSV file, "-" for standard input
 };
 

@@ -51,8 +51,8 @@ void ComputePersonResult(const PersonInput& in, PersonResult& out) {
             TrimControls(in.first).empty() && TrimControls(in.middle).empty() && TrimControls(in.last).empty();
         if (!partner.firstPersonMissing) {
             const PartnerInput& p = *in.partner;
-            partner.profile = BuildPartnerProfile(
-                PartnerInputs{p.date.day, p.date.month, p.date.year, p.first, p.middle, p.last});
+            partner.profile =
+                BuildPartnerProfile(PartnerInputs{p.date.day, p.date.month, p.date.year, p.first, p.middle, p.last});
             partner.lines = ComparePartners(profile, partner.profile);
         }
     }

@@ -27,17 +27,29 @@ ControlState& RecordingSink::At(std::string_view name) {
     return controls_.emplace(std::string(name), ControlState{}).first->second;
 }
 
-void RecordingSink::SetText(std::string_view control, std::string_view text) { At(control).text.assign(text); }
+void RecordingSink::SetText(std::string_view control, std::string_view text) {
+    At(control).text.assign(text);
+}
 
-std::string RecordingSink::Text(std::string_view control) const { return Control(control).text; }
+std::string RecordingSink::Text(std::string_view control) const {
+    return Control(control).text;
+}
 
-void RecordingSink::SetVisible(std::string_view control, bool visible) { At(control).visible = visible; }
+void RecordingSink::SetVisible(std::string_view control, bool visible) {
+    At(control).visible = visible;
+}
 
-void RecordingSink::SetFontColour(std::string_view control, Rgb colour) { At(control).colour = colour; }
+void RecordingSink::SetFontColour(std::string_view control, Rgb colour) {
+    At(control).colour = colour;
+}
 
-void RecordingSink::ClearLines(std::string_view memo) { At(memo).lines.clear(); }
+void RecordingSink::ClearLines(std::string_view memo) {
+    At(memo).lines.clear();
+}
 
-void RecordingSink::AddLine(std::string_view memo, std::string_view line) { At(memo).lines.emplace_back(line); }
+void RecordingSink::AddLine(std::string_view memo, std::string_view line) {
+    At(memo).lines.emplace_back(line);
+}
 
 const ControlState& RecordingSink::Control(std::string_view name) const {
     static const ControlState kUnwritten{};

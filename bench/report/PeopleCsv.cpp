@@ -6,11 +6,11 @@
 namespace lirem::report::bench {
 namespace {
 
-constexpr std::array<std::string_view, 12> kFirst{"Иван",  "Анна",  "Мария",  "Пётр",  "Alexander", "Ольга",
-                                                   "Сергей", "John", "Елена", "Дмитрий", "Наталья", "Wendy"};
-constexpr std::array<std::string_view, 7> kMiddle{"Петрович",  "Ивановна",    "Сергеевич", "",
-                                                  "Алексеевна", "Michael", "Андреевич"};
-constexpr std::array<std::string_view, 8> kLast{"Сидоров", "Петрова",  "Иванов",  "Smith",
+constexpr std::array<std::string_view, 12> kFirst{"Иван",   "Анна", "Мария", "Пётр",    "Alexander", "Ольга",
+                                                  "Сергей", "John", "Елена", "Дмитрий", "Наталья",   "Wendy"};
+constexpr std::array<std::string_view, 7> kMiddle{"Петрович",   "Ивановна", "Сергеевич", "",
+                                                  "Алексеевна", "Michael",  "Андреевич"};
+constexpr std::array<std::string_view, 8> kLast{"Сидоров",   "Петрова", "Иванов",   "Smith",
                                                 "Кузнецова", "Смирнов", "Соколова", "Попов-Лебедев"};
 
 // A small linear congruential generator: the same file on every run.

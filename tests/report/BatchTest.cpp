@@ -1,6 +1,6 @@
+#include "report/Batch.h"
 #include "RunTool.h"
 #include "report/App.h"
-#include "report/Batch.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -24,14 +24,13 @@ std::vector<ordered_json> Lines(const std::string& out) {
 }
 
 TEST(Batch, BadRowsInTheMiddleDoNotStopTheBatch) {
-    const std::string csv =
-        "date,first,middle,last\n"          // line 1: header
-        "29.11.1985,Иван,Петрович,Сидоров\n" // 2
-        "31/12/1999,Ann,,\n"                 // 3: not a date
-        "\n"                                 // 4: blank, skipped
-        "-5.11.1985,Анна,,\n"                // 5: the engine's conversion error
-        "1.1.1970,too,few\n"                 // 6: three fields
-        "5.9.1970,,,\n";                     // 7
+    const std::string csv = "date,first,middle,last\n"           // line 1: header
+                            "29.11.1985,Иван,Петрович,Сидоров\n" // 2
+                            "31/12/1999,Ann,,\n"                 // 3: not a date
+                            "\n"                                 // 4: blank, skipped
+                            "-5.11.1985,Анна,,\n"                // 5: the engine's conversion error
+                            "1.1.1970,too,few\n"                 // 6: three fields
+                            "5.9.1970,,,\n";                     // 7
     const auto run = test::RunTool({"--batch", "-", "--calendar", "2025-09"}, csv);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "lirem-report: 3 of 5 rows could not be computed\n");

@@ -55,7 +55,10 @@ TEST(CsvReader, Records) {
         {"quoted comma and quote", "\"a,b\",\"say \"\"hi\"\"\"\n", {{1, {"a,b", "say \"hi\""}}}},
         {"quoted newline keeps the start line", "\"a\nb\",c\nd\n", {{1, {"a\nb", "c"}}, {3, {"d"}}}},
         {"quote inside a plain field is data", "a\"b,c\n", {{1, {"a\"b", "c"}}}},
-        {"byte-order mark skipped", "\xEF\xBB\xBF" "date,x\n", {{1, {"date", "x"}}}},
+        {"byte-order mark skipped",
+         "\xEF\xBB\xBF"
+         "date,x\n",
+         {{1, {"date", "x"}}}},
         {"UTF-8 kept as bytes", "Иван,Анна\n", {{1, {"Иван", "Анна"}}}},
         {"unterminated quote", "a,\"bc\nd", {{1, {"a", "bc\nd"}, false, true}}},
     };

@@ -116,6 +116,8 @@ TEST(ExitStatus, BatchFromStandardInput) {
     EXPECT_EQ(ok.err, "");
 }
 
-TEST(ExitStatus, VersionLine) { EXPECT_EQ(RunProgram("--version").out, "lirem-report 3.0.0\n"); }
+TEST(ExitStatus, VersionLine) {
+    EXPECT_EQ(RunProgram("--version").out, "lirem-report 3.0.0\n");
+}
 
 } // namespace

@@ -23,8 +23,8 @@ std::string ReadGolden(const std::string& name) {
     return text.str();
 }
 
-const std::vector<std::string> kSidorov = {"--date", "29.11.1985", "--first", "Иван", "--middle", "Петрович",
-                                           "--last", "Сидоров", "--calendar", "2025-09"};
+const std::vector<std::string> kSidorov = {"--date",   "29.11.1985", "--first", "Иван",       "--middle",
+                                           "Петрович", "--last",     "Сидоров", "--calendar", "2025-09"};
 
 std::vector<std::string> With(std::vector<std::string> args, std::initializer_list<std::string> more) {
     args.insert(args.end(), more);

@@ -16,8 +16,7 @@ struct ToolRun {
     std::string err;
 };
 
-inline ToolRun RunTool(std::vector<std::string> args, const std::string& input = {},
-                       CalendarMonth today = {2025, 9}) {
+inline ToolRun RunTool(std::vector<std::string> args, const std::string& input = {}, CalendarMonth today = {2025, 9}) {
     args.insert(args.begin(), "lirem-report");
     std::vector<const char*> argv;
     for (const std::string& a : args)
