@@ -2,6 +2,7 @@
 
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
+#include "report/Cp1251Shortcut.h"
 #include "report/CsvReader.h"
 #include "report/DateArgs.h"
 #include "report/ErrorText.h"
@@ -55,9 +56,9 @@ std::string ReadRow(const CsvRecord& r, PersonInput& person) {
     if (!date)
         return BadDate("birth date", TrimBlanks(r.fields[0]));
     person.date = *date;
-    person.first = Utf8ToCp1251(r.fields[1]);
-    person.middle = Utf8ToCp1251(r.fields[2]);
-    person.last = Utf8ToCp1251(r.fields[3]);
+    Utf8ToCp1251Into(r.fields[1], person.first);
+    Utf8ToCp1251Into(r.fields[2], person.middle);
+    Utf8ToCp1251Into(r.fields[3], person.last);
     person.partner.reset();
     if (r.fieldCount == 8 &&
         !(r.fields[4].empty() && r.fields[5].empty() && r.fields[6].empty() && r.fields[7].empty())) {
@@ -69,9 +70,9 @@ std::string ReadRow(const CsvRecord& r, PersonInput& person) {
                 return BadDate("partner's birth date", partnerDate);
             partner.date = *parsed;
         }
-        partner.first = Utf8ToCp1251(r.fields[5]);
-        partner.middle = Utf8ToCp1251(r.fields[6]);
-        partner.last = Utf8ToCp1251(r.fields[7]);
+        Utf8ToCp1251Into(r.fields[5], partner.first);
+        Utf8ToCp1251Into(r.fields[6], partner.middle);
+        Utf8ToCp1251Into(r.fields[7], partner.last);
     }
     return {};
 }
