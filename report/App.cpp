@@ -1,0 +1,100 @@
+#include "report/App.h"
+
+#include "engine/Errors.h"
+#include "report/Batch.h"
+#include "report/ErrorText.h"
+#include "report/JsonReport.h"
+#include "report/JsonTree.h"
+#include "report/Options.h"
+#include "report/PersonResult.h"
+#include "report/TextReport.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+
+namespace lirem::report {
+namespace {
+
+int WriteAll(std::ostream& out, std::ostream& err, const std::string& text) {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (!out) {
+        err << "lirem-report: the report could not be written\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, std::ostream& err) {
+    const BatchSummary summary = RunBatch(csv, out, options.person.calendar);
+    if (summary.writeFailed) {
+        err << "lirem-report: the results could not be written\n";
+        return 1;
+    }
+    if (csv.bad()) {
+        err << "lirem-report: reading the input failed\n";
+        return 1;
+    }
+    if (summary.errors > 0) {
+        err << "lirem-report: " << summary.errors << " of " << summary.errors + summary.people
+            << " rows could not be computed\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string BuildJsonReport(const PersonInput& person) {
+    PersonResult result;
+    ComputePersonResult(person, result);
+    JsonTree tree;
+    WritePersonJson(person, result, std::nullopt, tree);
+    return tree.Value().dump(2) + "\n";
+}
+
+CalendarMonth CurrentMonth() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return CalendarMonth{local.tm_year + 1900, local.tm_mon + 1};
+}
+
+int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err,
+           CalendarMonth today) {
+    const ParseOutcome parsed = ParseOptions(argc, argv, today);
+    if (!parsed.options) {
+        if (!parsed.err.empty())
+            err << parsed.err;
+        if (!parsed.out.empty() && WriteAll(out, err, parsed.out) != 0)
+            return 1;
+        return parsed.exitCode;
+    }
+    const Options& options = *parsed.options;
+
+    if (options.batch) {
+        if (*options.batch == "-")
+            return RunBatchFrom(in, options, out, err);
+        std::ifstream file(*options.batch, std::ios::binary);
+        if (!file) {
+            err << "lirem-report: cannot open '" << *options.batch << "': " << std::strerror(errno) << "\n";
+            return 2;
+        }
+        return RunBatchFrom(file, options, out, err);
+    }
+
+    // The whole report is built before anything is printed, so a failure
+    // never leaves half a report on standard output.
+    std::string report;
+    try {
+        report = options.json ? BuildJsonReport(options.person) : BuildTextReport(options.person);
+    } catch (const EngineError& e) {
+        err << WithFullStop(e.what()) << "\n";
+        return 1;
+    }
+    return WriteAll(out, err, report);
+}
+
+} // namespace lirem::report

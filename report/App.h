@@ -1,0 +1,23 @@
+#pragma once
+// The whole program behind main(), on streams, so tests can run it in-process.
+
+#include "report/PersonInput.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace lirem::report {
+
+// Exit status: 0 success, 1 an engine error (or, in batch mode, a row that
+// failed, or output that could not be written), 2 bad arguments.
+[[nodiscard]] int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err,
+                         CalendarMonth today);
+
+// One person's results as a pretty-printed JSON object, with a final newline.
+[[nodiscard]] std::string BuildJsonReport(const PersonInput& person);
+
+// The current month of the local clock.
+[[nodiscard]] CalendarMonth CurrentMonth();
+
+} // namespace lirem::report

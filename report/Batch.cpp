@@ -1,0 +1,138 @@
+#include "report/Batch.h"
+
+#include "engine/Cp1251.h"
+#include "engine/Errors.h"
+#include "report/Cp1251Shortcut.h"
+#include "report/CsvReader.h"
+#include "report/DateArgs.h"
+#include "report/ErrorText.h"
+#include "report/JsonReport.h"
+#include "report/JsonWriter.h"
+#include "report/PersonResult.h"
+
+#include <string>
+#include <string_view>
+
+namespace lirem::report {
+namespace {
+
+constexpr std::size_t kFlushBytes = 256 * 1024;
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool IsHeader(const CsvRecord& r) {
+    const std::string_view first = TrimBlanks(r.fields[0]);
+    if (first.size() != 4)
+        return false;
+    for (std::size_t i = 0; i < 4; ++i)
+        if ((first[i] | 0x20) != "date"[i])
+            return false;
+    return true;
+}
+
+std::string BadDate(std::string_view what, std::string_view field) {
+    std::string reason(what);
+    reason += " '";
+    reason += Utf8ToCp1251(field);
+    reason += "' is not a date D.M.Y";
+    return reason;
+}
+
+// Fills the person from a row; returns the reason when the row is unusable.
+std::string ReadRow(const CsvRecord& r, PersonInput& person) {
+    if (r.tooLong)
+        return "row longer than " + std::to_string(CsvReader::kDefaultMaxRecordBytes) + " bytes";
+    if (r.unterminatedQuote)
+        return "quoted field not closed before the end of the input";
+    if (r.fieldCount != 4 && r.fieldCount != 8)
+        return "expected 4 or 8 fields, found " + std::to_string(r.fieldCount);
+    const auto date = ParseBirthDate(TrimBlanks(r.fields[0]));
+    if (!date)
+        return BadDate("birth date", TrimBlanks(r.fields[0]));
+    person.date = *date;
+    Utf8ToCp1251Into(r.fields[1], person.first);
+    Utf8ToCp1251Into(r.fields[2], person.middle);
+    Utf8ToCp1251Into(r.fields[3], person.last);
+    person.partner.reset();
+    if (r.fieldCount == 8 &&
+        !(r.fields[4].empty() && r.fields[5].empty() && r.fields[6].empty() && r.fields[7].empty())) {
+        PartnerInput& partner = person.partner.emplace();
+        const std::string_view partnerDate = TrimBlanks(r.fields[4]);
+        if (!partnerDate.empty()) {
+            const auto parsed = ParseBirthDate(partnerDate);
+            if (!parsed)
+                return BadDate("partner's birth date", partnerDate);
+            partner.date = *parsed;
+        }
+        Utf8ToCp1251Into(r.fields[5], partner.first);
+        Utf8ToCp1251Into(r.fields[6], partner.middle);
+        Utf8ToCp1251Into(r.fields[7], partner.last);
+    }
+    return {};
+}
+
+} // namespace
+
+BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar) {
+    BatchSummary summary;
+    CsvReader reader(in);
+    CsvRecord record;
+    PersonInput person;
+    person.calendar = calendar;
+    PersonResult result;
+    JsonWriter json;
+    bool firstRecord = true;
+
+    auto flush = [&] {
+        const std::string_view text = json.View();
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        json.Clear();
+        if (!out)
+            summary.writeFailed = true;
+    };
+
+    while (reader.Next(record)) {
+        const bool blank = !record.tooLong && record.fieldCount == 1 && record.fields[0].empty();
+        if (blank)
+            continue;
+        const bool header = firstRecord && !record.tooLong && IsHeader(record);
+        firstRecord = false;
+        if (header)
+            continue;
+
+        std::string reason = ReadRow(record, person);
+        if (reason.empty()) {
+            try {
+                ComputePersonResult(person, result);
+            } catch (const EngineError& e) {
+                reason = WithFullStop(e.what());
+            }
+        }
+        if (reason.empty()) {
+            WritePersonJson(person, result, record.line, json);
+            ++summary.people;
+        } else {
+            WriteRowErrorJson(record.line, reason, json);
+            ++summary.errors;
+        }
+        json.EndLine();
+        if (json.View().size() >= kFlushBytes) {
+            flush();
+            if (summary.writeFailed)
+                return summary;
+        }
+    }
+    flush();
+    out.flush();
+    if (!out)
+        summary.writeFailed = true;
+    return summary;
+}
+
+} // namespace lirem::report

@@ -1,0 +1,26 @@
+#pragma once
+// Batch mode: one person per CSV row in, one JSON object per line out.
+//
+// Columns: birth date (D.M.Y), first, middle and last name; optionally four
+// more: partner's birth date, first, middle and last name. A first row whose
+// first field is "date" is a header and is skipped, as are blank lines. A row
+// that cannot be computed gives {"row": n, "error": reason} and the batch goes
+// on; n is the line on which the row starts.
+
+#include "report/PersonInput.h"
+
+#include <cstdint>
+#include <istream>
+#include <ostream>
+
+namespace lirem::report {
+
+struct BatchSummary {
+    std::int64_t people = 0; // rows written as results
+    std::int64_t errors = 0; // rows written as error objects
+    bool writeFailed = false;
+};
+
+[[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar);
+
+} // namespace lirem::report

@@ -1,0 +1,191 @@
+#include "report/JsonReport.h"
+
+#include "report/JsonTree.h"
+#include "report/JsonWriter.h"
+
+namespace lirem::report {
+namespace {
+
+template <typename Json> void WriteDate(const BirthDate& d, Json& out) {
+    out.Key("day").Int(d.day).Key("month").Int(d.month).Key("year").Int(d.year);
+}
+
+template <typename Json>
+void WriteNames(std::string_view first, std::string_view middle, std::string_view last, Json& out) {
+    out.Key("first").Cp1251String(first).Key("middle").Cp1251String(middle).Key("last").Cp1251String(last);
+}
+
+template <typename Json> void WriteDigits(const DigitList& digits, Json& out) {
+    out.BeginArray();
+    for (const std::uint8_t d : digits)
+        out.Int(d);
+    out.EndArray();
+}
+
+std::string_view AlphabetKey(NameAlphabet alphabet) {
+    switch (alphabet) {
+    case NameAlphabet::Russian:
+        return "russian";
+    case NameAlphabet::English:
+        return "english";
+    case NameAlphabet::None:
+        break;
+    }
+    return "none";
+}
+
+template <typename Json> void WriteCoreNumber(std::string_view key, const CoreNumber& n, Json& out) {
+    out.Key(key).BeginObject().Key("value").Int(n.Value).Key("sum").Int(n.Sum).Key("karmic").Int(n.Karmic).EndObject();
+}
+
+template <typename Json> void WriteCore(const CoreReport& core, Json& out) {
+    out.Key("core").BeginObject();
+    WriteCoreNumber("life_path", core.LifePath, out);
+    WriteCoreNumber("expression", core.Expression, out);
+    WriteCoreNumber("soul_urge", core.SoulUrge, out);
+    WriteCoreNumber("personality", core.Personality, out);
+    WriteCoreNumber("birthday", core.Birthday, out);
+    out.EndObject();
+}
+
+template <typename Json> void WriteSynthesis(const SynthesisReport& s, Json& out) {
+    out.Key("synthesis").BeginObject();
+    out.Key("possibilities_abilities").Cp1251String(s.PossibilitiesAbilitiesLine);
+    out.Key("possibilities_motivation").Cp1251String(s.PossibilitiesMotivationLine);
+    out.Key("abilities_motivation").Cp1251String(s.AbilitiesMotivationLine);
+    out.Key("realization").Int(s.Realization);
+    out.Key("reason").Int(s.Reason);
+    out.Key("bridges").BeginObject();
+    out.Key("path_expression").Int(s.PathExpressionBridge);
+    out.Key("soul_personality").Int(s.SoulPersonalityBridge);
+    out.Key("expression_soul").Int(s.ExpressionSoulBridge);
+    out.EndObject();
+    out.EndObject();
+}
+
+template <typename Json> void WriteSpectrum(const SpectrumReport& s, Json& out) {
+    out.Key("counts").IntArray(s.Spectrum);
+    out.Key("etalon").IntArray(s.Etalon);
+    out.Key("excess").IntArray(s.Excess);
+    out.Key("name_length").Int(s.NameLength);
+    out.Key("alphabet").Cp1251String(AlphabetKey(s.Alphabet));
+    out.Key("karmic_lessons");
+    WriteDigits(s.KarmicLessons, out);
+    out.Key("hidden_passion");
+    WriteDigits(s.HiddenPassion, out);
+    out.Key("much_more");
+    WriteDigits(s.MuchMore, out);
+    out.Key("much_less");
+    WriteDigits(s.MuchLess, out);
+}
+
+template <typename Json> void WriteCycles(const CycleReport& c, Json& out) {
+    out.Key("cycles").BeginObject();
+    out.Key("birth_date").Cp1251String(c.BirthDateText);
+    out.Key("pinnacles").IntArray(c.Pinnacles);
+    out.Key("pinnacle_start_years").IntArray(c.PinnacleStartYears);
+    out.Key("periods").IntArray(c.Periods);
+    out.Key("period_start_years").IntArray(c.PeriodStartYears);
+    out.Key("challenges").IntArray(c.Challenges);
+    out.EndObject();
+}
+
+template <typename Json> void WriteCalendar(const NumerologyProfile& profile, const CalendarReport& c, Json& out) {
+    out.Key("calendar").BeginObject();
+    out.Key("year").Int(c.Year).Key("month").Int(c.Month);
+    out.Key("personal_year").Int(profile.PersonalYear).Key("personal_month").Int(profile.PersonalMonth);
+    out.Key("first_weekday").Int(c.FirstWeekday).Key("days_in_month").Int(c.DaysInMonth);
+    out.Key("personal_days").BeginArray();
+    for (const CalendarCell& cell : c.Cells)
+        if (cell.InMonth)
+            out.Int(cell.PersonalDay);
+    out.EndArray();
+    out.Key("spiritual_birthdays").BeginArray();
+    for (const CalendarCell& cell : c.Cells)
+        if (cell.InMonth && cell.Purple)
+            out.Int(cell.Day);
+    out.EndArray();
+    out.EndObject();
+}
+
+template <typename Json> void WritePartner(const PersonInput& in, const PersonResult& result, Json& out) {
+    out.Key("partner");
+    if (!in.partner || !result.partner) {
+        out.Null();
+        return;
+    }
+    const PartnerInput& p = *in.partner;
+    const PartnerResult& r = *result.partner;
+    out.BeginObject();
+    out.Key("input").BeginObject();
+    WriteDate(p.date, out);
+    WriteNames(p.first, p.middle, p.last, out);
+    out.EndObject();
+    out.Key("first_person_missing").Bool(r.firstPersonMissing);
+    if (r.firstPersonMissing) {
+        for (const std::string_view key :
+             {"life_path", "expression", "soul_urge", "personality", "birthday", "karmic_lessons", "hidden_passion"})
+            out.Key(key).Null();
+    } else {
+        const PartnerProfile& q = r.profile;
+        out.Key("life_path").Int(q.LifePath).Key("expression").Int(q.Expression).Key("soul_urge").Int(q.SoulUrge);
+        out.Key("personality").Int(q.Personality).Key("birthday").Int(q.Birthday);
+        out.Key("karmic_lessons");
+        WriteDigits(q.NameAnalysis.KarmicLessons, out);
+        out.Key("hidden_passion");
+        WriteDigits(q.NameAnalysis.HiddenPassion, out);
+    }
+    out.Key("lines").BeginArray();
+    for (const std::string& line : r.lines)
+        out.Cp1251String(line);
+    out.EndArray();
+    out.EndObject();
+}
+
+template <typename Json> void WriteFreeText(const PersonInput& in, const PersonResult& result, Json& out) {
+    out.Key("free_text");
+    if (!in.text || !result.freeText) {
+        out.Null();
+        return;
+    }
+    const FreeTextReport& f = *result.freeText;
+    out.BeginObject();
+    out.Key("text").Cp1251String(*in.text);
+    out.Key("raw_sum").Int(f.RawSum).Key("sum").Int(f.ReducedSum).Key("karmic").Int(f.KarmicNumber);
+    out.Key("counts").IntArray(f.Counts);
+    out.EndObject();
+}
+
+} // namespace
+
+template <typename Json>
+void WritePersonJson(const PersonInput& in, const PersonResult& result, std::optional<std::int64_t> row, Json& out) {
+    out.BeginObject();
+    if (row)
+        out.Key("row").Int(*row);
+    out.Key("input").BeginObject();
+    WriteDate(in.date, out);
+    WriteNames(in.first, in.middle, in.last, out);
+    out.EndObject();
+    WriteCore(result.core, out);
+    WriteSynthesis(result.synthesis, out);
+    out.Key("spectrum").BeginObject();
+    WriteSpectrum(result.spectrum, out);
+    out.EndObject();
+    WriteCycles(result.cycles, out);
+    WriteCalendar(result.profile, result.calendar, out);
+    WritePartner(in, result, out);
+    WriteFreeText(in, result, out);
+    out.EndObject();
+}
+
+template <typename Json> void WriteRowErrorJson(std::int64_t row, std::string_view reason, Json& out) {
+    out.BeginObject().Key("row").Int(row).Key("error").Cp1251String(reason).EndObject();
+}
+
+template void WritePersonJson(const PersonInput&, const PersonResult&, std::optional<std::int64_t>, JsonWriter&);
+template void WritePersonJson(const PersonInput&, const PersonResult&, std::optional<std::int64_t>, JsonTree&);
+template void WriteRowErrorJson(std::int64_t, std::string_view, JsonWriter&);
+template void WriteRowErrorJson(std::int64_t, std::string_view, JsonTree&);
+
+} // namespace lirem::report

@@ -1,0 +1,29 @@
+#pragma once
+// The command line: what to compute and how to print it.
+
+#include "report/PersonInput.h"
+
+#include <optional>
+#include <string>
+
+namespace lirem::report {
+
+struct Options {
+    PersonInput person;               // texts already in code page 1251
+    bool json = false;                // one JSON object instead of the text report
+    std::optional<std::string> batch; // CSV file, "-" for standard input
+};
+
+// Either options to run, or what to print and the exit status (0 after
+// --help or --version, 2 after a bad argument).
+struct ParseOutcome {
+    std::optional<Options> options;
+    int exitCode = 0;
+    std::string out; // for standard output
+    std::string err; // for standard error
+};
+
+// today: the month the calendar shows when --calendar is not given.
+[[nodiscard]] ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today);
+
+} // namespace lirem::report

@@ -1,0 +1,65 @@
+#include "report/PersonResult.h"
+
+#include "engine/Text.h"
+
+namespace lirem::report {
+namespace {
+
+// Writes nowhere: runs a display step only for what it stores in the profile.
+class DiscardingSink final : public DisplaySink {
+public:
+    void SetText(std::string_view, std::string_view) override {}
+    [[nodiscard]] std::string Text(std::string_view) const override { return {}; }
+    void SetVisible(std::string_view, bool) override {}
+    void SetFontColour(std::string_view, Rgb) override {}
+    void ClearLines(std::string_view) override {}
+    void AddLine(std::string_view, std::string_view) override {}
+};
+
+} // namespace
+
+void ComputePersonResult(const PersonInput& in, PersonResult& out) {
+    const BirthDate& d = in.date;
+    out.core = ComputeCoreNumbers(d.day, d.month, d.year, in.first, in.middle, in.last);
+
+    NumerologyProfile& profile = out.profile;
+    profile = NumerologyProfile{};
+    profile.LifePath = out.core.LifePath.Value;
+    profile.Expression = out.core.Expression.Value;
+    profile.SoulUrge = out.core.SoulUrge.Value;
+    profile.Personality = out.core.Personality.Value;
+    profile.Birthday = out.core.Birthday.Value;
+
+    out.synthesis = ComputeSynthesis(profile.LifePath, profile.Expression, profile.SoulUrge, profile.Personality,
+                                     profile.Birthday, in.first);
+    out.spectrum = AnalyzeNameSpectrum(in.first, in.middle, in.last);
+    DiscardingSink discard;
+    ShowSpectrum(out.spectrum, profile, discard); // the digit marks the partner page reads
+    out.cycles = ComputeCycles(d.day, d.month, d.year, profile.Birthday, profile.LifePath);
+
+    const std::int64_t year = in.calendar.year;
+    const std::int64_t month = in.calendar.month;
+    const std::int64_t personalYear = PersonalYearNumber(year, d.day, d.month);
+    profile.PersonalYear = ClampToInt32(personalYear);
+    profile.PersonalMonth = ClampToInt32(PersonalMonthNumber(month, personalYear));
+    out.calendar = ComputeCalendar(year, month, d.day, d.month, d.year, profile.PersonalMonth);
+
+    out.partner.reset();
+    if (in.partner) {
+        PartnerResult& partner = out.partner.emplace();
+        partner.firstPersonMissing =
+            TrimControls(in.first).empty() && TrimControls(in.middle).empty() && TrimControls(in.last).empty();
+        if (!partner.firstPersonMissing) {
+            const PartnerInput& p = *in.partner;
+            partner.profile =
+                BuildPartnerProfile(PartnerInputs{p.date.day, p.date.month, p.date.year, p.first, p.middle, p.last});
+            partner.lines = ComparePartners(profile, partner.profile);
+        }
+    }
+
+    out.freeText.reset();
+    if (in.text)
+        out.freeText = AnalyzeFreeText(TrimControls(*in.text));
+}
+
+} // namespace lirem::report

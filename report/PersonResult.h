@@ -1,0 +1,41 @@
+#pragma once
+// Every number of pages 1 to 7 for one person, as the engine's report
+// structures. Nothing here is computed by the report tool itself.
+
+#include "engine/Calendar.h"
+#include "engine/CoreNumbers.h"
+#include "engine/Cycles.h"
+#include "engine/FreeText.h"
+#include "engine/Partner.h"
+#include "engine/Profile.h"
+#include "engine/Spectrum.h"
+#include "engine/Synthesis.h"
+#include "report/PersonInput.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lirem::report {
+
+struct PartnerResult {
+    bool firstPersonMissing = false; // the window's warning: the first person's names are blank
+    PartnerProfile profile;          // unset when firstPersonMissing
+    std::vector<std::string> lines;  // the memo's lines, code page 1251
+};
+
+struct PersonResult {
+    CoreReport core;
+    SynthesisReport synthesis;
+    SpectrumReport spectrum;
+    NumerologyProfile profile; // as the full recalculation leaves it
+    CycleReport cycles;
+    CalendarReport calendar;
+    std::optional<PartnerResult> partner;
+    std::optional<FreeTextReport> freeText;
+};
+
+// Throws lirem::EngineError where the window's handlers would report one.
+void ComputePersonResult(const PersonInput& in, PersonResult& out);
+
+} // namespace lirem::report

@@ -1,0 +1,60 @@
+#include "report/RecordingSink.h"
+
+#include "engine/Cp1251Literal.h"
+
+namespace lirem::report {
+
+RecordingSink::RecordingSink() {
+    for (const std::string_view note : {"lPathKarma", "lExpressKarma", "lSoulKarma", "lBDayKarma", "lPersonKarma"}) {
+        ControlState& c = At(note);
+        c.text = "Кармическое Число "_cp;
+        c.visible = false;
+        c.colour = colour::Maroon;
+    }
+    At("lNoFirst") = {std::string("Не введены исходные данные "_cp), false, colour::Red, {}};
+    At("lNoFirst2") = {std::string("для первого партнера!"_cp), false, colour::Red, {}};
+    At("lSumma").text = "Сумма: 0"_cp;
+    At("lKarma").text = "Кармическое Число: 0"_cp;
+    for (const std::string_view count :
+         {"lMisc1", "lMisc2", "lMisc3", "lMisc4", "lMisc5", "lMisc6", "lMisc7", "lMisc8", "lMisc9"})
+        At(count).text = "0";
+}
+
+ControlState& RecordingSink::At(std::string_view name) {
+    const auto it = controls_.find(name);
+    if (it != controls_.end())
+        return it->second;
+    return controls_.emplace(std::string(name), ControlState{}).first->second;
+}
+
+void RecordingSink::SetText(std::string_view control, std::string_view text) {
+    At(control).text.assign(text);
+}
+
+std::string RecordingSink::Text(std::string_view control) const {
+    return Control(control).text;
+}
+
+void RecordingSink::SetVisible(std::string_view control, bool visible) {
+    At(control).visible = visible;
+}
+
+void RecordingSink::SetFontColour(std::string_view control, Rgb colour) {
+    At(control).colour = colour;
+}
+
+void RecordingSink::ClearLines(std::string_view memo) {
+    At(memo).lines.clear();
+}
+
+void RecordingSink::AddLine(std::string_view memo, std::string_view line) {
+    At(memo).lines.emplace_back(line);
+}
+
+const ControlState& RecordingSink::Control(std::string_view name) const {
+    static const ControlState kUnwritten{};
+    const auto it = controls_.find(name);
+    return it != controls_.end() ? it->second : kUnwritten;
+}
+
+} // namespace lirem::report

@@ -1,0 +1,43 @@
+#pragma once
+// The window's result controls as plain data: the engine's handlers write into
+// it exactly as into the window, and the text report reads it back.
+
+#include "engine/DisplaySink.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lirem::report {
+
+struct ControlState {
+    std::string text; // code page 1251
+    bool visible = true;
+    Rgb colour{};
+    std::vector<std::string> lines; // memos
+};
+
+class RecordingSink final : public DisplaySink {
+public:
+    // Starts with the controls the report reads as the window builds them.
+    RecordingSink();
+
+    void SetText(std::string_view control, std::string_view text) override;
+    [[nodiscard]] std::string Text(std::string_view control) const override;
+    void SetVisible(std::string_view control, bool visible) override;
+    void SetFontColour(std::string_view control, Rgb colour) override;
+    void ClearLines(std::string_view memo) override;
+    void AddLine(std::string_view memo, std::string_view line) override;
+
+    // A control never written reads as an empty, visible, black one.
+    [[nodiscard]] const ControlState& Control(std::string_view name) const;
+
+private:
+    ControlState& At(std::string_view name);
+
+    std::map<std::string, ControlState, std::less<>> controls_;
+};
+
+} // namespace lirem::report

@@ -1,0 +1,328 @@
+#include "report/TextReport.h"
+
+#include "engine/Calendar.h"
+#include "engine/Cp1251.h"
+#include "engine/Cp1251Literal.h"
+#include "engine/Handlers.h"
+#include "report/RecordingSink.h"
+
+#include <array>
+#include <string_view>
+
+namespace lirem::report {
+namespace {
+
+// The report is assembled in code page 1251, where one byte is one
+// character, so columns line up by byte counts; it becomes UTF-8 at the end.
+class Page {
+public:
+    explicit Page(const RecordingSink& sink) : sink_(sink) {}
+
+    void Title(std::string_view caption) {
+        if (!out_.empty())
+            out_ += '\n';
+        out_ += caption;
+        out_ += '\n';
+        out_.append(caption.size(), '=');
+        out_ += '\n';
+    }
+    void Line(std::string_view text = {}) {
+        out_ += text;
+        out_ += '\n';
+    }
+    // "Caption:" padded to a column, then the control's text.
+    void Field(std::string_view caption, std::string_view control, std::size_t width) {
+        Padded(caption, width);
+        out_ += Text(control);
+    }
+    void Padded(std::string_view text, std::size_t width) {
+        out_ += text;
+        if (text.size() < width)
+            out_.append(width - text.size(), ' ');
+    }
+    void RightAligned(std::string_view text, std::size_t width) {
+        if (text.size() < width)
+            out_.append(width - text.size(), ' ');
+        out_ += text;
+    }
+    void Raw(std::string_view text) { out_ += text; }
+    void EndLine() { out_ += '\n'; }
+
+    [[nodiscard]] std::string_view Text(std::string_view control) const { return sink_.Control(control).text; }
+    [[nodiscard]] const ControlState& Control(std::string_view control) const { return sink_.Control(control); }
+    // The report without blanks at line ends (empty name fields, the
+    // trailing blank of a window caption).
+    [[nodiscard]] std::string Result() const {
+        std::string text;
+        text.reserve(out_.size());
+        std::size_t blanks = 0;
+        for (const char c : out_) {
+            if (c == ' ') {
+                ++blanks;
+                continue;
+            }
+            if (c != '\n')
+                text.append(blanks, ' ');
+            blanks = 0;
+            text += c;
+        }
+        return text;
+    }
+
+private:
+    const RecordingSink& sink_;
+    std::string out_;
+};
+
+std::string Numbered(std::string_view prefix, int n) {
+    std::string name(prefix);
+    name += std::to_string(n);
+    return name;
+}
+
+void Inputs(Page& page, const PersonInput& in) {
+    page.Line("Нумерологический Калькулятор Lirem 3.0"_cp);
+    page.Title("Исходные Данные"_cp);
+    page.Raw("День: "_cp);
+    page.Raw(std::to_string(in.date.day));
+    page.Raw("  Месяц: "_cp);
+    page.Raw(std::to_string(in.date.month));
+    page.Raw("  Год: "_cp);
+    page.Line(std::to_string(in.date.year));
+    page.Padded("Имя:"_cp, 11);
+    page.Line(in.first);
+    page.Padded("Отчество:"_cp, 11);
+    page.Line(in.middle);
+    page.Padded("Фамилия:"_cp, 11);
+    page.Line(in.last);
+}
+
+// Page 1, rows in the window's order from top to bottom.
+void Nucleus(Page& page) {
+    struct Row {
+        std::string_view caption;
+        std::string_view box;
+        std::string_view note;
+    };
+    static constexpr std::array<Row, 5> kRows{{
+        {"Жизненный Путь:"_cp, "stPath", "lPathKarma"},
+        {"Экспрессия:"_cp, "stExpress", "lExpressKarma"},
+        {"Душевное Побуждение:"_cp, "stSoul", "lSoulKarma"},
+        {"День Рождения:"_cp, "stBDay", "lBDayKarma"},
+        {"Личность:"_cp, "stPerson", "lPersonKarma"},
+    }};
+    page.Title("Ядро"_cp);
+    for (const Row& row : kRows) {
+        page.Field(row.caption, row.box, 22);
+        if (page.Control(row.note).visible) {
+            page.Raw("    ");
+            page.Raw(page.Text(row.note));
+        }
+        page.EndLine();
+    }
+}
+
+// Page 2: the three verdicts, the two numbers and the bridges.
+void Synthesis(Page& page) {
+    page.Title("Синтез"_cp);
+    for (const std::string_view memo : {"meVozSpo", "meVozMot", "meSpoMot"})
+        for (const std::string& line : page.Control(memo).lines)
+            page.Line(line);
+    page.Line();
+    page.Field("Число Реализации:"_cp, "stRealize", 19);
+    page.EndLine();
+    page.Field("Число Разума:"_cp, "stReason", 19);
+    page.EndLine();
+    page.Line();
+    page.Line("Мосты"_cp);
+    page.Raw("  ");
+    page.Field("Путь - Экспрессия:"_cp, "lPEBridge", 20);
+    page.EndLine();
+    page.Raw("  ");
+    page.Field("Душа - Личность:"_cp, "lSPBridge", 20);
+    page.EndLine();
+    page.Raw("  ");
+    page.Field("Экспрессия - Душа:"_cp, "lESBridge", 20);
+    page.EndLine();
+}
+
+// A 3 x 3 square of labels: digits 1-2-3 on top, 7-8-9 at the bottom.
+void SquareRow(Page& page, std::string_view prefix, int row) {
+    for (int column = 0; column < 3; ++column)
+        page.RightAligned(page.Text(Numbered(prefix, row * 3 + column + 1)), 4);
+}
+
+void Spectrum(Page& page) {
+    page.Title("Спектр"_cp);
+    page.Padded("Спектр имени"_cp, 16);
+    page.Line("Эталон"_cp);
+    for (int row = 0; row < 3; ++row) {
+        SquareRow(page, "lSp", row);
+        page.Raw("    ");
+        SquareRow(page, "lEt", row);
+        page.EndLine();
+    }
+    page.Line();
+    page.Line(page.Text("lNameLength"));
+    page.Line(page.Text("lAlphabet"));
+    page.Line(page.Text("lKarLes"));
+    page.Line(page.Text("lHidPas"));
+    page.Line(page.Text("lMuchMore"));
+    page.Line(page.Text("lMuchLess"));
+}
+
+void Synastry(Page& page, const PersonInput& in) {
+    page.Title("Партнерство"_cp);
+    const PartnerInput& p = *in.partner;
+    page.Line("Исходные Данные Партнера"_cp);
+    page.Raw("День: "_cp);
+    page.Raw(std::to_string(p.date.day));
+    page.Raw("  Месяц: "_cp);
+    page.Raw(std::to_string(p.date.month));
+    page.Raw("  Год: "_cp);
+    page.Line(std::to_string(p.date.year));
+    page.Padded("Имя:"_cp, 11);
+    page.Line(p.first);
+    page.Padded("Отчество:"_cp, 11);
+    page.Line(p.middle);
+    page.Padded("Фамилия:"_cp, 11);
+    page.Line(p.last);
+    page.Line();
+    for (const std::string_view warning : {"lNoFirst", "lNoFirst2"})
+        if (page.Control(warning).visible)
+            page.Line(page.Text(warning));
+    if (page.Control("meResult").visible)
+        for (const std::string& line : page.Control("meResult").lines)
+            page.Line(line);
+}
+
+// One row of a page-5 picture: a label per column.
+void CycleRow(Page& page, std::string_view prefix, int count) {
+    page.Raw("  ");
+    for (int i = 1; i <= count; ++i)
+        page.Padded(page.Text(Numbered(prefix, i)), i < count ? 12 : 0);
+    page.EndLine();
+}
+
+void Pinnacles(Page& page) {
+    page.Title("Периоды"_cp);
+    page.Line("Вершины"_cp);
+    CycleRow(page, "lPin", 4);
+    CycleRow(page, "lPinStart", 4);
+    page.Line("Испытания"_cp);
+    CycleRow(page, "lIsp", 4);
+    page.Line("Периоды Жизненного Пути"_cp);
+    CycleRow(page, "lPer", 3);
+    CycleRow(page, "lPerStart", 3);
+}
+
+constexpr std::array<std::string_view, 12> kMonthNames{
+    "Январь"_cp, "Февраль"_cp, "Март"_cp,     "Апрель"_cp,  "Май"_cp,    "Июнь"_cp,
+    "Июль"_cp,   "Август"_cp,  "Сентябрь"_cp, "Октябрь"_cp, "Ноябрь"_cp, "Декабрь"_cp,
+};
+
+// The 37 cells in 7 columns, Monday first; a shown cell reads "day personal",
+// with "*" after a purple Personal Day; a hidden cell is blank.
+void Years(Page& page, const PersonInput& in) {
+    page.Title("Годы и Дни"_cp);
+    page.Raw("Год: "_cp);
+    page.Line(std::to_string(in.calendar.year));
+    page.Raw("Месяц: "_cp);
+    // The engine has already rejected any month outside 1..12.
+    if (in.calendar.month >= 1 && in.calendar.month <= 12)
+        page.Raw(kMonthNames[static_cast<std::size_t>(in.calendar.month - 1)]);
+    page.EndLine();
+    page.Line(page.Text("liYear"));
+    page.Line(page.Text("liMonth"));
+    page.Line();
+    page.Line("Индивидуальные Дни"_cp);
+    for (const std::string_view weekday : {"Пн"_cp, "Вт"_cp, "Ср"_cp, "Чт"_cp, "Пт"_cp, "Сб"_cp, "Вс"_cp})
+        page.RightAligned(weekday, 7);
+    page.EndLine();
+    for (int rowStart = 1; rowStart <= kCalendarCells; rowStart += 7) {
+        std::string row;
+        for (int k = rowStart; k < rowStart + 7 && k <= kCalendarCells; ++k) {
+            const ControlState& day = page.Control(Numbered("lDay", k));
+            const ControlState& personal = page.Control(Numbered("liDay", k));
+            std::string cell;
+            if (day.visible && personal.visible) {
+                cell = day.text;
+                cell += ' ';
+                cell += personal.text;
+                cell += personal.colour == colour::Purple ? '*' : ' ';
+            }
+            row.append(cell.size() < 7 ? 7 - cell.size() : 0, ' ');
+            row += cell;
+        }
+        while (!row.empty() && row.back() == ' ')
+            row.pop_back();
+        if (!row.empty())
+            page.Line(row);
+    }
+    page.Line();
+    page.Line("* Фиолетовым цветом выделены"_cp);
+    page.Line("  Духовные Дни Рождения (см. Главу 20)"_cp);
+}
+
+void Misc(Page& page, const PersonInput& in) {
+    page.Title("Разное"_cp);
+    page.Line(*in.text);
+    page.Line();
+    page.Line(page.Text("lSumma"));
+    page.Line(page.Text("lKarma"));
+    for (int row = 0; row < 3; ++row) {
+        SquareRow(page, "lMisc", row);
+        page.EndLine();
+    }
+}
+
+WindowInputs ToWindow(const PersonInput& in) {
+    WindowInputs w;
+    w.day = in.date.day;
+    w.month = in.date.month;
+    w.year = in.date.year;
+    w.first = in.first;
+    w.middle = in.middle;
+    w.last = in.last;
+    w.yearIndex = static_cast<std::int32_t>(in.calendar.year - kFirstListYear);
+    w.monthIndex = in.calendar.month - 1;
+    if (in.partner) {
+        w.partnerDay = in.partner->date.day;
+        w.partnerMonth = in.partner->date.month;
+        w.partnerYear = in.partner->date.year;
+        w.partnerFirst = in.partner->first;
+        w.partnerMiddle = in.partner->middle;
+        w.partnerLast = in.partner->last;
+    }
+    if (in.text)
+        w.miscText = *in.text;
+    return w;
+}
+
+} // namespace
+
+std::string BuildTextReport(const PersonInput& in) {
+    const WindowInputs window = ToWindow(in);
+    RecordingSink sink;
+    NumerologyProfile profile;
+    RunFullRecalculation(window, profile, sink);
+    if (in.partner)
+        RunPartnerComparison(window, profile, sink);
+    if (in.text)
+        RunFreeText(window, sink);
+
+    Page page(sink);
+    Inputs(page, in);
+    Nucleus(page);
+    Synthesis(page);
+    Spectrum(page);
+    if (in.partner)
+        Synastry(page, in);
+    Pinnacles(page);
+    Years(page, in);
+    if (in.text)
+        Misc(page, in);
+    return Cp1251ToUtf8(page.Result());
+}
+
+} // namespace lirem::report

@@ -1,0 +1,102 @@
+#include "report/CsvReader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace lirem::report {
+namespace {
+
+struct Row {
+    std::int64_t line;
+    std::vector<std::string> fields;
+    bool tooLong = false;
+    bool unterminated = false;
+    friend bool operator==(const Row&, const Row&) = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Row& r) {
+    os << "line " << r.line << (r.tooLong ? " too long" : "") << (r.unterminated ? " unterminated" : "") << ":";
+    for (const auto& f : r.fields)
+        os << " [" << f << "]";
+    return os;
+}
+
+std::vector<Row> ReadAll(const std::string& text, std::size_t limit = CsvReader::kDefaultMaxRecordBytes) {
+    std::istringstream in(text);
+    CsvReader reader(in, limit);
+    CsvRecord record;
+    std::vector<Row> rows;
+    while (reader.Next(record))
+        rows.push_back({record.line,
+                        {record.fields.begin(), record.fields.begin() + static_cast<long>(record.fieldCount)},
+                        record.tooLong,
+                        record.unterminatedQuote});
+    return rows;
+}
+
+struct Case {
+    const char* name;
+    std::string text;
+    std::vector<Row> expected;
+};
+
+TEST(CsvReader, Records) {
+    const Case cases[] = {
+        {"empty input", "", {}},
+        {"one row without newline", "a,b", {{1, {"a", "b"}}}},
+        {"newline ends the row", "a,b\nc,d\n", {{1, {"a", "b"}}, {2, {"c", "d"}}}},
+        {"CRLF", "a,b\r\nc\r\n", {{1, {"a", "b"}}, {2, {"c"}}}},
+        {"lone CR is data", "a\rb\n", {{1, {"a\rb"}}}},
+        {"empty fields", ",,\n", {{1, {"", "", ""}}}},
+        {"blank line is one empty field", "a\n\nb\n", {{1, {"a"}}, {2, {""}}, {3, {"b"}}}},
+        {"quoted comma and quote", "\"a,b\",\"say \"\"hi\"\"\"\n", {{1, {"a,b", "say \"hi\""}}}},
+        {"quoted newline keeps the start line", "\"a\nb\",c\nd\n", {{1, {"a\nb", "c"}}, {3, {"d"}}}},
+        {"quote inside a plain field is data", "a\"b,c\n", {{1, {"a\"b", "c"}}}},
+        {"byte-order mark skipped",
+         "\xEF\xBB\xBF"
+         "date,x\n",
+         {{1, {"date", "x"}}}},
+        {"UTF-8 kept as bytes", "Иван,Анна\n", {{1, {"Иван", "Анна"}}}},
+        {"unterminated quote", "a,\"bc\nd", {{1, {"a", "bc\nd"}, false, true}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadAll(c.text), c.expected) << c.name;
+}
+
+TEST(CsvReader, LongRecordIsSkippedAndReadingGoesOn) {
+    const std::string longField(100, 'x');
+    const auto rows = ReadAll("a,b\n" + longField + "," + longField + "\nc,d\n", 64);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (Row{1, {"a", "b"}}));
+    EXPECT_TRUE(rows[1].tooLong);
+    EXPECT_TRUE(rows[1].fields.empty());
+    EXPECT_EQ(rows[1].line, 2);
+    EXPECT_EQ(rows[2], (Row{3, {"c", "d"}}));
+}
+
+TEST(CsvReader, SeparatorsCountAgainstTheLimit) {
+    // A row of nothing but commas must not grow without bound.
+    const auto rows = ReadAll(std::string(1000, ',') + "\nz\n", 64);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_TRUE(rows[0].tooLong);
+    EXPECT_EQ(rows[1], (Row{2, {"z"}}));
+}
+
+TEST(CsvReader, RowsAcrossBufferBoundaries) {
+    // More than one 64 KiB read: every row must come out whole.
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += std::to_string(i) + ",\"q,\"\"" + std::to_string(i) + "\",Имя\n";
+    const auto rows = ReadAll(text);
+    ASSERT_EQ(rows.size(), 20000u);
+    for (int i = 0; i < 20000; i += 997) {
+        const auto& row = rows[static_cast<std::size_t>(i)];
+        EXPECT_EQ(row, (Row{i + 1, {std::to_string(i), "q,\"" + std::to_string(i), "Имя"}}));
+    }
+}
+
+} // namespace
+} // namespace lirem::report
