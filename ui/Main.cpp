@@ -8,6 +8,7 @@
 #include "ui/SpinEdit.h"
 #include "ui/TextBoundary.h"
 #include "ui/WindowStyle.h"
+#include "skin/WinSubClass.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -66,6 +67,7 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     sdNumero_->ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
     wsfNumero_ = std::make_unique<skin::TWinSkinForm>(this);
     wsfNumero_->SetSkinData(sdNumero_.get());
+    wsfNumero_->SetControlFactory(&skin::CreateSkinControl);
     wsfNumero_->Loaded();
     FormCreate(today);
 }
