@@ -5,7 +5,7 @@
 #include "engine/Cycles.h"
 #include "engine/FreeText.h"
 #include "engine/Partner.h"
-#include "engine/Spectrum.h"
+#include "engine/NameAnalysis.h"
 #include "engine/Synthesis.h"
 
 namespace lirem {

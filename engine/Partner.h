@@ -3,7 +3,7 @@
 
 #include "engine/DisplaySink.h"
 #include "engine/Profile.h"
-#include "engine/Spectrum.h"
+#include "engine/NameAnalysis.h"
 
 #include <cstdint>
 #include <string>

@@ -8,7 +8,7 @@
 #include "engine/FreeText.h"
 #include "engine/Partner.h"
 #include "engine/Profile.h"
-#include "engine/Spectrum.h"
+#include "engine/NameAnalysis.h"
 #include "engine/Synthesis.h"
 #include "report/PersonInput.h"
 

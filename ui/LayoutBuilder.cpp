@@ -43,17 +43,17 @@ void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(palette);
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent, bool valueBox) {
-    auto* label = new QLabel(spec.text, parent);
+QWidget* MakeLabel(const ControlRow& row, QWidget* parent, bool valueBox) {
+    auto* label = new QLabel(row.text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
     // Labels are opaque, in their parent's colour unless the layout gives one.
     label->setAutoFillBackground(true);
-    if (spec.background) {
-        SetRoleColour(label, QPalette::Window, ToColor(*spec.background));
+    if (row.background) {
+        SetRoleColour(label, QPalette::Window, ToColor(*row.background));
     }
-    if (spec.colour) {
-        SetRoleColour(label, QPalette::WindowText, ToColor(*spec.colour));
+    if (row.colour) {
+        SetRoleColour(label, QPalette::WindowText, ToColor(*row.colour));
     }
     if (valueBox) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -64,9 +64,9 @@ QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent, bool valueBox) {
     return label;
 }
 
-QWidget* MakeMemo(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeMemo(const ControlRow& row, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
-    const MemoLook& look = spec.memo;
+    const MemoLook& look = row.memo;
     memo->setReadOnly(look.readOnly);
     memo->setTabChangesFocus(true);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -82,20 +82,20 @@ QWidget* MakeMemo(const ControlSpec& spec, QWidget* parent) {
     return memo;
 }
 
-QWidget* MakeWidget(const ControlSpec& spec, const DesignScale& scale, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* MakeWidget(const ControlRow& row, const DesignScale& scale, QWidget* parent) {
+    switch (row.kind) {
     case ControlKind::Label:
-        return MakeLabel(spec, parent, false);
+        return MakeLabel(row, parent, false);
     case ControlKind::ValueBox:
-        return MakeLabel(spec, parent, true);
+        return MakeLabel(row, parent, true);
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(parent);
         edit->setMaxLength(std::numeric_limits<int>::max());
         return edit;
     }
     case ControlKind::SpinEdit: {
-        auto* spin = new TSpinEdit(spec.minimum, spec.maximum, spec.maxLength, parent);
-        spin->SetValue(spec.text.toInt());
+        auto* spin = new TSpinEdit(row.minimum, row.maximum, row.maxLength, parent);
+        spin->SetValue(row.text.toInt());
         return spin;
     }
     case ControlKind::ComboBox: {
@@ -107,14 +107,14 @@ QWidget* MakeWidget(const ControlSpec& spec, const DesignScale& scale, QWidget* 
         return combo;
     }
     case ControlKind::Memo:
-        return MakeMemo(spec, parent);
+        return MakeMemo(row, parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(spec.text, parent);
+        return new QGroupBox(row.text, parent);
     case ControlKind::Picture:
-        return new TPicture(spec.picture, spec.stretch ? PictureMode::Stretch : PictureMode::NaturalSize,
+        return new TPicture(row.picture, row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize,
                             scale.Factor(), parent);
     case ControlKind::Button:
-        return new QPushButton(spec.text, parent);
+        return new QPushButton(row.text, parent);
     }
     throw std::logic_error("unknown control kind");
 }
@@ -125,47 +125,47 @@ bool SizesToText(ControlKind kind) {
 
 } // namespace
 
-void BuildControls(const std::vector<ControlSpec>& specs, const DesignScale& scale, ControlMap& controls) {
-    for (const ControlSpec& spec : specs) {
-        QWidget* parent = FindControl(controls, spec.parent);
+void BuildControls(const std::vector<ControlRow>& specs, const DesignScale& scale, ControlMap& controls) {
+    for (const ControlRow& row : specs) {
+        QWidget* parent = FindControl(controls, row.parent);
         if (parent == nullptr) {
-            throw std::logic_error("no parent " + spec.parent + " for " + spec.name);
+            throw std::logic_error("no parent " + row.parent + " for " + row.name);
         }
-        QWidget* widget = MakeWidget(spec, scale, parent);
-        widget->setObjectName(QString::fromStdString(spec.name));
-        if (spec.face != FontFace::Window) {
-            widget->setFont(MakeFont(spec.face));
+        QWidget* widget = MakeWidget(row, scale, parent);
+        widget->setObjectName(QString::fromStdString(row.name));
+        if (row.face != FontFace::Window) {
+            widget->setFont(MakeFont(row.face));
         }
-        if (SizesToText(spec.kind)) {
-            widget->move(scale.Point(spec.x, spec.y));
+        if (SizesToText(row.kind)) {
+            widget->move(scale.Point(row.x, row.y));
             widget->adjustSize();
         } else {
-            widget->setGeometry(scale.Rect(spec.x, spec.y, spec.width, spec.height));
+            widget->setGeometry(scale.Rect(row.x, row.y, row.width, row.height));
         }
-        if (spec.hidden) {
+        if (row.hidden) {
             widget->hide();
         }
-        controls.emplace(spec.name, widget);
+        controls.emplace(row.name, widget);
     }
 }
 
-void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlSpec>& specs,
+void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& specs,
                    const ControlMap& controls) {
     // Appends the focus chain of one container to `chain`.
     auto collect = [&](auto&& self, const std::string& container, std::vector<QWidget*>& chain) -> void {
-        std::vector<const ControlSpec*> members;
-        for (const ControlSpec& spec : specs) {
-            if (spec.parent == container && spec.tabOrder >= 0) {
-                members.push_back(&spec);
+        std::vector<const ControlRow*> members;
+        for (const ControlRow& row : specs) {
+            if (row.parent == container && row.tabOrder >= 0) {
+                members.push_back(&row);
             }
         }
         std::stable_sort(members.begin(), members.end(),
-                         [](const ControlSpec* a, const ControlSpec* b) { return a->tabOrder < b->tabOrder; });
-        for (const ControlSpec* spec : members) {
-            if (spec->kind == ControlKind::GroupBox) {
-                self(self, spec->name, chain);
+                         [](const ControlRow* a, const ControlRow* b) { return a->tabOrder < b->tabOrder; });
+        for (const ControlRow* row : members) {
+            if (row->kind == ControlKind::GroupBox) {
+                self(self, row->name, chain);
             } else {
-                chain.push_back(FindControl(controls, spec->name));
+                chain.push_back(FindControl(controls, row->name));
             }
         }
     };

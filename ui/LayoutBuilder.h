@@ -7,13 +7,13 @@
 
 namespace lirem::ui {
 
-// Creates one widget for every spec, in order, under the parent named in the
-// spec (which must already be in `controls`), and registers it by name.
-void BuildControls(const std::vector<ControlSpec>& specs, const DesignScale& scale, ControlMap& controls);
+// Creates one widget for every row, in order, under the parent named in the
+// row (which must already be in `controls`), and registers it by name.
+void BuildControls(const std::vector<ControlRow>& specs, const DesignScale& scale, ControlMap& controls);
 
 // Chains the Tab order page by page: within a page or group box by the
 // specs' tab order, a group box contributing its own children in its place.
-void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlSpec>& specs,
+void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& specs,
                    const ControlMap& controls);
 
 } // namespace lirem::ui

@@ -17,7 +17,7 @@ constexpr std::optional<lirem::Rgb> kButtonFace{};
 using K = ControlKind;
 using F = FontFace;
 
-ControlSpec Label(std::string name, std::string parent, int x, int y, int w, int h, QString text,
+ControlRow Label(std::string name, std::string parent, int x, int y, int w, int h, QString text,
                   FontFace face = F::Window, std::optional<lirem::Rgb> colour = {}) {
     return {.name = std::move(name),
             .kind = K::Label,
@@ -31,17 +31,17 @@ ControlSpec Label(std::string name, std::string parent, int x, int y, int w, int
             .colour = colour};
 }
 
-ControlSpec Hidden(ControlSpec spec) {
-    spec.hidden = true;
-    return spec;
+ControlRow Hidden(ControlRow row) {
+    row.hidden = true;
+    return row;
 }
 
-ControlSpec WithBackground(ControlSpec spec, std::optional<lirem::Rgb> background) {
-    spec.background = background;
-    return spec;
+ControlRow WithBackground(ControlRow row, std::optional<lirem::Rgb> background) {
+    row.background = background;
+    return row;
 }
 
-ControlSpec ValueBox(std::string name, std::string parent, int x, int y) {
+ControlRow ValueBox(std::string name, std::string parent, int x, int y) {
     return {.name = std::move(name),
             .kind = K::ValueBox,
             .parent = std::move(parent),
@@ -53,7 +53,7 @@ ControlSpec ValueBox(std::string name, std::string parent, int x, int y) {
             .face = F::Arial10};
 }
 
-ControlSpec Spin(std::string name, std::string parent, int x, int y, int w, int min, int max, int length, int tab) {
+ControlRow Spin(std::string name, std::string parent, int x, int y, int w, int min, int max, int length, int tab) {
     const int initial = max == 2020 ? 1970 : 1;
     return {.name = std::move(name),
             .kind = K::SpinEdit,
@@ -69,7 +69,7 @@ ControlSpec Spin(std::string name, std::string parent, int x, int y, int w, int 
             .maxLength = length};
 }
 
-ControlSpec Edit(std::string name, std::string parent, int x, int y, int w, int tab) {
+ControlRow Edit(std::string name, std::string parent, int x, int y, int w, int tab) {
     return {.name = std::move(name),
             .kind = K::Edit,
             .parent = std::move(parent),
@@ -80,7 +80,7 @@ ControlSpec Edit(std::string name, std::string parent, int x, int y, int w, int 
             .tabOrder = tab};
 }
 
-ControlSpec Button(std::string name, std::string parent, int x, int y, int w, int tab) {
+ControlRow Button(std::string name, std::string parent, int x, int y, int w, int tab) {
     return {.name = std::move(name),
             .kind = K::Button,
             .parent = std::move(parent),
@@ -92,7 +92,7 @@ ControlSpec Button(std::string name, std::string parent, int x, int y, int w, in
             .tabOrder = tab};
 }
 
-ControlSpec Group(std::string name, std::string parent, int x, int y, int w, int h, QString caption, int tab) {
+ControlRow Group(std::string name, std::string parent, int x, int y, int w, int h, QString caption, int tab) {
     return {.name = std::move(name),
             .kind = K::GroupBox,
             .parent = std::move(parent),
@@ -104,7 +104,7 @@ ControlSpec Group(std::string name, std::string parent, int x, int y, int w, int
             .tabOrder = tab};
 }
 
-ControlSpec Picture(std::string name, std::string parent, int x, int y, int w, int h, const char* file, bool stretch) {
+ControlRow Picture(std::string name, std::string parent, int x, int y, int w, int h, const char* file, bool stretch) {
     return {.name = std::move(name),
             .kind = K::Picture,
             .parent = std::move(parent),
@@ -116,7 +116,7 @@ ControlSpec Picture(std::string name, std::string parent, int x, int y, int w, i
             .stretch = stretch};
 }
 
-ControlSpec Memo(std::string name, std::string parent, int x, int y, int w, int h, MemoLook look, int tab = -1) {
+ControlRow Memo(std::string name, std::string parent, int x, int y, int w, int h, MemoLook look, int tab = -1) {
     return {.name = std::move(name),
             .kind = K::Memo,
             .parent = std::move(parent),
@@ -128,7 +128,7 @@ ControlSpec Memo(std::string name, std::string parent, int x, int y, int w, int 
             .memo = look};
 }
 
-ControlSpec Combo(std::string name, std::string parent, int x, int y, int w, int tab) {
+ControlRow Combo(std::string name, std::string parent, int x, int y, int w, int tab) {
     return {.name = std::move(name),
             .kind = K::ComboBox,
             .parent = std::move(parent),
@@ -144,7 +144,7 @@ std::string Numbered(const char* stem, int n) {
 }
 
 // Nine count labels over a 3 x 3 grid: digit d in row (d-1)/3, column (d-1)%3.
-void AddDigitGrid(std::vector<ControlSpec>& out, const char* stem, const std::string& page,
+void AddDigitGrid(std::vector<ControlRow>& out, const char* stem, const std::string& page,
                   const std::array<int, 3>& lefts, const std::array<int, 3>& tops) {
     for (int d = 1; d <= 9; ++d) {
         const auto i = static_cast<std::size_t>(d - 1);
@@ -152,7 +152,7 @@ void AddDigitGrid(std::vector<ControlSpec>& out, const char* stem, const std::st
     }
 }
 
-void AddNucleus(std::vector<ControlSpec>& c) {
+void AddNucleus(std::vector<ControlRow>& c) {
     const std::string page = "tsNucleus";
     c.push_back(Label("lPath", page, 77, 20, 137, 16, "Жизненный Путь:", F::WindowBold));
     c.push_back(Label("lBDay", page, 73, 200, 125, 16, "День Рождения:", F::WindowBold));
@@ -188,7 +188,7 @@ void AddNucleus(std::vector<ControlSpec>& c) {
     c.push_back(Button("bnDoit", group, 232, 264, 113, 6));
 }
 
-void AddSyntez(std::vector<ControlSpec>& c) {
+void AddSyntez(std::vector<ControlRow>& c) {
     const std::string page = "tsSyntez";
     c.push_back(Picture("imStrannik", page, 8, 16, 225, 297, "strannik.svg", true));
     c.push_back(Picture("imPath", page, 456, 144, 209, 129, "path.svg", true));
@@ -219,7 +219,7 @@ void AddSyntez(std::vector<ControlSpec>& c) {
     c.push_back(Label("lESBridge", group, 141, 54, 0, 0, "0", F::WindowBold));
 }
 
-void AddSpectrum(std::vector<ControlSpec>& c) {
+void AddSpectrum(std::vector<ControlRow>& c) {
     const std::string page = "tsSpectrum";
     c.push_back(Picture("imEtalon", page, 216, 44, 135, 135, "etalon.svg", false));
     c.push_back(Picture("imSpectrum", page, 49, 44, 135, 135, "digitgrid.svg", false));
@@ -237,7 +237,7 @@ void AddSpectrum(std::vector<ControlSpec>& c) {
         Label("lMuchLess", page, 113, 276, 228, 18, "Значительно меньше Эталона:", F::Arial9, lirem::colour::Navy));
 }
 
-void AddSynastry(std::vector<ControlSpec>& c) {
+void AddSynastry(std::vector<ControlRow>& c) {
     const std::string page = "tsSynastry";
     c.push_back(Group("gbPartner", page, 272, 1, 377, 312, "Исходные Данные Партнера", 0));
     c.push_back(Memo("meResult", page, 8, 9, 249, 302, {.verticalScrollBar = true}, 1));
@@ -262,7 +262,7 @@ void AddSynastry(std::vector<ControlSpec>& c) {
     c.push_back(Button("bnPartner", group, 213, 264, 113, 6));
 }
 
-void AddPinnacles(std::vector<ControlSpec>& c) {
+void AddPinnacles(std::vector<ControlRow>& c) {
     const std::string page = "tsPinnacles";
     c.push_back(Picture("imPinnacles", page, 24, 34, 617, 135, "pinnacles.svg", true));
     c.push_back(Label("lPinTitle", page, 19, 9, 72, 18, "Вершины", F::Arial9));
@@ -295,7 +295,7 @@ void AddPinnacles(std::vector<ControlSpec>& c) {
     }
 }
 
-void AddYears(std::vector<ControlSpec>& c) {
+void AddYears(std::vector<ControlRow>& c) {
     const std::string page = "tsYears";
     c.push_back(Picture("imGrid", page, 340, 50, 287, 240, "grid.svg", false));
     constexpr std::array<int, 7> bigLefts{348, 389, 430, 471, 511, 552, 593};
@@ -329,25 +329,25 @@ void AddYears(std::vector<ControlSpec>& c) {
     c.push_back(Combo("cbMonth", page, 48, 156, 113, 1));
 }
 
-void AddMisc(std::vector<ControlSpec>& c) {
+void AddMisc(std::vector<ControlRow>& c) {
     const std::string page = "tsMisc";
     c.push_back(Picture("Image2", page, 49, 122, 135, 135, "digitgrid.svg", false));
     AddDigitGrid(c, "lMisc", page, {65, 110, 154}, {131, 176, 219});
     c.push_back(Label("lSumma", page, 23, 54, 64, 18, "Сумма: 0", F::Arial9));
     c.push_back(Label("lKarma", page, 23, 74, 165, 18, "Кармическое Число: 0", F::Arial9));
     c.push_back(Edit("edMisc", page, 0, 8, 649, 0));
-    ControlSpec button = Button("bnMisc", page, 396, 275, 137, 1);
+    ControlRow button = Button("bnMisc", page, 396, 275, 137, 1);
     c.push_back(button);
     c.push_back(Memo("meMisc", page, 272, 56, 385, 185,
                      {.readOnly = true, .border = false, .verticalScrollBar = true, .buttonFaceBackground = true}, 2));
 }
 
-void AddAbout(std::vector<ControlSpec>& c) {
+void AddAbout(std::vector<ControlRow>& c) {
     c.push_back(Memo("meAuthor", "tsAbout", 5, 5, 648, 308, {.readOnly = true, .verticalScrollBar = true}, 0));
 }
 
-std::vector<ControlSpec> BuildControls() {
-    std::vector<ControlSpec> controls;
+std::vector<ControlRow> BuildControls() {
+    std::vector<ControlRow> controls;
     controls.reserve(256);
     AddNucleus(controls);
     AddSyntez(controls);
@@ -370,8 +370,8 @@ const std::vector<PageSpec>& Pages() {
     return pages;
 }
 
-const std::vector<ControlSpec>& Controls() {
-    static const std::vector<ControlSpec> controls = BuildControls();
+const std::vector<ControlRow>& Controls() {
+    static const std::vector<ControlRow> controls = BuildControls();
     return controls;
 }
 

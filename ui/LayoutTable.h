@@ -22,7 +22,7 @@ struct MemoLook {
     bool tabStop = true;
 };
 
-struct ControlSpec {
+struct ControlRow {
     std::string name;
     ControlKind kind = ControlKind::Label;
     std::string parent; // a page or a group box
@@ -56,7 +56,7 @@ struct PageSpec {
 [[nodiscard]] const std::vector<PageSpec>& Pages();
 
 // Every control of the eight pages, in creation order.
-[[nodiscard]] const std::vector<ControlSpec>& Controls();
+[[nodiscard]] const std::vector<ControlRow>& Controls();
 
 // Fixed texts.
 [[nodiscard]] QStringList MonthNames();

@@ -1,4 +1,4 @@
-#include "engine/Spectrum.h"
+#include "engine/NameAnalysis.h"
 
 #include "engine/Cp1251Literal.h"
 #include "engine/Text.h"

@@ -1,7 +1,7 @@
 #include "RecordingSink.h"
 
 #include "engine/Cp1251Literal.h"
-#include "engine/Spectrum.h"
+#include "engine/NameAnalysis.h"
 
 #include <gtest/gtest.h>
 
