@@ -80,21 +80,28 @@ std::string Numbered(std::string_view prefix, int n) {
     return name;
 }
 
+// The birth date and the three name parts, as the input groups show them.
+template <class Date>
+void DateAndName(Page& page, const Date& date, const std::string& first, const std::string& middle,
+                 const std::string& last) {
+    page.Raw("День: "_cp);
+    page.Raw(std::to_string(date.day));
+    page.Raw("  Месяц: "_cp);
+    page.Raw(std::to_string(date.month));
+    page.Raw("  Год: "_cp);
+    page.Line(std::to_string(date.year));
+    page.Padded("Имя:"_cp, 11);
+    page.Line(first);
+    page.Padded("Отчество:"_cp, 11);
+    page.Line(middle);
+    page.Padded("Фамилия:"_cp, 11);
+    page.Line(last);
+}
+
 void Inputs(Page& page, const PersonInput& in) {
     page.Line("Нумерологический Калькулятор Lirem 3.0"_cp);
     page.Title("Исходные Данные"_cp);
-    page.Raw("День: "_cp);
-    page.Raw(std::to_string(in.date.day));
-    page.Raw("  Месяц: "_cp);
-    page.Raw(std::to_string(in.date.month));
-    page.Raw("  Год: "_cp);
-    page.Line(std::to_string(in.date.year));
-    page.Padded("Имя:"_cp, 11);
-    page.Line(in.first);
-    page.Padded("Отчество:"_cp, 11);
-    page.Line(in.middle);
-    page.Padded("Фамилия:"_cp, 11);
-    page.Line(in.last);
+    DateAndName(page, in.date, in.first, in.middle, in.last);
 }
 
 // Page 1, rows in the window's order from top to bottom.
@@ -175,18 +182,7 @@ void Synastry(Page& page, const PersonInput& in) {
     page.Title("Партнерство"_cp);
     const PartnerInput& p = *in.partner;
     page.Line("Исходные Данные Партнера"_cp);
-    page.Raw("День: "_cp);
-    page.Raw(std::to_string(p.date.day));
-    page.Raw("  Месяц: "_cp);
-    page.Raw(std::to_string(p.date.month));
-    page.Raw("  Год: "_cp);
-    page.Line(std::to_string(p.date.year));
-    page.Padded("Имя:"_cp, 11);
-    page.Line(p.first);
-    page.Padded("Отчество:"_cp, 11);
-    page.Line(p.middle);
-    page.Padded("Фамилия:"_cp, 11);
-    page.Line(p.last);
+    DateAndName(page, p.date, p.first, p.middle, p.last);
     page.Line();
     for (const std::string_view warning : {"lNoFirst", "lNoFirst2"})
         if (page.Control(warning).visible)
