@@ -1,0 +1,48 @@
+# The Debian package. In the build directory,
+#
+#   cpack -G DEB
+#
+# makes lirem3_<version>_<arch>.deb holding exactly what the install rules
+# install: the two programs, the desktop entry, the icons, the AppStream
+# metadata and its screenshot. Tests, benchmarks and build tools have no
+# install rules and so never reach the package.
+
+set(LIREM_PACKAGE_MAINTAINER "Lirem maintainers <maintainers@users.noreply.c-seed-1a2f4619.example>"
+    CACHE STRING "Maintainer field of the Debian package")
+set(LIREM_HOMEPAGE "https://github.com/lirem/lirem3" CACHE STRING "Homepage of the project")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME lirem3)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Lirem developers")
+set(CPACK_PACKAGE_CONTACT ${LIREM_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_HOMEPAGE_URL ${LIREM_HOMEPAGE})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "numerology calculator for a birth date and a name")
+set(CPACK_PACKAGE_DESCRIPTION
+"Lirem 3.0 is a numerology calculator with a Russian interface. From a birth
+date and a full name it computes the core numbers with their karmic numbers,
+their synthesis, the letter spectrum of the name, the compatibility with a
+partner, the pinnacles, periods and challenges, a calendar of personal years,
+months and days, and the number of any text. The command lirem-report prints
+the same results as text or JSON.
+
+Лирем 3.0 - нумерологический калькулятор с русским интерфейсом. По дате
+рождения и полному имени он вычисляет основные и кармические числа, их
+синтез, спектр имени, совместимость с партнёром, вершины, периоды и
+испытания, календарь личных лет, месяцев и дней и число любого текста.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Linked libraries come from dpkg-shlibdeps. What the program loads at run
+# time without linking is named here: the SVG image-format and icon-engine
+# plugins (libqt6svg6) and the fonts its windows ask for. The X11 platform
+# plugin comes with libqt6gui6, which the program links.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core")
+
+include(CPack)
