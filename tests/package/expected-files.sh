@@ -1,0 +1,24 @@
+# Sourced by the checks: the files the install rules put under the prefix,
+# relative to it and sorted. $1 is the application id.
+expected_files() {
+    {
+        printf '%s\n' bin/Lirem3 bin/lirem-report \
+            "share/applications/$1.desktop" \
+            "share/metainfo/$1.metainfo.xml" \
+            "share/icons/hicolor/scalable/apps/$1.svg" \
+            share/lirem3/screenshots/lirem3.png
+        for size in 24 32 48 64 128 256; do
+            echo "share/icons/hicolor/${size}x${size}/apps/$1.png"
+        done
+    } | LC_ALL=C sort
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Width and height of a PNG, read from its IHDR chunk.
+png_size() {
+    od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d\n", $3 * 256 + $4, $7 * 256 + $8 }'
+}
