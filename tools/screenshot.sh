@@ -35,8 +35,9 @@ if [ "${1:-}" = "--on-display" ]; then
     right=$(($(identify -format %w "$out") - 1)) bottom=$(($(identify -format %h "$out") - 1))
     set --
     for corner in 0,0 "$right,0" "0,$bottom" "$right,$bottom"; do
-        [ "$(convert "$out" -format "%[hex:p{$corner}]" info:)" = 000000 ] &&
+        if [ "$(convert "$out" -format "%[hex:p{$corner}]" info:)" = 000000 ]; then
             set -- "$@" -draw "color $corner floodfill"
+        fi
     done
     [ $# -eq 0 ] || convert "$out" -alpha set -fuzz 0 -fill none "$@" -strip "$out"
     exit 0

@@ -6,7 +6,7 @@
 #   check-deb.sh BUILD_DIR WORK_DIR APP_ID VERSION
 set -eu
 build=$1 work=$2 app=$3 version=$4
-. "$(dirname "$0")/expected-files.sh"
+. "$(dirname "$0")/common.sh"
 
 rm -rf "$work"
 mkdir -p "$work"

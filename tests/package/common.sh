@@ -1,5 +1,7 @@
-# Sourced by the checks: the files the install rules put under the prefix,
-# relative to it and sorted. $1 is the application id.
+# Sourced by the checks.
+
+# The files the install rules put under the prefix, relative to it and sorted.
+# $1 is the application id.
 expected_files() {
     {
         printf '%s\n' bin/Lirem3 bin/lirem-report \
