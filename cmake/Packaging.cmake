@@ -37,10 +37,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Linked libraries come from dpkg-shlibdeps. What the program loads at run
-# time without linking is named here: the SVG image-format and icon-engine
-# plugins (libqt6svg6) and the fonts its windows ask for. The X11 platform
-# plugin comes with libqt6gui6, which the program links.
+# Linked libraries come from dpkg-shlibdeps. The plugins the program loads
+# at run time ship with libraries it links, so they are covered as well: the
+# X11 platform plugin with libqt6gui6, the SVG image-format and icon-engine
+# plugins with libqt6svg6 (tests/package checks that both stay in Depends).
+# Named here is what no binary links: the fonts the window asks for, and the
+# native Wayland platform as a recommendation (without it Qt uses XWayland).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core")
