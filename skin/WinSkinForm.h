@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QMargins>
 #include <QMenu>
+#include <QShortcut>
 #include <QObject>
 #include <QPalette>
 #include <QPointer>
@@ -185,6 +186,8 @@ private:
     TNCObject* pressed_ = nullptr; // object that took the last left press
     bool movePending_ = false;     // left press on the bare caption, not yet moved
     std::unique_ptr<QTimer> hoverTimer_;
+    // Alt+Space opens the system menu, since the platform's caption is gone.
+    QPointer<QShortcut> systemMenuKey_; // a child of the form
     std::unique_ptr<TSkinMenuStyle> menuStyle_; // outlives the menus that use it
     std::unique_ptr<QMenu> systemMenu_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
