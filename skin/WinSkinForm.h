@@ -17,11 +17,11 @@
 #include <QImage>
 #include <QMargins>
 #include <QMenu>
-#include <QShortcut>
 #include <QObject>
 #include <QPalette>
 #include <QPointer>
 #include <QRegion>
+#include <QShortcut>
 #include <QWidget>
 
 #include <memory>
@@ -187,7 +187,7 @@ private:
     bool movePending_ = false;     // left press on the bare caption, not yet moved
     std::unique_ptr<QTimer> hoverTimer_;
     // Alt+Space opens the system menu, since the platform's caption is gone.
-    QPointer<QShortcut> systemMenuKey_; // a child of the form
+    QPointer<QShortcut> systemMenuKey_;         // a child of the form
     std::unique_ptr<TSkinMenuStyle> menuStyle_; // outlives the menus that use it
     std::unique_ptr<QMenu> systemMenu_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
