@@ -1,7 +1,8 @@
 #!/bin/sh
-# Builds the skin archive fuzzer with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs it for a bounded 60 seconds, starting
-# from the committed seed corpus. New inputs stay in the build directory; a
+# Builds the skin fuzzers with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs each for a bounded 60 seconds: the
+# archive fuzzer from the committed seed corpus, the skin data fuzzer from the
+# program's own skin (archive, INI description and bitmaps). New inputs stay in the build directory; a
 # crash leaves its input there as crash-* and fails the script.
 set -eu
 cd "$(dirname "$0")/.."
@@ -12,7 +13,7 @@ cmake -S . -B "$BUILD" -G Ninja \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLIREM_FUZZ=ON -DLIREM_SANITIZE=ON -DLIREM_TESTS=OFF -DLIREM_BENCH=OFF >/dev/null
-cmake --build "$BUILD" -j2 --target fuzz_skin_archive skinpack
+cmake --build "$BUILD" -j2 --target fuzz_skin_archive fuzz_skin_data skinpack
 
 # The program's own skin, as it stands, joins the seeds (without its length prefix).
 mkdir -p "$BUILD/fuzz-corpus"
@@ -22,3 +23,17 @@ tail -c +5 "$BUILD/numero.skin" > "$BUILD/fuzz-corpus/numero.lzh"
     -max_total_time="$SECONDS_TO_RUN" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
     -print_final_stats=1 -artifact_prefix="$BUILD/" \
     "$BUILD/fuzz-corpus" fuzz/corpus
+
+# Seeds of the skin data fuzzer: a selector byte, then the unpacked archive,
+# the INI description or one bitmap.
+DATA_CORPUS="$BUILD/fuzz-data-corpus"
+mkdir -p "$DATA_CORPUS"
+"$BUILD/tools/skinpack/skinpack" decode "$BUILD/fuzz-corpus/numero.lzh" "$BUILD/numero.raw" >/dev/null
+seed() { { printf "$1"; cat "$2"; } > "$DATA_CORPUS/$3"; }
+seed '\000' "$BUILD/numero.raw" archive
+for ini in assets/skin/*.ini; do seed '\001' "$ini" "ini-$(basename "$ini")"; done
+for bmp in assets/skin/*.bmp; do seed '\002' "$bmp" "bmp-$(basename "$bmp")"; done
+"$BUILD/fuzz/fuzz_skin_data" \
+    -max_total_time="$SECONDS_TO_RUN" -timeout=10 -rss_limit_mb=2048 -max_len=262144 \
+    -print_final_stats=1 -artifact_prefix="$BUILD/" \
+    "$DATA_CORPUS"

@@ -183,6 +183,9 @@ void TWinSkinForm::Attach() {
 
     menuStyle_ = std::make_unique<TSkinMenuStyle>(skinData_);
     CreateSystemMenu();
+    systemMenuKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), &form);
+    connect(systemMenuKey_.data(), &QShortcut::activated, this,
+            [this] { PopupSystemMenu(form_->mapToGlobal(QPoint(0, titleHeight_))); });
 
     // The frame replaces the platform's caption and its buttons.
     savedFlags_ = form.windowFlags();
@@ -229,6 +232,7 @@ void TWinSkinForm::Attach() {
 void TWinSkinForm::Detach(bool restoreWindow) {
     ForgetObjects();
     hoverTimer_.reset();
+    delete systemMenuKey_.data();
     if (form_ != nullptr)
         form_->removeEventFilter(this);
 

@@ -21,6 +21,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QRegion>
+#include <QShortcut>
 #include <QWidget>
 
 #include <memory>
@@ -185,6 +186,8 @@ private:
     TNCObject* pressed_ = nullptr; // object that took the last left press
     bool movePending_ = false;     // left press on the bare caption, not yet moved
     std::unique_ptr<QTimer> hoverTimer_;
+    // Alt+Space opens the system menu, since the platform's caption is gone.
+    QPointer<QShortcut> systemMenuKey_;         // a child of the form
     std::unique_ptr<TSkinMenuStyle> menuStyle_; // outlives the menus that use it
     std::unique_ptr<QMenu> systemMenu_;
     std::unique_ptr<TWinSkinMenu> menuBar_;

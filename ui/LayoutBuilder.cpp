@@ -2,6 +2,7 @@
 
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
+#include "ui/ValueLabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,7 +45,7 @@ void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 }
 
 QWidget* MakeLabel(const ControlRow& row, QWidget* parent, bool valueBox) {
-    auto* label = new QLabel(row.text, parent);
+    auto* label = new TValueLabel(row.text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
     // Labels are opaque, in their parent's colour unless the layout gives one.

@@ -1,6 +1,7 @@
 #include "ui/Main.h"
 
 #include "engine/Errors.h"
+#include "ui/AccessibleNames.h"
 #include "ui/AppTitle.h"
 #include "ui/Fonts.h"
 #include "ui/LayoutBuilder.h"
@@ -112,6 +113,7 @@ void TMainForm::BuildWindow() {
         group->setStyle(style_);
     }
     lirem::ui::ApplyTabOrder(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
+    lirem::ui::ApplyAccessibleNames(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
 
     auto* month = Require<QComboBox>(controls_, "cbMonth");
     month->addItems(lirem::ui::MonthNames());

@@ -1,0 +1,201 @@
+// What assistive technology announces for the window's controls, and the
+// window driven from the keyboard alone.
+#include "WindowFixture.h"
+
+#include "skin/WinSkinForm.h"
+#include "ui/LayoutTable.h"
+#include "ui/SpinEdit.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace lirem::ui::test {
+namespace {
+
+QString Announced(QWidget* widget, QAccessible::Text what = QAccessible::Name) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface != nullptr ? iface->text(what) : QString();
+}
+
+struct NameCase {
+    const char* control;
+    const char* name;
+};
+
+TEST_F(WindowTest, ControlsAreAnnouncedByTheirCaptions) {
+    const NameCase cases[] = {
+        {"stPath", "Жизненный Путь"},
+        {"stBDay", "День Рождения"},
+        {"stSoul", "Душевное Побуждение"},
+        {"seDay", "День"},
+        {"seMonth", "Месяц"},
+        {"seYear", "Год"},
+        {"edFirst", "Имя"},
+        {"edMiddle", "Отчество"},
+        {"edLast", "Фамилия"},
+        {"bnDoit", "Рассчитать"},
+        {"lShowPath", "Жизненный Путь"},
+        {"lShowPerson", "Личность"},
+        {"stRealize", "Число Реализации"},
+        {"stReason", "Число Разума"},
+        {"lPEBridge", "Путь - Экспрессия"},
+        {"meSpoMot", "Способности - Мотивация"},
+        {"lSp1", "Спектр имени 1"},
+        {"lEt9", "Эталон 9"},
+        {"sePartnerYear", "Год"},
+        {"edPartnerFirst", "Имя"},
+        {"meResult", "Совпадения"},
+        {"lPin4", "Вершины 4"},
+        {"lPerStart2", "Периоды Жизненного Пути 2, начало"},
+        {"lIsp1", "Испытания 1"},
+        {"liDay37", "Индивидуальные Дни"},
+        {"lMisc5", "Спектр 5"},
+        {"edMisc", "Текст или число"},
+        {"meAuthor", "О Программе"},
+        {"tsSynastry", "Партнерство"},
+    };
+    for (const NameCase& c : cases) {
+        QWidget* widget = window->Control(c.control);
+        ASSERT_NE(widget, nullptr) << c.control;
+        EXPECT_EQ(Announced(widget), QString::fromUtf8(c.name)) << c.control;
+    }
+}
+
+TEST_F(WindowTest, EveryFocusableAndEveryValueControlHasAName) {
+    for (const ControlRow& row : Controls()) {
+        const bool focusable = row.tabOrder >= 0 && row.kind != ControlKind::GroupBox;
+        if (!focusable && row.kind != ControlKind::ValueBox && row.kind != ControlKind::Memo) {
+            continue;
+        }
+        const QString name = Announced(window->Control(row.name));
+        EXPECT_FALSE(name.isEmpty()) << row.name;
+        EXPECT_FALSE(name.endsWith(QLatin1Char(':'))) << row.name;
+    }
+}
+
+TEST_F(WindowTest, ResultLabelsGiveTheirNumberAsValueAndPlainLabelsTheirText) {
+    window->ControlAs<QLineEdit>("edFirst")->setText("Иван");
+    window->ControlAs<QLineEdit>("edMiddle")->setText("Петрович");
+    window->ControlAs<QLineEdit>("edLast")->setText("Сидоров");
+    window->ControlAs<TSpinEdit>("seDay")->SetValue(29);
+    window->ControlAs<TSpinEdit>("seMonth")->SetValue(11);
+    window->ControlAs<TSpinEdit>("seYear")->SetValue(1985);
+    window->bnDoitClick();
+    EXPECT_EQ(Announced(window->Control("stPath"), QAccessible::Value), "9");
+    EXPECT_EQ(Announced(window->Control("lShowPerson"), QAccessible::Value), "11");
+    // A label with no caption of its own is announced by its text.
+    EXPECT_EQ(Announced(window->Control("lPathKarma")), Caption("lPathKarma"));
+    EXPECT_EQ(Announced(window->Control("lNameLength")), Caption("lNameLength"));
+    EXPECT_TRUE(Announced(window->Control("lNameLength"), QAccessible::Value).isEmpty());
+}
+
+TEST_F(WindowTest, CaptionLabelsAreTheBuddiesOfTheirFields) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"lDay", "seDay"},
+        {"lName", "edFirst"},
+        {"lLast", "edLast"},
+        {"lPartnerDay", "sePartnerDay"},
+        {"lPartnerLast", "edPartnerLast"},
+        {"lCurYear", "cbYear"},
+        {"lCurMonth", "cbMonth"},
+    };
+    for (const auto& [label, field] : pairs) {
+        QWidget* control = window->Control(field);
+        EXPECT_EQ(Get<QLabel>(label)->buddy(), control) << label;
+        EXPECT_EQ(control->accessibleName(), Caption(label).chopped(1)) << field;
+        // Assistive technology finds the caption through the labelled-by relation.
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(iface, nullptr) << field;
+        const auto labels = iface->relations(QAccessible::Label);
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const auto& relation) {
+            return relation.first->object() == Get<QLabel>(label);
+        })) << field;
+    }
+}
+
+class KeyboardTest : public ShownWindowTest {
+protected:
+    static QWidget* Focused() { return QApplication::focusWidget(); }
+    static void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(Focused(), static_cast<Qt::Key>(key), modifiers);
+    }
+    // The named control that holds the focus (a spin edit or combo box for its inner line edit).
+    [[nodiscard]] bool HasFocus(const char* name) const {
+        QWidget* control = window->Control(name);
+        return Focused() != nullptr && (Focused() == control || control->isAncestorOf(Focused()));
+    }
+    static void TypeText(const QString& text) {
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, Focused(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    [[nodiscard]] int Page() const { return window->PageControl()->currentIndex(); }
+};
+
+TEST_F(KeyboardTest, CtrlTabWalksThePagesBothWaysAndMovesTheFocusIntoThePage) {
+    window->Control("seDay")->setFocus();
+    for (int step = 1; step <= 8; ++step) {
+        Key(Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(Page(), step % 8);
+    }
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(Page(), 3);
+    EXPECT_TRUE(HasFocus("sePartnerDay"));
+    Key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Page(), 2);
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(Page(), 5);
+    EXPECT_TRUE(HasFocus("cbYear"));
+}
+
+TEST_F(KeyboardTest, AWholeCalculationFromTheKeyboard) {
+    window->Control("seDay")->setFocus();
+    const std::pair<const char*, const char*> fields[] = {
+        {"seDay", "29"},     {"seMonth", "11"},        {"seYear", "1985"},
+        {"edFirst", "Иван"}, {"edMiddle", "Петрович"}, {"edLast", "Сидоров"},
+    };
+    for (const auto& [name, text] : fields) {
+        ASSERT_TRUE(HasFocus(name)) << name;
+        Key(Qt::Key_A, Qt::ControlModifier);
+        TypeText(QString::fromUtf8(text));
+        Key(Qt::Key_Tab);
+    }
+    EXPECT_TRUE(HasFocus("bnDoit"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Caption("stPath"), "9");
+    EXPECT_EQ(Caption("stExpress"), "6");
+    // The partner page: Enter there compares, from any of its fields.
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_TRUE(HasFocus("sePartnerDay"));
+    for (int i = 0; i < 3; ++i) {
+        Key(Qt::Key_Tab);
+    }
+    ASSERT_TRUE(HasFocus("edPartnerFirst"));
+    TypeText(QString::fromUtf8("Анна"));
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(Shown("meResult"));
+    EXPECT_FALSE(MemoLines("meResult").isEmpty());
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(KeyboardTest, AltSpaceOpensTheSystemMenu) {
+    QMenu* menu = window->SkinForm()->SystemMenu();
+    ASSERT_NE(menu, nullptr);
+    window->Control("edFirst")->setFocus();
+    Key(Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(Get<QLineEdit>("edFirst")->text().isEmpty());
+    menu->close();
+}
+
+} // namespace
+} // namespace lirem::ui::test

@@ -1,0 +1,32 @@
+#pragma once
+// How assistive technology announces the window's controls: every input and
+// every result is named by the caption beside it ("Жизненный Путь" for the
+// Life Path box), input fields also get that caption label as their buddy.
+
+#include "ui/ControlMap.h"
+#include "ui/LayoutTable.h"
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace lirem::ui {
+
+struct AccessibleCaption {
+    std::string control;
+    QString name;
+    // The caption label beside an input field; empty for results.
+    std::string buddy;
+};
+
+// The accessible name of every captioned control, derived from the layout's
+// caption texts (without their closing colon).
+[[nodiscard]] std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<ControlRow>& layout);
+
+// Sets the names and buddies on the built controls, and names each page by
+// its tab caption.
+void ApplyAccessibleNames(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& layout,
+                          const ControlMap& controls);
+
+} // namespace lirem::ui

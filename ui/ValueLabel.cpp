@@ -1,0 +1,36 @@
+#include "ui/ValueLabel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace lirem::ui {
+
+namespace {
+
+class ValueLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit ValueLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto* label = static_cast<const QLabel*>(widget());
+        const bool named = !label->accessibleName().isEmpty();
+        switch (t) {
+        case QAccessible::Name:
+            return named ? label->accessibleName() : label->text();
+        case QAccessible::Value:
+            return named ? label->text() : QString();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+} // namespace
+
+TValueLabel::TValueLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    // Registered here rather than through a factory: the toolkit may already
+    // have looked the label up while it was still being built as a plain label.
+    QAccessible::registerAccessibleInterface(new ValueLabelAccessible(this));
+}
+
+} // namespace lirem::ui

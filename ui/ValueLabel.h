@@ -1,0 +1,18 @@
+#pragma once
+// The window's label. A result label is announced by the caption that stands
+// beside it (its accessible name), while its text, the number it shows, is
+// its accessible value. A label without an accessible name is announced by
+// its own text, as any label. Its accessible interface is registered when it
+// is built.
+
+#include <QLabel>
+
+namespace lirem::ui {
+
+class TValueLabel final : public QLabel {
+    Q_OBJECT
+public:
+    explicit TValueLabel(const QString& text, QWidget* parent = nullptr);
+};
+
+} // namespace lirem::ui
