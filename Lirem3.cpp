@@ -5,6 +5,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its desktop entry (Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(LIREM_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
     TMainForm MainForm;
     MainForm.show();
