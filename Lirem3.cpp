@@ -1,11 +1,11 @@
 #include "ui/Main.h"
+#include "ui/ProgramIcon.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
+    QApplication::setWindowIcon(lirem::ui::ProgramIcon());
     TMainForm MainForm;
     MainForm.show();
     return QApplication::exec();

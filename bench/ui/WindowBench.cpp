@@ -25,7 +25,6 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
-#include <QIcon>
 #include <QLineEdit>
 #include <QObject>
 #include <QProcess>
@@ -33,6 +32,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/ProgramIcon.h"
 #include "ui/SpinEdit.h"
 
 #include <cstdio>
@@ -178,7 +178,7 @@ int ChildMain(int argc, char** argv, bool mainForm, const char* bareSize) {
     std::unique_ptr<QWidget> window;
     if (mainForm) {
         // What the program's main() does.
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
+        QApplication::setWindowIcon(lirem::ui::ProgramIcon());
         window = std::make_unique<TMainForm>(QDate::currentDate(), std::make_unique<NoReports>());
     } else {
         int width = 0;
