@@ -11,7 +11,7 @@ PROGRAM=${1:?usage: smoke.sh <path to Lirem3>}
 SKIP=77
 CAPTION="Нумерологический Калькулятор Lirem 3.0"
 
-for tool in Xvfb xdotool import compare; do
+for tool in Xvfb xdotool import compare convert; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed (packages xvfb, xdotool, imagemagick)"
         exit $SKIP
@@ -40,7 +40,7 @@ fail() {
     exit 1
 }
 
-# Seconds since start, with millisecond resolution, for the log and timeouts.
+# Milliseconds since start, for the log and the time limits.
 START_NS=$(date +%s%N)
 elapsed_ms() { echo $((($(date +%s%N) - START_NS) / 1000000)); }
 log() { echo "[$(elapsed_ms) ms] $*"; }
@@ -169,7 +169,7 @@ capture_changed() { # shot before region threshold
 # --- Type a first name into edFirst and press Enter.
 # Without a window manager the window takes the keyboard focus on request; the
 # click puts the text cursor into the field.
-xdotool windowfocus --sync "$WINDOW" || fail "could not focus the window"
+timeout 5 xdotool windowfocus --sync "$WINDOW" || fail "could not focus the window"
 capture "$WORK/start.png" || fail "could not capture the window"
 log "captured the window"
 xdotool mousemove --window "$WINDOW" "$FIELD_CENTRE_X" "$FIELD_CENTRE_Y" click 1
