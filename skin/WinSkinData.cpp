@@ -195,8 +195,8 @@ QImage TSkinData::DecodeSkinBitmap(std::span<const std::uint8_t> bmpFile) {
     // The toolkit's own BMP reader, asked for by name: with format detection on,
     // QImageReader first loads and asks every image format plugin, which costs
     // more at start-up than decoding all the skin's bitmaps.
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(bmpFile.data()),
-                                               static_cast<qsizetype>(bmpFile.size()));
+    QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bmpFile.data()), static_cast<qsizetype>(bmpFile.size()));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");

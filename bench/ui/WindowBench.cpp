@@ -146,7 +146,8 @@ Launch LaunchChild(const QStringList& arguments) {
 // program's, the counters give both and their ratio. Read the medians.
 void BM_ProcessStartToPaintedWindow(benchmark::State& state) {
     const QSize size = MainWindowSize();
-    const QStringList bare{QStringLiteral("--child=bare"), QStringLiteral("%1x%2").arg(size.width()).arg(size.height())};
+    const QStringList bare{QStringLiteral("--child=bare"),
+                           QStringLiteral("%1x%2").arg(size.width()).arg(size.height())};
     const QStringList program{QStringLiteral("--child=main")};
     for (auto _ : state) {
         const Launch b = LaunchChild(bare);

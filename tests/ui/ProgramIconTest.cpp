@@ -21,10 +21,10 @@ TEST(ProgramIconTest, PixmapsMatchTheToolkitSvgEngine) {
     const QIcon toolkit(QStringLiteral(":/icon/lirem.svg"));
     ASSERT_FALSE(ours.isNull());
     const IconCase cases[] = {
-        {"caption, 96 dpi", {16, 16}, QIcon::Normal},   {"caption, 120 dpi", {20, 20}, QIcon::Normal},
-        {"window list", {32, 32}, QIcon::Normal},       {"switcher", {64, 64}, QIcon::Normal},
-        {"large", {128, 128}, QIcon::Normal},           {"not square", {48, 24}, QIcon::Normal},
-        {"disabled", {32, 32}, QIcon::Disabled},        {"selected", {32, 32}, QIcon::Selected},
+        {"caption, 96 dpi", {16, 16}, QIcon::Normal}, {"caption, 120 dpi", {20, 20}, QIcon::Normal},
+        {"window list", {32, 32}, QIcon::Normal},     {"switcher", {64, 64}, QIcon::Normal},
+        {"large", {128, 128}, QIcon::Normal},         {"not square", {48, 24}, QIcon::Normal},
+        {"disabled", {32, 32}, QIcon::Disabled},      {"selected", {32, 32}, QIcon::Selected},
     };
     for (const IconCase& c : cases) {
         const QImage expected = toolkit.pixmap(c.size, 1.0, c.mode).toImage();
