@@ -1,13 +1,13 @@
 #include "ui/Main.h"
+#include "ui/ProgramIcon.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets the desktop match the window to its desktop entry (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(LIREM_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
+    QApplication::setWindowIcon(lirem::ui::ProgramIcon());
     TMainForm MainForm;
     MainForm.show();
     return QApplication::exec();

@@ -4,8 +4,10 @@
 #include "skin/SkinIni.h"
 #include "skin/SkinRead.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include <algorithm>
 #include <cstring>
@@ -190,8 +192,17 @@ void TSkinData::LoadSkinBitmap(const TSkinReader* images, QImage& bitmap, std::s
 QImage TSkinData::DecodeSkinBitmap(std::span<const std::uint8_t> bmpFile) {
     if (bmpFile.empty() || bmpFile.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return {};
+    // The toolkit's own BMP reader, asked for by name: with format detection on,
+    // QImageReader first loads and asks every image format plugin, which costs
+    // more at start-up than decoding all the skin's bitmaps.
+    QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bmpFile.data()), static_cast<qsizetype>(bmpFile.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
     QImage image;
-    if (!image.loadFromData(bmpFile.data(), static_cast<int>(bmpFile.size()), "BMP"))
+    if (!reader.read(&image))
         return {};
     return KeyMagenta(image);
 }

@@ -6,6 +6,7 @@
 #include "ui/Fonts.h"
 #include "ui/LayoutBuilder.h"
 #include "ui/LayoutTable.h"
+#include "ui/ProgramIcon.h"
 #include "ui/SpinEdit.h"
 #include "ui/TextBoundary.h"
 #include "ui/WindowStyle.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +59,7 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     }
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(lirem::ui::WindowCaption());
-    setWindowIcon(QIcon(QStringLiteral(":/icon/lirem.svg")));
+    setWindowIcon(lirem::ui::ProgramIcon());
     lirem::ui::InstallFontSubstitutions();
     setFont(lirem::ui::MakeFont(lirem::ui::FontFace::Window));
     BuildWindow();
