@@ -1,5 +1,4 @@
 #include "ui/Main.h"
-#include "ui/ProgramIcon.h"
 
 #include <QApplication>
 
@@ -7,7 +6,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets the desktop match the window to its desktop entry (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(LIREM_APP_ID));
-    QApplication::setWindowIcon(lirem::ui::ProgramIcon());
     TMainForm MainForm;
     MainForm.show();
     return QApplication::exec();
