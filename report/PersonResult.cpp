@@ -1,22 +1,9 @@
 #include "report/PersonResult.h"
 
+#include "engine/NullSink.h"
 #include "engine/Text.h"
 
 namespace lirem::report {
-namespace {
-
-// Writes nowhere: runs a display step only for what it stores in the profile.
-class DiscardingSink final : public DisplaySink {
-public:
-    void SetText(std::string_view, std::string_view) override {}
-    [[nodiscard]] std::string Text(std::string_view) const override { return {}; }
-    void SetVisible(std::string_view, bool) override {}
-    void SetFontColour(std::string_view, Rgb) override {}
-    void ClearLines(std::string_view) override {}
-    void AddLine(std::string_view, std::string_view) override {}
-};
-
-} // namespace
 
 void ComputePersonResult(const PersonInput& in, PersonResult& out) {
     const BirthDate& d = in.date;
@@ -33,7 +20,7 @@ void ComputePersonResult(const PersonInput& in, PersonResult& out) {
     out.synthesis = ComputeSynthesis(profile.LifePath, profile.Expression, profile.SoulUrge, profile.Personality,
                                      profile.Birthday, in.first);
     out.spectrum = AnalyzeNameSpectrum(in.first, in.middle, in.last);
-    DiscardingSink discard;
+    NullSink discard;
     ShowSpectrum(out.spectrum, profile, discard); // the digit marks the partner page reads
     out.cycles = ComputeCycles(d.day, d.month, d.year, profile.Birthday, profile.LifePath);
 

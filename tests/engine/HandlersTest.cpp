@@ -3,6 +3,7 @@
 #include "engine/Cp1251Literal.h"
 #include "engine/Errors.h"
 #include "engine/Handlers.h"
+#include "engine/NullSink.h"
 
 #include <gtest/gtest.h>
 
@@ -160,7 +161,7 @@ TEST(Handlers, BadInputNeverCrashes) {
             in.first = in.middle = in.last = *text;
             in.partnerFirst = in.partnerMiddle = in.partnerLast = *text;
             in.miscText = *text;
-            test::NullSink sink;
+            NullSink sink;
             NumerologyProfile profile;
             const auto run = [&](auto&& handler) {
                 try {

@@ -50,15 +50,4 @@ public:
     std::vector<std::string> calls;
 };
 
-// A sink that drops everything, as the benchmarks use it.
-class NullSink : public DisplaySink {
-public:
-    void SetText(std::string_view, std::string_view) override {}
-    [[nodiscard]] std::string Text(std::string_view) const override { return {}; }
-    void SetVisible(std::string_view, bool) override {}
-    void SetFontColour(std::string_view, Rgb) override {}
-    void ClearLines(std::string_view) override {}
-    void AddLine(std::string_view, std::string_view) override {}
-};
-
 } // namespace lirem::test
