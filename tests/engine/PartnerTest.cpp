@@ -1,8 +1,10 @@
 #include "RecordingSink.h"
 
+#include "engine/Cp1251.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Handlers.h"
 #include "engine/Partner.h"
+#include "tests/support/PartnerExample.h"
 
 #include <gtest/gtest.h>
 
@@ -47,18 +49,12 @@ TEST(Partner, ProfileOfAnna) {
 
 TEST(Partner, WorkedExample) {
     const auto lines = ComparePartners(IvanPetrovichSidorov(), BuildPartnerProfile({1, 1, 1970, "Анна"_cp, "", ""}));
-    EXPECT_EQ(lines, WithBlanks({
-                         "Скрытая Страсть 1 совпадает с Жизненным Путем партнера"_cp,
-                         "Скрытая Страсть 1 совпадает с Днем Рождения партнера"_cp,
-                         "Скрытая Страсть 1 совпадает со Скрытой Страстью партнера"_cp,
-                         "Скрытая Страсть 3 совпадает с Личностью партнера"_cp,
-                         "Скрытая Страсть 3 совпадает с Кармическим Уроком партнера"_cp,
-                         "Кармический Урок 4 совпадает с Кармическим Уроком партнера"_cp,
-                         "Душевное Побуждение совпадает с Кармичаским Уроком 4 партнера"_cp,
-                         "Экспрессия совпадает со Скрытой Страстью 6 партнера"_cp,
-                         "Скрытая Страсть 9 совпадает с Кармическим Уроком партнера"_cp,
-                         "Жизненный Путь совпадает с Кармичаским Уроком 9 партнера"_cp,
-                     }));
+    std::vector<std::string> expected;
+    for (const char* match : test::kAnnaMatches) {
+        expected.push_back(Utf8ToCp1251(match));
+        expected.emplace_back();
+    }
+    EXPECT_EQ(lines, expected);
 }
 
 TEST(Partner, AllTwentyFivePairLinesInOrder) {

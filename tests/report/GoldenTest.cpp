@@ -2,6 +2,7 @@
 // golden files; then the numbers of the same examples checked one by one.
 
 #include "RunTool.h"
+#include "tests/support/PartnerExample.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -102,21 +103,9 @@ TEST(WorkedExamples, PartnerAnna) {
     EXPECT_EQ(p["birthday"], 1);
     EXPECT_EQ(p["karmic_lessons"], ordered_json::parse("[2,3,4,5,7,8,9]"));
     EXPECT_EQ(p["hidden_passion"], ordered_json::parse("[1,6]"));
-    const std::vector<std::string> matches = {
-        "Скрытая Страсть 1 совпадает с Жизненным Путем партнера",
-        "Скрытая Страсть 1 совпадает с Днем Рождения партнера",
-        "Скрытая Страсть 1 совпадает со Скрытой Страстью партнера",
-        "Скрытая Страсть 3 совпадает с Личностью партнера",
-        "Скрытая Страсть 3 совпадает с Кармическим Уроком партнера",
-        "Кармический Урок 4 совпадает с Кармическим Уроком партнера",
-        "Душевное Побуждение совпадает с Кармичаским Уроком 4 партнера",
-        "Экспрессия совпадает со Скрытой Страстью 6 партнера",
-        "Скрытая Страсть 9 совпадает с Кармическим Уроком партнера",
-        "Жизненный Путь совпадает с Кармичаским Уроком 9 партнера",
-    };
     std::vector<std::string> lines;
-    for (const auto& m : matches) {
-        lines.push_back(m);
+    for (const char* m : lirem::test::kAnnaMatches) {
+        lines.emplace_back(m);
         lines.emplace_back(); // every match is followed by an empty line
     }
     EXPECT_EQ(p["lines"].get<std::vector<std::string>>(), lines);
