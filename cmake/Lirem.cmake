@@ -1,9 +1,11 @@
 # Shared settings for the project's own targets.
 
 # Strict warnings for code we write; third-party code never goes through this.
+# Errors unless LIREM_WERROR is off (for packagers building with a newer
+# compiler than the code was written with).
 function(lirem_strict target)
     target_compile_features(${target} PUBLIC cxx_std_20)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${LIREM_WERROR}>:-Werror>)
 endfunction()
 
 # lirem_add_test(NAME name SOURCES ... LIBS ... [GUI])
@@ -20,3 +22,4 @@ function(lirem_add_test)
     gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
