@@ -23,3 +23,19 @@ function(lirem_add_test)
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
+# lirem_gzip(target file...): compresses files of the current binary folder to
+# file.gz with gzip -9n (no name, no time stamp: the same bytes on every
+# build), as part of the default build.
+function(lirem_gzip target)
+    find_program(GZIP gzip REQUIRED)
+    set(outputs "")
+    foreach(file ${ARGN})
+        add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz
+            COMMAND ${GZIP} -9nkf ${file}
+            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+            DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${file}
+            VERBATIM)
+        list(APPEND outputs ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+    endforeach()
+    add_custom_target(${target} ALL DEPENDS ${outputs})
+endfunction()

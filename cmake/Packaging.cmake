@@ -3,11 +3,16 @@
 #   cpack -G DEB
 #
 # makes lirem3_<version>_<arch>.deb holding exactly what the install rules
-# install: the two programs, the desktop entry, the icons, the AppStream
-# metadata and its screenshot. Tests, benchmarks and build tools have no
-# install rules and so never reach the package.
+# install: the two programs, their manual pages, the desktop entry, the icons,
+# the AppStream metadata, the copyright file and the changelog. Tests,
+# benchmarks and build tools have no install rules and so never reach the
+# package. The package preset (CMakePresets.json) builds it hardened:
+#
+#   cmake --workflow --preset package
 
-set(LIREM_PACKAGE_MAINTAINER "Lirem maintainers <maintainers@users.noreply.c-seed-1a2f4619.example>"
+# The project maintains its package itself, under the name of the project's
+# account; packagers of a distribution set their own.
+set(LIREM_PACKAGE_MAINTAINER "The Lirem developers <lirem@users.noreply.github.com>"
     CACHE STRING "Maintainer field of the Debian package")
 set(LIREM_HOMEPAGE "https://github.com/lirem/lirem3" CACHE STRING "Homepage of the project")
 

@@ -24,17 +24,27 @@ for program in Lirem3 lirem-report; do
     ! ldd "$root/bin/$program" | grep -q 'not found' || fail "bin/$program misses a library"
 done
 "$root/bin/lirem-report" --version | grep -qF "$version" || fail "installed lirem-report does not report $version"
+# The window's --help and --version answer without any display.
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+[ "$(nodisplay "$root/bin/Lirem3" --version)" = "Lirem3 $version" ] || fail "Lirem3 --version without a display"
+nodisplay "$root/bin/Lirem3" --help | grep -q '^Usage: Lirem3' || fail "Lirem3 --help without a display"
+! nodisplay "$root/bin/Lirem3" --version >/dev/full 2>/dev/null || fail "Lirem3 --version succeeds on a full disk"
+
+for page in Lirem3 lirem-report; do
+    gzip -t "$root/share/man/man1/$page.1.gz" || fail "manual page $page.1.gz"
+done
+zcat "$root/share/doc/lirem3/changelog.gz" | head -n 1 | grep -qF "lirem3 ($version)" ||
+    fail "the changelog's first entry is not version $version"
 
 for size in 24 32 48 64 128 256; do
     icon="$root/share/icons/hicolor/${size}x${size}/apps/$app.png"
     [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon"), not ${size}x${size}"
 done
-[ "$(png_size "$root/share/lirem3/screenshots/lirem3.png")" != "0x0" ] || fail "screenshot is no PNG"
 
 desktop="$root/share/applications/$app.desktop"
 metainfo="$root/share/metainfo/$app.metainfo.xml"
 report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $report"
-! echo "$report" | grep -Eq 'error:|warning:' || fail "desktop-file-validate: $report"
+! echo "$report" | grep -Eq 'error:|warning:|hint:' || fail "desktop-file-validate: $report"
 grep -qx "Icon=$app" "$desktop" || fail "desktop entry's Icon is not $app"
 grep -qx "Exec=Lirem3" "$desktop" || fail "desktop entry does not start bin/Lirem3"
 

@@ -5,10 +5,11 @@
 expected_files() {
     {
         printf '%s\n' bin/Lirem3 bin/lirem-report \
+            share/man/man1/Lirem3.1.gz share/man/man1/lirem-report.1.gz \
+            share/doc/lirem3/copyright share/doc/lirem3/changelog.gz \
             "share/applications/$1.desktop" \
             "share/metainfo/$1.metainfo.xml" \
-            "share/icons/hicolor/scalable/apps/$1.svg" \
-            share/lirem3/screenshots/lirem3.png
+            "share/icons/hicolor/scalable/apps/$1.svg"
         for size in 24 32 48 64 128 256; do
             echo "share/icons/hicolor/${size}x${size}/apps/$1.png"
         done
