@@ -10,7 +10,7 @@ install(TARGETS Lirem3 lirem-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # time (.note), as Debian's own packages do.
 install(CODE "set(lirem_bindir \"${CMAKE_INSTALL_BINDIR}\")\nset(lirem_strip \"${CMAKE_STRIP}\")")
 install(CODE [[
-    if(CMAKE_INSTALL_DO_STRIP)
+    if(CMAKE_INSTALL_DO_STRIP AND lirem_strip)
         foreach(program Lirem3 lirem-report)
             set(file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${lirem_bindir}/${program}")
             execute_process(COMMAND "${lirem_strip}" --remove-section=.comment --remove-section=.note "${file}"
