@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace skin {
@@ -131,6 +132,27 @@ TEST(SkinDraw, ComposeNineSliceDropsMarginsThatDoNotFit) {
     // Too low for top + bottom: left and right stay.
     const QImage low = ComposeNineSlice({7, 1}, kFrame, {1, 1, 1, 1}, TFrameLayout::Horizontal, false, 1, 1);
     EXPECT_EQ(Letters(low), std::vector<std::string>{"duuvwwf"});
+}
+
+// Margins from a skin's description may be anything: sums past INT_MAX are
+// margins that do not fit, not an overflow.
+TEST(SkinDraw, ComposeNineSliceDropsHugeMargins) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    struct Case {
+        TMargins huge;
+        TMargins same;
+    };
+    const Case cases[] = {
+        {{kMax, 1, kMax, 1}, {0, 1, 0, 1}},
+        {{1, kMax, 1, kMax}, {1, 0, 1, 0}},
+        {{2, 1, kMax - 1, 1}, {0, 1, 0, 1}},
+        {{kMax, kMax, kMax, kMax}, {}},
+    };
+    for (const auto& c : cases)
+        for (const bool tile : {false, true})
+            EXPECT_EQ(Letters(ComposeNineSlice({7, 6}, kFrame, c.huge, TFrameLayout::Horizontal, tile, 1, 1)),
+                      Letters(ComposeNineSlice({7, 6}, kFrame, c.same, TFrameLayout::Horizontal, tile, 1, 1)))
+                << c.huge.left << ' ' << c.huge.top << ' ' << c.huge.right << ' ' << c.huge.bottom;
 }
 
 TEST(SkinDraw, ComposeNineSlicePicksTheFrame) {
