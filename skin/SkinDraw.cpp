@@ -65,8 +65,9 @@ bool Fits(int size, int first, int second) {
     return static_cast<long long>(first) + second <= size;
 }
 
+// value and base are channels (0..255); the tolerance may be any number.
 bool InRange(int value, int base, int tolerance) {
-    return value >= base && value <= std::min(base + tolerance, 255);
+    return value >= base && value - base <= tolerance;
 }
 
 } // namespace

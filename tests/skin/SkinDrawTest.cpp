@@ -272,6 +272,9 @@ TEST(SkinDraw, RegionFromBitmapCutsAwaySeeThroughPixels) {
             EXPECT_EQ(region.contains(QPoint(x, y)), expected[y][x] == '#') << x << ',' << y;
     EXPECT_EQ(region.boundingRect(), QRect(0, 0, 5, 2));
     EXPECT_TRUE(RegionFromBitmap(QImage(), kMagenta, 1, 1, 1).isEmpty());
+    // A tolerance from a skin's description may be any number: the largest takes every pixel above the colour.
+    constexpr int kMax = std::numeric_limits<int>::max();
+    EXPECT_TRUE(RegionFromBitmap(withAlpha, qRgb(0, 0, 0), kMax, kMax, kMax).isEmpty());
 }
 
 TEST(SkinDraw, KeyMagentaTurnsTheKeyTransparent) {
