@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer and runs each for a bounded time (FUZZ_SECONDS,
 # default 40, per target: four targets keep the step near three minutes) from
 # its seed corpus in fuzz/corpus/<target>. The program's own skin (archive,
-# INI description, bitmaps) joins the skin fuzzers' seeds. New inputs stay in
+# INI description, bitmaps) joins the skin data fuzzer's seeds. New inputs stay in
 # the build directory; a crash leaves its input there as <target>-crash-* and
 # fails the script. One line per target reports its executions.
 set -eu
@@ -18,13 +18,12 @@ cmake -S . -B "$BUILD" -G Ninja \
     -DLIREM_FUZZ=ON -DLIREM_SANITIZE=ON -DLIREM_TESTS=OFF -DLIREM_BENCH=OFF >/dev/null
 cmake --build "$BUILD" -j2 --target skinpack $(for t in $TARGETS; do printf 'fuzz_%s ' "$t"; done)
 
-# Seeds from the program's skin: the packed archive (without its length
-# prefix) and, behind the skin data fuzzer's selector byte, the unpacked
-# archive, the INI description and every bitmap.
+# Seeds from the program's skin, behind the skin data fuzzer's selector byte:
+# the unpacked archive, the INI description and every bitmap.
 for t in $TARGETS; do mkdir -p "$BUILD/corpus/$t"; done
 "$BUILD/tools/skinpack/skinpack" pack assets/skin "$BUILD/numero.skin" >/dev/null
-tail -c +5 "$BUILD/numero.skin" > "$BUILD/corpus/skin_archive/numero.lzh"
-"$BUILD/tools/skinpack/skinpack" decode "$BUILD/corpus/skin_archive/numero.lzh" "$BUILD/numero.raw"
+tail -c +5 "$BUILD/numero.skin" > "$BUILD/numero.lzh"
+"$BUILD/tools/skinpack/skinpack" decode "$BUILD/numero.lzh" "$BUILD/numero.raw"
 seed() { { printf "$1"; cat "$2"; } > "$BUILD/corpus/skin_data/$3"; }
 seed '\000' "$BUILD/numero.raw" archive
 for ini in assets/skin/*.ini; do seed '\001' "$ini" "ini-$(basename "$ini")"; done

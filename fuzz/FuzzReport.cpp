@@ -3,7 +3,7 @@
 //   0  a batch file, run whole (CSV reader, dates, names, engine, JSON lines);
 //   1  a batch file read record by record with a small row limit;
 //   2  date arguments: birth date, calendar month and a whole number, one a
-//      line, computed into a full report;
+//      line, computed with a partner into the JSON report;
 //   3  a name in UTF-8, converted to code page 1251 with NFC.
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
@@ -11,7 +11,9 @@
 #include "report/Cp1251Shortcut.h"
 #include "report/CsvReader.h"
 #include "report/DateArgs.h"
-#include "report/TextReport.h"
+#include "report/JsonReport.h"
+#include "report/JsonTree.h"
+#include "report/PersonResult.h"
 
 #include <nlohmann/json.hpp>
 
@@ -85,7 +87,11 @@ void ComputeDates(std::string_view text) {
     person.first = "Иван";
     person.partner.emplace().date = person.date;
     try {
-        Check(!BuildTextReport(person).empty());
+        PersonResult result;
+        ComputePersonResult(person, result);
+        JsonTree tree;
+        WritePersonJson(person, result, std::nullopt, tree);
+        Check(tree.Value().is_object());
     } catch (const EngineError&) {
         // the window shows these as messages
     }
