@@ -29,8 +29,9 @@ printf 'secret' > outside/secret.txt
 "$SKINPACK" pack skin skin.bin >/dev/null || fail "packing a plain folder"
 "$SKINPACK" encode skin/a.txt expected.lzh || fail "encoding to a new file"
 
-# A write that fails only when the file is closed (small files are buffered).
-(trap '' XFSZ; ulimit -f 0; "$SKINPACK" encode skin/a.txt o.lzh 2>err.txt)
+# A write that fails only when the file is closed (small files are buffered);
+# the first run leaves the file size signal as it is: the tool must not die of it.
+(ulimit -f 0; "$SKINPACK" encode skin/a.txt o.lzh 2>err.txt)
 [ $? -eq 1 ] || fail "encode over the file size limit did not exit 1"
 [ ! -e o.lzh ] || fail "encode over the file size limit left o.lzh"
 (trap '' XFSZ; ulimit -f 0; "$SKINPACK" extract skin.bin a.txt e.txt 2>err.txt)

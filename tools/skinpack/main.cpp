@@ -18,6 +18,7 @@
 #include "tools/skinpack/OutputFile.h"
 #include "tools/skinpack/SkinFolder.h"
 
+#include <csignal>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -126,6 +127,7 @@ int Run(const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    std::signal(SIGXFSZ, SIG_IGN); // a file size limit fails the write, so the temporary file is removed
     int status = Run(std::vector<std::string>(argv + 1, argv + argc));
     try {
         skinpack::FinishStandardOutput();
