@@ -1,39 +1,53 @@
 #!/bin/sh
-# Builds the skin fuzzers with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs each for a bounded 60 seconds: the
-# archive fuzzer from the committed seed corpus, the skin data fuzzer from the
-# program's own skin (archive, INI description and bitmaps). New inputs stay in the build directory; a
-# crash leaves its input there as crash-* and fails the script.
+# Builds every libFuzzer target with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs each for a bounded time (FUZZ_SECONDS,
+# default 40, per target: four targets keep the step near three minutes) from
+# its seed corpus in fuzz/corpus/<target>. The program's own skin (archive,
+# INI description, bitmaps) joins the skin data fuzzer's seeds. New inputs stay in
+# the build directory; a crash leaves its input there as <target>-crash-* and
+# fails the script. One line per target reports its executions.
 set -eu
 cd "$(dirname "$0")/.."
 BUILD="${FUZZ_BUILD_DIR:-build-fuzz}"
-SECONDS_TO_RUN="${FUZZ_SECONDS:-60}"
+SECONDS_TO_RUN="${FUZZ_SECONDS:-40}"
+TARGETS="skin_archive skin_data skin_draw report"
 
 cmake -S . -B "$BUILD" -G Ninja \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLIREM_FUZZ=ON -DLIREM_SANITIZE=ON -DLIREM_TESTS=OFF -DLIREM_BENCH=OFF >/dev/null
-cmake --build "$BUILD" -j2 --target fuzz_skin_archive fuzz_skin_data skinpack
+cmake --build "$BUILD" -j2 --target skinpack $(for t in $TARGETS; do printf 'fuzz_%s ' "$t"; done)
 
-# The program's own skin, as it stands, joins the seeds (without its length prefix).
-mkdir -p "$BUILD/fuzz-corpus"
+# Seeds from the program's skin, behind the skin data fuzzer's selector byte:
+# the unpacked archive, the INI description and every bitmap.
+for t in $TARGETS; do mkdir -p "$BUILD/corpus/$t"; done
 "$BUILD/tools/skinpack/skinpack" pack assets/skin "$BUILD/numero.skin" >/dev/null
-tail -c +5 "$BUILD/numero.skin" > "$BUILD/fuzz-corpus/numero.lzh"
-"$BUILD/fuzz/fuzz_skin_archive" \
-    -max_total_time="$SECONDS_TO_RUN" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-    -print_final_stats=1 -artifact_prefix="$BUILD/" \
-    "$BUILD/fuzz-corpus" fuzz/corpus
-
-# Seeds of the skin data fuzzer: a selector byte, then the unpacked archive,
-# the INI description or one bitmap.
-DATA_CORPUS="$BUILD/fuzz-data-corpus"
-mkdir -p "$DATA_CORPUS"
-"$BUILD/tools/skinpack/skinpack" decode "$BUILD/fuzz-corpus/numero.lzh" "$BUILD/numero.raw" >/dev/null
-seed() { { printf "$1"; cat "$2"; } > "$DATA_CORPUS/$3"; }
+tail -c +5 "$BUILD/numero.skin" > "$BUILD/numero.lzh"
+"$BUILD/tools/skinpack/skinpack" decode "$BUILD/numero.lzh" "$BUILD/numero.raw"
+seed() { { printf "$1"; cat "$2"; } > "$BUILD/corpus/skin_data/$3"; }
 seed '\000' "$BUILD/numero.raw" archive
 for ini in assets/skin/*.ini; do seed '\001' "$ini" "ini-$(basename "$ini")"; done
 for bmp in assets/skin/*.bmp; do seed '\002' "$bmp" "bmp-$(basename "$bmp")"; done
-"$BUILD/fuzz/fuzz_skin_data" \
-    -max_total_time="$SECONDS_TO_RUN" -timeout=10 -rss_limit_mb=2048 -max_len=262144 \
-    -print_final_stats=1 -artifact_prefix="$BUILD/" \
-    "$DATA_CORPUS"
+
+max_len() {
+    case "$1" in
+        skin_archive) echo 65536 ;;
+        skin_data) echo 262144 ;;
+        skin_draw) echo 4096 ;;
+        *) echo 16384 ;;
+    esac
+}
+for t in $TARGETS; do
+    log="$BUILD/fuzz-$t.log"
+    if ! "$BUILD/fuzz/fuzz_$t" \
+        -max_total_time="$SECONDS_TO_RUN" -timeout=10 -rss_limit_mb=2048 -max_len="$(max_len "$t")" \
+        -print_final_stats=1 -artifact_prefix="$BUILD/$t-" \
+        "$BUILD/corpus/$t" "fuzz/corpus/$t" >"$log" 2>&1; then
+        tail -n 60 "$log"
+        echo "fuzz_$t failed; its input is in $BUILD/$t-*" >&2
+        exit 1
+    fi
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    echo "fuzz_$t: $runs executions in $SECONDS_TO_RUN s ($rate per second), corpus $(ls "$BUILD/corpus/$t" | wc -l) inputs"
+done

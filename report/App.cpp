@@ -12,7 +12,9 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace lirem::report {
 namespace {
@@ -27,8 +29,8 @@ int WriteAll(std::ostream& out, std::ostream& err, const std::string& text) {
     return 0;
 }
 
-int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, std::ostream& err) {
-    const BatchSummary summary = RunBatch(csv, out, options.person.calendar);
+int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, std::ostream& err, bool lineBuffered) {
+    const BatchSummary summary = RunBatch(csv, out, options.person.calendar, lineBuffered);
     if (summary.writeFailed) {
         err << "lirem-report: the results could not be written\n";
         return 1;
@@ -63,7 +65,7 @@ CalendarMonth CurrentMonth() {
 }
 
 int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err,
-           CalendarMonth today) {
+           CalendarMonth today, Descriptors fds) {
     const ParseOutcome parsed = ParseOptions(argc, argv, today);
     if (!parsed.options) {
         if (!parsed.err.empty())
@@ -75,14 +77,23 @@ int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     const Options& options = *parsed.options;
 
     if (options.batch) {
+        // Each row is answered at once when a reader may be waiting for it.
+        const bool outInteractive = IsInteractive(fds.out);
         if (*options.batch == "-")
-            return RunBatchFrom(in, options, out, err);
-        std::ifstream file(*options.batch, std::ios::binary);
-        if (!file) {
+            return RunBatchFrom(in, options, out, err, outInteractive || IsInteractive(fds.in));
+        std::vector<char> buffer(64 * 1024);
+        std::ifstream file;
+        file.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        std::error_code ignored;
+        if (std::filesystem::is_directory(*options.batch, ignored))
+            errno = EISDIR;
+        else
+            file.open(*options.batch, std::ios::binary);
+        if (!file.is_open()) {
             err << "lirem-report: cannot open '" << *options.batch << "': " << std::strerror(errno) << "\n";
             return 2;
         }
-        return RunBatchFrom(file, options, out, err);
+        return RunBatchFrom(file, options, out, err, outInteractive || IsInteractive(*options.batch));
     }
 
     // The whole report is built before anything is printed, so a failure

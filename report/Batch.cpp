@@ -46,10 +46,17 @@ std::string BadDate(std::string_view what, std::string_view field) {
 
 // Fills the person from a row; returns the reason when the row is unusable.
 std::string ReadRow(const CsvRecord& r, PersonInput& person) {
+    if (r.unterminatedQuote) {
+        std::string reason = "quoted field opened on line " + std::to_string(r.quoteLine) + " is not closed";
+        if (r.linesInQuote > 0)
+            return reason + ": it took the " + std::to_string(r.linesInQuote) +
+                   " lines after it, up to the end of the input";
+        return reason + " before the end of the input";
+    }
+    if (r.bareCr)
+        return "line ends are CR alone: the file needs LF or CR LF line ends";
     if (r.tooLong)
         return "row longer than " + std::to_string(CsvReader::kDefaultMaxRecordBytes) + " bytes";
-    if (r.unterminatedQuote)
-        return "quoted field not closed before the end of the input";
     if (r.fieldCount != 4 && r.fieldCount != 8)
         return "expected 4 or 8 fields, found " + std::to_string(r.fieldCount);
     const auto date = ParseBirthDate(TrimBlanks(r.fields[0]));
@@ -79,7 +86,7 @@ std::string ReadRow(const CsvRecord& r, PersonInput& person) {
 
 } // namespace
 
-BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar) {
+BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar, bool lineBuffered) {
     BatchSummary summary;
     CsvReader reader(in);
     CsvRecord record;
@@ -89,10 +96,13 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calenda
     JsonWriter json;
     bool firstRecord = true;
 
+    // Only whole lines reach the output.
     auto flush = [&] {
         const std::string_view text = json.View();
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         json.Clear();
+        if (lineBuffered)
+            out.flush();
         if (!out)
             summary.writeFailed = true;
     };
@@ -101,7 +111,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calenda
         const bool blank = !record.tooLong && record.fieldCount == 1 && record.fields[0].empty();
         if (blank)
             continue;
-        const bool header = firstRecord && !record.tooLong && IsHeader(record);
+        const bool header = firstRecord && !record.tooLong && !record.bareCr && IsHeader(record);
         firstRecord = false;
         if (header)
             continue;
@@ -122,7 +132,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calenda
             ++summary.errors;
         }
         json.EndLine();
-        if (json.View().size() >= kFlushBytes) {
+        if (lineBuffered || json.View().size() >= kFlushBytes) {
             flush();
             if (summary.writeFailed)
                 return summary;

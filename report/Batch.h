@@ -21,6 +21,10 @@ struct BatchSummary {
     bool writeFailed = false;
 };
 
-[[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar);
+// lineBuffered: each row's line is written and flushed before the next row is
+// read (for a reader waiting on a pipe or a terminal); otherwise lines are
+// written in large blocks.
+[[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar,
+                                    bool lineBuffered = false);
 
 } // namespace lirem::report

@@ -1,5 +1,6 @@
 #include "report/CsvReader.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace lirem::report {
@@ -7,11 +8,25 @@ namespace lirem::report {
 CsvReader::CsvReader(std::istream& in, std::size_t maxRecordBytes) : in_(in), maxRecordBytes_(maxRecordBytes) {}
 
 bool CsvReader::Fill() {
+    pos_ = 0;
+    size_ = 0;
     if (!in_)
         return false;
-    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    size_ = static_cast<std::size_t>(in_.gcount());
-    pos_ = 0;
+    // Waits for at least one byte, then takes what the stream holds without
+    // waiting for more: a pipe delivers each row as soon as it is written.
+    std::streambuf& source = *in_.rdbuf();
+    try {
+        if (std::istream::traits_type::eq_int_type(source.sgetc(), std::istream::traits_type::eof())) {
+            in_.setstate(std::ios::eofbit);
+            return false;
+        }
+        const std::streamsize ready = std::max<std::streamsize>(source.in_avail(), 1);
+        const auto want = std::min(ready, static_cast<std::streamsize>(buffer_.size()));
+        size_ = static_cast<std::size_t>(source.sgetn(buffer_.data(), want));
+    } catch (...) {
+        in_.setstate(std::ios::badbit); // a read error (a folder, a device failure)
+        return false;
+    }
     return size_ > 0;
 }
 
@@ -48,6 +63,9 @@ bool CsvReader::Next(CsvRecord& record) {
     record.fieldCount = 0;
     record.tooLong = false;
     record.unterminatedQuote = false;
+    record.quoteLine = 0;
+    record.linesInQuote = 0;
+    record.bareCr = false;
     std::size_t bytes = 0;
     auto field = [&]() -> std::string* {
         if (record.tooLong)
@@ -92,10 +110,13 @@ bool CsvReader::Next(CsvRecord& record) {
     startField();
     bool quoted = false;
     bool atFieldStart = true;
+    bool lastWasLf = false;
     for (;;) {
         const int c = Get();
         if (c < 0) {
             record.unterminatedQuote = quoted;
+            // A line end just before the end of the input starts no further line.
+            record.linesInQuote = quoted ? line_ - record.quoteLine - (lastWasLf ? 1 : 0) : 0;
             break;
         }
         if (quoted) {
@@ -108,7 +129,8 @@ bool CsvReader::Next(CsvRecord& record) {
                 }
                 continue;
             }
-            if (c == '\n')
+            lastWasLf = c == '\n';
+            if (lastWasLf)
                 ++line_;
             const char byte[1] = {static_cast<char>(c)};
             append(std::string_view(byte, 1));
@@ -118,8 +140,11 @@ bool CsvReader::Next(CsvRecord& record) {
             ++line_;
             break;
         }
-        if (c == '\r' && Peek() == '\n')
-            continue; // CRLF ends the record at the LF
+        if (c == '\r') {
+            if (Peek() == '\n')
+                continue; // CRLF ends the record at the LF
+            record.bareCr = true;
+        }
         if (c == ',') {
             count(1);
             if (!record.tooLong)
@@ -129,6 +154,8 @@ bool CsvReader::Next(CsvRecord& record) {
         }
         if (c == '"' && atFieldStart) {
             quoted = true;
+            record.quoteLine = line_;
+            lastWasLf = false;
             atFieldStart = false;
             continue;
         }

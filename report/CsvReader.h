@@ -1,8 +1,9 @@
 #pragma once
 // Streaming reader of comma-separated records (RFC 4180 quoting, LF or CRLF
 // line ends, an optional UTF-8 byte-order mark). Memory stays constant: the
-// input is read in fixed chunks and a record longer than the limit is skipped
-// and reported instead of being held.
+// input is read in chunks of at most a fixed size and a record longer than the
+// limit is skipped and reported instead of being held. A chunk is whatever the
+// input has ready, so a record is returned as soon as its line end arrives.
 
 #include <array>
 #include <cstddef>
@@ -19,6 +20,9 @@ struct CsvRecord {
     std::size_t fieldCount = 0;      // fields[0..fieldCount) belong to this record
     bool tooLong = false;            // the record passed the limit; its fields are not kept
     bool unterminatedQuote = false;  // the input ended inside a quoted field
+    std::int64_t quoteLine = 0;      // with unterminatedQuote: the line on which that quote opened
+    std::int64_t linesInQuote = 0;   // with unterminatedQuote: the lines after that one it took
+    bool bareCr = false;             // a CR outside quotes not followed by LF (kept as data)
 };
 
 class CsvReader {

@@ -121,13 +121,14 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
     auto* optText =
         app.add_option("--text", text, "Any text (a telephone number, an account, a title) for the free-text page.")
             ->type_name("TEXT");
-    app.add_flag("--json", json, "Print one JSON object with English keys instead of the text report.");
+    auto* optJson = app.add_flag("--json", json, "Print one JSON object with English keys instead of the text report.")
+                        ->multi_option_policy(CLI::MultiOptionPolicy::Throw); // given twice: an error, as for options
     auto* optBatch = app.add_option("--batch", batch,
                                     "Read people from a CSV file (\"-\" for standard input) and print one JSON "
                                     "object per line. Only --calendar can be given with it.")
                          ->type_name("FILE");
     for (CLI::Option* person : {optDate, optDay, optMonth, optYear, optFirst, optMiddle, optLast, optPartnerDate,
-                                optPartnerFirst, optPartnerMiddle, optPartnerLast, optText})
+                                optPartnerFirst, optPartnerMiddle, optPartnerLast, optText, optJson})
         optBatch->excludes(person);
 
     ParseOutcome outcome;

@@ -60,8 +60,14 @@ void Finish(QPainter& painter, const QRect& rect, const QImage& keyed, bool tran
         PlainCopy(painter, rect.topLeft(), keyed);
 }
 
+// Margins come from the skin's description: their sums are taken in a wider type.
+bool Fits(int size, int first, int second) {
+    return static_cast<long long>(first) + second <= size;
+}
+
+// value and base are channels (0..255); the tolerance may be any number.
 bool InRange(int value, int base, int tolerance) {
-    return value >= base && value <= std::min(base + tolerance, 255);
+    return value >= base && value - base <= tolerance;
 }
 
 } // namespace
@@ -112,9 +118,9 @@ QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFr
     int R = std::max(margins.right, 0);
     int B = std::max(margins.bottom, 0);
     // Margins that do not fit the target, or the frame itself, are dropped.
-    if (W < L + R || fw < L + R)
+    if (!Fits(W, L, R) || !Fits(fw, L, R))
         L = R = 0;
-    if (H < T + B || fh < T + B)
+    if (!Fits(H, T, B) || !Fits(fh, T, B))
         T = B = 0;
 
     QPainter p(&out);
@@ -185,8 +191,9 @@ void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TF
     if (W <= 0 || H <= 0 || image.isNull())
         return;
     const QRect f = FrameRect(image, layout, frameCount, frameIndex);
-    const int L = std::max(capLeft, 0);
-    const int R = std::max(capRight, 0);
+    // A cap is never wider than the frame it is cut from.
+    const int L = std::clamp(capLeft, 0, f.width());
+    const int R = std::clamp(capRight, 0, f.width());
     const int middle = f.width() - L - R;
 
     QImage strip = Blank(rect.size());
@@ -209,7 +216,10 @@ void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bo
     if (W <= 0 || H <= 0 || image.isNull())
         return;
     // The cell is as wide as the target; only its part inside the image is copied.
-    const QRect wanted((frameIndex - 1) * W, 0, W, image.height());
+    const long long left = (static_cast<long long>(frameIndex) - 1) * W;
+    if (left < 0 || left >= image.width())
+        return Finish(painter, rect, Blank(rect.size()), transparent);
+    const QRect wanted(static_cast<int>(left), 0, W, image.height());
     const QRect src = wanted.intersected(image.rect());
     QImage cell = Blank(rect.size());
     if (!src.isEmpty()) {
@@ -222,14 +232,24 @@ void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bo
 }
 
 void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const QRect& block) {
-    if (block.width() <= 0 || block.height() <= 0 || image.isNull())
+    if (block.width() <= 0 || block.height() <= 0 || image.isNull() || !painter.isActive())
         return;
     const QImage piece = image.copy(block);
+    // Copies wholly before or past the painted device cannot show: they are skipped.
+    const QRect area =
+        painter.transform().inverted().mapRect(QRect(0, 0, painter.device()->width(), painter.device()->height()));
+    const auto first = [](long long start, long long from, long long step) {
+        return start < from ? start + (from - start) / step * step : start;
+    };
+    const long long right = std::min<long long>(static_cast<long long>(rect.left()) + rect.width(),
+                                                static_cast<long long>(area.left()) + area.width());
+    const long long bottom = std::min<long long>(static_cast<long long>(rect.top()) + rect.height(),
+                                                 static_cast<long long>(area.top()) + area.height());
     painter.save();
     BeginCopy(painter);
-    for (int y = rect.top(); y < rect.top() + rect.height(); y += block.height())
-        for (int x = rect.left(); x < rect.left() + rect.width(); x += block.width())
-            painter.drawImage(x, y, piece);
+    for (long long y = first(rect.top(), area.top(), block.height()); y < bottom; y += block.height())
+        for (long long x = first(rect.left(), area.left(), block.width()); x < right; x += block.width())
+            painter.drawImage(static_cast<int>(x), static_cast<int>(y), piece);
     painter.restore();
 }
 

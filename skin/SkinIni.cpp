@@ -29,15 +29,6 @@ std::string LowerCopy(std::string_view s) {
     return out;
 }
 
-bool EqualsNoCase(std::string_view lowered, std::string_view other) {
-    if (lowered.size() != other.size())
-        return false;
-    for (std::size_t i = 0; i < other.size(); ++i)
-        if (lowered[i] != Lower(other[i]))
-            return false;
-    return true;
-}
-
 // Next line of `text` (without its CR LF, CR or LF), advancing `pos`.
 std::string_view NextLine(std::string_view text, std::size_t& pos) {
     const std::size_t start = pos;
@@ -73,8 +64,8 @@ TIniText::TIniText(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
 
-    std::size_t listBytes = 1; // the list ends with an extra terminator
-    TSection* current = nullptr;
+    std::size_t listBytes = 1;          // the list ends with an extra terminator
+    std::optional<std::string> current; // "section\n" while its keys are taken
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::string_view line = Trim(NextLine(text, pos));
@@ -85,11 +76,10 @@ TIniText::TIniText(std::string_view text) {
             if (const std::size_t close = name.find(']'); close != std::string_view::npos)
                 name = name.substr(0, close);
             name = Trim(name);
-            current = nullptr;
-            if (Find(name) != nullptr)
+            current.reset();
+            if (!sections_.insert(LowerCopy(name)).second)
                 continue; // a repeated section is ignored: the first one wins
-            sections_.push_back({LowerCopy(name), {}});
-            current = &sections_.back();
+            current = LowerCopy(name) + '\n';
             if (listBytes + name.size() + 1 <= kMaxSectionListBytes) {
                 sectionNames_.emplace_back(name);
                 listBytes += name.size() + 1;
@@ -97,41 +87,28 @@ TIniText::TIniText(std::string_view text) {
             continue;
         }
         const std::size_t eq = line.find('=');
-        if (current == nullptr || eq == std::string_view::npos)
+        if (!current || eq == std::string_view::npos)
             continue;
         const std::string_view key = Trim(line.substr(0, eq));
         if (key.empty())
             continue;
-        std::string lowerKey = LowerCopy(key);
-        bool seen = false;
-        for (const TKey& k : current->keys)
-            seen = seen || k.lowerName == lowerKey;
-        if (seen)
-            continue;
         const std::string_view value = Unquote(Trim(line.substr(eq + 1))).substr(0, kMaxValueLength);
-        current->keys.push_back({std::move(lowerKey), std::string(value)});
+        values_.try_emplace(*current + LowerCopy(key), value); // the first occurrence of a key wins
     }
 }
 
-const TIniText::TSection* TIniText::Find(std::string_view section) const {
-    for (const TSection& s : sections_)
-        if (EqualsNoCase(s.lowerName, section))
-            return &s;
-    return nullptr;
-}
-
 bool TIniText::HasSection(std::string_view section) const {
-    return Find(section) != nullptr;
+    return sections_.contains(LowerCopy(section));
 }
 
 std::optional<std::string_view> TIniText::Value(std::string_view section, std::string_view key) const {
-    const TSection* s = Find(section);
-    if (s == nullptr)
+    std::string name = LowerCopy(section);
+    name += '\n';
+    name += LowerCopy(key);
+    const auto found = values_.find(name);
+    if (found == values_.end())
         return std::nullopt;
-    for (const TKey& k : s->keys)
-        if (EqualsNoCase(k.lowerName, key))
-            return std::string_view(k.value);
-    return std::nullopt;
+    return std::string_view(found->second);
 }
 
 std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {

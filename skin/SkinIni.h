@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace skin {
@@ -36,17 +38,10 @@ public:
     static std::optional<std::int32_t> ParseInteger(std::string_view text);
 
 private:
-    struct TKey {
-        std::string lowerName;
-        std::string value;
-    };
-    struct TSection {
-        std::string lowerName;
-        std::vector<TKey> keys;
-    };
-    const TSection* Find(std::string_view section) const;
-
-    std::vector<TSection> sections_;
+    // Every name is indexed once, lower-cased; a value is found under
+    // "section\nkey" (a name never holds a line break).
+    std::unordered_set<std::string> sections_;
+    std::unordered_map<std::string, std::string> values_;
     std::vector<std::string> sectionNames_;
 };
 

@@ -57,4 +57,26 @@ BENCHMARK(BM_ParseProgramIni)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
+// A hostile description: N short sections of three keys each, every name read
+// back once. The reader indexes names, so the time grows linearly with N.
+void BM_ParseManySections(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    std::string text;
+    for (int i = 0; i < n; ++i)
+        text += "[s" + std::to_string(i) + "]\na=1\nb=2\nA=3\n";
+    for (auto _ : state) {
+        const skin::TIniText ini(text);
+        std::int64_t sum = 0;
+        for (int i = 0; i < n; i += 7)
+            sum += ini.ReadInteger("S" + std::to_string(i), "B", 0);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_ParseManySections)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 16)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
+
 BENCHMARK_MAIN();

@@ -74,22 +74,28 @@ TEST(Batch, RowEqualsTheSingleReport) {
 
 TEST(Batch, RowErrors) {
     struct Case {
-        const char* csv;
+        std::string csv;
         const char* error;
     };
     const Case cases[] = {
         {"1.1.1970,a,b,c,d\n", "expected 4 or 8 fields, found 5"},
         {"1.1.1970,a,b,c,x.y.z,,,\n", "partner's birth date 'x.y.z' is not a date D.M.Y"},
-        {"1.1.1970,\"a,b,c\n", "quoted field not closed before the end of the input"},
+        {"1.1.1970,\"a,b,c\n", "quoted field opened on line 1 is not closed before the end of the input"},
+        {"1.1.1970,\"a\nb\",c,\"d\n2.2.1970,e\n3.3.1970,f\n",
+         "quoted field opened on line 2 is not closed: it took the 2 lines after it, up to the end of the input"},
+        {"date,first,middle,last\r1.1.1970,a,b,c\r2.2.1970,a,b,c\r",
+         "line ends are CR alone: the file needs LF or CR LF line ends"},
+        {"1.1.1970,a,b,c\r" + std::string(70000, 'x') + "\r",
+         "line ends are CR alone: the file needs LF or CR LF line ends"},
         {"1.1.-1970,a,b,c\n", "'-' is not a valid integer value."}, // negative date sum
         {"Дата,a,b,c\n", "birth date 'Дата' is not a date D.M.Y"},
     };
     for (const auto& c : cases) {
         const auto run = test::RunTool({"--batch", "-", "--calendar", "2025-09"}, c.csv);
-        EXPECT_EQ(run.status, 1) << c.csv;
+        EXPECT_EQ(run.status, 1) << c.csv.substr(0, 80);
         const auto lines = Lines(run.out);
-        ASSERT_EQ(lines.size(), 1u) << c.csv;
-        EXPECT_EQ(lines[0]["error"], c.error) << c.csv;
+        ASSERT_EQ(lines.size(), 1u) << c.csv.substr(0, 80);
+        EXPECT_EQ(lines[0]["error"], c.error) << c.csv.substr(0, 80);
     }
 }
 

@@ -77,6 +77,11 @@ TEST(ExitStatus, Table) {
         {"--date 1.1.1970 --day 2", 2, true, "lirem-report: "},
         {"--batch - --first Иван", 2, true, "lirem-report: "},
         {"--batch /no/such/file.csv", 2, true, "lirem-report: cannot open '/no/such/file.csv'"},
+        {"--batch /tmp", 2, true, "lirem-report: cannot open '/tmp': Is a directory"},
+        {"--batch - --json", 2, true, "lirem-report: "},
+        {"--json --batch -", 2, true, "lirem-report: "},
+        {"--json --json --calendar 2025-09", 2, true, "lirem-report: --json"},
+        {"--first a --first b", 2, true, "lirem-report: --first"},
         {"--first", 2, true, "lirem-report: "},
     };
     for (const auto& c : cases) {

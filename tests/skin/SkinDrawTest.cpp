@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace skin {
@@ -133,6 +134,27 @@ TEST(SkinDraw, ComposeNineSliceDropsMarginsThatDoNotFit) {
     EXPECT_EQ(Letters(low), std::vector<std::string>{"duuvwwf"});
 }
 
+// Margins from a skin's description may be anything: sums past INT_MAX are
+// margins that do not fit, not an overflow.
+TEST(SkinDraw, ComposeNineSliceDropsHugeMargins) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    struct Case {
+        TMargins huge;
+        TMargins same;
+    };
+    const Case cases[] = {
+        {{kMax, 1, kMax, 1}, {0, 1, 0, 1}},
+        {{1, kMax, 1, kMax}, {1, 0, 1, 0}},
+        {{2, 1, kMax - 1, 1}, {0, 1, 0, 1}},
+        {{kMax, kMax, kMax, kMax}, {}},
+    };
+    for (const auto& c : cases)
+        for (const bool tile : {false, true})
+            EXPECT_EQ(Letters(ComposeNineSlice({7, 6}, kFrame, c.huge, TFrameLayout::Horizontal, tile, 1, 1)),
+                      Letters(ComposeNineSlice({7, 6}, kFrame, c.same, TFrameLayout::Horizontal, tile, 1, 1)))
+                << c.huge.left << ' ' << c.huge.top << ' ' << c.huge.right << ' ' << c.huge.bottom;
+}
+
 TEST(SkinDraw, ComposeNineSlicePicksTheFrame) {
     const QImage sideBySide = Picture({"aabb", "aabb"});
     const QImage stacked = Picture({"aa", "bb"});
@@ -250,6 +272,9 @@ TEST(SkinDraw, RegionFromBitmapCutsAwaySeeThroughPixels) {
             EXPECT_EQ(region.contains(QPoint(x, y)), expected[y][x] == '#') << x << ',' << y;
     EXPECT_EQ(region.boundingRect(), QRect(0, 0, 5, 2));
     EXPECT_TRUE(RegionFromBitmap(QImage(), kMagenta, 1, 1, 1).isEmpty());
+    // A tolerance from a skin's description may be any number: the largest takes every pixel above the colour.
+    constexpr int kMax = std::numeric_limits<int>::max();
+    EXPECT_TRUE(RegionFromBitmap(Canvas(3, 3, 'z'), qRgb(1, 1, 1), kMax, kMax, kMax).isEmpty());
 }
 
 TEST(SkinDraw, KeyMagentaTurnsTheKeyTransparent) {

@@ -62,9 +62,9 @@ TEST_F(SkinFolder, OrderFileNamingAMissingFileFails) {
     EXPECT_THROW(skinpack::ReadSkinFolder(dir_), std::runtime_error);
 }
 
-TEST_F(SkinFolder, MissingOrEmptyFolderHasNoEntries) {
+TEST_F(SkinFolder, EmptyFolderHasNoEntriesMissingFolderFails) {
     EXPECT_TRUE(Names().empty());
-    EXPECT_TRUE(skinpack::ReadSkinFolder(dir_ / "absent").empty());
+    EXPECT_THROW(skinpack::ReadSkinFolder(dir_ / "absent"), std::runtime_error);
 }
 
 } // namespace

@@ -71,6 +71,29 @@ TEST(SkinIni, NamesIgnoreLetterCaseAndTheFirstOccurrenceWins) {
     EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"Buttons", "Other"}));
 }
 
+// Names are looked up through an index: with thousands of sections the first
+// occurrence of each section and key still wins, in any letter case.
+TEST(SkinIni, ManySectionsAndKeysKeepFirstOccurrenceRules) {
+    std::string text;
+    for (int i = 0; i < 1500; ++i)
+        text += "[Sec" + std::to_string(i) + "]\nKey=" + std::to_string(i) + "\nKEY=other\n";
+    for (int i = 0; i < 1500; i += 2)
+        text += "[SEC" + std::to_string(i) + "]\nLate=1\n"; // repeated: ignored whole
+    text += "[Wide]\n";
+    for (int k = 0; k < 3000; ++k)
+        text += "k" + std::to_string(k % 1500) + "=" + std::to_string(k) + "\n";
+    const TIniText ini(text);
+    for (int i = 0; i < 1500; i += 31) {
+        const std::string section = (i % 2 ? "sec" : "SeC") + std::to_string(i);
+        EXPECT_EQ(ini.ReadInteger(section, "key", -1), i) << section;
+        EXPECT_FALSE(ini.Value(section, "Late").has_value()) << section;
+        EXPECT_EQ(ini.ReadInteger("WIDE", "K" + std::to_string(i % 1500), -1), i % 1500) << i;
+    }
+    EXPECT_EQ(ini.Sections().size(), 1501u); // within the list budget
+    EXPECT_EQ(ini.Sections().back(), "Wide");
+    EXPECT_FALSE(ini.HasSection("Sec1500"));
+}
+
 TEST(SkinIni, SectionHeaderFollowedByBlanksNamesTheSameSection) {
     const TIniText ini("[HorzScrollThumb]   \t\r\nImage=scrollhb.bmp\r\n[ Tabs ]\rImage=tabs.bmp\r[VertScrollThumb]");
     EXPECT_EQ(ini.ReadString("HorzScrollThumb", "Image"), "scrollhb.bmp");

@@ -12,10 +12,12 @@ namespace skinpack {
 // lines starting with '#' are skipped. It is never packed itself.
 inline constexpr const char* kOrderFileName = "entries.lst";
 
-// With an order file, exactly the entries it names, in its order (a named file
-// that is missing throws std::runtime_error). Without one, every regular file
-// except hidden ones in byte order of their names, INI files last. A missing
-// or empty folder gives no entries.
+// With an order file, exactly the entries it names, in its order. Without one,
+// every regular file except hidden ones in byte order of their names, INI files
+// last; an empty folder gives no entries. Throws std::runtime_error, before
+// reading any entry, for a missing folder, a missing entry, an entry that is no
+// regular file or lies outside the folder (an absolute name, "..", or a
+// symlink leading out), and for a folder larger than a skin may unpack to.
 std::vector<ArchiveEntry> ReadSkinFolder(const std::filesystem::path& dir);
 
 } // namespace skinpack

@@ -8,13 +8,17 @@
 // A folder is packed in the order its file "entries.lst" gives (one entry name
 // per line; blank lines and lines starting with '#' are skipped). Without that
 // file every regular file is packed in name order, INI files last, skipping
-// hidden files. A missing or empty folder yields an empty archive.
+// hidden files. An empty folder yields an empty archive; a missing one, an
+// entry outside the folder or a folder too large for the reader is an error.
+// OUT may be "-" for standard output; every write is checked.
 #include "skin/LZH.h"
 #include "skin/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"
 #include "tools/skinpack/LzhEncoder.h"
+#include "tools/skinpack/OutputFile.h"
 #include "tools/skinpack/SkinFolder.h"
 
+#include <csignal>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -33,17 +37,6 @@ std::vector<std::uint8_t> ReadFile(const fs::path& path) {
     if (!in)
         throw std::runtime_error("cannot read " + path.string());
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    const fs::path tmp = path.string() + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out)
-            throw std::runtime_error("cannot write " + tmp.string());
-    }
-    fs::rename(tmp, path); // never leave a half-written output behind
 }
 
 std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file) {
@@ -69,9 +62,10 @@ int Pack(const fs::path& dir, const fs::path& out) {
         std::cerr << "skinpack: no entries in " << dir.string() << ", packing an empty archive\n";
     const std::vector<std::uint8_t> archive = skinpack::WriteArchive(entries);
     const std::vector<std::uint8_t> packed = skinpack::EncodeLzh(archive);
-    WriteFile(out, skinpack::FrameSkinStream(packed));
-    std::cout << entries.size() << " entries, " << archive.size() << " bytes unpacked, " << packed.size()
-              << " bytes packed\n";
+    skinpack::WriteOutput(out, skinpack::FrameSkinStream(packed));
+    std::ostream& report = out == skinpack::kStandardOutput ? std::cerr : std::cout;
+    report << entries.size() << " entries, " << archive.size() << " bytes unpacked, " << packed.size()
+           << " bytes packed\n";
     return 0;
 }
 
@@ -89,7 +83,7 @@ int Extract(const fs::path& file, const std::string& name, const fs::path& out) 
         std::cerr << "skinpack: no entry " << name << '\n';
         return 1;
     }
-    WriteFile(out, bytes);
+    skinpack::WriteOutput(out, bytes);
     return 0;
 }
 
@@ -100,7 +94,7 @@ int Decode(const fs::path& in, const fs::path& out) {
         std::cerr << "skinpack: not a packed stream or unpacked size too large\n";
         return 1;
     }
-    WriteFile(out, bytes);
+    skinpack::WriteOutput(out, bytes);
     return 0;
 }
 
@@ -109,10 +103,7 @@ int Usage() {
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& args) {
     try {
         if (args.size() == 3 && args[0] == "pack")
             return Pack(args[1], args[2]);
@@ -121,7 +112,7 @@ int main(int argc, char** argv) {
         if (args.size() == 4 && args[0] == "extract")
             return Extract(args[1], args[2], args[3]);
         if (args.size() == 3 && args[0] == "encode") {
-            WriteFile(args[2], skinpack::EncodeLzh(ReadFile(args[1])));
+            skinpack::WriteOutput(args[2], skinpack::EncodeLzh(ReadFile(args[1])));
             return 0;
         }
         if (args.size() == 3 && args[0] == "decode")
@@ -131,4 +122,18 @@ int main(int argc, char** argv) {
         std::cerr << "skinpack: " << e.what() << '\n';
         return 1;
     }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::signal(SIGXFSZ, SIG_IGN); // a file size limit fails the write, so the temporary file is removed
+    int status = Run(std::vector<std::string>(argv + 1, argv + argc));
+    try {
+        skinpack::FinishStandardOutput();
+    } catch (const std::exception& e) {
+        std::cerr << "skinpack: " << e.what() << '\n';
+        status = 1;
+    }
+    return status;
 }
