@@ -8,6 +8,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace lirem::ui {
 
@@ -44,12 +45,24 @@ void Rename(QLabel* label, const QString& spoken) {
 } // namespace
 
 SpokenResults::SpokenResults(const std::vector<ControlRow>& layout, const ControlMap& controls) {
-    for (const AccessibleCaption& entry : AccessibleCaptions(layout)) {
+    // The karmic note under each core number, said with that number's caption.
+    static const std::pair<const char*, const char*> notes[] = {{"lPathKarma", "stPath"},
+                                                                {"lExpressKarma", "stExpress"},
+                                                                {"lSoulKarma", "stSoul"},
+                                                                {"lBDayKarma", "stBDay"},
+                                                                {"lPersonKarma", "stPerson"}};
+    const std::vector<AccessibleCaption> captions = AccessibleCaptions(layout);
+    for (const AccessibleCaption& entry : captions) {
         if (!entry.buddy.empty() || entry.control.rfind("liDay", 0) == 0) {
             continue;
         }
         if (auto* label = qobject_cast<QLabel*>(FindControl(controls, entry.control))) {
-            results_.push_back({label, entry.name});
+            results_.push_back({label, entry.name + QStringLiteral(": ")});
+        }
+        for (const auto& [note, box] : notes) {
+            if (entry.control == box) {
+                results_.push_back({Require<QLabel>(controls, note), entry.name + QStringLiteral(", ")});
+            }
         }
     }
     for (int i = 1; i <= kCalendarCells; ++i) {
@@ -73,7 +86,7 @@ QString SpokenResults::DaySpoken(const Day& day) const {
 
 void SpokenResults::Refresh() const {
     for (const Result& result : results_) {
-        Rename(result.label, result.caption + QStringLiteral(": ") + result.label->text());
+        Rename(result.label, result.prefix + result.label->text());
     }
     for (const Day& day : days_) {
         Rename(day.personalDay, DaySpoken(day));

@@ -1,11 +1,13 @@
 #pragma once
 // What a screen reader says for each result the window shows: its caption
-// and its number together («Жизненный Путь: 9»), and for a calendar cell its
-// date, its Personal Day and whether it is marked purple, in words. The
+// and its number together («Жизненный Путь: 9»), a karmic note with the
+// caption of its number («Жизненный Путь, Кармическое Число 13»), and for a
+// calendar cell its date, its Personal Day and whether it is marked purple,
+// in words. The
 // spoken text is the label's accessible name; renaming a label makes the
 // toolkit send the name-change event, so a changed result is announced.
-// Labels that carry their caption in their own text (karmic notes, personal
-// year and month, the free-text sum) are announced by that text already.
+// Labels that carry their caption in their own text (personal year and month,
+// the free-text sum, the name's karmic lessons) are announced by that text.
 
 #include "ui/ControlMap.h"
 #include "ui/LayoutTable.h"
@@ -30,7 +32,7 @@ public:
 private:
     struct Result {
         QLabel* label;
-        QString caption;
+        QString prefix; // "Жизненный Путь: " for a number, "Жизненный Путь, " for its karmic note
     };
     struct Day {
         QLabel* personalDay; // liDayN

@@ -105,8 +105,9 @@ TEST_F(WindowTest, ResultLabelsGiveTheirNumberAsValueAndPlainLabelsTheirText) {
     window->bnDoitClick();
     EXPECT_EQ(Announced(window->Control("stPath"), QAccessible::Value), "9");
     EXPECT_EQ(Announced(window->Control("lShowPerson"), QAccessible::Value), "11");
-    // A label with no caption of its own is announced by its text.
-    EXPECT_EQ(Announced(window->Control("lPathKarma")), Caption("lPathKarma"));
+    // A karmic note with its number's caption; a label with no caption of its
+    // own is announced by its text.
+    EXPECT_EQ(Announced(window->Control("lSoulKarma")), "Душевное Побуждение, " + Caption("lSoulKarma"));
     EXPECT_EQ(Announced(window->Control("lNameLength")), Caption("lNameLength"));
     EXPECT_TRUE(Announced(window->Control("lNameLength"), QAccessible::Value).isEmpty());
 }
