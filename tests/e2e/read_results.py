@@ -65,6 +65,8 @@ def describe(acc, depth=0):
         line += f" text=«{text.getText(0, min(text.characterCount, 60))}»"
     except NotImplementedError:
         pass
+    if not acc.getState().contains(pyatspi.STATE_SHOWING):
+        line += " (not showing)"
     lines = [line]
     for i in range(acc.childCount):
         lines += describe(acc.getChildAtIndex(i), depth + 1)
