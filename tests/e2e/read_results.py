@@ -140,6 +140,9 @@ def main():
         pyatspi.Registry.deregisterEventListener(on_rename, "object:property-change:accessible-name")
         nucleus = find(frame, pyatspi.ROLE_FILLER, "Ядро")
         names = [a.name for a in walk(nucleus) if a.getRole() == pyatspi.ROLE_LABEL]
+        if dump_path:
+            with open(dump_path, "w", encoding="utf-8") as out:
+                out.write("\n".join(describe(nucleus)) + "\n")
         for expected in EXPECTED:
             check(expected in names, f"page 1 says «{expected}»")
             check(expected in renamed, f"a name-change event announced «{expected}»")
@@ -169,9 +172,6 @@ def main():
                                    text=True, timeout=10).stdout
         check(f'"{TASKBAR}"' in icon_name, f"the taskbar text ({icon_name.strip()})")
 
-        if dump_path:
-            with open(dump_path, "w", encoding="utf-8") as out:
-                out.write("\n".join(describe(nucleus)) + "\n")
     finally:
         app.terminate()
         app.wait(timeout=10)
