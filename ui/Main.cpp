@@ -1,6 +1,5 @@
 #include "ui/Main.h"
 
-#include "engine/Errors.h"
 #include "skin/WinSubClass.h"
 #include "ui/AccessibleFactory.h"
 #include "ui/AccessibleNames.h"
@@ -27,6 +26,7 @@
 #include <QTabWidget>
 
 #include <exception>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -249,20 +249,19 @@ lirem::WindowInputs TMainForm::ReadInputs(Texts texts) const {
 }
 
 template <class Step> void TMainForm::Guarded(Step&& step) {
-    // An error ends the handler; whatever it wrote stays, and the error is reported.
+    // An error (lirem::EngineError or any other) ends the handler; whatever it
+    // wrote stays, and the error is reported.
+    std::optional<QString> error;
     try {
         step();
-    } catch (const lirem::EngineError& error) {
-        spoken_->Refresh();
-        reporter_->Report(lirem::ui::ErrorText(error.what()));
-        return;
-    } catch (const std::exception& error) {
-        spoken_->Refresh();
-        reporter_->Report(lirem::ui::ErrorText(error.what()));
-        return;
+    } catch (const std::exception& e) {
+        error = lirem::ui::ErrorText(e.what());
     }
-    // Screen readers hear the results that changed.
+    // Screen readers hear the results that changed, before any error box.
     spoken_->Refresh();
+    if (error) {
+        reporter_->Report(*error);
+    }
 }
 
 void TMainForm::bnDoitClick() {
