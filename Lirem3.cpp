@@ -1,4 +1,5 @@
 #include "ui/Main.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
     if (const int status = AnswerInfoOption(argc, argv); status >= 0)
         return status;
     QApplication app(argc, argv);
+    lirem::ui::InstallToolkitTranslations(app);
     // Lets the desktop match the window to its desktop entry (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(LIREM_APP_ID));
     TMainForm MainForm;

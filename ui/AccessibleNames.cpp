@@ -36,6 +36,13 @@ public:
             Add(stem + std::to_string(i), caption + QLatin1Char(' ') + QString::number(i) + suffix, {});
         }
     }
+    // The cells of a 3 x 3 digit grid: "caption, цифра 1".."caption, цифра 9".
+    void DigitsFixed(const char* stem, const QString& caption) {
+        for (int i = 1; i <= 9; ++i) {
+            Add(stem + std::to_string(i), caption + QStringLiteral(", цифра ") + QString::number(i), {});
+        }
+    }
+    void Digits(const char* stem, const std::string& label) { DigitsFixed(stem, Text(label)); }
     // stem1..stemN all named by one caption.
     void Same(const char* stem, int count, const std::string& label) {
         for (int i = 1; i <= count; ++i) {
@@ -93,8 +100,8 @@ std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<ControlRow>&
     b.Fixed("meVozMot", "Возможности - Мотивация");
     b.Fixed("meSpoMot", "Способности - Мотивация");
     // Page 3: both digit grids.
-    b.Numbered("lSp", 9, "lSpectre");
-    b.Numbered("lEt", 9, "lEtalonTitle");
+    b.Digits("lSp", "lSpectre");
+    b.Digits("lEt", "lEtalonTitle");
     // Page 4: the partner's inputs and the list of matches.
     b.Input("sePartnerDay", "lPartnerDay");
     b.Input("sePartnerMonth", "lPartnerMonth");
@@ -115,7 +122,7 @@ std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<ControlRow>&
     b.Same("liDay", 37, "liDayTitle");
     // Page 7: the free text, its digit grid and the explanation.
     b.Fixed("edMisc", "Текст или число");
-    b.NumberedFixed("lMisc", 9, "Спектр");
+    b.DigitsFixed("lMisc", "Спектр");
     b.Fixed("meMisc", "Пояснение");
     // Page 8.
     b.Fixed("meAuthor", "О Программе");

@@ -1,6 +1,7 @@
 #include "ui/Main.h"
 
-#include "engine/Errors.h"
+#include "skin/WinSubClass.h"
+#include "ui/AccessibleFactory.h"
 #include "ui/AccessibleNames.h"
 #include "ui/AppTitle.h"
 #include "ui/Fonts.h"
@@ -10,7 +11,6 @@
 #include "ui/SpinEdit.h"
 #include "ui/TextBoundary.h"
 #include "ui/WindowStyle.h"
-#include "skin/WinSubClass.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -26,6 +26,7 @@
 #include <QTabWidget>
 
 #include <exception>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -54,11 +55,14 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       scale_(ScreenDpi()), reporter_(std::move(reporter)) {
+    lirem::ui::InstallAccessibleFactory();
     if (!reporter_) {
         reporter_ = std::make_unique<lirem::ui::MessageBoxReporter>(this);
     }
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(lirem::ui::WindowCaption());
+    // The taskbar button shows the application title, the caption stays.
+    setWindowIconText(lirem::ui::ApplicationTitle());
     setWindowIcon(lirem::ui::ProgramIcon());
     lirem::ui::InstallFontSubstitutions();
     setFont(lirem::ui::MakeFont(lirem::ui::FontFace::Window));
@@ -114,6 +118,7 @@ void TMainForm::BuildWindow() {
     }
     lirem::ui::ApplyTabOrder(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
     lirem::ui::ApplyAccessibleNames(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
+    spoken_ = std::make_unique<lirem::ui::SpokenResults>(lirem::ui::Controls(), controls_);
 
     auto* month = Require<QComboBox>(controls_, "cbMonth");
     month->addItems(lirem::ui::MonthNames());
@@ -214,54 +219,67 @@ QWidget* TMainForm::Control(std::string_view name) const {
     return lirem::ui::FindControl(controls_, name);
 }
 
-lirem::WindowInputs TMainForm::ReadInputs() const {
+lirem::WindowInputs TMainForm::ReadInputs(Texts texts) const {
     using lirem::ui::ToEngineText;
     lirem::WindowInputs in;
     in.day = fields_.day->Value();
     in.month = fields_.month->Value();
     in.year = fields_.year->Value();
-    in.first = ToEngineText(fields_.first->text());
-    in.middle = ToEngineText(fields_.middle->text());
-    in.last = ToEngineText(fields_.last->text());
     in.yearIndex = fields_.calendarYear->currentIndex();
     in.monthIndex = fields_.calendarMonth->currentIndex();
     in.partnerDay = fields_.partnerDay->Value();
     in.partnerMonth = fields_.partnerMonth->Value();
     in.partnerYear = fields_.partnerYear->Value();
-    in.partnerFirst = ToEngineText(fields_.partnerFirst->text());
-    in.partnerMiddle = ToEngineText(fields_.partnerMiddle->text());
-    in.partnerLast = ToEngineText(fields_.partnerLast->text());
-    in.miscText = ToEngineText(fields_.misc->text());
+    // Only the texts the handler reads are converted: a huge text in another
+    // field costs nothing.
+    if (texts == Texts::Person || texts == Texts::PersonAndPartner) {
+        in.first = ToEngineText(fields_.first->text());
+        in.middle = ToEngineText(fields_.middle->text());
+        in.last = ToEngineText(fields_.last->text());
+    }
+    if (texts == Texts::PersonAndPartner) {
+        in.partnerFirst = ToEngineText(fields_.partnerFirst->text());
+        in.partnerMiddle = ToEngineText(fields_.partnerMiddle->text());
+        in.partnerLast = ToEngineText(fields_.partnerLast->text());
+    }
+    if (texts == Texts::Free) {
+        in.miscText = ToEngineText(fields_.misc->text());
+    }
     return in;
 }
 
 template <class Step> void TMainForm::Guarded(Step&& step) {
-    // An error ends the handler; whatever it wrote stays, and the error is reported.
+    // An error (lirem::EngineError or any other) ends the handler; whatever it
+    // wrote stays, and the error is reported.
+    std::optional<QString> error;
     try {
         step();
-    } catch (const lirem::EngineError& error) {
-        reporter_->Report(lirem::ui::ErrorText(error.what()));
-    } catch (const std::exception& error) {
-        reporter_->Report(lirem::ui::ErrorText(error.what()));
+    } catch (const std::exception& e) {
+        error = lirem::ui::ErrorText(e.what());
+    }
+    // Screen readers hear the results that changed, before any error box.
+    spoken_->Refresh();
+    if (error) {
+        reporter_->Report(*error);
     }
 }
 
 void TMainForm::bnDoitClick() {
-    Guarded([this] { lirem::RunFullRecalculation(ReadInputs(), profile_, sink_); });
+    Guarded([this] { lirem::RunFullRecalculation(ReadInputs(Texts::Person), profile_, sink_); });
 }
 
 void TMainForm::bnPartnerClick() {
-    Guarded([this] { lirem::RunPartnerComparison(ReadInputs(), profile_, sink_); });
+    Guarded([this] { lirem::RunPartnerComparison(ReadInputs(Texts::PersonAndPartner), profile_, sink_); });
 }
 
 void TMainForm::bnMiscClick() {
-    Guarded([this] { lirem::RunFreeText(ReadInputs(), sink_); });
+    Guarded([this] { lirem::RunFreeText(ReadInputs(Texts::Free), sink_); });
 }
 
 void TMainForm::cbYearChange() {
-    Guarded([this] { lirem::RunYearChange(ReadInputs(), profile_, sink_); });
+    Guarded([this] { lirem::RunYearChange(ReadInputs(Texts::None), profile_, sink_); });
 }
 
 void TMainForm::cbMonthChange() {
-    Guarded([this] { lirem::RunMonthChange(ReadInputs(), profile_, sink_); });
+    Guarded([this] { lirem::RunMonthChange(ReadInputs(Texts::None), profile_, sink_); });
 }

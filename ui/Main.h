@@ -11,6 +11,7 @@
 #include "ui/ControlMap.h"
 #include "ui/DesignScale.h"
 #include "ui/ErrorReporter.h"
+#include "ui/SpokenResults.h"
 #include "ui/WidgetSink.h"
 
 #include <QDate>
@@ -71,7 +72,9 @@ private:
     void WireEvents();
     void FormCreate(QDate today);
     void ConnectCombo(QComboBox* combo, void (TMainForm::*handler)());
-    [[nodiscard]] lirem::WindowInputs ReadInputs() const;
+    // The text fields a handler reads; the others are left empty, unconverted.
+    enum class Texts { None, Person, PersonAndPartner, Free };
+    [[nodiscard]] lirem::WindowInputs ReadInputs(Texts texts) const;
     template <class Step> void Guarded(Step&& step);
 
     lirem::ui::DesignScale scale_;
@@ -83,6 +86,7 @@ private:
     lirem::ui::WidgetSink sink_{controls_};
     std::unique_ptr<lirem::ui::ErrorReporter> reporter_;
     lirem::NumerologyProfile profile_{};
+    std::unique_ptr<lirem::ui::SpokenResults> spoken_;
 
     // The fields the handlers read, looked up once.
     struct Fields {

@@ -1,5 +1,6 @@
 #include "ui/SpinEdit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -46,6 +47,10 @@ TSpinEdit::TSpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, 
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
     lineEdit()->setText(QString::number(minimum_));
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        QAccessibleValueChangeEvent event(this, Value());
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 int TSpinEdit::MaxLength() const {

@@ -8,6 +8,8 @@
 //  - losing the focus brings an out-of-range value into the range;
 //  - Enter is left to the page (it presses the page's default button) and
 //    does not touch the text, so a raw out-of-range value reaches the handler.
+// Assistive technology reads the value, minimum and maximum from the
+// properties below, and hears of every change of the value.
 
 #include <QAbstractSpinBox>
 
@@ -17,6 +19,10 @@ namespace lirem::ui {
 
 class TSpinEdit final : public QAbstractSpinBox {
     Q_OBJECT
+    Q_PROPERTY(int value READ Value WRITE SetValue)
+    Q_PROPERTY(int minimum READ Minimum CONSTANT)
+    Q_PROPERTY(int maximum READ Maximum CONSTANT)
+    Q_PROPERTY(int singleStep READ SingleStep CONSTANT)
 public:
     TSpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, QWidget* parent = nullptr);
 
@@ -27,6 +33,7 @@ public:
 
     [[nodiscard]] std::int32_t Minimum() const { return minimum_; }
     [[nodiscard]] std::int32_t Maximum() const { return maximum_; }
+    [[nodiscard]] static std::int32_t SingleStep() { return 1; }
     [[nodiscard]] int MaxLength() const;
 
     [[nodiscard]] std::int32_t Clamp(std::int64_t value) const;

@@ -5,11 +5,11 @@
 namespace lirem::ui {
 
 std::string ToEngineText(const QString& text) {
-    // Qt's NFC first, so a composed character the code page lacks (é) stays one
-    // non-letter instead of a letter plus a stray mark.
-    const QString nfc = text.normalized(QString::NormalizationForm_C);
+    // The engine composes itself (a composed character the code page lacks,
+    // such as é, stays one non-letter), and caps the reordering of a run of
+    // marks where QString::normalized would take quadratic time.
     return lirem::Utf16ToCp1251(
-        std::u16string_view(reinterpret_cast<const char16_t*>(nfc.utf16()), static_cast<std::size_t>(nfc.size())));
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
 }
 
 QString FromEngineText(std::string_view cp1251) {

@@ -9,8 +9,9 @@
 
 namespace lirem::ui {
 
-// NFC first (a decomposed й or ё counts as the letter), then one byte per
-// character; characters the code page lacks become "?".
+// Through the engine's converter: NFC first (a decomposed й or ё counts as the
+// letter), then one byte per character; characters the code page lacks become
+// "?". Linear in the length, however many combining marks the text holds.
 [[nodiscard]] std::string ToEngineText(const QString& text);
 
 [[nodiscard]] QString FromEngineText(std::string_view cp1251);

@@ -1,9 +1,9 @@
 #pragma once
-// The window's label. A result label is announced by the caption that stands
-// beside it (its accessible name), while its text, the number it shows, is
-// its accessible value. A label without an accessible name is announced by
-// its own text, as any label. Its accessible interface is registered when it
-// is built.
+// The window's label. A result label is announced by its accessible name,
+// its caption together with its number (kept up to date by SpokenResults),
+// while its text alone, the number it shows, is its accessible value. A label
+// without an accessible name is announced by its own text, as any label. Its
+// accessible interface is registered when it is built.
 
 #include <QLabel>
 

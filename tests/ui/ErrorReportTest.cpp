@@ -2,6 +2,8 @@
 #include "ui/ErrorReporter.h"
 #include "ui/TextBoundary.h"
 
+#include "engine/Cp1251.h"
+
 #include <gtest/gtest.h>
 
 namespace lirem::ui::test {
@@ -56,6 +58,28 @@ TEST(TextBoundaryTest, ComposesBeforeConvertingAndMarksTheRest) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ToEngineText(c.text), c.bytes) << c.text.toStdString();
+    }
+}
+
+// The engine's converter gives what Qt's own NFC followed by the code page
+// gives, on the texts people type: names with decomposed й and ё, accented
+// Latin, marks in either order, a mark with no letter before it.
+TEST(TextBoundaryTest, AgreesWithTheToolkitsNormalisationOnOrdinaryText) {
+    const QString texts[] = {
+        QStringLiteral("Андрей Сергеевич Королёв"),
+        QStringLiteral("Андре\u0439 Сергеевич Короле\u0308в"),
+        QStringLiteral("Андреи\u0306 Короле\u0308в Ё\u0301лкин"),
+        QStringLiteral("И\u0306ОШКАР-ОЛА ЕЕ\u0308"),
+        QStringLiteral("Zoë Renée Müller Ångström"),
+        QStringLiteral("a\u0316\u0301 a\u0301\u0316 \u0301\u0316е"),
+        QStringLiteral("+7 (912) 345-67-89, кв. 12"),
+        QStringLiteral("\uFB01 \u212B \u2126 K\u212A"),
+    };
+    for (const QString& text : texts) {
+        const QString nfc = text.normalized(QString::NormalizationForm_C);
+        const std::string viaToolkit = lirem::Utf16ToCp1251(
+            std::u16string_view(reinterpret_cast<const char16_t*>(nfc.utf16()), static_cast<std::size_t>(nfc.size())));
+        EXPECT_EQ(ToEngineText(text), viaToolkit) << text.toStdString();
     }
 }
 

@@ -1,0 +1,72 @@
+#include "ui/AccessibleFactory.h"
+
+#include "ui/Main.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace lirem::ui {
+
+namespace {
+
+// An editable combo box: its accessible name is its caption, its value the
+// text in its field; it can open its list.
+class CaptionedComboAccessible final : public QAccessibleWidget {
+public:
+    explicit CaptionedComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto* combo = static_cast<const QComboBox*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return combo->accessibleName();
+        case QAccessible::Value:
+            return combo->lineEdit() != nullptr ? combo->lineEdit()->text() : combo->currentText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        const auto* combo = static_cast<const QComboBox*>(widget());
+        s.editable = combo->isEditable();
+        s.expandable = true;
+        return s;
+    }
+
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+
+    void doAction(const QString& action) override {
+        if (action == showMenuAction()) {
+            static_cast<QComboBox*>(widget())->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+    if (className == QLatin1String("TMainForm")) {
+        if (auto* window = qobject_cast<TMainForm*>(object)) {
+            return new QAccessibleWidget(window, QAccessible::Window);
+        }
+    }
+    if (className == QLatin1String("QComboBox")) {
+        auto* combo = qobject_cast<QComboBox*>(object);
+        if (combo != nullptr && combo->isEditable()) {
+            return new CaptionedComboAccessible(combo);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleFactory() {
+    QAccessible::installFactory(&Factory);
+}
+
+} // namespace lirem::ui

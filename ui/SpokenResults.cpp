@@ -1,0 +1,96 @@
+#include "ui/SpokenResults.h"
+
+#include "engine/DisplaySink.h"
+#include "ui/AccessibleNames.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace lirem::ui {
+
+namespace {
+
+constexpr int kCalendarCells = 37;
+
+// The month in «5 сентября».
+QString MonthGenitive(int index) {
+    static const char* const names[] = {"января", "февраля", "марта",    "апреля",  "мая",    "июня",
+                                        "июля",   "августа", "сентября", "октября", "ноября", "декабря"};
+    return index >= 0 && index < 12 ? QString::fromUtf8(names[index]) : QString();
+}
+
+template <class T> T* Require(const ControlMap& controls, const std::string& name) {
+    auto* widget = qobject_cast<T*>(FindControl(controls, name));
+    if (widget == nullptr) {
+        throw std::logic_error("no control " + name + " to announce");
+    }
+    return widget;
+}
+
+bool IsPurple(const QLabel* label) {
+    const QColor purple(lirem::colour::Purple.r, lirem::colour::Purple.g, lirem::colour::Purple.b);
+    return label->palette().color(label->foregroundRole()) == purple;
+}
+
+void Rename(QLabel* label, const QString& spoken) {
+    if (label->accessibleName() != spoken) {
+        label->setAccessibleName(spoken); // sends the name-change event
+    }
+}
+
+} // namespace
+
+SpokenResults::SpokenResults(const std::vector<ControlRow>& layout, const ControlMap& controls) {
+    // The karmic note under each core number, said with that number's caption.
+    static const std::pair<const char*, const char*> notes[] = {{"lPathKarma", "stPath"},
+                                                                {"lExpressKarma", "stExpress"},
+                                                                {"lSoulKarma", "stSoul"},
+                                                                {"lBDayKarma", "stBDay"},
+                                                                {"lPersonKarma", "stPerson"}};
+    const std::vector<AccessibleCaption> captions = AccessibleCaptions(layout);
+    for (const AccessibleCaption& entry : captions) {
+        if (!entry.buddy.empty() || entry.control.rfind("liDay", 0) == 0) {
+            continue;
+        }
+        if (auto* label = qobject_cast<QLabel*>(FindControl(controls, entry.control))) {
+            results_.push_back({label, entry.name + QStringLiteral(": ")});
+        }
+        for (const auto& [note, box] : notes) {
+            if (entry.control == box) {
+                results_.push_back({Require<QLabel>(controls, note), entry.name + QStringLiteral(", ")});
+            }
+        }
+    }
+    for (int i = 1; i <= kCalendarCells; ++i) {
+        const std::string n = std::to_string(i);
+        days_.push_back({Require<QLabel>(controls, "liDay" + n), Require<QLabel>(controls, "lDay" + n)});
+    }
+    dayCaption_ = Require<QLabel>(controls, "liDayTitle")->text();
+    month_ = Require<QComboBox>(controls, "cbMonth");
+}
+
+QString SpokenResults::DaySpoken(const Day& day) const {
+    const QString month = MonthGenitive(month_->currentIndex());
+    const QString date =
+        month.isEmpty() ? QStringLiteral("число ") + day.date->text() : day.date->text() + QLatin1Char(' ') + month;
+    QString spoken = dayCaption_ + QStringLiteral(", ") + date + QStringLiteral(": ") + day.personalDay->text();
+    if (IsPurple(day.personalDay)) {
+        spoken += QStringLiteral(", выделен фиолетовым: Духовный День Рождения");
+    }
+    return spoken;
+}
+
+void SpokenResults::Refresh() const {
+    for (const Result& result : results_) {
+        Rename(result.label, result.prefix + result.label->text());
+    }
+    for (const Day& day : days_) {
+        Rename(day.personalDay, DaySpoken(day));
+    }
+}
+
+} // namespace lirem::ui
