@@ -231,8 +231,7 @@ void TMainForm::KeepFocusVisible() {
     // one; on a page without fields it would land on the bare page, where
     // nothing shows it.
     const QWidget* focused = QApplication::focusWidget();
-    if (focused != nullptr && focused != pcPages_->tabBar() && pcPages_->isAncestorOf(focused) &&
-        (focused->focusPolicy() & Qt::TabFocus) == 0) {
+    if (focused != nullptr && pcPages_->isAncestorOf(focused) && focused->focusPolicy() == Qt::NoFocus) {
         pcPages_->tabBar()->setFocus(Qt::OtherFocusReason);
     }
 }
