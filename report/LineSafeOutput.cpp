@@ -43,8 +43,11 @@ void LineSafeOutput::CutToLastLine() {
     if (!regular_)
         return;
     const off_t end = ::lseek(fd_, 0, SEEK_CUR);
-    if (end >= 0 && static_cast<std::size_t>(end) >= sinceLineEnd_)
-        (void)::ftruncate(fd_, end - static_cast<off_t>(sinceLineEnd_));
+    if (end < 0 || static_cast<std::size_t>(end) < sinceLineEnd_)
+        return;
+    // If the cut fails too, the partial line stays; the failed write is reported either way.
+    if (::ftruncate(fd_, end - static_cast<off_t>(sinceLineEnd_)) != 0)
+        return;
 }
 
 bool LineSafeOutput::Drain() {

@@ -81,6 +81,12 @@ void TWinSysButton::NCPaint(QPainter& painter) {
     const QImage& image = Image();
     if (!Visible || image.isNull() || Rect.isEmpty())
         return;
+    if (!icon_.isNull()) {
+        // Rendered for the device's pixels, so it stays sharp on a scaled screen.
+        const qreal dpr = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+        painter.drawPixmap(Rect, icon_.pixmap(Rect.size(), dpr));
+        return;
+    }
     const int frame = SysButtonFrameIndex(static_cast<int>(State), Owner().Active(), FrameCount());
     DrawFrameCell(painter, Rect, image, true, frame);
 }

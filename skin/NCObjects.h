@@ -4,6 +4,7 @@
 // visible flag and a state, and takes part in the frame's hot tracking.
 
 #include <QAction>
+#include <QIcon>
 #include <QImage>
 #include <QPointer>
 #include <QRect>
@@ -58,11 +59,14 @@ public:
     int FrameCount() const;
     // Replaces the entry's image by a strip of the window icon (six frames).
     void SetIconStrip(QImage strip);
+    // The icon itself, drawn at the screen's pixel density in place of the strip.
+    void SetIcon(QIcon icon) { icon_ = std::move(icon); }
     int Action() const;
 
 private:
     const TDataSkinSysButton& data_;
     QImage iconStrip_;
+    QIcon icon_;
 };
 
 // A top-level item of the skinned menu bar.

@@ -73,7 +73,9 @@ QList<StatusPanel> PanelsOf(const QWidget* bar) {
             continue;
         const auto* label = qobject_cast<const QLabel*>(child);
         StatusPanel panel;
-        panel.rect = child->geometry().adjusted(-1, -1, 1, 1);
+        // The bevel lies one pixel around the panel, inside the bar, so that
+        // a panel reaching the bar's edge keeps all four sides.
+        panel.rect = child->geometry().adjusted(-1, -1, 1, 1).intersected(bar->rect());
         panel.bevel = BevelOf(qobject_cast<const QFrame*>(child));
         panel.hasText = label == nullptr || !label->text().isEmpty();
         panels.append(panel);

@@ -104,7 +104,25 @@ void TSkinTab::PaintTabs(QPainter& painter, const ControlLook& look) {
         else
             DrawPictureCaption(painter, header, icon.pixmap(bar->iconSize()), bar->tabText(i), bar->isTabEnabled(i),
                                look.buttonShadow, &captions_);
+        if (i == current && bar->hasFocus())
+            DrawFocusMark(painter, header, text);
     }
+}
+
+// A dotted rectangle inside the current header while the tab row has the
+// keyboard focus, as the platform's own tabs show it.
+void TSkinTab::DrawFocusMark(QPainter& painter, const QRect& header, const QColor& colour) {
+    const QRect mark = header.adjusted(3, 3, -4, -4);
+    if (mark.width() < 2 || mark.height() < 2)
+        return;
+    painter.save();
+    QPen pen(colour, 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawRect(mark);
+    painter.restore();
 }
 
 void TSkinTab::PaintBorder(QPainter& painter, const QRect& page, const QImage& border) const {

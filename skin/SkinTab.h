@@ -37,6 +37,7 @@ private:
     // coordinates; the painter clips to the widget being painted.
     void PaintTabs(QPainter& painter, const ControlLook& look);
     void PaintBorder(QPainter& painter, const QRect& page, const QImage& border) const;
+    static void DrawFocusMark(QPainter& painter, const QRect& header, const QColor& colour);
 
     ComposedCache headers_;
     CaptionCache captions_;

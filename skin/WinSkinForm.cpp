@@ -442,6 +442,7 @@ void TWinSkinForm::MakeIconStrip(TWinSysButton& button) const {
         painter.drawPixmap(QRect(i * size, 0, size, size), cell);
     painter.end();
     button.SetIconStrip(std::move(strip));
+    button.SetIcon(icon);
 }
 
 void TWinSkinForm::UpdateCaptionFont() {
@@ -599,6 +600,8 @@ void TWinSkinForm::PaintTitle(QPainter& painter, const BorderImages& b) {
     }
     titleScratch_.fill(Qt::transparent);
     QPainter scratch(&titleScratch_);
+    // On a scaled screen the frame's images are magnified smoothly, not pixel-doubled.
+    scratch.setRenderHint(QPainter::SmoothPixmapTransform, dpr != 1.0);
     scratch.setCompositionMode(QPainter::CompositionMode_Source);
     if (!b.left.isNull())
         scratch.drawImage(QPoint(0, 0), b.left, QRect(0, 0, leftWidth_, titleHeight_));

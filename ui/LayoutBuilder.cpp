@@ -13,6 +13,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 
@@ -44,8 +45,12 @@ void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(palette);
 }
 
-QWidget* MakeLabel(const ControlRow& row, QWidget* parent, bool valueBox) {
+QWidget* MakeLabel(const ControlRow& row, const DesignScale& scale, QWidget* parent, bool valueBox) {
     auto* label = new TValueLabel(row.text, parent);
+    if (row.rightBound > 0) {
+        // Ends before the line at the bound, whichever way the line's pixel rounds.
+        label->SetRightBound(static_cast<int>(std::floor(row.rightBound * scale.Factor())));
+    }
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(false);
     // Labels are opaque, in their parent's colour unless the layout gives one.
@@ -69,6 +74,10 @@ QWidget* MakeMemo(const ControlRow& row, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     const MemoLook& look = row.memo;
     memo->setReadOnly(look.readOnly);
+    if (look.readOnly) {
+        // A caret, so the focus shows; arrows and Page keys move it and scroll.
+        memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
     memo->setTabChangesFocus(true);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -86,9 +95,9 @@ QWidget* MakeMemo(const ControlRow& row, QWidget* parent) {
 QWidget* MakeWidget(const ControlRow& row, const DesignScale& scale, QWidget* parent) {
     switch (row.kind) {
     case ControlKind::Label:
-        return MakeLabel(row, parent, false);
+        return MakeLabel(row, scale, parent, false);
     case ControlKind::ValueBox:
-        return MakeLabel(row, parent, true);
+        return MakeLabel(row, scale, parent, true);
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(parent);
         edit->setMaxLength(std::numeric_limits<int>::max());
@@ -112,8 +121,8 @@ QWidget* MakeWidget(const ControlRow& row, const DesignScale& scale, QWidget* pa
     case ControlKind::GroupBox:
         return new QGroupBox(row.text, parent);
     case ControlKind::Picture:
-        return new TPicture(row.picture, row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize,
-                            scale.Factor(), parent);
+        return new TPicture(row.picture, row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize, scale.Factor(),
+                            parent);
     case ControlKind::Button:
         return new QPushButton(row.text, parent);
     }
@@ -137,9 +146,9 @@ void BuildControls(const std::vector<ControlRow>& specs, const DesignScale& scal
         if (row.face != FontFace::Window) {
             widget->setFont(MakeFont(row.face));
         }
-        if (SizesToText(row.kind)) {
-            widget->move(scale.Point(row.x, row.y));
-            widget->adjustSize();
+        if (auto* label = qobject_cast<TValueLabel*>(widget); label != nullptr && SizesToText(row.kind)) {
+            label->move(scale.Point(row.x, row.y));
+            label->FitToText();
         } else {
             widget->setGeometry(scale.Rect(row.x, row.y, row.width, row.height));
         }
@@ -150,33 +159,46 @@ void BuildControls(const std::vector<ControlRow>& specs, const DesignScale& scal
     }
 }
 
+namespace {
+
+// Appends the Tab chain of one container to `chain`: its members by tab
+// order, a group box contributing its own members in its place.
+void CollectTabChain(const std::string& container, const std::vector<ControlRow>& specs, const ControlMap& controls,
+                     std::vector<QWidget*>& chain) {
+    std::vector<const ControlRow*> members;
+    for (const ControlRow& row : specs) {
+        if (row.parent == container && row.tabOrder >= 0) {
+            members.push_back(&row);
+        }
+    }
+    std::stable_sort(members.begin(), members.end(),
+                     [](const ControlRow* a, const ControlRow* b) { return a->tabOrder < b->tabOrder; });
+    for (const ControlRow* row : members) {
+        if (row->kind == ControlKind::GroupBox) {
+            CollectTabChain(row->name, specs, controls, chain);
+        } else {
+            chain.push_back(FindControl(controls, row->name));
+        }
+    }
+}
+
+} // namespace
+
 void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& specs,
                    const ControlMap& controls) {
-    // Appends the focus chain of one container to `chain`.
-    auto collect = [&](auto&& self, const std::string& container, std::vector<QWidget*>& chain) -> void {
-        std::vector<const ControlRow*> members;
-        for (const ControlRow& row : specs) {
-            if (row.parent == container && row.tabOrder >= 0) {
-                members.push_back(&row);
-            }
-        }
-        std::stable_sort(members.begin(), members.end(),
-                         [](const ControlRow* a, const ControlRow* b) { return a->tabOrder < b->tabOrder; });
-        for (const ControlRow* row : members) {
-            if (row->kind == ControlKind::GroupBox) {
-                self(self, row->name, chain);
-            } else {
-                chain.push_back(FindControl(controls, row->name));
-            }
-        }
-    };
     std::vector<QWidget*> chain;
     for (const PageSpec& page : pages) {
-        collect(collect, page.name, chain);
+        CollectTabChain(page.name, specs, controls, chain);
     }
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
+}
+
+QWidget* FirstField(const std::string& page, const std::vector<ControlRow>& specs, const ControlMap& controls) {
+    std::vector<QWidget*> chain;
+    CollectTabChain(page, specs, controls, chain);
+    return chain.empty() ? nullptr : chain.front();
 }
 
 } // namespace lirem::ui

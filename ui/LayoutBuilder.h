@@ -16,4 +16,8 @@ void BuildControls(const std::vector<ControlRow>& specs, const DesignScale& scal
 void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& specs,
                    const ControlMap& controls);
 
+// The first control of a page in Tab order; nullptr for a page without fields.
+[[nodiscard]] QWidget* FirstField(const std::string& page, const std::vector<ControlRow>& specs,
+                                  const ControlMap& controls);
+
 } // namespace lirem::ui

@@ -18,7 +18,7 @@ using K = ControlKind;
 using F = FontFace;
 
 ControlRow Label(std::string name, std::string parent, int x, int y, int w, int h, QString text,
-                  FontFace face = F::Window, std::optional<lirem::Rgb> colour = {}) {
+                 FontFace face = F::Window, std::optional<lirem::Rgb> colour = {}) {
     return {.name = std::move(name),
             .kind = K::Label,
             .parent = std::move(parent),
@@ -310,11 +310,15 @@ void AddYears(std::vector<ControlRow>& c) {
         c.push_back(Label(Numbered("liDay", k), page, bigLefts[column] + shift(k), bigTops[row], 11, 24, "0",
                           F::Arial12, lirem::colour::Teal));
     }
+    // The grid's vertical lines right of each column: a two-digit day stays left of them.
+    constexpr std::array<int, 7> cellRights{381, 422, 463, 503, 544, 585, 625};
     for (int k = 1; k <= 37; ++k) {
         const auto row = static_cast<std::size_t>((k - 1) / 7);
         const auto column = static_cast<std::size_t>((k - 1) % 7);
-        c.push_back(Label(Numbered("lDay", k), page, smallLefts[column] + shift(k), smallTops[row], 7, 16, "0",
-                          F::Window, lirem::colour::Black));
+        ControlRow day = Label(Numbered("lDay", k), page, smallLefts[column] + shift(k), smallTops[row], 7, 16, "0",
+                               F::Window, lirem::colour::Black);
+        day.rightBound = cellRights[column];
+        c.push_back(std::move(day));
     }
     c.push_back(Label("lCurYear", page, 35, 33, 32, 18, "Год:", F::Arial9));
     c.push_back(Label("lCurMonth", page, 35, 133, 52, 18, "Месяц:", F::Arial9));

@@ -34,6 +34,7 @@ struct ControlRow {
     FontFace face = FontFace::Window;
     std::optional<lirem::Rgb> colour{};
     std::optional<lirem::Rgb> background{}; // labels; none: the parent's colour
+    int rightBound = 0;                     // labels: x their right edge stays left of; 0: none
     bool hidden = false;
     int tabOrder = -1; // within the parent; -1: not focusable by Tab
     // spin edits

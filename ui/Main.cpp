@@ -1,5 +1,6 @@
 #include "ui/Main.h"
 
+#include "engine/Errors.h"
 #include "skin/WinSubClass.h"
 #include "ui/AccessibleFactory.h"
 #include "ui/AccessibleNames.h"
@@ -12,6 +13,7 @@
 #include "ui/TextBoundary.h"
 #include "ui/WindowStyle.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -74,7 +76,24 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     wsfNumero_->SetSkinData(sdNumero_.get());
     wsfNumero_->SetControlFactory(&skin::CreateSkinControl);
     wsfNumero_->Loaded();
+    // Ctrl+Tab puts the focus on the new page's first field. Installed after
+    // the skin's own filter on the page control, so that it sees the key first.
+    pcPages_->installEventFilter(this);
+    CentreOnScreen();
     FormCreate(today);
+    // The first field of the first page takes the keyboard, so a digit typed
+    // at start goes where the caret shows.
+    fields_.day->setFocus(Qt::TabFocusReason);
+    fields_.day->selectAll();
+    // The focus stays marked after a mouse click as well: the platform style
+    // would otherwise drop the focus frame of some fields until Tab is pressed.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+        if (now != nullptr && now->window() == this && !testAttribute(Qt::WA_KeyboardFocusChange)) {
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            now->update();
+        }
+    });
 }
 
 TMainForm::~TMainForm() = default;
@@ -149,8 +168,14 @@ void TMainForm::BuildWindow() {
     synastryPage_ = Require<QWidget>(controls_, "tsSynastry");
 
     pcPages_->setCurrentWidget(nucleusPage_);
+}
+
+// Centred with its frame: the skin has made the window frameless and grown it
+// by the frame, so the whole window is what the user sees.
+void TMainForm::CentreOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
+        const QRect available = screen->availableGeometry();
+        move(available.x() + (available.width() - width()) / 2, available.y() + (available.height() - height()) / 2);
     }
 }
 
@@ -180,9 +205,52 @@ void TMainForm::WireEvents() {
     // Enter presses the default button of pages 1 and 4.
     nucleusPage_->installEventFilter(this);
     synastryPage_->installEventFilter(this);
+    connect(pcPages_, &QTabWidget::currentChanged, this, &TMainForm::KeepFocusVisible);
+}
+
+bool TMainForm::IsPageSwitchKey(const QKeyEvent& key) {
+    if ((key.modifiers() & Qt::ControlModifier) == 0) {
+        return false;
+    }
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainForm::FocusFirstField() {
+    QWidget* page = pcPages_->currentWidget();
+    QWidget* first = page != nullptr
+                         ? lirem::ui::FirstField(page->objectName().toStdString(), lirem::ui::Controls(), controls_)
+                         : nullptr;
+    // A page without fields leaves the focus on the tab row, which shows it.
+    (first != nullptr ? first : static_cast<QWidget*>(pcPages_->tabBar()))->setFocus(Qt::TabFocusReason);
+}
+
+void TMainForm::KeepFocusVisible() {
+    // Switching pages moves a focus that was on the old page into the new
+    // one; on a page without fields it would land on the bare page, where
+    // nothing shows it.
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && pcPages_->isAncestorOf(focused) && focused->focusPolicy() == Qt::NoFocus) {
+        pcPages_->tabBar()->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pcPages_ && event->type() == QEvent::KeyPress && IsPageSwitchKey(*static_cast<QKeyEvent*>(event))) {
+        const int before = pcPages_->currentIndex();
+        static_cast<QObject*>(pcPages_)->event(event);
+        if (event->isAccepted() && pcPages_->currentIndex() != before) {
+            FocusFirstField();
+        }
+        return event->isAccepted();
+    }
     if (event->type() == QEvent::KeyPress && (watched == nucleusPage_ || watched == synastryPage_)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

@@ -21,6 +21,7 @@
 #include <string_view>
 
 class QComboBox;
+class QKeyEvent;
 class QStyle;
 class QStatusBar;
 class QTabWidget;
@@ -69,6 +70,10 @@ protected:
 
 private:
     void BuildWindow();
+    void CentreOnScreen();
+    void FocusFirstField();
+    void KeepFocusVisible();
+    [[nodiscard]] static bool IsPageSwitchKey(const QKeyEvent& key);
     void WireEvents();
     void FormCreate(QDate today);
     void ConnectCombo(QComboBox* combo, void (TMainForm::*handler)());

@@ -120,6 +120,12 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusOutEvent(event);
+    // Only a move to another control of the window clamps: when a message
+    // box, a menu or another window takes the focus, the text stays as typed.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        return;
+    }
     const std::int32_t value = Value();
     if (Clamp(value) != value) {
         SetValue(value);

@@ -5,7 +5,9 @@
 //  - the value is the text read as a decimal integer, the minimum when the
 //    text is no integer (empty, a lone sign, a decimal separator);
 //  - arrows and Up/Down set value +/- 1 brought into the range;
-//  - losing the focus brings an out-of-range value into the range;
+//  - moving the focus to another control of the window brings an
+//    out-of-range value into the range (a message box or another window
+//    taking the focus leaves it as typed);
 //  - Enter is left to the page (it presses the page's default button) and
 //    does not touch the text, so a raw out-of-range value reaches the handler.
 // Assistive technology reads the value, minimum and maximum from the

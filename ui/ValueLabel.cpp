@@ -33,4 +33,11 @@ TValueLabel::TValueLabel(const QString& text, QWidget* parent) : QLabel(text, pa
     QAccessible::registerAccessibleInterface(new ValueLabelAccessible(this));
 }
 
+void TValueLabel::FitToText() {
+    adjustSize();
+    if (rightBound_ > 0 && x() + width() > rightBound_) {
+        move(rightBound_ - width(), y());
+    }
+}
+
 } // namespace lirem::ui

@@ -13,6 +13,15 @@ class TValueLabel final : public QLabel {
     Q_OBJECT
 public:
     explicit TValueLabel(const QString& text, QWidget* parent = nullptr);
+
+    // A label that grows with its text moves left as far as it must to end
+    // before x (in its parent); 0: it grows to the right only.
+    void SetRightBound(int x) { rightBound_ = x; }
+    // Sizes the label to its text, kept left of its right bound.
+    void FitToText();
+
+private:
+    int rightBound_ = 0;
 };
 
 } // namespace lirem::ui

@@ -1,6 +1,7 @@
 #include "ui/WidgetSink.h"
 
 #include "ui/TextBoundary.h"
+#include "ui/ValueLabel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,7 +39,11 @@ void WidgetSink::SetText(std::string_view control, std::string_view text) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text() != value) {
             label->setText(value);
-            label->adjustSize();
+            if (auto* fitted = qobject_cast<TValueLabel*>(label)) {
+                fitted->FitToText();
+            } else {
+                label->adjustSize();
+            }
         }
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(value);

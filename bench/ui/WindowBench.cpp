@@ -9,8 +9,11 @@
 // Without a display it falls back to the offscreen platform.
 //
 // Process start-up: the harness starts itself again as a child with
-// --child=main or --child=bare (the same executable, so both children load the
-// same libraries built with the same flags). The child builds its window,
+// --child=main, --child=bare or --child=text (the same executable, so all
+// children load the same libraries built with the same flags). The bare child
+// is a window of the program's size that draws nothing; the text child is the
+// same window drawing one line in each font face and size the program uses:
+// the floor for any program that shows this text. The child builds its window,
 // shows it, waits until the window is exposed (mapped) and has painted once,
 // makes the X server catch up with everything sent so far, and writes one byte.
 // The time runs from starting the child to reading that byte. The child then
@@ -27,12 +30,13 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QObject>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 
-#include "ui/ProgramIcon.h"
+#include "ui/Fonts.h"
 #include "ui/SpinEdit.h"
 
 #include <cstdio>
@@ -40,6 +44,8 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -141,26 +147,55 @@ Launch LaunchChild(const QStringList& arguments) {
     return launch;
 }
 
-// One repetition starts the bare window and the program one after the other,
-// so both see the same load on the machine; the time of the repetition is the
-// program's, the counters give both and their ratio. Read the medians.
+// One line in each face the window uses, the caption's included.
+class TextFloorWindow final : public QWidget {
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        using lirem::ui::FontFace;
+        QPainter painter(this);
+        QFont caption = QApplication::font("QMdiSubWindowTitleBar");
+        caption.setBold(true);
+        std::vector<QFont> fonts{caption};
+        for (FontFace face : {FontFace::Window, FontFace::WindowBold, FontFace::Arial9, FontFace::Arial10,
+                              FontFace::Arial12, FontFace::Arial14}) {
+            fonts.push_back(lirem::ui::MakeFont(face));
+        }
+        int y = 0;
+        for (const QFont& font : fonts) {
+            painter.setFont(font);
+            y += QFontMetrics(font).height();
+            painter.drawText(4, y, QStringLiteral("Нумерологический Калькулятор Лирем 3.0: 0123456789"));
+        }
+    }
+};
+
+// One repetition starts the bare window, the text floor and the program one
+// after the other, so all see the same load on the machine; the time of the
+// repetition is the program's, the counters give all three and the ratios.
+// Read the medians.
 void BM_ProcessStartToPaintedWindow(benchmark::State& state) {
     const QSize size = MainWindowSize();
     const QStringList bare{QStringLiteral("--child=bare"),
                            QStringLiteral("%1x%2").arg(size.width()).arg(size.height())};
+    QStringList text = bare;
+    text.front() = QStringLiteral("--child=text");
     const QStringList program{QStringLiteral("--child=main")};
     for (auto _ : state) {
         const Launch b = LaunchChild(bare);
+        const Launch t = LaunchChild(text);
         const Launch p = LaunchChild(program);
-        if (!b.ok || !p.ok) {
+        if (!b.ok || !t.ok || !p.ok) {
             state.SkipWithError("a child did not paint its window");
             break;
         }
         state.SetIterationTime(p.ms / 1000.0);
         state.counters["bare_ms"] = b.ms;
+        state.counters["text_ms"] = t.ms;
         state.counters["program_ms"] = p.ms;
         state.counters["ratio"] = p.ms / b.ms;
+        state.counters["ratio_text"] = p.ms / t.ms;
         state.counters["bare_cpu_ms"] = b.cpuMs;
+        state.counters["text_cpu_ms"] = t.cpuMs;
         state.counters["program_cpu_ms"] = p.cpuMs;
         state.counters["bare_peak_MiB"] = b.peakMiB;
         state.counters["program_peak_MiB"] = p.peakMiB;
@@ -173,13 +208,14 @@ BENCHMARK(BM_ProcessStartToPaintedWindow)
     ->ReportAggregatesOnly(true)
     ->UseManualTime();
 
+enum class Child { Main, Bare, Text };
+
 // The child: one window, shown and painted, then one byte and its peak size on stdout.
-int ChildMain(int argc, char** argv, bool mainForm, const char* bareSize) {
+int ChildMain(int argc, char** argv, Child kind, const char* bareSize) {
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
-    if (mainForm) {
-        // What the program's main() does.
-        QApplication::setWindowIcon(lirem::ui::ProgramIcon());
+    if (kind == Child::Main) {
+        // What the program's main() does; the window sets its own icon.
         window = std::make_unique<TMainForm>(QDate::currentDate(), std::make_unique<NoReports>());
     } else {
         int width = 0;
@@ -187,7 +223,12 @@ int ChildMain(int argc, char** argv, bool mainForm, const char* bareSize) {
         if (bareSize == nullptr || std::sscanf(bareSize, "%dx%d", &width, &height) != 2) {
             return 2;
         }
-        window = std::make_unique<QWidget>();
+        if (kind == Child::Text) {
+            lirem::ui::InstallFontSubstitutions();
+            window = std::make_unique<TextFloorWindow>();
+        } else {
+            window = std::make_unique<QWidget>();
+        }
         window->setFixedSize(width, height);
         window->setWindowTitle(QStringLiteral("bare"));
     }
@@ -244,10 +285,13 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    const std::pair<const char*, Child> children[] = {
+        {"--child=main", Child::Main}, {"--child=bare", Child::Bare}, {"--child=text", Child::Text}};
     for (int i = 1; i < argc; ++i) {
-        const bool mainForm = std::strcmp(argv[i], "--child=main") == 0;
-        if (mainForm || std::strcmp(argv[i], "--child=bare") == 0) {
-            return ChildMain(argc, argv, mainForm, i + 1 < argc ? argv[i + 1] : nullptr);
+        for (const auto& [option, kind] : children) {
+            if (std::strcmp(argv[i], option) == 0) {
+                return ChildMain(argc, argv, kind, i + 1 < argc ? argv[i + 1] : nullptr);
+            }
         }
     }
     QApplication app(argc, argv);

@@ -135,6 +135,23 @@ TEST_F(SpinEditTest, LeavingTheFieldClampsOutOfRangeValuesOnly) {
     }
 }
 
+TEST_F(SpinEditTest, OnlyAMoveToAnotherControlClamps) {
+    struct Case {
+        Qt::FocusReason reason;
+        QString after;
+    };
+    // A message box or another window taking the focus keeps the text as typed.
+    const Case cases[] = {{Qt::TabFocusReason, "1"},           {Qt::BacktabFocusReason, "1"},
+                          {Qt::MouseFocusReason, "1"},         {Qt::OtherFocusReason, "1"},
+                          {Qt::ActiveWindowFocusReason, "-5"}, {Qt::PopupFocusReason, "-5"}};
+    for (const Case& c : cases) {
+        Type(day, "-5");
+        QFocusEvent out(QEvent::FocusOut, c.reason);
+        QApplication::sendEvent(day, &out);
+        EXPECT_EQ(Text(day), c.after) << c.reason;
+    }
+}
+
 TEST_F(SpinEditTest, EnterLeavesTheRawValueAndIsPassedOn) {
     Type(day, "45");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);

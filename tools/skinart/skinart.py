@@ -285,7 +285,9 @@ def caption_button(kind):
             cell.paint(lambda px, py: rounded_rect_sdf(px, py, 1, 1, 18, 19, 3) < 0, fill, backdrop)
             under = (lambda y, f=fill: f)
         else:
-            under = backdrop
+            # The normal frame is drawn on the active and on the inactive caption:
+            # its glyph has no edge pixels blended with either caption colour.
+            under = None
         draw_glyph(cell, kind, under)
         out.blit(cell, frame * 19, 0)
     return out
@@ -304,6 +306,10 @@ def draw_glyph(cell, kind, backdrop):
         back = box(7, 5, 13, 11)
         front = box(5, 7, 11, 13)
         shape = lambda px, py: front(px, py) or (back(px, py) and not (5 <= px < 12 and 7 <= py < 14))
+    elif backdrop is None:  # close, drawn on any caption: two diagonals of whole pixels, two wide
+        def shape(px, py):
+            x, y = int(px), int(py)
+            return 5 <= x <= 14 and 5 <= y <= 14 and (x - y in (0, 1) or x + y in (18, 19))
     else:  # close: two diagonals
         def shape(px, py):
             if not (4.6 <= px <= 14.4 and 4.6 <= py <= 14.4):

@@ -173,6 +173,30 @@ TEST(StatusBar, WithoutEdgesPlainThreeDFrameOnButtonFace) {
     EXPECT_EQ(QColor(shot.pixel(290, 10)), kFace);
 }
 
+TEST(StatusBar, APanelFillingTheBarKeepsAllFourBevelSides) {
+    Harness harness(MakeTestSkin({.statusBarEdges = false}));
+    auto* bar = harness.Add(SkinControlClass::StatusBar, QRect(0, 200, 300, 22), new QStatusBar);
+    bar->setSizeGripEnabled(false);
+    auto* panel = new QLabel(QStringLiteral("Лирем"));
+    panel->setAlignment(Qt::AlignCenter);
+    bar->addWidget(panel, 1);
+    harness.Show();
+    const QImage shot = Harness::Shot(*bar);
+    const auto count = [&](const QColor& colour, const QRect& area) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += QColor(shot.pixel(x, y)) == colour ? 1 : 0;
+        return n;
+    };
+    // Lowered: shadow on the left and top, highlight on the right and bottom.
+    const int middle = shot.height() / 2;
+    EXPECT_GT(count(kShadow, QRect(0, middle, 20, 1)), 0) << "left";
+    EXPECT_GT(count(kHilight, QRect(shot.width() - 20, middle, 20, 1)), 0) << "right";
+    EXPECT_GT(count(kShadow, QRect(150, 0, 1, middle)), 0) << "top";
+    EXPECT_GT(count(kHilight, QRect(150, middle, 1, shot.height() - middle)), 0) << "bottom";
+}
+
 TEST(StatusBar, WithoutEdgesRaisedPanelIsTheReverse) {
     Harness harness(MakeTestSkin({.statusBarEdges = false}));
     auto* label = harness.Add(SkinControlClass::StatusBar, QRect(0, 200, 300, 22), new QLabel("Текст"));
