@@ -6,6 +6,7 @@
 #include "report/JsonReport.h"
 #include "report/JsonTree.h"
 #include "report/Options.h"
+#include "report/PdfOutput.h"
 #include "report/PersonResult.h"
 #include "report/TextReport.h"
 
@@ -28,7 +29,17 @@ int WriteAll(std::ostream& out, std::ostream& err, const std::string& text) {
 }
 
 int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, std::ostream& err) {
-    const BatchSummary summary = RunBatch(csv, out, options.person.calendar);
+    RowHook pdfPerRow;
+    std::optional<PdfFolder> pdfs;
+    if (options.pdfDir) {
+        pdfs.emplace(*options.pdfDir, options.force);
+        if (const std::string problem = pdfs->Prepare(); !problem.empty()) {
+            err << "lirem-report: " << problem << "\n";
+            return 1;
+        }
+        pdfPerRow = [&pdfs](std::int64_t line, const PersonInput& person) { return pdfs->Write(line, person); };
+    }
+    const BatchSummary summary = RunBatch(csv, out, options.person.calendar, pdfPerRow);
     if (summary.writeFailed) {
         err << "lirem-report: the results could not be written\n";
         return 1;
@@ -84,6 +95,9 @@ int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         }
         return RunBatchFrom(file, options, out, err);
     }
+
+    if (options.pdf)
+        return WritePersonPdf(options.person, *options.pdf, options.force, err);
 
     // The whole report is built before anything is printed, so a failure
     // never leaves half a report on standard output.

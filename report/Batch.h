@@ -10,8 +10,10 @@
 #include "report/PersonInput.h"
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace lirem::report {
 
@@ -21,6 +23,11 @@ struct BatchSummary {
     bool writeFailed = false;
 };
 
-[[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar);
+// Called for each row that was computed, before its line is written; a
+// non-empty result makes the row an error with that reason.
+using RowHook = std::function<std::string(std::int64_t line, const PersonInput& person)>;
+
+[[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar,
+                                    const RowHook& rowDone = {});
 
 } // namespace lirem::report

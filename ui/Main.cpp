@@ -1,6 +1,7 @@
 #include "ui/Main.h"
 
 #include "engine/Errors.h"
+#include "skin/WinSubClass.h"
 #include "ui/AccessibleNames.h"
 #include "ui/AppTitle.h"
 #include "ui/Fonts.h"
@@ -10,7 +11,6 @@
 #include "ui/SpinEdit.h"
 #include "ui/TextBoundary.h"
 #include "ui/WindowStyle.h"
-#include "skin/WinSubClass.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -175,6 +176,11 @@ void TMainForm::WireEvents() {
     // Enter presses the default button of pages 1 and 4.
     nucleusPage_->installEventFilter(this);
     synastryPage_->installEventFilter(this);
+    // Ctrl+P saves the reading of what the window shows as a PDF.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, [this] {
+        reading_.SaveAsPdf(this, fields_.calendarYear->currentIndex(), fields_.calendarMonth->currentIndex(),
+                           *reporter_);
+    });
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -247,15 +253,27 @@ template <class Step> void TMainForm::Guarded(Step&& step) {
 }
 
 void TMainForm::bnDoitClick() {
-    Guarded([this] { lirem::RunFullRecalculation(ReadInputs(), profile_, sink_); });
+    Guarded([this] {
+        const lirem::WindowInputs in = ReadInputs();
+        reading_.Calculated(in);
+        lirem::RunFullRecalculation(in, profile_, sink_);
+    });
 }
 
 void TMainForm::bnPartnerClick() {
-    Guarded([this] { lirem::RunPartnerComparison(ReadInputs(), profile_, sink_); });
+    Guarded([this] {
+        const lirem::WindowInputs in = ReadInputs();
+        lirem::RunPartnerComparison(in, profile_, sink_);
+        reading_.PartnerCompared(in);
+    });
 }
 
 void TMainForm::bnMiscClick() {
-    Guarded([this] { lirem::RunFreeText(ReadInputs(), sink_); });
+    Guarded([this] {
+        const lirem::WindowInputs in = ReadInputs();
+        lirem::RunFreeText(in, sink_);
+        reading_.TextCounted(in);
+    });
 }
 
 void TMainForm::cbYearChange() {

@@ -11,6 +11,7 @@
 #include "ui/ControlMap.h"
 #include "ui/DesignScale.h"
 #include "ui/ErrorReporter.h"
+#include "ui/ReadingExport.h"
 #include "ui/WidgetSink.h"
 
 #include <QDate>
@@ -83,6 +84,7 @@ private:
     lirem::ui::WidgetSink sink_{controls_};
     std::unique_ptr<lirem::ui::ErrorReporter> reporter_;
     lirem::NumerologyProfile profile_{};
+    lirem::ui::ReadingExport reading_; // Ctrl+P
 
     // The fields the handlers read, looked up once.
     struct Fields {
