@@ -1,84 +1,79 @@
 #include "report/PdfOutput.h"
 
 #include "engine/Cp1251.h"
-#include "engine/Errors.h"
-#include "reading/AtomicFile.h"
-#include "reading/GuiSession.h"
-#include "reading/PdfDocument.h"
 #include "report/ErrorText.h"
+#include "report/PdfApi.h"
 
-#include <QString>
+#include <dlfcn.h>
 
+#include <filesystem>
 #include <system_error>
 
 namespace lirem::report {
 namespace {
 
-constexpr int kMaxNameCharacters = 80;
+constexpr const char* kModuleFile = "lirem-report-pdf.so";
 
-std::string WriteReading(const PersonInput& person, const std::filesystem::path& file, bool force) {
-    reading::EnsureGuiApplication();
-    const QByteArray pdf = reading::RenderPdf(reading::MakeReading(person));
-    return reading::WriteFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-                                        force ? reading::Existing::Replace : reading::Existing::Keep);
+// Beside the program in the build tree, in its own folder once installed.
+const PdfApi* LoadPdfApi(std::string& error) {
+    static std::string loadError;
+    static const PdfApi* const api = []() -> const PdfApi* {
+        std::error_code ec;
+        const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+        const std::filesystem::path folder = ec ? std::filesystem::path(".") : program.parent_path();
+        for (const std::filesystem::path& candidate :
+             {folder / kModuleFile, folder / LIREM_PDF_MODULE_DIR / kModuleFile}) {
+            void* handle = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (handle == nullptr) {
+                if (loadError.empty())
+                    loadError = ::dlerror();
+                continue;
+            }
+            using Entry = const PdfApi* (*)();
+            const auto entry = reinterpret_cast<Entry>(::dlsym(handle, kPdfApiSymbol));
+            const PdfApi* loaded = entry != nullptr ? entry() : nullptr;
+            if (loaded != nullptr && loaded->version == kPdfApiVersion)
+                return loaded;
+            loadError = candidate.string() + " belongs to another version of the program";
+        }
+        return nullptr;
+    }();
+    if (api == nullptr)
+        error = "PDF output is not available: " + loadError;
+    return api;
 }
 
 } // namespace
 
 int WritePersonPdf(const PersonInput& person, const std::string& file, bool force, std::ostream& err) {
     std::string problem;
-    try {
-        problem = WriteReading(person, file, force);
-    } catch (const EngineError& e) {
-        err << WithFullStop(e.what()) << "\n";
-        return 1;
-    }
-    if (!problem.empty()) {
+    const PdfApi* api = LoadPdfApi(problem);
+    bool engineError = false;
+    if (api != nullptr)
+        problem = api->writePerson(person, file, force, engineError);
+    if (problem.empty())
+        return 0;
+    if (engineError)
+        err << WithFullStop(problem) << "\n";
+    else
         err << "lirem-report: " << problem << "\n";
-        return 1;
-    }
-    return 0;
+    return 1;
 }
 
-std::string PdfFileName(std::int64_t line, const PersonInput& person) {
-    const QString name = QString::fromStdString(Cp1251ToUtf8(person.first + ' ' + person.middle + ' ' + person.last));
-    QString safe;
-    for (const QChar c : name) {
-        if (safe.size() >= kMaxNameCharacters)
-            break;
-        const bool keep = c.isLetterOrNumber() || c == QLatin1Char('-');
-        if (keep)
-            safe += c;
-        else if (!safe.isEmpty() && !safe.endsWith(QLatin1Char('_')))
-            safe += QLatin1Char('_');
-    }
-    while (safe.endsWith(QLatin1Char('_')))
-        safe.chop(1);
-    QString file = QStringLiteral("%1").arg(line, 6, 10, QLatin1Char('0'));
-    if (!safe.isEmpty())
-        file += QLatin1Char('_') + safe;
-    return (file + QStringLiteral(".pdf")).toStdString();
-}
-
-PdfFolder::PdfFolder(std::filesystem::path folder, bool force) : folder_(std::move(folder)), force_(force) {}
+PdfFolder::PdfFolder(std::string folder, bool force) : folder_(std::move(folder)), force_(force) {}
 
 std::string PdfFolder::Prepare() {
-    std::error_code error;
-    std::filesystem::create_directories(folder_, error);
-    if (!error && !std::filesystem::is_directory(folder_, error) && !error)
-        return "'" + folder_.string() + "' is not a folder";
-    if (error)
-        return "cannot use the folder '" + folder_.string() + "': " + error.message();
-    reading::EnsureGuiApplication();
-    return {};
+    std::string problem;
+    api_ = LoadPdfApi(problem);
+    return api_ != nullptr ? api_->prepareFolder(folder_) : problem;
 }
 
 std::string PdfFolder::Write(std::int64_t line, const PersonInput& person) const {
-    try {
-        return WriteReading(person, folder_ / PdfFileName(line, person), force_);
-    } catch (const EngineError& e) {
-        return WithFullStop(e.what());
-    }
+    if (api_ == nullptr)
+        return "PDF output is not available";
+    bool engineError = false;
+    const std::string problem = Utf8ToCp1251(api_->writeRow(folder_, force_, line, person, engineError));
+    return engineError ? WithFullStop(problem) : problem;
 }
 
 } // namespace lirem::report

@@ -4,7 +4,7 @@
 # $1 is the application id.
 expected_files() {
     {
-        printf '%s\n' bin/Lirem3 bin/lirem-report \
+        printf '%s\n' bin/Lirem3 bin/lirem-report lib/lirem3/lirem-report-pdf.so \
             "share/applications/$1.desktop" \
             "share/metainfo/$1.metainfo.xml" \
             "share/icons/hicolor/scalable/apps/$1.svg" \
