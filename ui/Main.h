@@ -56,6 +56,8 @@ public:
     [[nodiscard]] const lirem::NumerologyProfile& Profile() const { return profile_; }
     [[nodiscard]] const lirem::ui::DesignScale& Scale() const { return scale_; }
     void SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter);
+    // What Ctrl+P prints.
+    [[nodiscard]] const lirem::ui::ReadingExport& Reading() const { return reading_; }
 
     // The handlers.
     void bnDoitClick();

@@ -66,7 +66,9 @@ QString ReadingExport::WritePdf(const QString& file, int yearIndex, int monthInd
 }
 
 void ReadingExport::SaveAsPdf(QWidget* parent, int yearIndex, int monthIndex, ErrorReporter& reporter) const {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
     const QString file =
         QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить расчет в PDF"),
                                      QDir(folder).filePath(SuggestedFileName()), QStringLiteral("PDF (*.pdf)"));
