@@ -52,6 +52,7 @@ QByteArray RenderPdf(const Reading& reading) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
+        writer.setResolution(96);
         writer.setCreator(QString::fromLatin1(kCreator));
         const report::PersonInput& in = reading.input;
         writer.setTitle((ui::FromEngineText(in.first) + QLatin1Char(' ') + ui::FromEngineText(in.middle) +

@@ -149,7 +149,7 @@ public:
         for (const QString& line : MemoLines(row)) {
             height += line.isEmpty() ? metrics.lineSpacing()
                                      : metrics
-                                           .boundingRect(QRectF(0, 0, row.width - 8, 1e6),
+                                           .boundingRect(QRectF(0, 0, row.width - 12, 1e6),
                                                          Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line)
                                            .height();
         }
@@ -173,7 +173,7 @@ public:
             const double height = row.kind == ControlKind::Memo ? MemoHeight(row) : row.height;
             bottom = std::max(bottom, Origin(row).y() + height);
         }
-        return bottom + 2;
+        return bottom + 8;
     }
 
     void Paint(QPainter& painter, const std::string& page) const {
@@ -263,7 +263,7 @@ private:
                 y += metrics.lineSpacing();
                 continue;
             }
-            const QRectF lineBox(box.left() + 4, y, row.width - 8, 1e6);
+            const QRectF lineBox(box.left() + 6, y, row.width - 12, 1e6);
             const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
             y += metrics.boundingRect(lineBox, flags, line).height();
             painter.drawText(lineBox, flags, line);
@@ -338,11 +338,11 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
         painter.drawText(QRectF(kBoxLeft, kTop, kBoxWidth, 18), Qt::AlignLeft | Qt::AlignTop, ui::WindowCaption());
         painter.setPen(kInk);
         painter.setFont(big);
-        painter.drawText(QRectF(kBoxLeft, kTop + 20, kBoxWidth, 34), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(QRectF(kBoxLeft, kTop + 18, kBoxWidth, 36), Qt::AlignLeft | Qt::AlignVCenter,
                          name.isEmpty() ? born : name);
         painter.setFont(date);
         if (!name.isEmpty())
-            painter.drawText(QRectF(kBoxLeft, kTop + 56, kBoxWidth, 20), Qt::AlignLeft | Qt::AlignTop, born);
+            painter.drawText(QRectF(kBoxLeft, kTop + 58, kBoxWidth, 20), Qt::AlignLeft | Qt::AlignTop, born);
         painter.setPen(QPen(kAccent, 1.5));
         painter.drawLine(QPointF(kBoxLeft, kTop + kTitleHeight - 14),
                          QPointF(kBoxLeft + kBoxWidth, kTop + kTitleHeight - 14));

@@ -32,8 +32,8 @@ constexpr const char* kFooter =
     "Batch file columns: birth date, first name, middle name, last name, and optionally the partner's birth date,\n"
     "first, middle and last name. A first line starting with \"date\" is a header and is skipped.\n"
     "\n"
-    "Exit status: 0 success; 1 the calculation failed (the message is printed to standard error) or, in batch\n"
-    "mode, some rows could not be computed; 2 bad arguments.";
+    "Exit status: 0 success; 1 the calculation failed (the message is printed to standard error), a PDF could\n"
+    "not be written, or, in batch mode, some rows could not be computed; 2 bad arguments.";
 
 // Options with their value name only: which options exclude each other is
 // said in plain words in the descriptions.

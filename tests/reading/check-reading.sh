@@ -52,10 +52,10 @@ while read -r x y what test; do
     white) [ $(($1 + $2 + $3)) -eq 765 ] ;;
     esac || fail "$what at $x,$y is $*"
 done <<PIXELS
-145 637 coat ink
-520 644 mountain purple
-353 707 blocks ink
-330 820 paper white
+145 642 coat ink
+520 649 mountain purple
+353 712 blocks ink
+330 830 paper white
 PIXELS
 
 # A batch: one file per good row, none for the bad one; existing files stay
