@@ -241,9 +241,13 @@ private:
         painter.setPen(QPen(kFrame, 0.8));
         painter.setBrush(kFieldFill);
         painter.drawRect(box);
-        painter.setFont(FaceFont(row.face, device_));
+        const QFont font = FaceFont(row.face, device_);
+        const QRectF inside = box.adjusted(5, 0, -5, 0);
+        // A value longer than its field ends in an ellipsis, as a narrow field would cut it.
+        const QString shown = QFontMetricsF(font, &device_).elidedText(value, Qt::ElideRight, inside.width());
+        painter.setFont(font);
         painter.setPen(kInk);
-        painter.drawText(box.adjusted(5, 0, -5, 0), Qt::AlignLeft | Qt::AlignVCenter, value);
+        painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, shown);
     }
 
     void PaintMemo(QPainter& painter, const ControlRow& row, QPointF at) const {
@@ -331,15 +335,20 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
 
     if (sheet.titleBlock) {
         const QFont small = FaceFont(ui::FontFace::Window, device_);
-        const QFont big = FaceFont(ui::FontFace::Arial14, device_, 1.4);
+        QFont big = FaceFont(ui::FontFace::Arial14, device_, 1.4);
+        // A long name gets a smaller face, down to the size of the date below it.
+        const double nameWidth = QFontMetricsF(big, &device_).horizontalAdvance(name.isEmpty() ? born : name);
+        if (nameWidth > kBoxWidth)
+            big.setPointSizeF(big.pointSizeF() * std::max(kBoxWidth / nameWidth, 0.55));
         const QFont date = FaceFont(ui::FontFace::Arial10, device_);
         painter.setPen(kFaint);
         painter.setFont(small);
         painter.drawText(QRectF(kBoxLeft, kTop, kBoxWidth, 18), Qt::AlignLeft | Qt::AlignTop, ui::WindowCaption());
         painter.setPen(kInk);
         painter.setFont(big);
-        painter.drawText(QRectF(kBoxLeft, kTop + 18, kBoxWidth, 36), Qt::AlignLeft | Qt::AlignVCenter,
-                         name.isEmpty() ? born : name);
+        const QString headline =
+            QFontMetricsF(big, &device_).elidedText(name.isEmpty() ? born : name, Qt::ElideRight, kBoxWidth);
+        painter.drawText(QRectF(kBoxLeft, kTop + 18, kBoxWidth, 36), Qt::AlignLeft | Qt::AlignVCenter, headline);
         painter.setFont(date);
         if (!name.isEmpty())
             painter.drawText(QRectF(kBoxLeft, kTop + 58, kBoxWidth, 20), Qt::AlignLeft | Qt::AlignTop, born);
@@ -371,8 +380,12 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
     painter.setPen(QPen(QColor(200, 200, 200), 0.8));
     painter.drawLine(QPointF(kBoxLeft, footer - 8), QPointF(kBoxLeft + kBoxWidth, footer - 8));
     painter.setPen(kFaint);
-    painter.setFont(FaceFont(ui::FontFace::Window, device_, 0.9));
-    const QString who = name.isEmpty() ? DateText(in.date) : name + QStringLiteral(", ") + DateText(in.date);
+    const QFont small = FaceFont(ui::FontFace::Window, device_, 0.9);
+    painter.setFont(small);
+    const QString who =
+        QFontMetricsF(small, &device_)
+            .elidedText(name.isEmpty() ? DateText(in.date) : name + QStringLiteral(", ") + DateText(in.date),
+                        Qt::ElideMiddle, kBoxWidth - 80);
     painter.drawText(QRectF(kBoxLeft, footer, kBoxWidth, 16), Qt::AlignLeft | Qt::AlignTop, who);
     painter.drawText(QRectF(kBoxLeft, footer, kBoxWidth, 16), Qt::AlignRight | Qt::AlignTop,
                      QStringLiteral("%1 / %2").arg(index + 1).arg(SheetCount()));
