@@ -4,6 +4,8 @@
 # CMake cannot write into binaries built without one.
 set_target_properties(Lirem3 lirem-report PROPERTIES INSTALL_RPATH "")
 install(TARGETS Lirem3 lirem-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The report tool's PDF module, loaded by the tool from ../lib/lirem3.
+install(TARGETS lirem-report-pdf LIBRARY DESTINATION ${LIREM_PDF_MODULE_DIR})
 
 # A stripped install (cpack, cmake --install --strip) also drops the sections
 # that only name the compiler (.comment) or carry notes no one reads at run

@@ -6,6 +6,7 @@
 #include "report/JsonReport.h"
 #include "report/JsonTree.h"
 #include "report/Options.h"
+#include "report/PdfOutput.h"
 #include "report/PersonResult.h"
 #include "report/TextReport.h"
 
@@ -30,7 +31,17 @@ int WriteAll(std::ostream& out, std::ostream& err, const std::string& text) {
 }
 
 int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, std::ostream& err, bool lineBuffered) {
-    const BatchSummary summary = RunBatch(csv, out, options.person.calendar, lineBuffered);
+    RowHook pdfPerRow;
+    std::optional<PdfFolder> pdfs;
+    if (options.pdfDir) {
+        pdfs.emplace(*options.pdfDir, options.force);
+        if (const std::string problem = pdfs->Prepare(); !problem.empty()) {
+            err << "lirem-report: " << problem << "\n";
+            return 1;
+        }
+        pdfPerRow = [&pdfs](std::int64_t line, const PersonInput& person) { return pdfs->Write(line, person); };
+    }
+    const BatchSummary summary = RunBatch(csv, out, options.person.calendar, lineBuffered, pdfPerRow);
     if (summary.writeFailed) {
         err << "lirem-report: the results could not be written\n";
         return 1;
@@ -95,6 +106,9 @@ int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         }
         return RunBatchFrom(file, options, out, err, outInteractive || IsInteractive(*options.batch));
     }
+
+    if (options.pdf)
+        return WritePersonPdf(options.person, *options.pdf, options.force, err);
 
     // The whole report is built before anything is printed, so a failure
     // never leaves half a report on standard output.

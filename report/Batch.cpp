@@ -86,7 +86,8 @@ std::string ReadRow(const CsvRecord& r, PersonInput& person) {
 
 } // namespace
 
-BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar, bool lineBuffered) {
+BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar, bool lineBuffered,
+                      const RowHook& rowDone) {
     BatchSummary summary;
     CsvReader reader(in);
     CsvRecord record;
@@ -124,6 +125,8 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calenda
                 reason = WithFullStop(e.what());
             }
         }
+        if (reason.empty() && rowDone)
+            reason = rowDone(record.line, person);
         if (reason.empty()) {
             WritePersonJson(person, result, record.line, json);
             ++summary.people;

@@ -10,8 +10,10 @@
 #include "report/PersonInput.h"
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace lirem::report {
 
@@ -21,10 +23,14 @@ struct BatchSummary {
     bool writeFailed = false;
 };
 
+// Called for each row that was computed, before its line is written; a
+// non-empty result makes the row an error with that reason.
+using RowHook = std::function<std::string(std::int64_t line, const PersonInput& person)>;
+
 // lineBuffered: each row's line is written and flushed before the next row is
 // read (for a reader waiting on a pipe or a terminal); otherwise lines are
 // written in large blocks.
 [[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar,
-                                    bool lineBuffered = false);
+                                    bool lineBuffered = false, const RowHook& rowDone = {});
 
 } // namespace lirem::report

@@ -26,12 +26,14 @@ constexpr const char* kFooter =
     "  lirem-report --date 5.9.1970 --calendar 2025-09 --json\n"
     "  lirem-report --date 29.11.1985 --first Иван --partner-date 1.1.1970 --partner-first Анна\n"
     "  lirem-report --batch people.csv > results.jsonl\n"
+    "  lirem-report --date 29.11.1985 --first Иван --last Сидоров --pdf reading.pdf\n"
+    "  lirem-report --batch people.csv --pdf-dir readings > results.jsonl\n"
     "\n"
     "Batch file columns: birth date, first name, middle name, last name, and optionally the partner's birth date,\n"
     "first, middle and last name. A first line starting with \"date\" is a header and is skipped.\n"
     "\n"
-    "Exit status: 0 success; 1 the calculation failed (the message is printed to standard error) or, in batch\n"
-    "mode, some rows could not be computed; 2 bad arguments.";
+    "Exit status: 0 success; 1 the calculation failed (the message is printed to standard error), a PDF could\n"
+    "not be written, or, in batch mode, some rows could not be computed; 2 bad arguments.";
 
 // Options with their value name only: which options exclude each other is
 // said in plain words in the descriptions.
@@ -66,6 +68,7 @@ std::string Usage(const std::string& message) {
     text += "Usage: lirem-report [--date D.M.Y] [--first NAME] [--middle NAME] [--last NAME] [--calendar YYYY-MM]\n";
     text += "                    [--partner-date D.M.Y] [--partner-first NAME] ... [--text TEXT] [--json]\n";
     text += "       lirem-report --batch FILE.csv|- [--calendar YYYY-MM]\n";
+    text += "       (--pdf FILE with a person, --pdf-dir DIR with --batch; --force to replace files)\n";
     text += "Try 'lirem-report --help' for more information.\n";
     return text;
 }
@@ -125,8 +128,23 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
                         ->multi_option_policy(CLI::MultiOptionPolicy::Throw); // given twice: an error, as for options
     auto* optBatch = app.add_option("--batch", batch,
                                     "Read people from a CSV file (\"-\" for standard input) and print one JSON "
-                                    "object per line. Only --calendar can be given with it.")
+                                    "object per line. Only --calendar, --pdf-dir and --force can be given with it.")
                          ->type_name("FILE");
+    std::string pdf;
+    std::string pdfDir;
+    bool force = false;
+    auto* optPdf = app.add_option("--pdf", pdf,
+                                  "Write the reading (all pages with their pictures, A4) as a PDF file instead of "
+                                  "printing the report. Not with --json or --batch.")
+                       ->type_name("FILE");
+    auto* optPdfDir = app.add_option("--pdf-dir", pdfDir,
+                                     "With --batch: also write one PDF reading per good row into this folder "
+                                     "(created when missing), named by row number and name.")
+                          ->type_name("DIR");
+    auto* optForce = app.add_flag("--force", force, "Let --pdf and --pdf-dir replace existing files.");
+    optPdf->excludes(optBatch);
+    optPdf->excludes("--json");
+    optPdfDir->needs(optBatch);
     for (CLI::Option* person : {optDate, optDay, optMonth, optYear, optFirst, optMiddle, optLast, optPartnerDate,
                                 optPartnerFirst, optPartnerMiddle, optPartnerLast, optText, optJson})
         optBatch->excludes(person);
@@ -168,6 +186,13 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
         options.json = json;
         if (*optBatch)
             options.batch = batch;
+        if (*optPdf)
+            options.pdf = pdf;
+        if (*optPdfDir)
+            options.pdfDir = pdfDir;
+        if (*optForce && !*optPdf && !*optPdfDir)
+            throw UsageError("--force: only with --pdf or --pdf-dir");
+        options.force = force;
         outcome.options = std::move(options);
     } catch (const CLI::CallForHelp&) {
         outcome.out = app.help();

@@ -12,6 +12,11 @@ struct Options {
     PersonInput person;               // texts already in code page 1251
     bool json = false;                // one JSON object instead of the text report
     std::optional<std::string> batch; // CSV file, "-" for standard input
+
+    // The printed reading.
+    std::optional<std::string> pdf;    // the reading as a PDF file instead of the report
+    std::optional<std::string> pdfDir; // with a batch: one PDF per good row in this folder
+    bool force = false;                // PDF files may replace existing ones
 };
 
 // Either options to run, or what to print and the exit status (0 after

@@ -40,7 +40,9 @@ void RecordingSink::SetVisible(std::string_view control, bool visible) {
 }
 
 void RecordingSink::SetFontColour(std::string_view control, Rgb colour) {
-    At(control).colour = colour;
+    ControlState& c = At(control);
+    c.colour = colour;
+    c.colourSet = true;
 }
 
 void RecordingSink::ClearLines(std::string_view memo) {
@@ -49,6 +51,10 @@ void RecordingSink::ClearLines(std::string_view memo) {
 
 void RecordingSink::AddLine(std::string_view memo, std::string_view line) {
     At(memo).lines.emplace_back(line);
+}
+
+bool RecordingSink::Written(std::string_view name) const {
+    return controls_.find(name) != controls_.end();
 }
 
 const ControlState& RecordingSink::Control(std::string_view name) const {

@@ -17,6 +17,7 @@ struct ControlState {
     bool visible = true;
     Rgb colour{};
     std::vector<std::string> lines; // memos
+    bool colourSet = false;         // the colour was written; otherwise the layout's own applies
 };
 
 class RecordingSink final : public DisplaySink {
@@ -33,6 +34,8 @@ public:
 
     // A control never written reads as an empty, visible, black one.
     [[nodiscard]] const ControlState& Control(std::string_view name) const;
+    // Whether anything was written to the control (or set when the sink was built).
+    [[nodiscard]] bool Written(std::string_view name) const;
 
 private:
     ControlState& At(std::string_view name);

@@ -3,8 +3,8 @@
 #include "engine/Calendar.h"
 #include "engine/Cp1251.h"
 #include "engine/Cp1251Literal.h"
-#include "engine/Handlers.h"
 #include "report/RecordingSink.h"
+#include "report/WindowRun.h"
 
 #include <array>
 #include <string_view>
@@ -272,40 +272,11 @@ void Misc(Page& page, const PersonInput& in) {
     }
 }
 
-WindowInputs ToWindow(const PersonInput& in) {
-    WindowInputs w;
-    w.day = in.date.day;
-    w.month = in.date.month;
-    w.year = in.date.year;
-    w.first = in.first;
-    w.middle = in.middle;
-    w.last = in.last;
-    w.yearIndex = static_cast<std::int32_t>(in.calendar.year - kFirstListYear);
-    w.monthIndex = in.calendar.month - 1;
-    if (in.partner) {
-        w.partnerDay = in.partner->date.day;
-        w.partnerMonth = in.partner->date.month;
-        w.partnerYear = in.partner->date.year;
-        w.partnerFirst = in.partner->first;
-        w.partnerMiddle = in.partner->middle;
-        w.partnerLast = in.partner->last;
-    }
-    if (in.text)
-        w.miscText = *in.text;
-    return w;
-}
-
 } // namespace
 
 std::string BuildTextReport(const PersonInput& in) {
-    const WindowInputs window = ToWindow(in);
     RecordingSink sink;
-    NumerologyProfile profile;
-    RunFullRecalculation(window, profile, sink);
-    if (in.partner)
-        RunPartnerComparison(window, profile, sink);
-    if (in.text)
-        RunFreeText(window, sink);
+    RunWindowHandlers(in, sink);
 
     Page page(sink);
     Inputs(page, in);

@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -206,6 +207,11 @@ void TMainForm::WireEvents() {
     nucleusPage_->installEventFilter(this);
     synastryPage_->installEventFilter(this);
     connect(pcPages_, &QTabWidget::currentChanged, this, &TMainForm::KeepFocusVisible);
+    // Ctrl+P saves the reading of what the window shows as a PDF.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, [this] {
+        reading_.SaveAsPdf(this, fields_.calendarYear->currentIndex(), fields_.calendarMonth->currentIndex(),
+                           *reporter_);
+    });
 }
 
 bool TMainForm::IsPageSwitchKey(const QKeyEvent& key) {
@@ -333,15 +339,27 @@ template <class Step> void TMainForm::Guarded(Step&& step) {
 }
 
 void TMainForm::bnDoitClick() {
-    Guarded([this] { lirem::RunFullRecalculation(ReadInputs(Texts::Person), profile_, sink_); });
+    Guarded([this] {
+        const lirem::WindowInputs in = ReadInputs(Texts::Person);
+        reading_.Calculated(in);
+        lirem::RunFullRecalculation(in, profile_, sink_);
+    });
 }
 
 void TMainForm::bnPartnerClick() {
-    Guarded([this] { lirem::RunPartnerComparison(ReadInputs(Texts::PersonAndPartner), profile_, sink_); });
+    Guarded([this] {
+        const lirem::WindowInputs in = ReadInputs(Texts::PersonAndPartner);
+        lirem::RunPartnerComparison(in, profile_, sink_);
+        reading_.PartnerCompared(in);
+    });
 }
 
 void TMainForm::bnMiscClick() {
-    Guarded([this] { lirem::RunFreeText(ReadInputs(Texts::Free), sink_); });
+    Guarded([this] {
+        const lirem::WindowInputs in = ReadInputs(Texts::Free);
+        lirem::RunFreeText(in, sink_);
+        reading_.TextCounted(in);
+    });
 }
 
 void TMainForm::cbYearChange() {

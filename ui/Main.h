@@ -12,6 +12,7 @@
 #include "ui/DesignScale.h"
 #include "ui/ErrorReporter.h"
 #include "ui/SpokenResults.h"
+#include "ui/ReadingExport.h"
 #include "ui/WidgetSink.h"
 
 #include <QDate>
@@ -57,6 +58,8 @@ public:
     [[nodiscard]] const lirem::NumerologyProfile& Profile() const { return profile_; }
     [[nodiscard]] const lirem::ui::DesignScale& Scale() const { return scale_; }
     void SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter);
+    // What Ctrl+P prints.
+    [[nodiscard]] const lirem::ui::ReadingExport& Reading() const { return reading_; }
 
     // The handlers.
     void bnDoitClick();
@@ -92,6 +95,7 @@ private:
     std::unique_ptr<lirem::ui::ErrorReporter> reporter_;
     lirem::NumerologyProfile profile_{};
     std::unique_ptr<lirem::ui::SpokenResults> spoken_;
+    lirem::ui::ReadingExport reading_; // Ctrl+P
 
     // The fields the handlers read, looked up once.
     struct Fields {

@@ -4,7 +4,7 @@
 # $1 is the application id.
 expected_files() {
     {
-        printf '%s\n' bin/Lirem3 bin/lirem-report \
+        printf '%s\n' bin/Lirem3 bin/lirem-report lib/lirem3/lirem-report-pdf.so \
             share/man/man1/Lirem3.1.gz share/man/man1/lirem-report.1.gz \
             share/doc/lirem3/copyright share/doc/lirem3/changelog.gz \
             "share/applications/$1.desktop" \

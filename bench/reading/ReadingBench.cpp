@@ -1,0 +1,85 @@
+// Printed readings per second of CPU time on one thread.
+//   BM_OnePerson  the worked example with a partner and a text, rendered to
+//                 PDF bytes in memory
+//   BM_Batch1000  1,000 generated people (a quarter with partners) through the
+//                 batch: CSV, engine, JSON Lines (discarded) and one PDF file
+//                 per person, written whole into a temporary folder
+
+#include "PeopleCsv.h"
+#include "engine/Cp1251.h"
+#include "reading/AtomicFile.h"
+#include "reading/GuiSession.h"
+#include "reading/PdfDocument.h"
+#include "report/Batch.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+using lirem::report::PersonInput;
+
+PersonInput WorkedExample() {
+    PersonInput p;
+    p.date = {29, 11, 1985};
+    p.first = lirem::Utf8ToCp1251("Иван");
+    p.middle = lirem::Utf8ToCp1251("Петрович");
+    p.last = lirem::Utf8ToCp1251("Сидоров");
+    p.calendar = {2025, 9};
+    p.partner = lirem::report::PartnerInput{{1, 1, 1970}, lirem::Utf8ToCp1251("Анна"), {}, {}};
+    p.text = "+7 (495) 123-45-67";
+    return p;
+}
+
+void BM_OnePerson(benchmark::State& state) {
+    lirem::reading::EnsureGuiApplication();
+    const PersonInput person = WorkedExample();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const QByteArray pdf = lirem::reading::RenderPdf(lirem::reading::MakeReading(person));
+        bytes = static_cast<std::size_t>(pdf.size());
+        benchmark::DoNotOptimize(pdf.data());
+    }
+    state.counters["PDFs/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_OnePerson)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+void BM_Batch1000(benchmark::State& state) {
+    constexpr std::int64_t kPeople = 1000;
+    lirem::reading::EnsureGuiApplication();
+    std::ostringstream csv;
+    lirem::report::bench::WritePeopleCsv(csv, kPeople);
+    const std::string people = csv.str();
+    std::int64_t written = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir folder;
+        const std::filesystem::path dir = folder.path().toStdString();
+        std::istringstream in(people);
+        std::ostringstream out;
+        state.ResumeTiming();
+        const auto summary =
+            lirem::report::RunBatch(in, out, {2025, 9}, [&](std::int64_t line, const PersonInput& person) {
+                const QByteArray pdf = lirem::reading::RenderPdf(lirem::reading::MakeReading(person));
+                return lirem::reading::WriteFileAtomically(
+                    dir / (std::to_string(line) + ".pdf"),
+                    std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                    lirem::reading::Existing::Keep);
+            });
+        written += summary.people;
+        state.PauseTiming();
+        folder.remove();
+        state.ResumeTiming();
+    }
+    state.counters["PDFs/s"] = benchmark::Counter(static_cast<double>(written), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_Batch1000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Iterations(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

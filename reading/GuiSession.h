@@ -1,0 +1,10 @@
+#pragma once
+// Fonts and painting need a QGuiApplication. The report tool has none; it gets
+// one on the offscreen platform, so printing never needs a display.
+
+namespace lirem::reading {
+
+// Creates the application object once if the process has none yet.
+void EnsureGuiApplication();
+
+} // namespace lirem::reading

@@ -1,0 +1,15 @@
+#pragma once
+// A reading as a PDF document: A4 sheets, vector pictures, Liberation Sans
+// embedded, text selectable. The same reading always gives the same bytes:
+// creator, producer, dates and document ID are fixed.
+
+#include "reading/Reading.h"
+
+#include <QByteArray>
+
+namespace lirem::reading {
+
+// Needs a QGuiApplication (see GuiSession.h).
+[[nodiscard]] QByteArray RenderPdf(const Reading& reading);
+
+} // namespace lirem::reading

@@ -1,0 +1,13 @@
+#include "reading/Reading.h"
+
+#include "report/WindowRun.h"
+
+namespace lirem::reading {
+
+Reading MakeReading(const report::PersonInput& input) {
+    Reading reading{input, {}};
+    report::RunWindowHandlers(reading.input, reading.shown);
+    return reading;
+}
+
+} // namespace lirem::reading

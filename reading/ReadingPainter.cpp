@@ -1,0 +1,395 @@
+#include "reading/ReadingPainter.h"
+
+#include "reading/PictureCache.h"
+#include "ui/AppTitle.h"
+#include "ui/DesignScale.h"
+#include "ui/LayoutTable.h"
+#include "ui/TextBoundary.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+namespace lirem::reading {
+namespace {
+
+using ui::ControlKind;
+using ui::ControlRow;
+
+const QColor kInk(0, 0, 0);
+const QColor kFrame(160, 160, 160);
+const QColor kFaint(110, 110, 110);
+const QColor kAccent(64, 112, 176); // the skin's highlight
+const QColor kFieldFill(250, 250, 250);
+
+// Faces of the window, sized so that a design unit is one sheet unit.
+QFont FaceFont(ui::FontFace face, const QPaintDevice& device, double scale = 1.0) {
+    QFont font = ui::MakeFont(face);
+    font.setPointSizeF(font.pointSizeF() * scale * ui::DesignScale::kDesignDpi / device.logicalDpiY());
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QColor ToColor(Rgb rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+QString DateText(const report::BirthDate& date) {
+    return QStringLiteral("%1.%2.%3").arg(date.day).arg(date.month, 2, 10, QLatin1Char('0')).arg(date.year);
+}
+
+QString FullName(const std::string& first, const std::string& middle, const std::string& last) {
+    QStringList parts;
+    for (const std::string* part : {&first, &middle, &last}) {
+        const QString text = ui::FromEngineText(*part).simplified();
+        if (!text.isEmpty())
+            parts.append(text);
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+// The value an input field of the window holds for this reading.
+std::optional<QString> FieldValue(const std::string& name, const report::PersonInput& in) {
+    static const QStringList months = ui::MonthNames();
+    const report::PartnerInput partner = in.partner.value_or(report::PartnerInput{});
+    const std::map<std::string, QString, std::less<>> values{
+        {"seDay", QString::number(in.date.day)},
+        {"seMonth", QString::number(in.date.month)},
+        {"seYear", QString::number(in.date.year)},
+        {"edFirst", ui::FromEngineText(in.first)},
+        {"edMiddle", ui::FromEngineText(in.middle)},
+        {"edLast", ui::FromEngineText(in.last)},
+        {"sePartnerDay", QString::number(partner.date.day)},
+        {"sePartnerMonth", QString::number(partner.date.month)},
+        {"sePartnerYear", QString::number(partner.date.year)},
+        {"edPartnerFirst", ui::FromEngineText(partner.first)},
+        {"edPartnerMiddle", ui::FromEngineText(partner.middle)},
+        {"edPartnerLast", ui::FromEngineText(partner.last)},
+        {"cbYear", QString::number(in.calendar.year)},
+        {"cbMonth", in.calendar.month >= 1 && in.calendar.month <= 12 ? months[in.calendar.month - 1] : QString()},
+        {"edMisc", ui::FromEngineText(in.text.value_or(std::string()))},
+    };
+    const auto it = values.find(name);
+    if (it == values.end())
+        return std::nullopt;
+    return it->second;
+}
+
+bool PagePrinted(const std::string& page, const report::PersonInput& in) {
+    if (page == "tsAbout")
+        return false;
+    if (page == "tsSynastry")
+        return in.partner.has_value();
+    if (page == "tsMisc")
+        return in.text.has_value();
+    return true;
+}
+
+// Buttons run calculations and the free-text page's memo explains the page:
+// neither belongs on paper.
+bool ControlPrinted(const ControlRow& row) {
+    return row.kind != ControlKind::Button && row.name != "meMisc";
+}
+
+// Lays out and draws the controls of one page in design units.
+class PageArtist {
+public:
+    PageArtist(const Reading& reading, const QPaintDevice& device) : reading_(reading), device_(device) {
+        for (const ControlRow& row : ui::Controls())
+            if (row.kind == ControlKind::GroupBox)
+                groups_.emplace(row.name, &row);
+    }
+
+    // The page a control lies on, through its group box.
+    [[nodiscard]] std::string PageOf(const ControlRow& row) const {
+        const auto group = groups_.find(row.parent);
+        return group != groups_.end() ? group->second->parent : row.parent;
+    }
+
+    [[nodiscard]] QPointF Origin(const ControlRow& row) const {
+        const auto group = groups_.find(row.parent);
+        const QPointF offset = group != groups_.end() ? QPointF(group->second->x, group->second->y) : QPointF();
+        return offset + QPointF(row.x, row.y);
+    }
+
+    [[nodiscard]] bool Visible(const ControlRow& row) const {
+        const report::RecordingSink& shown = reading_.shown;
+        return shown.Written(row.name) ? shown.Control(row.name).visible : !row.hidden;
+    }
+
+    [[nodiscard]] QString Text(const ControlRow& row) const {
+        const report::RecordingSink& shown = reading_.shown;
+        return shown.Written(row.name) ? ui::FromEngineText(shown.Control(row.name).text) : row.text;
+    }
+
+    [[nodiscard]] QColor Colour(const ControlRow& row) const {
+        const report::ControlState& state = reading_.shown.Control(row.name);
+        if (state.colourSet)
+            return ToColor(state.colour);
+        return row.colour ? ToColor(*row.colour) : kInk;
+    }
+
+    [[nodiscard]] QStringList MemoLines(const ControlRow& row) const {
+        QStringList lines;
+        for (const std::string& line : reading_.shown.Control(row.name).lines)
+            lines.append(ui::FromEngineText(line));
+        return lines;
+    }
+
+    // A memo grows to show every line; the window would scroll instead.
+    [[nodiscard]] double MemoHeight(const ControlRow& row) const {
+        const QFont font = FaceFont(row.face, device_);
+        const QFontMetricsF metrics(font, &device_);
+        double height = 8;
+        for (const QString& line : MemoLines(row)) {
+            height += line.isEmpty() ? metrics.lineSpacing()
+                                     : metrics
+                                           .boundingRect(QRectF(0, 0, row.width - 12, 1e6),
+                                                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line)
+                                           .height();
+        }
+        return std::max<double>(row.height, height);
+    }
+
+    [[nodiscard]] bool Printed(const ControlRow& row) const {
+        if (!ControlPrinted(row) || !Visible(row))
+            return false;
+        const bool field =
+            row.kind == ControlKind::Edit || row.kind == ControlKind::SpinEdit || row.kind == ControlKind::ComboBox;
+        return !field || FieldValue(row.name, reading_.input).has_value();
+    }
+
+    // Height of a page's box: down to its lowest control.
+    [[nodiscard]] double PageHeight(const std::string& page) const {
+        double bottom = 0;
+        for (const ControlRow& row : ui::Controls()) {
+            if (PageOf(row) != page || !Printed(row))
+                continue;
+            const double height = row.kind == ControlKind::Memo ? MemoHeight(row) : row.height;
+            bottom = std::max(bottom, Origin(row).y() + height);
+        }
+        return bottom + 8;
+    }
+
+    void Paint(QPainter& painter, const std::string& page) const {
+        for (const ControlRow& row : ui::Controls()) {
+            if (PageOf(row) != page || !Printed(row))
+                continue;
+            const QPointF at = Origin(row);
+            switch (row.kind) {
+            case ControlKind::Label:
+                PaintLabel(painter, row, at);
+                break;
+            case ControlKind::ValueBox:
+                PaintValueBox(painter, row, at);
+                break;
+            case ControlKind::Edit:
+            case ControlKind::SpinEdit:
+            case ControlKind::ComboBox:
+                PaintField(painter, row, at, *FieldValue(row.name, reading_.input));
+                break;
+            case ControlKind::Memo:
+                PaintMemo(painter, row, at);
+                break;
+            case ControlKind::GroupBox:
+                PaintGroup(painter, row, at);
+                break;
+            case ControlKind::Picture:
+                PaintPicture(painter, row, at);
+                break;
+            case ControlKind::Button:
+                break;
+            }
+        }
+    }
+
+private:
+    void PaintLabel(QPainter& painter, const ControlRow& row, QPointF at) const {
+        const QString text = Text(row);
+        const QFont font = FaceFont(row.face, device_);
+        const QFontMetricsF metrics(font, &device_);
+        if (row.background) {
+            // The label sizes itself to its text, as in the window.
+            const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+            painter.fillRect(box, ToColor(*row.background));
+        }
+        painter.setFont(font);
+        painter.setPen(Colour(row));
+        painter.drawText(at + QPointF(0, metrics.ascent()), text);
+    }
+
+    void PaintValueBox(QPainter& painter, const ControlRow& row, QPointF at) const {
+        const QString text = Text(row);
+        const QFont font = FaceFont(row.face, device_);
+        const QFontMetricsF metrics(font, &device_);
+        const QRectF box(at, QSizeF(std::max<double>(row.width, metrics.horizontalAdvance(text) + 6), row.height));
+        painter.setPen(QPen(kFrame, 0.8));
+        painter.setBrush(kFieldFill);
+        painter.drawRect(box);
+        painter.setFont(font);
+        painter.setPen(Colour(row));
+        painter.drawText(box, Qt::AlignCenter, text);
+    }
+
+    void PaintField(QPainter& painter, const ControlRow& row, QPointF at, const QString& value) const {
+        const QRectF box(at, QSizeF(row.width, row.height));
+        painter.setPen(QPen(kFrame, 0.8));
+        painter.setBrush(kFieldFill);
+        painter.drawRect(box);
+        const QFont font = FaceFont(row.face, device_);
+        const QRectF inside = box.adjusted(5, 0, -5, 0);
+        // A value longer than its field ends in an ellipsis, as a narrow field would cut it.
+        const QString shown = QFontMetricsF(font, &device_).elidedText(value, Qt::ElideRight, inside.width());
+        painter.setFont(font);
+        painter.setPen(kInk);
+        painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, shown);
+    }
+
+    void PaintMemo(QPainter& painter, const ControlRow& row, QPointF at) const {
+        const QRectF box(at, QSizeF(row.width, MemoHeight(row)));
+        if (row.memo.border) {
+            painter.setPen(QPen(kFrame, 0.8));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(box);
+        }
+        const QFont font = FaceFont(row.face, device_);
+        const QFontMetricsF metrics(font, &device_);
+        painter.setFont(font);
+        painter.setPen(kInk);
+        double y = box.top() + 4;
+        for (const QString& line : MemoLines(row)) {
+            if (line.isEmpty()) {
+                y += metrics.lineSpacing();
+                continue;
+            }
+            const QRectF lineBox(box.left() + 6, y, row.width - 12, 1e6);
+            const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+            y += metrics.boundingRect(lineBox, flags, line).height();
+            painter.drawText(lineBox, flags, line);
+        }
+    }
+
+    void PaintGroup(QPainter& painter, const ControlRow& row, QPointF at) const {
+        const QFont font = FaceFont(row.face, device_);
+        const QFontMetricsF metrics(font, &device_);
+        const double half = metrics.height() / 2;
+        painter.setPen(QPen(kFrame, 0.8));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(at + QPointF(0, half), QSizeF(row.width, row.height - half)), 3, 3);
+        const QRectF caption(at + QPointF(8, 0), QSizeF(metrics.horizontalAdvance(row.text) + 6, metrics.height()));
+        painter.fillRect(caption, Qt::white);
+        painter.setFont(font);
+        painter.setPen(kInk);
+        painter.drawText(caption, Qt::AlignCenter, row.text);
+    }
+
+    void PaintPicture(QPainter& painter, const ControlRow& row, QPointF at) const {
+        QSvgRenderer& renderer = Picture(row.picture);
+        if (!renderer.isValid())
+            return;
+        const QSizeF size = row.stretch ? QSizeF(row.width, row.height) : QSizeF(renderer.defaultSize());
+        renderer.render(&painter, QRectF(at, size));
+    }
+
+    const Reading& reading_;
+    const QPaintDevice& device_;
+    std::map<std::string, const ControlRow*, std::less<>> groups_;
+};
+
+QString CaptionOf(const std::string& page) {
+    for (const ui::PageSpec& spec : ui::Pages())
+        if (spec.name == page)
+            return spec.caption;
+    return {};
+}
+
+} // namespace
+
+ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& device)
+    : reading_(reading), device_(device) {
+    const PageArtist artist(reading_, device_);
+    std::vector<Section> pages;
+    for (const ui::PageSpec& spec : ui::Pages())
+        if (PagePrinted(spec.name, reading_.input))
+            pages.push_back({spec.name, CaptionOf(spec.name), 0, artist.PageHeight(spec.name)});
+    sheets_ = PlanSheets(pages);
+}
+
+void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
+    if (index < 0 || index >= SheetCount())
+        return;
+    const Sheet& sheet = sheets_[static_cast<std::size_t>(index)];
+    const report::PersonInput& in = reading_.input;
+    const QString name = FullName(in.first, in.middle, in.last);
+    const QString born = QStringLiteral("Дата рождения: ") + DateText(in.date);
+
+    painter.save();
+    painter.scale(device_.logicalDpiX() / 96.0, device_.logicalDpiY() / 96.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    if (sheet.titleBlock) {
+        const QFont small = FaceFont(ui::FontFace::Window, device_);
+        QFont big = FaceFont(ui::FontFace::Arial14, device_, 1.4);
+        // A long name gets a smaller face, down to the size of the date below it.
+        const double nameWidth = QFontMetricsF(big, &device_).horizontalAdvance(name.isEmpty() ? born : name);
+        if (nameWidth > kBoxWidth)
+            big.setPointSizeF(big.pointSizeF() * std::max(kBoxWidth / nameWidth, 0.55));
+        const QFont date = FaceFont(ui::FontFace::Arial10, device_);
+        painter.setPen(kFaint);
+        painter.setFont(small);
+        painter.drawText(QRectF(kBoxLeft, kTop, kBoxWidth, 18), Qt::AlignLeft | Qt::AlignTop, ui::WindowCaption());
+        painter.setPen(kInk);
+        painter.setFont(big);
+        const QString headline =
+            QFontMetricsF(big, &device_).elidedText(name.isEmpty() ? born : name, Qt::ElideRight, kBoxWidth);
+        painter.drawText(QRectF(kBoxLeft, kTop + 18, kBoxWidth, 36), Qt::AlignLeft | Qt::AlignVCenter, headline);
+        painter.setFont(date);
+        if (!name.isEmpty())
+            painter.drawText(QRectF(kBoxLeft, kTop + 58, kBoxWidth, 20), Qt::AlignLeft | Qt::AlignTop, born);
+        painter.setPen(QPen(kAccent, 1.5));
+        painter.drawLine(QPointF(kBoxLeft, kTop + kTitleHeight - 14),
+                         QPointF(kBoxLeft + kBoxWidth, kTop + kTitleHeight - 14));
+    }
+
+    const PageArtist artist(reading_, device_);
+    const QFont heading = FaceFont(ui::FontFace::Arial12, device_);
+    for (const Section& section : sheet.sections) {
+        painter.setFont(heading);
+        painter.setPen(kAccent);
+        painter.drawText(QRectF(kBoxLeft, section.top, kBoxWidth, kHeadingHeight - 6), Qt::AlignLeft | Qt::AlignBottom,
+                         section.caption);
+        const QPointF origin(kLeft, section.top + kHeadingHeight + kPagePadding);
+        painter.setPen(QPen(QColor(200, 200, 200), 0.8));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(
+            QRectF(kBoxLeft, section.top + kHeadingHeight, kBoxWidth, section.height + kPagePadding), 4, 4);
+        painter.save();
+        painter.translate(origin);
+        artist.Paint(painter, section.page);
+        painter.restore();
+    }
+
+    // Footer: whose reading, and which sheet of how many.
+    const double footer = kBottom + 34;
+    painter.setPen(QPen(QColor(200, 200, 200), 0.8));
+    painter.drawLine(QPointF(kBoxLeft, footer - 8), QPointF(kBoxLeft + kBoxWidth, footer - 8));
+    painter.setPen(kFaint);
+    const QFont small = FaceFont(ui::FontFace::Window, device_, 0.9);
+    painter.setFont(small);
+    const QString who =
+        QFontMetricsF(small, &device_)
+            .elidedText(name.isEmpty() ? DateText(in.date) : name + QStringLiteral(", ") + DateText(in.date),
+                        Qt::ElideMiddle, kBoxWidth - 80);
+    painter.drawText(QRectF(kBoxLeft, footer, kBoxWidth, 16), Qt::AlignLeft | Qt::AlignTop, who);
+    painter.drawText(QRectF(kBoxLeft, footer, kBoxWidth, 16), Qt::AlignRight | Qt::AlignTop,
+                     QStringLiteral("%1 / %2").arg(index + 1).arg(SheetCount()));
+    painter.restore();
+}
+
+} // namespace lirem::reading

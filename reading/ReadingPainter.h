@@ -1,0 +1,36 @@
+#pragma once
+// Paints a reading sheet by sheet: a title block, then the window's pages in
+// their order, each control where the window's layout puts it, with the texts,
+// colours and visibility the engine gave it. Input fields show their values
+// as plain boxes; buttons and the help texts are left out.
+
+#include "reading/Reading.h"
+#include "reading/SheetPlan.h"
+
+#include <vector>
+
+class QPaintDevice;
+class QPainter;
+
+namespace lirem::reading {
+
+class ReadingPainter {
+public:
+    // The device gives the resolution text is measured at; the reading must
+    // outlive the painter.
+    ReadingPainter(const Reading& reading, const QPaintDevice& device);
+
+    [[nodiscard]] int SheetCount() const { return static_cast<int>(sheets_.size()); }
+    [[nodiscard]] const std::vector<Sheet>& Sheets() const { return sheets_; }
+
+    // Paints sheet `index` with its top left corner at the painter's origin,
+    // one sheet unit (1/96 inch) scaled to the device's resolution.
+    void PaintSheet(QPainter& painter, int index) const;
+
+private:
+    const Reading& reading_;
+    const QPaintDevice& device_;
+    std::vector<Sheet> sheets_;
+};
+
+} // namespace lirem::reading

@@ -1,0 +1,54 @@
+// Ctrl+P prints the results on screen: the inputs of the last calculations,
+// not fields edited since, and the calendar month selected now.
+#include "WindowFixture.h"
+#include "engine/Cp1251.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace lirem::ui::test {
+namespace {
+
+class ReadingExportTest : public ShownWindowTest {};
+
+TEST_F(ReadingExportTest, PrintsTheLastCalculationsAndTheSelectedMonth) {
+    EnterPerson("29", "11", "1985", "Иван", "Петрович", "Сидоров");
+    Click("bnDoit");
+    Type("edFirst", "Пётр"); // edited, not calculated
+    ShowPage("tsSynastry");
+    Type("edPartnerFirst", "Анна"); // typed, not compared
+    ChooseYear(2025);
+    ChooseMonth(9);
+
+    const auto& reading = window->Reading();
+    report::PersonInput person = reading.Person(2025 - 1950, 8);
+    EXPECT_EQ(person.date, (report::BirthDate{29, 11, 1985}));
+    EXPECT_EQ(Cp1251ToUtf8(person.first), "Иван");
+    EXPECT_EQ(person.calendar, (report::CalendarMonth{2025, 9}));
+    EXPECT_FALSE(person.partner.has_value());
+    EXPECT_FALSE(person.text.has_value());
+    EXPECT_EQ(reading.SuggestedFileName(), QStringLiteral("Иван_Сидоров.pdf"));
+
+    Click("bnPartner");
+    ShowPage("tsMisc");
+    Type("edMisc", "12");
+    Click("bnMisc");
+    person = reading.Person(2025 - 1950, 8);
+    ASSERT_TRUE(person.partner.has_value());
+    EXPECT_EQ(Cp1251ToUtf8(person.partner->first), "Анна");
+    EXPECT_EQ(person.text, std::optional<std::string>("12"));
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("reading.pdf"));
+    EXPECT_EQ(reading.WritePdf(file, 75, 8), QString());
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+    EXPECT_FALSE(reading.WritePdf(folder.filePath(QStringLiteral("missing/reading.pdf")), 75, 8).isEmpty());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("reading.pdf")});
+}
+
+} // namespace
+} // namespace lirem::ui::test

@@ -1,0 +1,37 @@
+#pragma once
+// Ctrl+P in the window: the reading of what the window shows, saved as a PDF.
+// It remembers the inputs each calculation ran with, so the printed reading
+// matches the results on screen even after the fields were edited.
+
+#include "engine/Handlers.h"
+#include "report/PersonInput.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace lirem::ui {
+
+class ErrorReporter;
+
+class ReadingExport {
+public:
+    void Calculated(const WindowInputs& in);      // bnDoit
+    void PartnerCompared(const WindowInputs& in); // bnPartner
+    void TextCounted(const WindowInputs& in);     // bnMisc
+
+    // The person of the last calculations with the calendar month selected now.
+    [[nodiscard]] report::PersonInput Person(int yearIndex, int monthIndex) const;
+    // "Иван_Сидоров.pdf", or "reading.pdf" without a name.
+    [[nodiscard]] QString SuggestedFileName() const;
+
+    // Asks for a file and writes the reading into it; failures go to the reporter.
+    void SaveAsPdf(QWidget* parent, int yearIndex, int monthIndex, ErrorReporter& reporter) const;
+    // Writes without asking; returns the error message, empty on success.
+    [[nodiscard]] QString WritePdf(const QString& file, int yearIndex, int monthIndex) const;
+
+private:
+    report::PersonInput person_;
+};
+
+} // namespace lirem::ui
