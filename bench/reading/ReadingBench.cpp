@@ -64,7 +64,7 @@ void BM_Batch1000(benchmark::State& state) {
         std::ostringstream out;
         state.ResumeTiming();
         const auto summary =
-            lirem::report::RunBatch(in, out, {2025, 9}, [&](std::int64_t line, const PersonInput& person) {
+            lirem::report::RunBatch(in, out, {2025, 9}, false, [&](std::int64_t line, const PersonInput& person) {
                 const QByteArray pdf = lirem::reading::RenderPdf(lirem::reading::MakeReading(person));
                 return lirem::reading::WriteFileAtomically(
                     dir / (std::to_string(line) + ".pdf"),
