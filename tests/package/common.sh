@@ -1,10 +1,10 @@
 # Sourced by the checks.
 
 # The files the install rules put under the prefix, relative to it and sorted.
-# $1 is the application id.
+# $1 is the application id; LIREM_PDF_MODULE_DIR comes from ctest.
 expected_files() {
     {
-        printf '%s\n' bin/Lirem3 bin/lirem-report lib/lirem3/lirem-report-pdf.so \
+        printf '%s\n' bin/Lirem3 bin/lirem-report "${LIREM_PDF_MODULE_DIR:?}/lirem-report-pdf.so" \
             share/man/man1/Lirem3.1.gz share/man/man1/lirem-report.1.gz \
             share/doc/lirem3/copyright share/doc/lirem3/changelog.gz \
             "share/applications/$1.desktop" \
