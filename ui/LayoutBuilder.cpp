@@ -112,8 +112,8 @@ QWidget* MakeWidget(const ControlRow& row, const DesignScale& scale, QWidget* pa
     case ControlKind::GroupBox:
         return new QGroupBox(row.text, parent);
     case ControlKind::Picture:
-        return new TPicture(row.picture, row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize,
-                            scale.Factor(), parent);
+        return new TPicture(row.picture, row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize, scale.Factor(),
+                            parent);
     case ControlKind::Button:
         return new QPushButton(row.text, parent);
     }

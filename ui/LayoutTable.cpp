@@ -18,7 +18,7 @@ using K = ControlKind;
 using F = FontFace;
 
 ControlRow Label(std::string name, std::string parent, int x, int y, int w, int h, QString text,
-                  FontFace face = F::Window, std::optional<lirem::Rgb> colour = {}) {
+                 FontFace face = F::Window, std::optional<lirem::Rgb> colour = {}) {
     return {.name = std::move(name),
             .kind = K::Label,
             .parent = std::move(parent),

@@ -1,6 +1,7 @@
 #include "ui/Main.h"
 
 #include "engine/Errors.h"
+#include "skin/WinSubClass.h"
 #include "ui/AccessibleNames.h"
 #include "ui/AppTitle.h"
 #include "ui/Fonts.h"
@@ -10,7 +11,6 @@
 #include "ui/SpinEdit.h"
 #include "ui/TextBoundary.h"
 #include "ui/WindowStyle.h"
-#include "skin/WinSubClass.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -8,8 +8,8 @@
 #include "skin/NCObjects.h"
 #include "skin/SkinDraw.h"
 #include "skin/SkinMenuStyle.h"
-#include "skin/WinSubClass.h"
 #include "skin/WinSkinForm.h"
+#include "skin/WinSubClass.h"
 
 #include <QApplication>
 #include <QMenu>
