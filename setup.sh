@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
 libbenchmark-dev clang libclang-rt-14-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick \
-librsvg2-bin libcli11-dev nlohmann-json3-dev desktop-file-utils appstream dpkg-dev file"
+librsvg2-bin libcli11-dev nlohmann-json3-dev desktop-file-utils appstream dpkg-dev file \
+clang-format clang-tidy libicu-dev ccache"
 
 missing=""
 for p in $PACKAGES; do
@@ -22,7 +23,13 @@ if [ -n "$missing" ]; then
 fi
 
 BUILD=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# ccache, when there, keeps rebuilds of unchanged sources cheap.
+LAUNCHER=""
+if command -v ccache >/dev/null 2>&1; then
+    LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
+fi
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $LAUNCHER
 cmake --build "$BUILD"
 
 case "${1:-run}" in
