@@ -1,7 +1,7 @@
 // TSkinData: parsing the INI description into elements, frame counts and colours.
 #include "skin/SkinIni.h"
 #include "skin/WinSkinData.h"
-#include "tests/skin/SkinTestImages.h"
+#include "tests/support/SkinImages.h"
 
 #include <gtest/gtest.h>
 
