@@ -794,8 +794,7 @@ void TWinSkinForm::AttachControls() {
             else if (!IsLeafControl(*w))
                 containers.push_back(w);
         }
-        for (auto it = containers.rbegin(); it != containers.rend(); ++it)
-            pending.push_back(*it);
+        pending.insert(pending.end(), containers.rbegin(), containers.rend());
     }
 }
 

@@ -59,6 +59,7 @@ std::vector<ArchiveEntry> ReadSkinFolder(const fs::path& dir) {
     const fs::path order = dir / kOrderFileName;
     const std::vector<std::string> names = fs::is_regular_file(order) ? OrderedNames(order) : ListedNames(dir);
     std::vector<ArchiveEntry> entries;
+    entries.reserve(names.size());
     for (const std::string& name : names)
         entries.push_back({name, ReadWholeFile(dir / name)});
     return entries;
