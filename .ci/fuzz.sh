@@ -1,7 +1,6 @@
 #!/bin/sh
-# One clang build under AddressSanitizer and UndefinedBehaviorSanitizer serves
-# two runs: the whole ctest suite (FUZZ_TESTS=0 skips it), then each skin
-# fuzzer for a bounded 60 seconds: the archive fuzzer from the committed seed
+# A clang build under AddressSanitizer and UndefinedBehaviorSanitizer runs
+# each skin fuzzer for a bounded 60 seconds: the archive fuzzer from the committed seed
 # corpus, the skin data fuzzer from the program's own skin (archive, INI
 # description and bitmaps). New inputs stay in the build directory; a crash
 # leaves its input there as crash-* and fails the script.
@@ -9,7 +8,10 @@ set -eu
 cd "$(dirname "$0")/.."
 BUILD="${FUZZ_BUILD_DIR:-build-fuzz}"
 SECONDS_TO_RUN="${FUZZ_SECONDS:-60}"
-RUN_TESTS="${FUZZ_TESTS:-1}"
+# FUZZ_TESTS=1 builds and runs the tests here too; off by default, as clang 14
+# crashes on, or leaves unresolved, the engine's _cp code page literals in the
+# report tool and the engine tests (.ci/asan.sh runs the suite with gcc).
+RUN_TESTS="${FUZZ_TESTS:-0}"
 
 LAUNCHER=""
 if command -v ccache >/dev/null 2>&1; then

@@ -326,7 +326,7 @@ std::vector<QString> Counts(const char* digits) {
     std::vector<QString> out;
     for (const char* p = digits; *p != 0; ++p) {
         if (*p != ' ') {
-            out.push_back(QString(QChar(*p)));
+            out.emplace_back(QChar(*p));
         }
     }
     return out;
