@@ -12,6 +12,7 @@ import hashlib
 import json
 import os
 import re
+import shlex
 import subprocess
 import sys
 
@@ -27,13 +28,22 @@ def project_deps(build, obj):
     deps = []
     for line in lines[1:]:
         path = os.path.normpath(os.path.join(build, line.strip()))
-        if path.startswith(ROOT + os.sep) and not path.startswith(os.path.abspath(build) + os.sep):
+        inside_build = path == os.path.abspath(build) or path.startswith(os.path.abspath(build) + os.sep)
+        if path.startswith(ROOT + os.sep) and not inside_build and os.path.isfile(path):
             deps.append(path)
     return sorted(set(deps))
 
 
+def object_of(entry):
+    """The object file a unit compiles to (the -o argument)."""
+    if "output" in entry:
+        return entry["output"]
+    args = entry.get("arguments") or shlex.split(entry.get("command", ""))
+    return args[args.index("-o") + 1] if "-o" in args[:-1] else None
+
+
 def key_of(entry, build, config):
-    obj = entry.get("output")
+    obj = object_of(entry)
     deps = project_deps(build, obj) if obj else None
     if deps is None:
         return None
