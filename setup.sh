@@ -10,7 +10,7 @@ PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
 libbenchmark-dev clang libclang-rt-14-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick \
 librsvg2-bin poppler-utils libcli11-dev nlohmann-json3-dev desktop-file-utils appstream dpkg-dev file \
 qt6-translations-l10n dbus at-spi2-core python3-pyatspi x11-utils x11-xkb-utils \
-lintian man-db"
+lintian man-db clang-format clang-tidy libicu-dev ccache"
 
 missing=""
 for p in $PACKAGES; do
@@ -24,7 +24,13 @@ if [ -n "$missing" ]; then
 fi
 
 BUILD=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# ccache, when there, keeps rebuilds of unchanged sources cheap.
+LAUNCHER=""
+if command -v ccache >/dev/null 2>&1; then
+    LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
+fi
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $LAUNCHER
 cmake --build "$BUILD"
 
 case "${1:-run}" in

@@ -12,7 +12,12 @@ BUILD="${FUZZ_BUILD_DIR:-build-fuzz}"
 SECONDS_TO_RUN="${FUZZ_SECONDS:-40}"
 TARGETS="skin_archive skin_data skin_draw report"
 
-cmake -S . -B "$BUILD" -G Ninja \
+LAUNCHER=""
+if command -v ccache >/dev/null 2>&1; then
+    LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
+fi
+cmake -S . -B "$BUILD" -G Ninja $LAUNCHER \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLIREM_FUZZ=ON -DLIREM_SANITIZE=ON -DLIREM_TESTS=OFF -DLIREM_BENCH=OFF >/dev/null

@@ -9,17 +9,21 @@ function(lirem_strict target)
 endfunction()
 
 # lirem_add_test(NAME name SOURCES ... LIBS ... [GUI])
-# One GoogleTest executable registered with ctest. GUI tests run on the
-# offscreen platform so they need no display.
+# One GoogleTest executable registered with ctest. GUI tests get the shared
+# QApplication entry (tests/support) and run on the offscreen platform.
 function(lirem_add_test)
     cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     lirem_strict(${T_NAME})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
-    if(NOT T_GUI)
+    if(T_GUI)
+        target_link_libraries(${T_NAME} PRIVATE lirem_test_main)
+    else()
         target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
     endif()
-    gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60
+    # Parameterised cases are named by their generators; NO_PRETTY_VALUES keeps
+    # the printed parameter (raw bytes for a struct) out of the ctest name.
+    gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 

@@ -4,8 +4,8 @@
 #include "engine/CoreNumbers.h"
 #include "engine/Cycles.h"
 #include "engine/FreeText.h"
-#include "engine/Partner.h"
 #include "engine/NameAnalysis.h"
+#include "engine/Partner.h"
 #include "engine/Synthesis.h"
 
 namespace lirem {

@@ -35,10 +35,10 @@ struct WindowInputs {
     std::string miscText; // edMisc
 };
 
-void RunFullRecalculation(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out); // bnDoitClick
+void RunFullRecalculation(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out);       // bnDoitClick
 void RunPartnerComparison(const WindowInputs& in, const NumerologyProfile& profile, DisplaySink& out); // bnPartnerClick
-void RunFreeText(const WindowInputs& in, DisplaySink& out);                                     // bnMiscClick
-void RunYearChange(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out);        // cbYearChange
-void RunMonthChange(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out);       // cbMonthChange
+void RunFreeText(const WindowInputs& in, DisplaySink& out);                                            // bnMiscClick
+void RunYearChange(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out);              // cbYearChange
+void RunMonthChange(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out);             // cbMonthChange
 
 } // namespace lirem

@@ -2,8 +2,8 @@
 // Compatibility of the person of the last recalculation with a partner.
 
 #include "engine/DisplaySink.h"
-#include "engine/Profile.h"
 #include "engine/NameAnalysis.h"
+#include "engine/Profile.h"
 
 #include <cstdint>
 #include <string>

@@ -3441,10 +3441,10 @@ char32_t Compose(char32_t first, char32_t second) noexcept {
     if (first >= sBase && first < sBase + sCount && (first - sBase) % tCount == 0 && second > tBase &&
         second < tBase + tCount)
         return first + (second - tBase);
-    const auto it = std::lower_bound(kPairs.begin(), kPairs.end(), Pair{first, second, 0},
-                                     [](const Pair& a, const Pair& b) {
-                                         return a.first != b.first ? a.first < b.first : a.second < b.second;
-                                     });
+    const auto it =
+        std::lower_bound(kPairs.begin(), kPairs.end(), Pair{first, second, 0}, [](const Pair& a, const Pair& b) {
+            return a.first != b.first ? a.first < b.first : a.second < b.second;
+        });
     return it != kPairs.end() && it->first == first && it->second == second ? it->composed : 0;
 }
 

@@ -6,9 +6,9 @@
 #include "engine/CoreNumbers.h"
 #include "engine/Cycles.h"
 #include "engine/FreeText.h"
+#include "engine/NameAnalysis.h"
 #include "engine/Partner.h"
 #include "engine/Profile.h"
-#include "engine/NameAnalysis.h"
 #include "engine/Synthesis.h"
 #include "report/PersonInput.h"
 

@@ -3,6 +3,8 @@
 // of the skinned menu bar. Each has a rectangle in window coordinates, a
 // visible flag and a state, and takes part in the frame's hot tracking.
 
+#include "skin/WinSkinData.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QImage>
@@ -13,8 +15,6 @@ class QPainter;
 
 namespace skin {
 
-class TDataSkinSysButton;
-class TSkinData;
 class TWinSkinForm;
 
 enum class NCState { Normal = 1, Pressed = 2, Hot = 3 };
@@ -82,7 +82,7 @@ public:
 
 private:
     QPointer<QAction> item_;
-    TSkinData* skin_;
+    QPointer<TSkinData> skin_; // null once the skin data is gone
     int index_;
 };
 

@@ -2,13 +2,14 @@
 // Draws and measures menu items from a skin: the skinned form's menus and its
 // system menu popup use this style instead of the platform's menu look.
 
+#include "skin/WinSkinData.h"
+
+#include <QPointer>
 #include <QProxyStyle>
 
 class QStyleOptionMenuItem;
 
 namespace skin {
-
-class TSkinData;
 
 // Marks a QMenu as part of the form's main menu (measured a little narrower
 // than a popup menu); set by the skinned form.
@@ -44,7 +45,7 @@ private:
     bool Skins(const QStyleOption* option, const QWidget* widget, bool measuring) const;
     void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QWidget* widget) const;
 
-    const TSkinData* skin_;
+    QPointer<const TSkinData> skin_; // null once the skin data is gone
 };
 
 } // namespace skin

@@ -55,7 +55,8 @@ std::int32_t GlyphFrames(const QImage& image) {
 
 } // namespace
 
-TSkinData::TSkinData() = default;
+TSkinData::TSkinData(QObject* parent) : QObject(parent) {}
+// What holds the skin data hears of its end through QObject::destroyed.
 TSkinData::~TSkinData() = default;
 
 // --- The stored skin ---------------------------------------------------------
@@ -411,21 +412,8 @@ void TSkinData::SetFrameCounts(const TIniText& ini) {
 
 // --- Listeners and colours -------------------------------------------------------------
 
-void TSkinData::AddSkinForm(TSkinListener* form) {
-    if (form != nullptr && std::find(forms_.begin(), forms_.end(), form) == forms_.end())
-        forms_.push_back(form);
-}
-
-void TSkinData::RemoveSkinForm(TSkinListener* form) {
-    std::erase(forms_, form);
-}
-
 void TSkinData::RefreshSkinForms() {
-    // A form may leave the list while it is told.
-    const std::vector<TSkinListener*> forms = forms_;
-    for (TSkinListener* form : forms)
-        if (std::find(forms_.begin(), forms_.end(), form) != forms_.end())
-            form->SkinChanged();
+    emit SkinChanged();
 }
 
 std::optional<TColour> TSkinData::ColourOf(std::int32_t number) const {

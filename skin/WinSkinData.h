@@ -6,6 +6,7 @@
 #include "skin/SkinColour.h"
 
 #include <QImage>
+#include <QObject>
 #include <QString>
 
 #include <array>
@@ -141,22 +142,14 @@ struct TSkinPalette {
     TColour TitleTextInactive = kClInactiveCaptionText;
 };
 
-// Told when the skin of a TSkinData changed (the skinned window frame).
-class TSkinListener {
+// A QObject so that what draws from it (window frames, skinned controls, menu
+// styles) can hold it through a QPointer and hear of its destruction: the skin
+// data may go before or after any of them.
+class TSkinData : public QObject {
+    Q_OBJECT
 public:
-    virtual void SkinChanged() = 0;
-
-protected:
-    TSkinListener() = default;
-    TSkinListener(const TSkinListener&) = default;
-    TSkinListener& operator=(const TSkinListener&) = default;
-    ~TSkinListener() = default;
-};
-
-class TSkinData {
-public:
-    TSkinData();
-    ~TSkinData();
+    explicit TSkinData(QObject* parent = nullptr);
+    ~TSkinData() override;
     TSkinData(const TSkinData&) = delete;
     TSkinData& operator=(const TSkinData&) = delete;
 
@@ -203,9 +196,7 @@ public:
 
     bool SkinEmpty() const { return skinEmpty_; }
 
-    // --- Listeners (the skinned forms of this skin) ---------------------------
-    void AddSkinForm(TSkinListener* form);
-    void RemoveSkinForm(TSkinListener* form);
+    // Emits SkinChanged: the skinned forms of this skin draw it again.
     void RefreshSkinForms();
 
     // --- Elements -------------------------------------------------------------
@@ -245,6 +236,10 @@ public:
     // ColourList[number], or nothing when the number is outside the list.
     std::optional<TColour> ColourOf(std::int32_t number) const;
 
+signals:
+    // The skin was loaded again, or emptied.
+    void SkinChanged();
+
 private:
     static constexpr std::size_t Index(TSkinElement e) { return static_cast<std::size_t>(e); }
     void ReadBorders(const TIniText& ini, const TSkinReader* images);
@@ -272,7 +267,6 @@ private:
 
     TSkinPalette palette_;
     std::vector<TColour> colourList_;
-    std::vector<TSkinListener*> forms_;
 };
 
 } // namespace skin

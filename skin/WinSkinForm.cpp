@@ -107,8 +107,6 @@ TWinSkinForm::TWinSkinForm(QObject* owner) : QObject(CheckedOwner(owner)), form_
 // Frees what the frame made; the window itself is left as it is (it is
 // normally being destroyed too).
 TWinSkinForm::~TWinSkinForm() {
-    if (skinData_ != nullptr)
-        skinData_->RemoveSkinForm(this);
     if (attached_)
         Detach(false);
 }
@@ -116,11 +114,14 @@ TWinSkinForm::~TWinSkinForm() {
 void TWinSkinForm::SetSkinData(TSkinData* data) {
     if (data == skinData_)
         return;
-    if (skinData_ != nullptr)
-        skinData_->RemoveSkinForm(this);
+    disconnect(skinChanged_);
+    disconnect(skinDestroyed_);
     skinData_ = data;
-    if (skinData_ != nullptr)
-        skinData_->AddSkinForm(this);
+    if (skinData_ != nullptr) {
+        skinChanged_ = connect(skinData_, &TSkinData::SkinChanged, this, &TWinSkinForm::SkinChanged);
+        // The QPointer is already null here; nothing of the skin is read any more.
+        skinDestroyed_ = connect(skinData_, &QObject::destroyed, this, [this] { AttachSkin(false); });
+    }
     if (attached_) {
         if (skinData_ == nullptr || skinData_->SkinEmpty())
             AttachSkin(false);
@@ -137,8 +138,7 @@ void TWinSkinForm::Notification(const TSkinData* component, bool removal) {
     if (!removal || component == nullptr || component != skinData_)
         return;
     AttachSkin(false);
-    skinData_->RemoveSkinForm(this);
-    skinData_ = nullptr;
+    SetSkinData(nullptr);
 }
 
 void TWinSkinForm::AttachSkin(bool attach) {
@@ -797,8 +797,7 @@ void TWinSkinForm::AttachControls() {
             else if (!IsLeafControl(*w))
                 containers.push_back(w);
         }
-        for (auto it = containers.rbegin(); it != containers.rend(); ++it)
-            pending.push_back(*it);
+        pending.insert(pending.end(), containers.rbegin(), containers.rend());
     }
 }
 

@@ -40,11 +40,11 @@ class TWinSysButton;
 // Commands of the system menu popup.
 enum class SysCommand { Close = 0, Maximize = 1, Minimize = 2, Restore = 3 };
 
-class TWinSkinForm : public QObject, public TSkinListener {
+class TWinSkinForm : public QObject {
     Q_OBJECT
 public:
     // owner must be a top-level window; otherwise std::invalid_argument with
-    // "Owner must be a form.".
+    // "Owner must be a form.". The owner is the frame's Qt parent and deletes it.
     explicit TWinSkinForm(QObject* owner);
     ~TWinSkinForm() override;
 
@@ -52,6 +52,8 @@ public:
     int DisableTag() const { return disableTag_; }
     void SetDisableTag(int tag) { disableTag_ = tag; }
     TSkinData* SkinData() const { return skinData_; }
+    // The frame follows the skin data's changes; when the skin data is
+    // destroyed first, the frame detaches and gives the window back its own look.
     void SetSkinData(TSkinData* data);
     TSkinControlTypes SkinControls() const { return skinControls_; }
     void SetSkinControls(TSkinControlTypes kinds) { skinControls_ = kinds; }
@@ -63,7 +65,7 @@ public:
     void Loaded();
     void AttachSkin(bool attach);
     // The skin was (re)loaded (told by the skin data).
-    void SkinChanged() override;
+    void SkinChanged();
     // A component is going away; losing the skin data detaches the frame.
     void Notification(const TSkinData* component, bool removal);
 
@@ -160,7 +162,9 @@ private:
     void RecolourFaceControls(const QColor& face);
 
     QPointer<QWidget> form_;
-    TSkinData* skinData_ = nullptr;
+    QPointer<TSkinData> skinData_;
+    QMetaObject::Connection skinChanged_;
+    QMetaObject::Connection skinDestroyed_;
     int disableTag_ = 99;
     TSkinControlTypes skinControls_ = TSkinControlTypes::All();
     SkinControlFactory factory_;

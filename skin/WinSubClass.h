@@ -10,6 +10,7 @@
 
 #include "skin/SkinControlClass.h"
 #include "skin/SkinControlLook.h"
+#include "skin/WinSkinData.h"
 
 #include <QList>
 #include <QObject>
@@ -23,7 +24,6 @@ class QPainter;
 
 namespace skin {
 
-class TSkinData;
 class TSkinScratch;
 
 // ---------------------------------------------------------------------------
@@ -91,7 +91,7 @@ protected:
 private:
     QPointer<QWidget> control_;
     QList<QPointer<QObject>> watched_;
-    TSkinData* skin_ = nullptr;
+    QPointer<TSkinData> skin_; // null once the skin data is gone
     TSkinScratch* canvas_ = nullptr;
     std::uint8_t state_ = 0;
     bool attached_ = false;

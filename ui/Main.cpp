@@ -73,7 +73,7 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     WireEvents();
     sdNumero_ = std::make_unique<skin::TSkinData>();
     sdNumero_->ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
-    wsfNumero_ = std::make_unique<skin::TWinSkinForm>(this);
+    wsfNumero_ = new skin::TWinSkinForm(this);
     wsfNumero_->SetSkinData(sdNumero_.get());
     wsfNumero_->SetControlFactory(&skin::CreateSkinControl);
     wsfNumero_->Loaded();
@@ -97,7 +97,11 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     });
 }
 
-TMainForm::~TMainForm() = default;
+// The frame goes before the skin data: losing the skin first would give the
+// closing window its platform frame back, only to destroy it.
+TMainForm::~TMainForm() {
+    delete wsfNumero_;
+}
 
 void TMainForm::BuildWindow() {
     const QSize clientSize(scale_(kClientWidth), scale_(kClientHeight));

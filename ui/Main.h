@@ -54,7 +54,7 @@ public:
     [[nodiscard]] QWidget* Client() const { return client_; }
     [[nodiscard]] QTabWidget* PageControl() const { return pcPages_; }
     [[nodiscard]] QStatusBar* StatusBar() const { return sbMessage_; }
-    [[nodiscard]] skin::TWinSkinForm* SkinForm() const { return wsfNumero_.get(); }
+    [[nodiscard]] skin::TWinSkinForm* SkinForm() const { return wsfNumero_; }
     [[nodiscard]] const lirem::NumerologyProfile& Profile() const { return profile_; }
     [[nodiscard]] const lirem::ui::DesignScale& Scale() const { return scale_; }
     void SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter);
@@ -121,7 +121,8 @@ private:
     QWidget* nucleusPage_ = nullptr;
     QWidget* synastryPage_ = nullptr;
 
-    // The skin and the skinned frame; the skin outlives the frame.
+    // The skin and the skinned frame. Either may go first; the frame is a Qt
+    // child of the window, which deletes it.
     std::unique_ptr<skin::TSkinData> sdNumero_;
-    std::unique_ptr<skin::TWinSkinForm> wsfNumero_;
+    skin::TWinSkinForm* wsfNumero_ = nullptr;
 };

@@ -127,7 +127,8 @@ TEST_P(IconTest, RenderShowsSphereStarAndClearCorners) {
 
 INSTANTIATE_TEST_SUITE_P(AllSizes, IconTest,
                          ::testing::Values(IconCase{24}, IconCase{32}, IconCase{48}, IconCase{64}, IconCase{128},
-                                           IconCase{256}));
+                                           IconCase{256}),
+                         [](const auto& info) { return std::to_string(info.param.size) + "px"; });
 
 TEST(IconSource, IsSquareVectorDrawing) {
     QSvgRenderer svg(QString(":/icon/lirem.svg"));

@@ -1,4 +1,4 @@
-#include "RecordingSink.h"
+#include "tests/support/RecordingSink.h"
 
 #include "engine/Cp1251.h"
 #include "engine/Cp1251Literal.h"

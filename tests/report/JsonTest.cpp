@@ -112,7 +112,7 @@ void CollectKeys(const ordered_json& value, const std::string& path, std::set<st
     if (!value.is_object())
         return;
     for (const auto& [key, member] : value.items()) {
-        const std::string full = path.empty() ? key : path + "." + key;
+        const std::string full = path.empty() ? key : std::string(path).append(".").append(key);
         keys.insert(full);
         CollectKeys(member, full, keys);
     }

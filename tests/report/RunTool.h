@@ -19,6 +19,7 @@ struct ToolRun {
 inline ToolRun RunTool(std::vector<std::string> args, const std::string& input = {}, CalendarMonth today = {2025, 9}) {
     args.insert(args.begin(), "lirem-report");
     std::vector<const char*> argv;
+    argv.reserve(args.size());
     for (const std::string& a : args)
         argv.push_back(a.c_str());
     std::istringstream in(input);

@@ -4,6 +4,7 @@
 #include "skin/SkinDraw.h"
 #include "skin/SkinRead.h"
 #include "skin/WinSkinData.h"
+#include "tests/support/SkinImages.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,7 @@ std::vector<std::uint8_t> StoredProgramSkin() {
 }
 
 const TSkinData& ProgramSkin() {
-    static const TSkinData* data = [] {
-        auto* d = new TSkinData;
-        d->ReadSkinStreamFrom(QString::fromLatin1(kNumeroSkinResource));
-        return d;
-    }();
+    static const TSkinData* data = test::LoadProgramSkin().release();
     return *data;
 }
 

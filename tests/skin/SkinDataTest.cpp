@@ -1,7 +1,7 @@
 // TSkinData: parsing the INI description into elements, frame counts and colours.
 #include "skin/SkinIni.h"
 #include "skin/WinSkinData.h"
-#include "tests/skin/SkinTestImages.h"
+#include "tests/support/SkinImages.h"
 
 #include <gtest/gtest.h>
 
@@ -396,17 +396,24 @@ const std::vector<skinpack::ArchiveEntry> kSmallSkin = {
     {"small.ini", test::Bytes("[Personality]\nLeft=left.bmp\nLeftFrame=2\n[Colours]\nButtonFace=1 2 3\n")},
 };
 
-class CountingForm : public TSkinListener {
+// Counts the skin data's change signals while it lives.
+class CountingForm {
 public:
-    void SkinChanged() override { ++changes; }
+    explicit CountingForm(TSkinData& data)
+        : connection_(QObject::connect(&data, &TSkinData::SkinChanged, [this] { ++changes; })) {}
+    ~CountingForm() { QObject::disconnect(connection_); }
+    CountingForm(const CountingForm&) = delete;
+    CountingForm& operator=(const CountingForm&) = delete;
     int changes = 0;
+
+private:
+    QMetaObject::Connection connection_;
 };
 
 TEST(SkinDataLoad, StoredSkinLoadsAndWritesBack) {
     const std::vector<std::uint8_t> stored = test::StoredSkin(kSmallSkin);
     TSkinData data;
-    CountingForm form;
-    data.AddSkinForm(&form);
+    CountingForm form(data);
     ASSERT_TRUE(data.ReadSkinStream(stored));
     EXPECT_FALSE(data.SkinEmpty());
     EXPECT_EQ(form.changes, 1);
@@ -415,15 +422,13 @@ TEST(SkinDataLoad, StoredSkinLoadsAndWritesBack) {
     EXPECT_EQ(data.Palette().ButtonFace, RgbColour(1, 2, 3));
     EXPECT_EQ(data.WriteSkinStream(), stored);
     EXPECT_EQ(data.SkinStore(), "(none)");
-    data.RemoveSkinForm(&form);
 }
 
 TEST(SkinDataLoad, SizeFieldZeroOrNegativeKeepsTheHeldSkin) {
     TSkinData data;
     ASSERT_TRUE(data.ReadSkinStream(test::StoredSkin(kSmallSkin)));
     const std::vector<std::uint8_t> held = data.PackedSkin();
-    CountingForm form;
-    data.AddSkinForm(&form);
+    CountingForm form(data);
     const std::vector<std::vector<std::uint8_t>> blocks = {
         {0, 0, 0, 0},
         {0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3},
@@ -438,7 +443,6 @@ TEST(SkinDataLoad, SizeFieldZeroOrNegativeKeepsTheHeldSkin) {
     EXPECT_FALSE(data.ReadSkinStream(std::vector<std::uint8_t>{10, 0, 0, 0, 1, 2})); // shorter than stated
     EXPECT_FALSE(data.ReadSkinStream(std::vector<std::uint8_t>{1, 0}));
     EXPECT_EQ(data.PackedSkin(), held);
-    data.RemoveSkinForm(&form);
 }
 
 TEST(SkinDataLoad, GarbageLeavesAnEmptySkin) {
@@ -458,15 +462,13 @@ TEST(SkinDataLoad, GarbageLeavesAnEmptySkin) {
     for (std::size_t i = 0; i < packedSkins.size(); ++i) {
         TSkinData data;
         ASSERT_TRUE(data.ReadSkinStream(test::StoredSkin(kSmallSkin)));
-        CountingForm form;
-        data.AddSkinForm(&form);
+        CountingForm form(data);
         const auto stored = skinpack::FrameSkinStream(packedSkins[i]);
         EXPECT_TRUE(data.ReadSkinStream(stored)) << i;
         EXPECT_TRUE(data.SkinEmpty()) << i;
         EXPECT_TRUE(data.Left().Bitmap.isNull()) << i;
         EXPECT_EQ(data.Palette().ButtonFace, kClBtnFace) << i;
         EXPECT_EQ(form.changes, 1) << i; // the forms drop the old skin
-        data.RemoveSkinForm(&form);
     }
 }
 
@@ -501,25 +503,17 @@ TEST(SkinDataLoad, SkinFileLoadsAnExistingFileOnly) {
 }
 
 TEST(SkinDataLoad, FormsMayLeaveWhileTheyAreTold) {
-    class LeavingForm : public TSkinListener {
-    public:
-        explicit LeavingForm(TSkinData& d) : data(d) {}
-        void SkinChanged() override {
-            ++changes;
-            data.RemoveSkinForm(this);
-        }
-        TSkinData& data;
-        int changes = 0;
-    };
     TSkinData data;
-    LeavingForm first(data);
-    CountingForm second;
-    data.AddSkinForm(&first);
-    data.AddSkinForm(&second);
-    data.AddSkinForm(&second); // once only
+    int firstChanges = 0;
+    QMetaObject::Connection first;
+    first = QObject::connect(&data, &TSkinData::SkinChanged, [&] {
+        ++firstChanges;
+        QObject::disconnect(first);
+    });
+    CountingForm second(data);
     data.RefreshSkinForms();
     data.RefreshSkinForms();
-    EXPECT_EQ(first.changes, 1);
+    EXPECT_EQ(firstChanges, 1);
     EXPECT_EQ(second.changes, 2);
 }
 

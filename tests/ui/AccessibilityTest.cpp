@@ -170,8 +170,8 @@ TEST_F(WindowTest, CaptionLabelsAreTheBuddiesOfTheirFields) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
         ASSERT_NE(iface, nullptr) << field;
         const auto labels = iface->relations(QAccessible::Label);
-        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const auto& relation) {
-            return relation.first->object() == Get<QLabel>(label);
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&, caption = label](const auto& relation) {
+            return relation.first->object() == Get<QLabel>(caption);
         })) << field;
     }
 }

@@ -3,6 +3,7 @@
 #include "ui/TextBoundary.h"
 
 #include "engine/Cp1251.h"
+#include "tests/support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FullStopCase{"ends with a dash-", "ends with a dash-"},    // '-' precedes '.'
                       FullStopCase{"ends with a bang!", "ends with a bang!"},
                       FullStopCase{"ends with a space ", "ends with a space "},
-                      FullStopCase{"\xCE\xF8\xE8\xE1\xEA\xE0", QStringLiteral("Ошибка.")}, FullStopCase{"", ""}));
+                      FullStopCase{"\xCE\xF8\xE8\xE1\xEA\xE0", QStringLiteral("Ошибка.")}, FullStopCase{"", ""}),
+    [](const auto& info) { return lirem::test::TestNameOf(info.param.message); });
 
 TEST(TextBoundaryTest, RoundTripsEveryCyrillicLetter) {
     QString letters = QStringLiteral("ЁёЄєІіЇїЎў№");

@@ -3,6 +3,7 @@
 // text, both error paths and Enter on the pages.
 #include "WindowFixture.h"
 #include "tests/support/PartnerExample.h"
+#include "tests/support/TestNames.h"
 #include "ui/SpinEdit.h"
 
 #include <QTextBlock>
@@ -241,7 +242,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CalendarCase{2025, 9, "Индивидуальный Год 5", "Индивидуальный Месяц 5", 1, 30, {4, 13}},
                       CalendarCase{2023, 1, "Индивидуальный Год 3", "Индивидуальный Месяц 4", 7, 37, {}},
                       CalendarCase{2010, 2, "Индивидуальный Год 8", "Индивидуальный Месяц 1", 1, 28, {}},
-                      CalendarCase{2016, 2, "Индивидуальный Год 5", "Индивидуальный Месяц 7", 1, 29, {11, 29}}));
+                      CalendarCase{2016, 2, "Индивидуальный Год 5", "Индивидуальный Месяц 7", 1, 29, {11, 29}}),
+    [](const auto& info) { return std::to_string(info.param.year) + "_" + std::to_string(info.param.month); });
 
 TEST_F(HandlersTest, SeptemberPersonalDaysRunFromSix) {
     EnterPerson("5", "9", "1970", "", "", "");
@@ -324,7 +326,7 @@ std::vector<QString> Counts(const char* digits) {
     std::vector<QString> out;
     for (const char* p = digits; *p != 0; ++p) {
         if (*p != ' ') {
-            out.push_back(QString(QChar(*p)));
+            out.emplace_back(QChar(*p));
         }
     }
     return out;
@@ -339,7 +341,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FreeTextCase{"Ivan 1970", "Сумма: 9", "Кармическое Число: -", Counts("2 0 0 1 1 0 1 0 2")},
                       FreeTextCase{"+7 (495) 123-45-67", "Сумма: 8", "Кармическое Число: -",
                                    Counts("1 1 1 2 2 1 2 0 1")},
-                      FreeTextCase{"!!!", "Сумма: 0", "Кармическое Число: -", Counts("0 0 0 0 0 0 0 0 0")}));
+                      FreeTextCase{"!!!", "Сумма: 0", "Кармическое Число: -", Counts("0 0 0 0 0 0 0 0 0")}),
+    [](const auto& info) { return lirem::test::TestNameOf(info.param.text.toStdString()); });
 
 TEST_F(HandlersTest, BlankFreeTextChangesNothing) {
     ShowPage("tsMisc");

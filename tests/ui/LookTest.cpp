@@ -75,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         LookCase{"liYear", kArial, 9, true, kTeal, {}, false},
         LookCase{"liDayTitle", kArial, 9, true, kTeal, {}, false},
         LookCase{"Label1", kSans, 8, true, kPurple, {}, false}, LookCase{"Label2", kSans, 8, true, kPurple, {}, false},
-        LookCase{"lSumma", kArial, 9, true, {}, {}, false}, LookCase{"lMisc1", kArial, 14, true, {}, {}, false}));
+        LookCase{"lSumma", kArial, 9, true, {}, {}, false}, LookCase{"lMisc1", kArial, 14, true, {}, {}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, MemoStyles) {
     struct Case {
@@ -253,7 +254,8 @@ INSTANTIATE_TEST_SUITE_P(Dates, StartDateTest,
                                            StartDateCase{QDate(1950, 1, 1), 0, 0},
                                            StartDateCase{QDate(2050, 12, 31), 100, 11},
                                            StartDateCase{QDate(2051, 3, 1), -1, 2},
-                                           StartDateCase{QDate(1949, 7, 4), -1, 6}));
+                                           StartDateCase{QDate(1949, 7, 4), -1, 6}),
+                         [](const auto& info) { return info.param.today.toString("yyyyMMdd").toStdString(); });
 
 } // namespace
 } // namespace lirem::ui::test

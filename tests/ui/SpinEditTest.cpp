@@ -2,6 +2,8 @@
 // arrows that clamp, focus-out that clamps, Enter that does not.
 #include "ui/SpinEdit.h"
 
+#include "tests/support/TestNames.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -36,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"-", false, 0}, ParseCase{"+", false, 0}, ParseCase{"1,5", false, 0},
                       ParseCase{"1.5", false, 0}, ParseCase{"--1", false, 0}, ParseCase{"1-", false, 0},
                       ParseCase{"2147483647", true, 2147483647}, ParseCase{"-2147483648", true, -2147483647 - 1},
-                      ParseCase{"2147483648", false, 0}, ParseCase{"99999999999999999999", false, 0}));
+                      ParseCase{"2147483648", false, 0}, ParseCase{"99999999999999999999", false, 0}),
+    [](const auto& info) { return lirem::test::TestNameOf(info.param.text); });
 
 class SpinEditTest : public ::testing::Test {
 protected:

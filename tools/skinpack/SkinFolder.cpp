@@ -104,6 +104,7 @@ std::vector<ArchiveEntry> ReadSkinFolder(const fs::path& dir) {
                                      std::to_string(skin::kMaxUnpackedSize >> 20) + " MiB a skin may unpack to");
     }
     std::vector<ArchiveEntry> entries;
+    entries.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i)
         entries.push_back({names[i], ReadWholeFile(files[i], fs::file_size(files[i]))});
     return entries;

@@ -48,7 +48,7 @@ struct ButtonFixture : ::testing::Test {
     }
     skin::TSkinButton* Skin() const { return qobject_cast<skin::TSkinButton*>(harness.Skinned()); }
     // A pixel of the button's face away from the caption and the corner.
-    QColor Face() { return Harness::Shot(*button).pixel(60, 2); }
+    QColor Face() const { return Harness::Shot(*button).pixel(60, 2); }
 };
 
 TEST_F(ButtonFixture, PressAndReleaseOverTheButtonClicksOnce) {

@@ -349,7 +349,7 @@ struct ScrollFixture : ::testing::Test {
     }
     skin::TSkinScrollBar* Skin() const { return qobject_cast<skin::TSkinScrollBar*>(harness.Skinned()); }
     // A pixel of a bar, in the memo's coordinates.
-    QColor BarPixel(QScrollBar* bar, QPoint at) {
+    QColor BarPixel(QScrollBar* bar, QPoint at) const {
         return At(*memo, bar->mapTo(memo, at).x(), bar->mapTo(memo, at).y());
     }
 };

@@ -1,10 +1,7 @@
 #include "TestSkin.h"
 
-#include "assets/skinblob/SkinBlob.h"
-#include "skin/SkinRead.h"
-#include "tools/skinpack/ArchiveWriter.h"
+#include "tests/support/SkinImages.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
@@ -19,12 +16,7 @@ namespace {
 constexpr QRgb kMagentaKey = 0xFFFF00FF;
 
 std::vector<std::uint8_t> Bmp(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
-        throw std::runtime_error("cannot write test bitmap");
-    return {bytes.begin(), bytes.end()};
+    return skin::test::BmpFile(image.convertToFormat(QImage::Format_RGB888));
 }
 
 // count frames of w x h side by side, frame k flat FrameColour(base, k).
@@ -128,20 +120,13 @@ RightWidth=2
                "1\nNormalColour=0\n";
     entries.push_back({"test.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())});
 
-    skin::TSkinReader reader;
-    if (!reader.LoadFromArchive(skinpack::WriteArchive(entries)))
-        throw std::runtime_error("test archive rejected");
     auto data = std::make_unique<skin::TSkinData>();
-    data->ReadSkinIni(ini, &reader);
+    skin::test::LoadSkin(*data, entries, ini);
     return data;
 }
 
 std::unique_ptr<skin::TSkinData> MakeProgramSkin() {
-    const QByteArray stream = skin::NumeroSkinStream();
-    auto data = std::make_unique<skin::TSkinData>();
-    data->ReadSkinStream(
-        std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()), static_cast<std::size_t>(stream.size())));
-    return data;
+    return skin::test::LoadProgramSkin();
 }
 
 } // namespace skintest

@@ -50,7 +50,7 @@ struct TestSkinOptions {
 // images 12 x 12 (image 48 x 12, frame count computed).
 std::unique_ptr<skin::TSkinData> MakeTestSkin(const TestSkinOptions& options = {});
 
-// The program's skin, as the program loads it.
+// The program's skin, as the program loads it (tests/support).
 std::unique_ptr<skin::TSkinData> MakeProgramSkin();
 
 } // namespace skintest

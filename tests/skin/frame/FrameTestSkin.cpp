@@ -1,9 +1,7 @@
 #include "FrameTestSkin.h"
 
-#include "skin/SkinRead.h"
-#include "tools/skinpack/ArchiveWriter.h"
+#include "tests/support/SkinImages.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
@@ -15,11 +13,7 @@ namespace skin::test {
 namespace {
 
 std::vector<std::uint8_t> Bmp(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP");
-    return {bytes.begin(), bytes.end()};
+    return BmpFile(image.convertToFormat(QImage::Format_RGB32));
 }
 
 // frames side by side (or stacked), each w x h and of its own colour.
@@ -46,10 +40,6 @@ void StairCorners(QImage& image, int frameWidth, bool rightSide) {
             }
         }
     }
-}
-
-std::vector<std::uint8_t> Text(const std::string& text) {
-    return {text.begin(), text.end()};
 }
 
 } // namespace
@@ -94,22 +84,14 @@ void LoadTestSkin(TSkinData& data, const TestSkinOptions& options) {
     const std::vector<skinpack::ArchiveEntry> entries = {
         {"left.bmp", Bmp(left)}, {"right.bmp", Bmp(right)}, {"top.bmp", Bmp(top)},    {"bottom.bmp", Bmp(bottom)},
         {"min.bmp", Bmp(three)}, {"max.bmp", Bmp(three)},   {"close.bmp", Bmp(four)}, {"restore.bmp", Bmp(three)},
-        {"menu.bmp", Bmp(menu)}, {"test.ini", Text(ini)},
+        {"menu.bmp", Bmp(menu)}, {"test.ini", Bytes(ini)},
     };
-    TSkinReader reader;
-    reader.LoadFromArchive(skinpack::WriteArchive(entries));
-    data.ReadSkinIni(ini, &reader);
+    LoadSkin(data, entries, ini);
 }
 
 std::unique_ptr<TSkinData> MakeTestSkin(const TestSkinOptions& options) {
     auto data = std::make_unique<TSkinData>();
     LoadTestSkin(*data, options);
-    return data;
-}
-
-std::unique_ptr<TSkinData> LoadProgramSkin() {
-    auto data = std::make_unique<TSkinData>();
-    data->ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
     return data;
 }
 

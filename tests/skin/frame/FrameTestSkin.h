@@ -4,6 +4,7 @@
 // top of the side borders, and a menu bar image.
 
 #include "skin/WinSkinData.h"
+#include "tests/support/SkinImages.h" // LoadProgramSkin
 
 #include <QColor>
 #include <QRgb>
@@ -49,8 +50,5 @@ struct TestSkinOptions {
 // Loads the test skin into `data` (telling its forms that the skin changed).
 void LoadTestSkin(TSkinData& data, const TestSkinOptions& options = {});
 std::unique_ptr<TSkinData> MakeTestSkin(const TestSkinOptions& options = {});
-
-// The program's skin as carried in the program.
-std::unique_ptr<TSkinData> LoadProgramSkin();
 
 } // namespace skin::test

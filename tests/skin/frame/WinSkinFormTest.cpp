@@ -7,12 +7,16 @@
 
 #include "skin/NCObjects.h"
 #include "skin/SkinDraw.h"
+#include "skin/SkinMenuStyle.h"
 #include "skin/WinSkinForm.h"
+#include "skin/WinSubClass.h"
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -233,6 +237,45 @@ TEST_F(FrameTest, LosingTheSkinDataDetaches) {
     EXPECT_FALSE(frame.Attached());
     EXPECT_EQ(frame.SkinData(), nullptr);
     EXPECT_EQ(form_->size(), kClient);
+}
+
+// The skin data may be destroyed before everything that draws from it: the
+// frame (with its skinned controls, menu bar and menu style), a skinned control
+// made outside a frame, and a menu style. The frame gives the window its own
+// frame back; the others draw the platform's look.
+TEST_F(FrameTest, TheSkinDataMayGoFirst) {
+    TWinSkinForm& frame = MakeForm(true, false);
+    auto* bar = new QMenuBar(form_.get());
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->addAction(QStringLiteral("Quit"));
+    auto* framed = new QPushButton(QStringLiteral("In the frame"), client_);
+    frame.SetControlFactory(&CreateSkinControl);
+    frame.Loaded();
+    ASSERT_TRUE(frame.Attached());
+    ASSERT_FALSE(frame.SkinnedControls().empty());
+
+    QPushButton loose(QStringLiteral("Alone"));
+    ASSERT_NE(CreateSkinControl(SkinControlClass::Button, &loose, skin_.get(), nullptr), nullptr);
+    TSkinMenuStyle style(skin_.get());
+    QMenu popup;
+    popup.setStyle(&style);
+    popup.addAction(QStringLiteral("Item"));
+
+    skin_.reset();
+    EXPECT_FALSE(frame.Attached());
+    EXPECT_EQ(frame.SkinData(), nullptr);
+    EXPECT_TRUE(frame.SkinnedControls().empty());
+    EXPECT_FALSE(form_->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(form_->size(), kClient);
+    // Everything paints and measures without the skin.
+    EXPECT_FALSE(form_->grab().isNull());
+    EXPECT_FALSE(framed->grab().isNull());
+    EXPECT_FALSE(loose.grab().isNull());
+    EXPECT_FALSE(popup.grab().isNull());
+    frame.Loaded(); // nothing to attach to any more
+    EXPECT_FALSE(frame.Attached());
+    popup.setStyle(nullptr);
+    form_.reset(); // the frame goes after its skin data
 }
 
 TEST_F(FrameTest, ASkinLoadedLaterAttachesThroughRefreshSkinForms) {

@@ -1,5 +1,6 @@
-// Test entry of the window frame tests: one QApplication for all of them.
-
+// Test entry of the suites that need a QApplication (widgets, fonts, SVG):
+// one application for every test. Without a display (also while ctest lists
+// the tests) they run on the offscreen platform, in the Fusion style.
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -19,10 +20,11 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietHandler);
-    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,9 @@
-// Small synthetic images, bitmap files and archives for the skin data tests.
+// Small synthetic images, bitmap files, archives and skins for the skin tests,
+// and the program's own skin as the program loads it.
 #pragma once
 
 #include "skin/SkinRead.h"
+#include "skin/WinSkinData.h"
 #include "tools/skinpack/ArchiveWriter.h"
 #include "tools/skinpack/LzhEncoder.h"
 
@@ -9,6 +11,8 @@
 #include <QImage>
 
 #include <cstdint>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,12 +24,13 @@ inline QImage Filled(int w, int h, QRgb colour) {
     return image;
 }
 
-// The image as a Windows bitmap file.
+// The image as a Windows bitmap file, in the image's own pixel format.
 inline std::vector<std::uint8_t> BmpFile(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
+    if (!image.save(&buffer, "BMP"))
+        throw std::runtime_error("cannot write a test bitmap");
     return {bytes.begin(), bytes.end()};
 }
 
@@ -44,8 +49,18 @@ inline std::vector<std::uint8_t> StoredSkin(const std::vector<skinpack::ArchiveE
 
 inline TSkinReader ReaderOf(const std::vector<skinpack::ArchiveEntry>& entries) {
     TSkinReader reader;
-    reader.LoadFromArchive(Archive(entries));
+    if (!reader.LoadFromArchive(Archive(entries)))
+        throw std::runtime_error("test archive rejected");
     return reader;
 }
+
+// Loads a synthetic skin into data: the INI text, its images from the entries.
+inline void LoadSkin(TSkinData& data, const std::vector<skinpack::ArchiveEntry>& entries, std::string_view ini) {
+    const TSkinReader reader = ReaderOf(entries);
+    data.ReadSkinIni(ini, &reader);
+}
+
+// The program's skin as the program loads it (tests/support/ProgramSkin.cpp).
+std::unique_ptr<TSkinData> LoadProgramSkin();
 
 } // namespace skin::test

@@ -1,0 +1,12 @@
+#include "assets/skinblob/SkinBlob.h"
+#include "tests/support/SkinImages.h"
+
+namespace skin::test {
+
+std::unique_ptr<TSkinData> LoadProgramSkin() {
+    auto data = std::make_unique<TSkinData>();
+    data->ReadSkinStreamFrom(QString::fromLatin1(kNumeroSkinResource));
+    return data;
+}
+
+} // namespace skin::test
