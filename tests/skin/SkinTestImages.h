@@ -1,7 +1,7 @@
 // Small synthetic images, bitmap files and archives for the skin data tests.
 #pragma once
 
-#include "skin/SkinRead.h"
+#include "skin/archive/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"
 #include "tools/skinpack/LzhEncoder.h"
 

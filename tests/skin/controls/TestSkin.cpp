@@ -1,7 +1,7 @@
 #include "TestSkin.h"
 
 #include "assets/skinblob/SkinBlob.h"
-#include "skin/SkinRead.h"
+#include "skin/archive/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"
 
 #include <QBuffer>

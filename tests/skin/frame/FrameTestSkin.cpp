@@ -1,6 +1,6 @@
 #include "FrameTestSkin.h"
 
-#include "skin/SkinRead.h"
+#include "skin/archive/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"
 
 #include <QBuffer>

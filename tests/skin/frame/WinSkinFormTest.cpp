@@ -5,9 +5,9 @@
 #include "FrameTestSkin.h"
 #include "FrameTestUtil.h"
 
-#include "skin/NCObjects.h"
-#include "skin/SkinDraw.h"
-#include "skin/WinSkinForm.h"
+#include "skin/data/SkinDraw.h"
+#include "skin/frame/NCObjects.h"
+#include "skin/frame/WinSkinForm.h"
 
 #include <QApplication>
 #include <QMenu>
