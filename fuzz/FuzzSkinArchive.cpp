@@ -1,8 +1,8 @@
 // libFuzzer target: the packed-skin decoder and the archive reader on
 // arbitrary bytes. The input is used three ways: as a packed skin, as an
 // already unpacked archive, and as a bare stream through the callback decoder.
-#include "skin/LZH.h"
-#include "skin/SkinRead.h"
+#include "skin/archive/LZH.h"
+#include "skin/archive/SkinRead.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -5,9 +5,9 @@
 //   1  an INI description without images, then every key of every section
 //      read as an integer;
 //   2  a Windows bitmap file.
-#include "skin/SkinIni.h"
-#include "skin/SkinRead.h"
-#include "skin/WinSkinData.h"
+#include "skin/archive/SkinRead.h"
+#include "skin/data/SkinIni.h"
+#include "skin/data/WinSkinData.h"
 
 #include <cstddef>
 #include <cstdint>

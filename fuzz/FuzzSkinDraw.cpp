@@ -2,7 +2,7 @@
 // description controls taken as they come (margins, caps, frame counts and
 // indexes, tolerances: any 32-bit value) on a small fuzzed image. Target sizes
 // stay those of a window.
-#include "skin/SkinDraw.h"
+#include "skin/data/SkinDraw.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
 #include "ui/Main.h"
 
 #include "engine/Errors.h"
-#include "skin/WinSubClass.h"
+#include "skin/controls/WinSubClass.h"
 #include "ui/AccessibleFactory.h"
 #include "ui/AccessibleNames.h"
 #include "ui/AppTitle.h"

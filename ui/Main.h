@@ -6,8 +6,8 @@
 
 #include "engine/Handlers.h"
 #include "engine/Profile.h"
-#include "skin/WinSkinData.h"
-#include "skin/WinSkinForm.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/frame/WinSkinForm.h"
 #include "ui/ControlMap.h"
 #include "ui/DesignScale.h"
 #include "ui/ErrorReporter.h"

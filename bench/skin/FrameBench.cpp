@@ -1,7 +1,7 @@
 // Painting the skinned frame of the program's window and rebuilding its shape.
 
-#include "skin/WinSkinData.h"
-#include "skin/WinSkinForm.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/frame/WinSkinForm.h"
 
 #include <QApplication>
 #include <QImage>

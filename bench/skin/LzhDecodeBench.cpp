@@ -1,6 +1,6 @@
 // Decoder throughput: TLZH against a plain C rendering of the classic LZHUF
 // decoder (kept here as the yardstick), on a few MB of varied data.
-#include "skin/LZH.h"
+#include "skin/archive/LZH.h"
 #include "tools/skinpack/LzhEncoder.h"
 
 #include <benchmark/benchmark.h>

@@ -3,8 +3,8 @@
 // first and the skin goes over it, so the skinned figure includes the other.
 
 #include "assets/skinblob/SkinBlob.h"
-#include "skin/WinSkinData.h"
-#include "skin/WinSubClass.h"
+#include "skin/controls/WinSubClass.h"
+#include "skin/data/WinSkinData.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Loading the program's skin: decode, archive, INI and the 21 bitmaps.
 #include "assets/skinblob/SkinBlob.h"
-#include "skin/SkinIni.h"
-#include "skin/SkinRead.h"
-#include "skin/WinSkinData.h"
+#include "skin/archive/SkinRead.h"
+#include "skin/data/SkinIni.h"
+#include "skin/data/WinSkinData.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Decoder against our encoder, hand-built streams, and damaged input.
-#include "skin/LZH.h"
-#include "skin/LzhPositions.h"
-#include "skin/LzhTree.h"
+#include "skin/archive/LZH.h"
+#include "skin/archive/LzhPositions.h"
+#include "skin/archive/LzhTree.h"
 #include "tools/skinpack/LzhEncoder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The program's own skin, as embedded: archive figures and every parsed value.
 #include "assets/skinblob/SkinBlob.h"
-#include "skin/LZH.h"
-#include "skin/SkinDraw.h"
-#include "skin/SkinRead.h"
-#include "skin/WinSkinData.h"
+#include "skin/archive/LZH.h"
+#include "skin/data/SkinDraw.h"
+#include "skin/archive/SkinRead.h"
+#include "skin/data/WinSkinData.h"
 #include "tests/support/SkinImages.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The skin embedded in the program is a well-formed stored skin block.
 #include "assets/skinblob/SkinBlob.h"
-#include "skin/SkinRead.h"
+#include "skin/archive/SkinRead.h"
 
 #include <gtest/gtest.h>
 

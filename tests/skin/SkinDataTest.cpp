@@ -1,6 +1,6 @@
 // TSkinData: parsing the INI description into elements, frame counts and colours.
-#include "skin/SkinIni.h"
-#include "skin/WinSkinData.h"
+#include "skin/data/SkinIni.h"
+#include "skin/data/WinSkinData.h"
 #include "tests/support/SkinImages.h"
 
 #include <gtest/gtest.h>

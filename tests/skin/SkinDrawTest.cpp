@@ -1,5 +1,5 @@
 // Pixel checks of the drawing primitives on tiny synthetic images.
-#include "skin/SkinDraw.h"
+#include "skin/data/SkinDraw.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The INI reader and the colour text parser.
-#include "skin/SkinIni.h"
-#include "skin/SkinColour.h"
+#include "skin/data/SkinIni.h"
+#include "skin/data/SkinColour.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Archive parsing and entry lookup.
-#include "skin/SkinRead.h"
+#include "skin/archive/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"
 #include "tools/skinpack/LzhEncoder.h"
 

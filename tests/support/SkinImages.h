@@ -2,8 +2,8 @@
 // and the program's own skin as the program loads it.
 #pragma once
 
-#include "skin/SkinRead.h"
-#include "skin/WinSkinData.h"
+#include "skin/archive/SkinRead.h"
+#include "skin/data/WinSkinData.h"
 #include "tools/skinpack/ArchiveWriter.h"
 #include "tools/skinpack/LzhEncoder.h"
 

@@ -2,7 +2,7 @@
 // window driven from the keyboard alone.
 #include "WindowFixture.h"
 
-#include "skin/WinSkinForm.h"
+#include "skin/frame/WinSkinForm.h"
 #include "ui/LayoutTable.h"
 #include "ui/SpinEdit.h"
 

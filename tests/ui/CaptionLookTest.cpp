@@ -3,7 +3,7 @@
 // drawing, the buttons smoothly magnified), never pixel-doubled; ctest runs
 // this on a scaled offscreen screen too (ui_tests_scale200).
 #include "WindowFixture.h"
-#include "skin/NCObjects.h"
+#include "skin/frame/NCObjects.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "tools/skinpack/LzhEncoder.h"
 
-#include "skin/LzhPositions.h"
-#include "skin/LzhTree.h"
+#include "skin/archive/LzhPositions.h"
+#include "skin/archive/LzhTree.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "tools/skinpack/SkinFolder.h"
 
-#include "skin/LZH.h"
+#include "skin/archive/LZH.h"
 
 #include <algorithm>
 #include <fstream>

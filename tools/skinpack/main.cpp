@@ -11,8 +11,8 @@
 // hidden files. An empty folder yields an empty archive; a missing one, an
 // entry outside the folder or a folder too large for the reader is an error.
 // OUT may be "-" for standard output; every write is checked.
-#include "skin/LZH.h"
-#include "skin/SkinRead.h"
+#include "skin/archive/LZH.h"
+#include "skin/archive/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"
 #include "tools/skinpack/LzhEncoder.h"
 #include "tools/skinpack/OutputFile.h"

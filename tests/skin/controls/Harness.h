@@ -4,7 +4,7 @@
 
 #include "TestSkin.h"
 
-#include "skin/WinSubClass.h"
+#include "skin/controls/WinSubClass.h"
 
 #include <QImage>
 #include <QObject>

@@ -3,8 +3,8 @@
 
 #include "Harness.h"
 
-#include "skin/SkinButton.h"
-#include "skin/SkinScratch.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinScratch.h"
 
 #include <gtest/gtest.h>
 

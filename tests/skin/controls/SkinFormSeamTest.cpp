@@ -3,10 +3,10 @@
 
 #include "TestSkin.h"
 
-#include "skin/SkinButton.h"
-#include "skin/SkinTab.h"
-#include "skin/WinSkinForm.h"
-#include "skin/WinSubClass.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/WinSubClass.h"
+#include "skin/frame/WinSkinForm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The geometry rules of the skinned controls, as tables.
 
-#include "skin/GlyphLayout.h"
-#include "skin/ScrollBarGeometry.h"
-#include "skin/SkinButton.h"
-#include "skin/SkinCheckBox.h"
-#include "skin/SkinComBox.h"
-#include "skin/SkinProgress.h"
-#include "skin/SkinTab.h"
+#include "skin/controls/GlyphLayout.h"
+#include "skin/controls/ScrollBarGeometry.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinTab.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "Harness.h"
 
-#include "skin/SkinScrollBar.h"
+#include "skin/controls/SkinScrollBar.h"
 
 #include <gtest/gtest.h>
 

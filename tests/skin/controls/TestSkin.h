@@ -3,7 +3,7 @@
 // made of flat, distinct colours (so a sampled pixel tells which frame or cell
 // was drawn), and the program's own skin.
 
-#include "skin/WinSkinData.h"
+#include "skin/data/WinSkinData.h"
 
 #include <QColor>
 

@@ -3,7 +3,7 @@
 
 #include "FrameTestSkin.h"
 
-#include "skin/WinSkinForm.h"
+#include "skin/frame/WinSkinForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>

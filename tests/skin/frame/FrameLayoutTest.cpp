@@ -1,7 +1,7 @@
 // The frame's geometry rules on their own: caption button visibility and
 // placement, the caption text block, and the image frame of each part.
 
-#include "skin/FrameLayout.h"
+#include "skin/frame/FrameLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // A window drawn with the program's skin, for looking at the frame by eye
 // (screenshots under Xvfb). Not a test. "frame_look menu" adds a menu bar.
 
-#include "skin/WinSkinData.h"
-#include "skin/WinSkinForm.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/frame/WinSkinForm.h"
 
 #include <QApplication>
 #include <QLabel>

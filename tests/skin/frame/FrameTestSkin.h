@@ -3,7 +3,7 @@
 // caption buttons whose frames differ in colour, magenta stair corners at the
 // top of the side borders, and a menu bar image.
 
-#include "skin/WinSkinData.h"
+#include "skin/data/WinSkinData.h"
 #include "tests/support/SkinImages.h" // LoadProgramSkin
 
 #include <QColor>

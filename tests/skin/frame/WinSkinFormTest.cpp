@@ -5,11 +5,11 @@
 #include "FrameTestSkin.h"
 #include "FrameTestUtil.h"
 
-#include "skin/NCObjects.h"
-#include "skin/SkinDraw.h"
-#include "skin/SkinMenuStyle.h"
-#include "skin/WinSkinForm.h"
-#include "skin/WinSubClass.h"
+#include "skin/frame/NCObjects.h"
+#include "skin/data/SkinDraw.h"
+#include "skin/frame/SkinMenuStyle.h"
+#include "skin/frame/WinSkinForm.h"
+#include "skin/controls/WinSubClass.h"
 
 #include <QApplication>
 #include <QMenu>

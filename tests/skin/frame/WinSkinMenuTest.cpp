@@ -3,10 +3,10 @@
 #include "FrameTestSkin.h"
 #include "FrameTestUtil.h"
 
-#include "skin/NCObjects.h"
-#include "skin/SkinMenuStyle.h"
-#include "skin/WinSkinForm.h"
-#include "skin/WinSkinMenu.h"
+#include "skin/frame/NCObjects.h"
+#include "skin/frame/SkinMenuStyle.h"
+#include "skin/frame/WinSkinForm.h"
+#include "skin/frame/WinSkinMenu.h"
 
 #include <QAction>
 #include <QMenu>

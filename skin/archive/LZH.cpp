@@ -1,0 +1,202 @@
+#include "skin/archive/LZH.h"
+
+#include "skin/archive/LzhPositions.h"
+#include "skin/archive/LzhTree.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <new>
+
+namespace skin {
+namespace {
+
+using namespace lzh;
+
+// Everything one decoding needs; reserved at the start of a call, freed at its end.
+struct Tables {
+    HuffTree tree;
+    std::array<std::uint8_t, kRingSize> ring{};
+};
+
+std::unique_ptr<Tables> ReserveTables() {
+    try {
+        return std::make_unique<Tables>();
+    } catch (const std::bad_alloc&) {
+        throw ElzhException(kLzhNoMemoryMessage);
+    }
+}
+
+// MSB-first bit input over a byte source; a missing byte reads as 0. The valid
+// bits sit at the top of a 64-bit buffer, refilled a byte at a time whenever
+// fewer than 9 remain, so reads never cross the end of the source.
+template <typename Source> class BitReader {
+public:
+    explicit BitReader(Source& source) : source_(source) {}
+
+    unsigned Bit() {
+        if (count_ < 9)
+            Fill();
+        const auto bit = static_cast<unsigned>(buffer_ >> 63);
+        buffer_ <<= 1;
+        --count_;
+        return bit;
+    }
+
+    unsigned Byte() {
+        if (count_ < 9)
+            Fill();
+        const auto byte = static_cast<unsigned>(buffer_ >> 56);
+        buffer_ <<= 8;
+        count_ -= 8;
+        return byte;
+    }
+
+private:
+    void Fill() {
+        while (count_ <= 56) {
+            buffer_ |= static_cast<std::uint64_t>(source_.Next()) << (56 - count_);
+            count_ += 8;
+        }
+    }
+
+    Source& source_;
+    std::uint64_t buffer_ = 0;
+    int count_ = 0;
+};
+
+template <typename Bits> unsigned DecodePosition(Bits& bits) {
+    unsigned i = bits.Byte();
+    const unsigned upper = static_cast<unsigned>(kPositions.decodeUpper[i]) << 6;
+    for (int n = kPositions.decodeLength[i] - 2; n > 0; --n)
+        i = (i << 1) + bits.Bit();
+    return upper | (i & 0x3Fu);
+}
+
+// Produces exactly `size` bytes into the sink. A match that would run past the
+// stated size is cut there.
+template <typename Source, typename Sink> void Decode(Tables& t, std::int32_t size, Source& source, Sink& sink) {
+    BitReader<Source> bits(source);
+    auto nextBit = [&bits] { return bits.Bit(); };
+    t.ring.fill(0);
+    std::fill(t.ring.begin(), t.ring.begin() + kInitialFill, std::uint8_t{' '});
+    unsigned r = kInitialFill;
+    std::int32_t count = 0;
+    while (count < size) {
+        const int c = t.tree.DecodeSymbol(nextBit);
+        t.tree.Update(c);
+        if (c < 256) {
+            const auto b = static_cast<std::uint8_t>(c);
+            sink.Put(b);
+            t.ring[r] = b;
+            r = (r + 1) & (kRingSize - 1);
+            ++count;
+            continue;
+        }
+        const unsigned s = r - DecodePosition(bits) - 1;
+        const int length = c - 255 + kThreshold;
+        for (int k = 0; k < length && count < size; ++k, ++count) {
+            const std::uint8_t b = t.ring[(s + static_cast<unsigned>(k)) & (kRingSize - 1)];
+            sink.Put(b);
+            t.ring[r] = b;
+            r = (r + 1) & (kRingSize - 1);
+        }
+    }
+}
+
+// Byte sources and sinks.
+class CallbackSource {
+public:
+    explicit CallbackSource(const TLZH::ReadCallback& read) : read_(read) {}
+    unsigned Next() {
+        std::uint8_t byte = 0;
+        if (!read_ || read_(&byte, 1) != 1)
+            return 0;
+        return byte;
+    }
+
+private:
+    const TLZH::ReadCallback& read_;
+};
+
+// Hands produced bytes to the write callback in chunks.
+class CallbackSink {
+public:
+    explicit CallbackSink(const TLZH::WriteCallback& write) : write_(write) {}
+    void Put(std::uint8_t b) {
+        chunk_[used_++] = b;
+        if (used_ == chunk_.size())
+            Flush();
+    }
+    void Flush() {
+        if (used_ != 0 && write_)
+            write_(chunk_.data(), used_);
+        used_ = 0;
+    }
+
+private:
+    const TLZH::WriteCallback& write_;
+    std::array<std::uint8_t, 4096> chunk_{};
+    std::size_t used_ = 0;
+};
+
+class MemorySource {
+public:
+    explicit MemorySource(std::span<const std::uint8_t> in) : pos_(in.data()), end_(in.data() + in.size()) {}
+    unsigned Next() { return pos_ != end_ ? *pos_++ : 0u; }
+
+private:
+    const std::uint8_t* pos_;
+    const std::uint8_t* end_;
+};
+
+// Writes into storage sized in advance; the decoder never produces more than that.
+class MemorySink {
+public:
+    explicit MemorySink(std::uint8_t* out) : out_(out) {}
+    void Put(std::uint8_t b) { *out_++ = b; }
+
+private:
+    std::uint8_t* out_;
+};
+
+} // namespace
+
+bool TLZH::DecodeStream(std::int32_t unpackedSize, const WriteCallback& write, const ReadCallback& read) {
+    rebuildCount_ = 0;
+    if (unpackedSize > kMaxUnpackedSize)
+        return false;
+    const auto tables = ReserveTables();
+    CallbackSource source(read);
+    CallbackSink sink(write);
+    Decode(*tables, unpackedSize, source, sink);
+    sink.Flush();
+    rebuildCount_ = tables->tree.Rebuilds();
+    return true;
+}
+
+bool TLZH::DecodePacked(std::span<const std::uint8_t> packed, std::vector<std::uint8_t>& out) {
+    rebuildCount_ = 0;
+    out.clear();
+    if (packed.size() < 4)
+        return false;
+    const std::uint32_t stated = static_cast<std::uint32_t>(packed[0]) | static_cast<std::uint32_t>(packed[1]) << 8 |
+                                 static_cast<std::uint32_t>(packed[2]) << 16 |
+                                 static_cast<std::uint32_t>(packed[3]) << 24;
+    if (stated > static_cast<std::uint32_t>(kMaxUnpackedSize))
+        return false;
+    const auto size = static_cast<std::int32_t>(stated);
+    const auto tables = ReserveTables();
+    try {
+        out.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        throw ElzhException(kLzhNoMemoryMessage);
+    }
+    MemorySource source(packed.subspan(4));
+    MemorySink sink(out.data());
+    Decode(*tables, size, source, sink);
+    rebuildCount_ = tables->tree.Rebuilds();
+    return true;
+}
+
+} // namespace skin

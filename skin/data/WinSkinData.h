@@ -1,0 +1,272 @@
+// The skin data: one packed skin, unpacked and parsed into skin elements
+// (images with margins and frame counts), title settings, caption buttons and
+// a colour palette. The window frame and the skinned controls draw from it.
+#pragma once
+
+#include "skin/data/SkinColour.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skin {
+
+class TIniText;
+class TSkinReader;
+
+// One skin element: FrameCount equal frames side by side (or stacked, for the
+// title background, the menu bar and the top and bottom borders) with fixed
+// margins. Magenta pixels were turned transparent when the image was loaded.
+class TDataSkinObject {
+public:
+    TDataSkinObject() = default;
+    explicit TDataSkinObject(std::string name) : Name(std::move(name)) {}
+    TDataSkinObject(const TDataSkinObject&) = default;
+    TDataSkinObject& operator=(const TDataSkinObject&) = default;
+    virtual ~TDataSkinObject() = default;
+
+    std::int32_t LeftWidth = 0;
+    std::int32_t TopHeight = 0;
+    std::int32_t RightWidth = 0;
+    std::int32_t BottomHeight = 0;
+    QImage Bitmap;
+    std::int32_t Trans = 0; // non-zero: drawn with the transparent pixels see-through
+    // Non-zero: centre tiled, zero: stretched. The four window borders keep
+    // their "Stretch" key here instead: stretched only when exactly 1.
+    std::int32_t Tile = 0;
+    std::string Name;
+    std::int32_t FrameCount = 0;
+    // Colour numbers (indexes into ColourList); -1 none.
+    std::int32_t NormalColour = 0;
+    std::int32_t MouseOverColour = 0;
+    std::int32_t PressedColour = 0;
+};
+
+// An element with a second image: the tab page border of "Tabs". The four
+// window borders are of this class too, with the second image empty.
+class TDataSkinBorder : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    QImage BorderBitmap;
+};
+
+// Title text settings. Bitmap is the text background ("TextBack").
+class TDataSkinTitle : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    std::int32_t TextShift() const { return LeftWidth; }
+    std::int32_t TextShiftVert() const { return TopHeight; }
+    std::int32_t TextRightClip() const { return RightWidth; }
+
+    std::int32_t TextAlignment = 0; // 0 left, 1 centred, 2 right
+    std::int32_t FontHeight = 0;
+    std::int32_t TXTBackleft = 0; // cap widths of the text background
+    std::int32_t TXTBackRight = 0;
+    TColour ActiveText = kColourUnset;
+    TColour InActiveText = kColourUnset;
+};
+
+// Push, check and radio button images. Bitmap is the push button.
+class TDataSkinButton : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    QImage CheckButton;
+    QImage RadioButton;
+    std::int32_t RadioButtonFrame = 0;
+    std::int32_t CheckButtonFrame = 0;
+};
+
+// One caption button. Bitmap is its image ("ButtonImage").
+class TDataSkinSysButton : public TDataSkinObject {
+public:
+    using TDataSkinObject::TDataSkinObject;
+    std::int32_t Action = 0; // 0 close, 1/22 maximize toggle, 2/23 minimize, 11/12 system menu
+    std::int32_t Align = 0;  // corner the coordinates count from
+    std::int32_t Xcoord = 0;
+    std::int32_t Ycoord = 0;
+    std::int32_t CombineOp = -1;
+    std::int32_t Visibility = 0;
+    std::int32_t Visibility1 = 0;
+};
+
+using TSysButtonList = std::vector<std::unique_ptr<TDataSkinSysButton>>;
+
+// The optional elements, one per INI section; absent when its image key is empty.
+enum class TSkinElement {
+    GroupBoxEdge,
+    Toolbar,
+    Tabs, // a TDataSkinBorder
+    StatusBarEdges,
+    ComboButton,
+    SunkEdge,
+    ExtraImages,
+    Headerbar,
+    MenuItem,
+    MenuBackground,
+    Scrollbar,
+    HorzScroll,
+    VertScroll,
+    HorzScrollThumb,
+    VertScrollThumb,
+    Progress,
+    MenuBar,
+};
+inline constexpr std::size_t kSkinElementCount = 17;
+
+// The palette of section "Colours".
+struct TSkinPalette {
+    TColour WindowText = kClWindowText;
+    TColour ButtonFace = kClBtnFace;
+    TColour ButtonText = kClBtnText;
+    TColour ButtonHilight = kClBtnHighlight;
+    TColour Buttonlight = kClBtnHighlight;
+    TColour ButtonShadow = kClBtnShadow;
+    TColour ButtonDkShadow = kClBtnShadow;
+    TColour HilightText = kClHighlightText;
+    TColour Hilight = kClHighlight;
+    TColour Menubar = kClBtnFace;
+    TColour MenuText = kClMenuText;
+    TColour Menu = kClMenu;
+    TColour MenuBarText = kClMenu;
+    TColour Scrollbar = kClScrollBar;
+    TColour TitleTextActive = kClCaptionText;
+    TColour TitleTextInactive = kClInactiveCaptionText;
+};
+
+// A QObject so that what draws from it (window frames, skinned controls, menu
+// styles) can hold it through a QPointer and hear of its destruction: the skin
+// data may go before or after any of them.
+class TSkinData : public QObject {
+    Q_OBJECT
+public:
+    explicit TSkinData(QObject* parent = nullptr);
+    ~TSkinData() override;
+    TSkinData(const TSkinData&) = delete;
+    TSkinData& operator=(const TSkinData&) = delete;
+
+    // --- The stored skin: int32 size n, then n bytes of packed skin ---------
+    // Reads the stored form. n <= 0 keeps the held packed skin and loads
+    // nothing; otherwise the n bytes become the held packed skin and, outside
+    // design mode, LoadSkin runs. Returns false when the block is shorter than
+    // its size field says (nothing changes then).
+    bool ReadSkinStream(std::span<const std::uint8_t> stored);
+    // Same, from a file or Qt resource such as ":/skin/numero.skin".
+    bool ReadSkinStreamFrom(const QString& path);
+    // The stored form of the held packed skin.
+    std::vector<std::uint8_t> WriteSkinStream() const;
+
+    // Path of a packed skin file: an existing file replaces the held packed
+    // skin and is loaded at once; a missing one only changes the stored path.
+    const QString& SkinFile() const { return skinFile_; }
+    void SetSkinFile(const QString& path);
+    // "(Good)" in design mode while a packed skin is held, "(none)" otherwise.
+    QString SkinStore() const;
+    void SetSkinStore(const QString&) {}
+
+    bool DesignMode() const { return designMode_; }
+    void SetDesignMode(bool on) { designMode_ = on; }
+
+    const std::vector<std::uint8_t>& PackedSkin() const { return packed_; }
+
+    // --- Loading ------------------------------------------------------------
+    // Unpacks the held packed skin, parses its INI entry and loads its images.
+    // A skin that cannot be unpacked or has no INI entry leaves the skin empty
+    // (SkinEmpty true, the window keeps the platform's look); returns false.
+    bool LoadSkin();
+    // Parses an INI description; `images` supplies the bitmaps it names (none:
+    // every image stays empty). Ends with SkinEmpty false and RefreshSkinForms.
+    void ReadSkinIni(std::string_view iniText, const TSkinReader* images = nullptr);
+    void ReadSkinIni(const TIniText& ini, const TSkinReader* images = nullptr);
+    // Loads the archive entry named by `fileName` into `bitmap`: the name part
+    // after the last '\' or ':' ('/' is no separator) must end in ".bmp" (exact
+    // case) and name a non-empty entry that is a valid bitmap, otherwise the
+    // bitmap is emptied. Magenta pixels become transparent.
+    static void LoadSkinBitmap(const TSkinReader* images, QImage& bitmap, std::string_view fileName);
+    // A Windows bitmap file as an image with magenta turned transparent; null when invalid.
+    static QImage DecodeSkinBitmap(std::span<const std::uint8_t> bmpFile);
+
+    bool SkinEmpty() const { return skinEmpty_; }
+
+    // Emits SkinChanged: the skinned forms of this skin draw it again.
+    void RefreshSkinForms();
+
+    // --- Elements -------------------------------------------------------------
+    const TDataSkinBorder& Left() const { return left_; }
+    const TDataSkinBorder& Right() const { return right_; }
+    const TDataSkinBorder& Top() const { return top_; }
+    const TDataSkinBorder& Bottom() const { return bottom_; }
+    const TDataSkinTitle& Title() const { return title_; }
+    const TDataSkinButton& Buttons() const { return buttons_; }
+    const TSysButtonList& SysButtons() const { return sysButtons_; }
+    TSysButtonList& SysButtons() { return sysButtons_; }
+
+    // nullptr when the skin has no such element.
+    const TDataSkinObject* Element(TSkinElement which) const { return elements_[Index(which)].get(); }
+    const TDataSkinObject* GroupBoxEdge() const { return Element(TSkinElement::GroupBoxEdge); }
+    const TDataSkinObject* Toolbar() const { return Element(TSkinElement::Toolbar); }
+    const TDataSkinBorder* Tabs() const { return static_cast<const TDataSkinBorder*>(Element(TSkinElement::Tabs)); }
+    const TDataSkinObject* StatusBarEdges() const { return Element(TSkinElement::StatusBarEdges); }
+    const TDataSkinObject* ComboButton() const { return Element(TSkinElement::ComboButton); }
+    const TDataSkinObject* SunkEdge() const { return Element(TSkinElement::SunkEdge); }
+    const TDataSkinObject* ExtraImages() const { return Element(TSkinElement::ExtraImages); }
+    const TDataSkinObject* Headerbar() const { return Element(TSkinElement::Headerbar); }
+    const TDataSkinObject* MenuItem() const { return Element(TSkinElement::MenuItem); }
+    const TDataSkinObject* MenuBackground() const { return Element(TSkinElement::MenuBackground); }
+    const TDataSkinObject* Scrollbar() const { return Element(TSkinElement::Scrollbar); }
+    const TDataSkinObject* HorzScroll() const { return Element(TSkinElement::HorzScroll); }
+    const TDataSkinObject* VertScroll() const { return Element(TSkinElement::VertScroll); }
+    const TDataSkinObject* HorzScrollThumb() const { return Element(TSkinElement::HorzScrollThumb); }
+    const TDataSkinObject* VertScrollThumb() const { return Element(TSkinElement::VertScrollThumb); }
+    const TDataSkinObject* Progress() const { return Element(TSkinElement::Progress); }
+    const TDataSkinObject* MenuBar() const { return Element(TSkinElement::MenuBar); }
+
+    // --- Colours --------------------------------------------------------------
+    const TSkinPalette& Palette() const { return palette_; }
+    // One colour per COLOUR section, in section order.
+    const std::vector<TColour>& ColourList() const { return colourList_; }
+    // ColourList[number], or nothing when the number is outside the list.
+    std::optional<TColour> ColourOf(std::int32_t number) const;
+
+signals:
+    // The skin was loaded again, or emptied.
+    void SkinChanged();
+
+private:
+    static constexpr std::size_t Index(TSkinElement e) { return static_cast<std::size_t>(e); }
+    void ReadBorders(const TIniText& ini, const TSkinReader* images);
+    void ReadSysButtons(const TIniText& ini, const TSkinReader* images);
+    void ReadButtons(const TIniText& ini, const TSkinReader* images);
+    void ReadColours(const TIniText& ini);
+    void ReadTitle(const TIniText& ini, const TSkinReader* images);
+    void ReadOptionalElements(const TIniText& ini, const TSkinReader* images);
+    void SetFrameCounts(const TIniText& ini);
+    void Clear();
+
+    std::vector<std::uint8_t> packed_;
+    QString skinFile_;
+    bool designMode_ = false;
+    bool skinEmpty_ = true;
+
+    TDataSkinBorder left_{"Left"};
+    TDataSkinBorder right_{"Right"};
+    TDataSkinBorder top_{"Top"};
+    TDataSkinBorder bottom_{"Bottom"};
+    TDataSkinTitle title_{"Title"};
+    TDataSkinButton buttons_{"Buttons"};
+    TSysButtonList sysButtons_;
+    std::array<std::unique_ptr<TDataSkinObject>, kSkinElementCount> elements_;
+
+    TSkinPalette palette_;
+    std::vector<TColour> colourList_;
+};
+
+} // namespace skin
