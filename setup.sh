@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install what is missing (Debian 12), build, and then start the calculator
 # ("run") or run every test ("test").
 #   sh setup.sh run     build and start Lirem3

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole ctest suite once under AddressSanitizer and UndefinedBehaviorSanitizer
 # (gcc: clang 14 cannot compile the engine's code page literals, see fuzz.sh).
 # The Debian package test is left out: it packs the sanitized binaries with

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every libFuzzer target with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs each for a bounded time (FUZZ_SECONDS,
 # default 40, per target: four targets keep the step near three minutes) from

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formatting and static checks over the project's own sources:
 # clang-format against .clang-format, then clang-tidy (.clang-tidy) over
 # every translation unit of a configured build's compile_commands.json.

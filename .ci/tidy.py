@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """clang-tidy over the project's translation units, in parallel, remembering
 the units that were clean: a unit is checked again only when its source, a
 project header it includes (from ninja's dependency log), its compile command

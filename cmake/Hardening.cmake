@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # LIREM_HARDEN: the hardening flags Debian builds its packages with, for every
 # target: fortified string and memory functions, stack protector, format
 # checks, read-only relocations and immediate binding. They are asked of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules of the two programs (the desktop files are installed by
 # assets/). Both link only system libraries, so the installed programs carry no
 # RPATH: qt_standard_project_setup() would give them $ORIGIN/../lib, which

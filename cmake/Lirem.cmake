@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared settings for the project's own targets.
 
 # Strict warnings for code we write; third-party code never goes through this.

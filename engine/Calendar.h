@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Personal Year, Personal Month and the 37-cell calendar of Personal Days.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five core numbers (Birthday, Life Path, Expression, Soul Urge,
 // Personality) with the Karmic Numbers met in their sums.

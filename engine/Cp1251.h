@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text at the window boundary: Unicode (UTF-8 or UTF-16) to code page 1251
 // bytes and back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixed Russian texts are written in UTF-8 in the sources and needed as code
 // page 1251 bytes at run time: "Имя"_cp is a std::string_view over those

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Cycles.h"
 
 #include "engine/Numera.h"

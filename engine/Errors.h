@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two failures the engine raises. Both end the running handler; the
 // window reports the message.

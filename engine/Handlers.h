@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine side of the window's handlers. Each function runs the stages of
 // one handler in order, writing every result through the sink as soon as it is

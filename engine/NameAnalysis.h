@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The letter spectrum of the full name against the Etalon of a name of the
 // same length: Karmic Lessons, significant deviations, Hidden Passion.

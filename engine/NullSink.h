@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sink that shows nothing: for running the display steps only for what
 // they store in the profile, or where the writes do not matter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Letter values, digit reductions, name numbers and the digit histogram.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Synthesis of the core numbers: three verdicts comparing Possibilities (Life
 // Path), Abilities (Expression) and Motivation (Soul Urge), the Realization

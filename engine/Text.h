@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small text helpers shared by the display steps: trimming as the input
 // fields are trimmed, decimal numbers, and captions built without the heap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Unicode data of canonical normalisation (NFC) that the code page 1251
 // conversion needs: combining classes, full canonical decompositions and the

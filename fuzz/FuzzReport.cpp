@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: everything the report tool reads from a user. The first
 // byte chooses what the rest is:
 //   0  a batch file, run whole (CSV reader, dates, names, engine, JSON lines);

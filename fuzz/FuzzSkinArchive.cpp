@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the packed-skin decoder and the archive reader on
 // arbitrary bytes. The input is used three ways: as a packed skin, as an
 // already unpacked archive, and as a bare stream through the callback decoder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: everything the skin data reads after unpacking. The first
 // byte chooses what the rest is:
 //   0  an unpacked skin archive, loaded as the program loads its skin (INI

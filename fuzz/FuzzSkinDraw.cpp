@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the skin drawing primitives with the numbers a skin's
 // description controls taken as they come (margins, caps, frame counts and
 // indexes, tolerances: any 32-bit value) on a small fuzzed image. Target sizes

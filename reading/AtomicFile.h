@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a whole file or nothing: the bytes go to an exclusively created
 // temporary file beside the target, are flushed to disk, and the temporary

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fonts and painting need a QGuiApplication. The report tool has none; it gets
 // one on the offscreen platform, so printing never needs a display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reading as a PDF document: A4 sheets, vector pictures, Liberation Sans
 // embedded, text selectable. The same reading always gives the same bytes:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's SVG pictures, parsed once per process and shared by every
 // reading painted afterwards.

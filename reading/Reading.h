@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One person's reading: the inputs and what the window's result controls show
 // for them once the handlers have run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints a reading sheet by sheet: a title block, then the window's pages in
 // their order, each control where the window's layout puts it, with the texts,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a reading falls onto A4 sheets. Sheet units are 1/96 inch; the window's
 // pages are drawn one design unit (1/120 inch) to one sheet unit, a quarter

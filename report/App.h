@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program behind main(), on streams, so tests can run it in-process.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Batch mode: one person per CSV row in, one JSON object per line out.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 to code page 1251 for the batch, with a shortcut for the common case.
 //

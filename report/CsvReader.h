@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Streaming reader of comma-separated records (RFC 4180 quoting, LF or CRLF
 // line ends, an optional UTF-8 byte-order mark). Memory stays constant: the

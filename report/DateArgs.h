@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parsing of the date arguments: "29.11.1985" and "2025-09".
 

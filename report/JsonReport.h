@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The JSON form of one person's results, with stable English keys (listed in
 // the README), and the error object of a batch row.

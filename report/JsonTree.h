@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The same writing interface as JsonWriter, building a JSON library value
 // instead: the single report is printed by the library, and tests compare the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A compact JSON writer into its own growing buffer: no tree and no
 // allocation per value, so a batch can write hundreds of thousands of objects

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Standard output of the tool: a large buffer over a file descriptor that, when
 // a write to a regular file fails, cuts the file back to its last complete

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed reading lives in a module loaded only when a PDF is asked for,
 // so the text and JSON reports start without the graphics libraries. This is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module behind --pdf and --pdf-dir: renders readings with Qt on the
 // offscreen platform and writes them whole or not at all.
 

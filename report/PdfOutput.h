@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed reading from the command line: --pdf FILE for one person, and
 // --pdf-dir DIR for one file per good row of a batch. The work is done by a

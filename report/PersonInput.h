@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One person's inputs as the window's fields would hold them: numbers as the
 // spin edits report them, texts already in code page 1251.

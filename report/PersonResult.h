@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every number of pages 1 to 7 for one person, as the engine's report
 // structures. Nothing here is computed by the report tool itself.

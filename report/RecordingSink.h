@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's result controls as plain data: the engine's handlers write into
 // it exactly as into the window, and the text report reads it back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The readable Russian report: the window's pages 1 to 7 in order, with the
 // window's own captions and the texts the engine's handlers write.

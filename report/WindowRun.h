@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the window's handlers for one person, as a user would press the
 // buttons: the full calculation, then the partner comparison and the free

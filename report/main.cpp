@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lirem-report: the calculator's results on the command line.
 
 #include "report/App.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon (assets/icon/lirem.svg) to the PNG sizes the window
 # and the desktop use. The PNGs are committed; run this after editing the SVG:
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders two sheets of the worked example's printed reading for the README
 # (docs/reading/). The PNGs are committed; run this after changing how a
 # reading looks:

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshot of the calculator's main window that the AppStream
 # metadata shows (assets/screenshot/lirem3.png). The PNG is committed; run this
 # after a visible change to the window, with the program built in BUILD_DIR:

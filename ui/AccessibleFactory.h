@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Accessible interfaces the toolkit's own do not give on Linux: the main
 // window as a frame (the toolkit reports a plain widget as a filler), and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How assistive technology announces the window's controls: every input and
 // every result is named by the caption beside it ("Жизненный Путь" for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Layout positions and sizes are design units: pixels of a 120 dpi screen.
 // The window converts them once, when it is built, for the screen it is on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's general error report. Handlers hand it the message of the
 // error that ended them; the report shows it in a modal box. Tests install a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The faces of the window. "MS Sans Serif" and "Arial" are asked for by name;
 // where the platform lacks them, Liberation Sans (metric-compatible) and then

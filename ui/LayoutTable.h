@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed layout of the main window: every named control with its parent,
 // kind, position and size in design units, initial text and look. Controls

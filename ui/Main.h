@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's one window: eight pages of fixed controls and the six
 // handlers that run the engine and show its results. The window never

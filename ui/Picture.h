@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture control: renders one SVG, either stretched to the control's box or
 // at its natural size. An SVG's width and height are taken as design units

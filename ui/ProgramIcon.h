@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program icon, drawn from its SVG at whatever size is asked for.
 

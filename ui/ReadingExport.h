@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ctrl+P in the window: the reading of what the window shows, saved as a PDF.
 // It remembers the inputs each calculation ran with, so the printed reading

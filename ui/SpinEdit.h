@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Integer field with up/down arrows, as the window's date fields need it:
 //  - typing accepts digits, "+", "-" and the locale's decimal separator only;

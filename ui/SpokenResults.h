@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader says for each result the window shows: its caption
 // and its number together («Жизненный Путь: 9»), a karmic note with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/TextBoundary.h"
 
 #include "engine/Cp1251.h"

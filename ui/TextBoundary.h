@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place where the window's UTF-16 texts meet the engine's code page
 // 1251 byte strings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolkit's own Russian texts (edit field context menus, message box
 // buttons), whatever the user's locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's label. A result label is announced by its accessible name,
 // its caption together with its number (kept up to date by SpokenResults),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's display sink over the window's widgets, looked up by name.
 // Texts cross the code page boundary here. Labels keep fitting their text.

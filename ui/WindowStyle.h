@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small adjustments of the platform style for the window's fixed layout:
 //  - page tabs with a little less padding, so the eight tabs fit in one row;

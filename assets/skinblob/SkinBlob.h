@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's packed skin, built from assets/skin at compile time and
 // carried as a Qt resource in the stored skin block form (int32 length, then
 // the packed skin).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full recalculation (core numbers, synthesis, spectrum, cycles, personal
 // year and the calendar) and one partner comparison, into a sink that drops
 // everything, for a realistic three-part Cyrillic name.

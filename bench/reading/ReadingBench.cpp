@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printed readings per second of CPU time on one thread.
 //   BM_OnePerson  the worked example with a partner and a text, rendered to
 //                 PDF bytes in memory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch throughput: 1,000,000 generated people through the CSV reader, the
 // engine and the JSON Lines writer, on one thread; output is discarded.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the skinned frame of the program's window and rebuilding its shape.
 
 #include "skin/data/WinSkinData.h"

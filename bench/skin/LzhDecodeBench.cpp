@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoder throughput: TLZH against a plain C rendering of the classic LZHUF
 // decoder (kept here as the yardstick), on a few MB of varied data.
 #include "skin/archive/LZH.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a skinned push button and tab bar against the toolkit's own
 // painting of the same control, in one run. The skinned control paints itself
 // first and the skin goes over it, so the skinned figure includes the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the program's skin: decode, archive, INI and the 21 bitmaps.
 #include "assets/skinblob/SkinBlob.h"
 #include "skin/archive/SkinRead.h"

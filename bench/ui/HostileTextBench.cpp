@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handlers on a hostile free text: 80 KB of one letter followed by 20,000
 // U+0301 and 20,000 U+0316 in the free-text field. «Рассчитать» on page 7
 // converts it; the other handlers do not read it at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the program to its first painted window, measured beside a bare
 // window of the same size in the same run; the same inside one process (window
 // construction to first paint); and one full recalculation including every

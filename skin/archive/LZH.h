@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LZHUF decompressor for packed skins: LZSS over a 4096-byte window with an
 // adaptive Huffman code for literals and match lengths.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Position code of LZHUF: the upper 6 bits of a match position get a
 // variable-length prefix code (3..8 bits), the lower 6 bits follow as they are.
 #pragma once

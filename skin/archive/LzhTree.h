@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The adaptive Huffman tree of LZHUF, shared by the decoder and the packer's
 // encoder so that both sides evolve the code identically.
 #pragma once

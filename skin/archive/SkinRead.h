@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader of the skin archive: a name list, a size table and the entry bytes,
 // unpacked from a packed skin.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Placement of a bitmap button's glyph and caption inside the button, by the
 // rules of the classic bitmap button: glyph left, right, above or below the

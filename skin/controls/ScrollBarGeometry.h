@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry of a skinned scroll bar: where the bars lie in the control and how
 // long the thumb is and where it sits on the track.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Panels, group boxes and radio groups: no drawing of their own; they take
 // the skin's ButtonFace as their colour and a group box its caption in

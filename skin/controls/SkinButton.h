@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Push buttons and bitmap buttons drawn from the skin's Buttons element.
 

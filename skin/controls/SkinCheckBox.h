@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Check boxes and radio buttons: the control draws its caption, the skin draws
 // the glyph from the Buttons element's CheckButton or RadioButton image.

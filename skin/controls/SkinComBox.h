@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Combo boxes: the drop-down button from ComboButton (optionally with an
 // ExtraImages picture on it) and sunken edges from SunkEdge.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the skinned controls read from a skin: the elements they draw with and
 // the palette, as plain values. Taken from TSkinData at paint time, so a skin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Progress bars from the Progress element: frame 1 for the whole bar, frame 2
 // for the filled part.

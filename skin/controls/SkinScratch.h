@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The off-screen image that skinned painting composes in. One per skinned
 // window, owned by the window's skin component, so nothing is global.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scroll bars of controls that scroll (memos, lists, scroll areas): arrows
 // from the Scrollbar image, the track from HorzScroll / VertScroll and the

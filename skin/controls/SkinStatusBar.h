@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Status bars: each panel gets a bevel from the StatusBarEdges element, or
 // without it a one-pixel 3-D frame, and its text on ButtonFace.

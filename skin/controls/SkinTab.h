@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tab and page controls: the header band, the tab headers from the Tabs
 // element and the page border from its BorderBitmap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The skinned-control family: one object per standard control of a skinned
 // window, sitting in front of the control's own event handling and drawing the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skin colours: 32-bit values that are either an RGB value (red in the low
 // byte, then green, then blue) or a reference 0x800000nn to a system colour,
 // resolved through the application palette when drawing.

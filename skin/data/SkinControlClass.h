@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten kinds of skinned-control object that the window frame attaches to
 // the standard controls of a skinned form.

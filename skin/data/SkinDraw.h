@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing primitives shared by the window frame and the skinned controls.
 //
 // Element images carry FrameCount equal frames; frame indexes are 1-based.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader of the skin's INI description, parsed from memory.
 //
 // Section and key names compare without regard to ASCII letter case, the first

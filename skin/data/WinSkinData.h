@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin data: one packed skin, unpacked and parsed into skin elements
 // (images with margins and frame counts), title settings, caption buttons and
 // a colour palette. The window frame and the skinned controls draw from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The geometry rules of a skinned window frame that need no window: which
 // caption buttons show, where they go, where the caption text goes and which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clickable parts of a skinned window frame: caption buttons and the items
 // of the skinned menu bar. Each has a rectangle in window coordinates, a

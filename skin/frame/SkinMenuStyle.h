@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws and measures menu items from a skin: the skinned form's menus and its
 // system menu popup use this style instead of the platform's menu look.

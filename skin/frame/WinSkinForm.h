@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TWinSkinForm: takes over a top-level window and draws its frame from a
 // skin. The window becomes frameless and grows by the frame metrics so that

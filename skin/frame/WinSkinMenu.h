@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TWinSkinMenu: the form's menu bar, drawn by the skinned frame under the
 // title bar. Each top-level item is a TMenuBtn; pressing one opens its

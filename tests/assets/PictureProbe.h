@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a picture the way the window shows it and answers questions about
 // the pixels, in the picture's own design units.
 #pragma once

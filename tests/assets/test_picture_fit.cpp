@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawings fit the labels that the page layout places on them: grid lines
 // run between the count labels and never through them, the numbers on the
 // pictures stand on plain areas of their own background colour, and the hills

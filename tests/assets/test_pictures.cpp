@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture loads, has the proportions of its stated extent and draws
 // something that fills its box; the icon renders exist at every size.
 #include "tests/assets/PictureProbe.h"

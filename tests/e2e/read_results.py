@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the calculator the way a screen reader does, over AT-SPI.
 
 Run inside a private D-Bus session on an X server with a Russian keyboard map:

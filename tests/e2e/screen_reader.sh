@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of the calculator as a screen reader hears it: on a private
 # X server and a private D-Bus session with the accessibility bus, a person is
 # typed from the keyboard and the results are read back through AT-SPI

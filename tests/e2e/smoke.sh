@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of the calculator on a private X server: the window appears
 # with its caption and size, typing a first name and pressing Enter changes
 # the results on screen, and the skinned close button ends the program with

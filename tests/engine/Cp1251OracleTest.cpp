@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text converter against an outside implementation: ICU's NFC followed by
 // ICU's windows-1251 converter with '?' for what the code page lacks, on
 // generated strings. Linked with ICU for this test only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/RecordingSink.h"
 
 #include "engine/Cp1251Literal.h"

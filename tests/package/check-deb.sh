@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build directory with cpack and inspects
 # it: name and fields, the run-time dependencies (linked Qt libraries, the SVG
 # plugins, the fonts), and contents that are exactly the installed files,

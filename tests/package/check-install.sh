@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch DESTDIR under the /usr prefix and checks
 # what a desktop needs from it: exactly the expected files, icons of the sizes
 # their folders claim, a desktop entry and AppStream metadata that validate and

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs lintian on the package that debian_package built, showing informational,
 # experimental and pedantic tags, and fails on any error, warning or
 # informational tag (lintian reports missing hardening and unstripped sections

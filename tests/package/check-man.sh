@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each program's manual page lists exactly the options its --help lists, with
 # the same value names, and renders without a warning.
 #   check-man.sh PAGE PROGRAM [ARGS...]

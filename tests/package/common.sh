@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the checks.
 
 # The files the install rules put under the prefix, relative to it and sorted.

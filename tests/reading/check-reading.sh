@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The printed reading of the worked example, checked from outside as a reader
 # would: its text in page order, its fonts, its pictures, its bytes; then the
 # batch's files and the refusals that leave nothing behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program's batch output where it meets the system: a file that
 // cannot take it all, and a reader waiting on a pipe for each row's answer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program run as a subprocess: exit statuses and which stream
 // receives what.
 

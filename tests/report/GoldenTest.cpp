@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked examples of the calculator, printed in full, against reviewed
 // golden files; then the numbers of the same examples checked one by one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunTool.h"
 #include "engine/Cp1251.h"
 #include "report/JsonReport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the report tool in-process on an argument list and captures its
 // streams and exit status.

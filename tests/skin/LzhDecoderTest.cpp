@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoder against our encoder, hand-built streams, and damaged input.
 #include "skin/archive/LZH.h"
 #include "skin/archive/LzhPositions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own skin, as embedded: archive figures and every parsed value.
 #include "assets/skinblob/SkinBlob.h"
 #include "skin/archive/LZH.h"

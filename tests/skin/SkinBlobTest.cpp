@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin embedded in the program is a well-formed stored skin block.
 #include "assets/skinblob/SkinBlob.h"
 #include "skin/archive/SkinRead.h"

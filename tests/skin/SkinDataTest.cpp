@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSkinData: parsing the INI description into elements, frame counts and colours.
 #include "skin/data/SkinIni.h"
 #include "skin/data/WinSkinData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel checks of the drawing primitives on tiny synthetic images.
 #include "skin/data/SkinDraw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which files of a skin folder the packer takes, and in what order.
 #include "tools/skinpack/SkinFolder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI reader and the colour text parser.
 #include "skin/data/SkinIni.h"
 #include "skin/data/SkinColour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Archive parsing and entry lookup.
 #include "skin/archive/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The packer's outputs are complete or absent and never replace what is not a
 # regular file; pack refuses what lies outside the skin folder.
 #   skinpack-outputs.sh SKINPACK

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The partner comparison of the worked example: Иван Петрович Сидоров, born
 // 29.11.1985, against Анна, born 1.1.1970. These are the ten matches the result

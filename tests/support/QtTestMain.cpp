@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry of the suites that need a QApplication (widgets, fonts, SVG):
 // one application for every test. Without a display (also while ctest lists
 // the tests) they run on the offscreen platform, in the Fusion style.

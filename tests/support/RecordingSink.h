@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A display sink for tests: keeps the state of every control and the list of
 // calls in the order they came.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small synthetic images, bitmap files, archives and skins for the skin tests,
 // and the program's own skin as the program loads it.
 #pragma once

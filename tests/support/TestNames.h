@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Readable, stable names for parameterised test cases: GoogleTest allows only
 // letters, digits and '_', and without a name it prints the parameter's bytes.

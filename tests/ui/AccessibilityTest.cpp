@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology announces for the window's controls, and the
 // window driven from the keyboard alone.
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs of any length and script reach the handlers without a crash, a hang
 // or an unexpected error report.
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned caption: its buttons on the inactive caption, and on a 200 %
 // screen its icon and buttons drawn for the device's pixels (the icon from its
 // drawing, the buttons smoothly magnified), never pixel-doubled; ctest runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the error report and the code page boundary.
 #include "ui/ErrorReporter.h"
 #include "ui/TextBoundary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard focus: where it starts, that it always shows, where Ctrl+Tab puts it.
 
 #include "WindowFixture.h"

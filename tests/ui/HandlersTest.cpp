@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six handlers through the real controls: what the window shows after
 // start-up, the worked examples, the calendar, the partner page, the free
 // text, both error paths and Enter on the pages.

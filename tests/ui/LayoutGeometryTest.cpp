@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every named control of the window exists, has the right kind and parent,
 // and stands at its design position scaled to the screen.
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed look of the window as built: faces, colours, backgrounds, visibility,
 // memo styles, list contents and Tab order.
 #include "WindowFixture.h"

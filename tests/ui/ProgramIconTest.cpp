@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program icon draws exactly what the toolkit's SVG icon engine draws, at
 // every size a window system or the skinned caption asks for.
 #include "ui/ProgramIcon.h"

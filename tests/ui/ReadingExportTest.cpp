@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+P prints the results on screen: the inputs of the last calculations,
 // not fields edited since, and the calendar month selected now.
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date fields: typing filter, length limit, value of a non-integer text,
 // arrows that clamp, focus-out that clamps, Enter that does not.
 #include "ui/SpinEdit.h"

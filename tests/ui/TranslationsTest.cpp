@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's own texts in Russian, whatever the locale.
 #include "ui/Translations.h"
 

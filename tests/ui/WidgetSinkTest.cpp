@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's sink over real widgets.
 #include "ui/WidgetSink.h"
 

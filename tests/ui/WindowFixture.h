@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window with a fixed start date and an error reporter that records
 // messages instead of showing boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the result pages as far as the pictures are concerned: every picture
 // with its box and every label that stands on or next to a picture.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders mock-ups of the pages with pictures: each picture in its box and the
 // labels at their layout positions, at 100 % (96 dpi) and 200 %, so that the fit
 // of drawings and labels can be judged without the real window.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """skinart: draws the bitmaps of the program's skin.
 
 Remake them (from the repository root) with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a skin archive: int32 name-list length, the names each followed by
 // CR LF, one int32 size per name, then the entries' bytes in the same order.
 #pragma once

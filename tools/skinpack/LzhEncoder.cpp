@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/skinpack/LzhEncoder.h"
 
 #include "skin/archive/LzhPositions.h"

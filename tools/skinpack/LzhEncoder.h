@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LZHUF encoder: the inverse of skin::TLZH, used only by the packer.
 #pragma once
 

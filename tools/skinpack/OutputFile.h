@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes an output of the packer so that it is complete or absent.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Collects the entries of a skin folder for packing.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skinpack: builds and inspects packed skins.
 //   skinpack pack DIR OUT          pack a folder into a stored skin block
 //   skinpack list FILE             list the entries of a stored skin block

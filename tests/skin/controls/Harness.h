@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A shown, active window holding the controls of one test, with the skin and
 // the skin component (the owner of the skinned-control objects).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Push buttons: the router, the press/release/space behaviour and the frames
 // and caption colours as they appear on screen.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window frame attaching the skinned controls through the factory: the
 // program's window in small, with the program's skin.
 

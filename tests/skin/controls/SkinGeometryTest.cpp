@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geometry rules of the skinned controls, as tables.
 
 #include "skin/controls/GlyphLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kinds other than the push button, sampled from their rendered pixels.
 
 #include "Harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Skins for the skinned-control tests: a synthetic one whose every element is
 // made of flat, distinct colours (so a sampled pixel tells which frame or cell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which skinned-control objects the frame asks for: the rule table in its
 // order, the kind bits, and the DisableTag.
 

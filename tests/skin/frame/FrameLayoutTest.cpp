@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's geometry rules on their own: caption button visibility and
 // placement, the caption text block, and the image frame of each part.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window drawn with the program's skin, for looking at the frame by eye
 // (screenshots under Xvfb). Not a test. "frame_look menu" adds a menu bar.
 

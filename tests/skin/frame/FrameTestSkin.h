@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small synthetic skin for the frame tests: plain-coloured borders and
 // caption buttons whose frames differ in colour, magenta stair corners at the

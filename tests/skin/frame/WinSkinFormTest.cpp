@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned frame on a test window: attaching and detaching, frame metrics
 // and client geometry, caption text and caption buttons, the frames drawn for
 // each state, hot tracking, the system menu and the window shape.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned menu bar and the skinned menus on a test window with a menu.
 
 #include "FrameTestSkin.h"
