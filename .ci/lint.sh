@@ -16,8 +16,9 @@ fi
 
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
-# Generated sources (moc, resources, the packed skin) live in the build tree
-# and are left out. Units found clean before are not checked again until they
+# clang-tidy checks the program's own code (LINT_ALL=1: the tests, benchmarks
+# and fuzzers too). Generated sources (moc, resources, the packed skin) live in
+# the build tree and are left out. Units found clean before are not checked again until they
 # or a project header they include change (cache: LINT_CACHE).
-python3 .ci/tidy.py "$BUILD" -j "$JOBS" ${LINT_CACHE:+--cache "$LINT_CACHE"}
+python3 .ci/tidy.py "$BUILD" -j "$JOBS" ${LINT_CACHE:+--cache "$LINT_CACHE"} ${LINT_ALL:+--all}
 echo "lint: clang-format and clang-tidy clean"

@@ -12,8 +12,8 @@
 #include "ui/ControlMap.h"
 #include "ui/DesignScale.h"
 #include "ui/ErrorReporter.h"
-#include "ui/SpokenResults.h"
 #include "ui/ReadingExport.h"
+#include "ui/SpokenResults.h"
 #include "ui/WidgetSink.h"
 
 #include <QDate>

@@ -9,8 +9,8 @@
 // SkinProgress, SkinComBox, SkinScrollBar). CreateSkinControl makes the right
 // kind for the window frame.
 
-#include "skin/data/SkinControlClass.h"
 #include "skin/controls/SkinControlLook.h"
+#include "skin/data/SkinControlClass.h"
 #include "skin/data/WinSkinData.h"
 
 #include <QList>

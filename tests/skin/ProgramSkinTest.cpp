@@ -2,8 +2,8 @@
 // The program's own skin, as embedded: archive figures and every parsed value.
 #include "assets/skinblob/SkinBlob.h"
 #include "skin/archive/LZH.h"
-#include "skin/data/SkinDraw.h"
 #include "skin/archive/SkinRead.h"
+#include "skin/data/SkinDraw.h"
 #include "skin/data/WinSkinData.h"
 #include "tests/support/SkinImages.h"
 

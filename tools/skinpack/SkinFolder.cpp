@@ -65,7 +65,7 @@ fs::path EntryFile(const fs::path& realDir, const std::string& name) {
     if (relative.is_absolute() || climbs)
         throw std::runtime_error("entry '" + name + "' names a file outside the skin folder");
     std::error_code error;
-    const fs::path real = fs::canonical(realDir / relative, error);
+    fs::path real = fs::canonical(realDir / relative, error);
     if (error)
         throw std::runtime_error("cannot read entry '" + name + "': " + error.message());
     if (!IsInside(real, realDir))

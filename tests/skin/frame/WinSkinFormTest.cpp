@@ -6,11 +6,11 @@
 #include "FrameTestSkin.h"
 #include "FrameTestUtil.h"
 
-#include "skin/frame/NCObjects.h"
+#include "skin/controls/WinSubClass.h"
 #include "skin/data/SkinDraw.h"
+#include "skin/frame/NCObjects.h"
 #include "skin/frame/SkinMenuStyle.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/controls/WinSubClass.h"
 
 #include <QApplication>
 #include <QMenu>
