@@ -40,7 +40,7 @@ bool LineSafeOutput::Write(const char* data, std::size_t size) {
 }
 
 // Only a regular file can be cut; a pipe or a terminal has taken the bytes already.
-void LineSafeOutput::CutToLastLine() {
+void LineSafeOutput::CutToLastLine() { // NOLINT(readability-make-member-function-const)
     if (!regular_)
         return;
     const off_t end = ::lseek(fd_, 0, SEEK_CUR);

@@ -27,7 +27,8 @@ protected:
 private:
     bool Drain();
     bool Write(const char* data, std::size_t size);
-    void CutToLastLine();
+    // Not const: it changes the file this buffer writes.
+    void CutToLastLine(); // NOLINT(readability-make-member-function-const)
 
     int fd_;
     bool regular_ = false;
