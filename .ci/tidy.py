@@ -52,9 +52,10 @@ def key_of(entry, build, config):
     if deps is None:
         return None
     h = hashlib.sha256(config)
-    h.update(entry.get("command", " ".join(entry.get("arguments", []))).encode())
+    # Paths relative to the checkout, so another clone of the same sources finds the same keys.
+    h.update(entry.get("command", " ".join(entry.get("arguments", []))).replace(ROOT, "@").encode())
     for path in [entry["file"]] + deps:
-        h.update(path.encode())
+        h.update(os.path.relpath(path, ROOT).encode())
         with open(path, "rb") as f:
             h.update(f.read())
     return h.hexdigest()
