@@ -27,16 +27,21 @@ struct NameCase {
     const char* name;
 };
 
+// Fills in the worked example's person and calculates.
+void CalculateWorkedExample(TMainForm& form) {
+    form.ControlAs<QLineEdit>("edFirst")->setText("Иван");
+    form.ControlAs<QLineEdit>("edMiddle")->setText("Петрович");
+    form.ControlAs<QLineEdit>("edLast")->setText("Сидоров");
+    form.ControlAs<TSpinEdit>("seDay")->SetValue(29);
+    form.ControlAs<TSpinEdit>("seMonth")->SetValue(11);
+    form.ControlAs<TSpinEdit>("seYear")->SetValue(1985);
+    form.bnDoitClick();
+}
+
 // Inputs are named by their captions; results by their caption and what they
 // show, after the worked example's calculation.
 TEST_F(WindowTest, ControlsAreAnnouncedByTheirCaptionsAndResultsWithTheirNumbers) {
-    window->ControlAs<QLineEdit>("edFirst")->setText("Иван");
-    window->ControlAs<QLineEdit>("edMiddle")->setText("Петрович");
-    window->ControlAs<QLineEdit>("edLast")->setText("Сидоров");
-    window->ControlAs<TSpinEdit>("seDay")->SetValue(29);
-    window->ControlAs<TSpinEdit>("seMonth")->SetValue(11);
-    window->ControlAs<TSpinEdit>("seYear")->SetValue(1985);
-    window->bnDoitClick();
+    CalculateWorkedExample(*window);
     const NameCase cases[] = {
         {"stPath", "Жизненный Путь: 9"},
         {"stExpress", "Экспрессия: 6"},
@@ -97,13 +102,7 @@ TEST_F(WindowTest, EveryFocusableAndEveryValueControlHasAName) {
 }
 
 TEST_F(WindowTest, ResultLabelsGiveTheirNumberAsValueAndPlainLabelsTheirText) {
-    window->ControlAs<QLineEdit>("edFirst")->setText("Иван");
-    window->ControlAs<QLineEdit>("edMiddle")->setText("Петрович");
-    window->ControlAs<QLineEdit>("edLast")->setText("Сидоров");
-    window->ControlAs<TSpinEdit>("seDay")->SetValue(29);
-    window->ControlAs<TSpinEdit>("seMonth")->SetValue(11);
-    window->ControlAs<TSpinEdit>("seYear")->SetValue(1985);
-    window->bnDoitClick();
+    CalculateWorkedExample(*window);
     EXPECT_EQ(Announced(window->Control("stPath"), QAccessible::Value), "9");
     EXPECT_EQ(Announced(window->Control("lShowPerson"), QAccessible::Value), "11");
     // A karmic note with its number's caption; a label with no caption of its
