@@ -17,6 +17,7 @@ LAUNCHER=""
 if command -v ccache >/dev/null 2>&1; then
     LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
     export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
+    if [ -n "${CI:-}" ]; then export CCACHE_NOHASHDIR=1; fi
 fi
 cmake -S . -B "$BUILD" -G Ninja $LAUNCHER \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
