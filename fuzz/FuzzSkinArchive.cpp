@@ -24,7 +24,8 @@ constexpr std::uint32_t kFuzzMaxRatio = 16;
 constexpr std::uint32_t kFuzzMaxCompared = 16u << 10;
 
 std::uint32_t StatedSize(std::span<const std::uint8_t> in) {
-    return in[0] | in[1] << 8 | in[2] << 16 | static_cast<std::uint32_t>(in[3]) << 24;
+    return static_cast<std::uint32_t>(in[0]) | static_cast<std::uint32_t>(in[1]) << 8 |
+           static_cast<std::uint32_t>(in[2]) << 16 | static_cast<std::uint32_t>(in[3]) << 24;
 }
 
 void CheckReader(const skin::TSkinReader& reader) {

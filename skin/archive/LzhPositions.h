@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace skin::lzh {
@@ -20,8 +21,8 @@ struct PositionTables {
 consteval PositionTables MakePositionTables() {
     PositionTables t;
     constexpr int counts[] = {1, 3, 8, 12, 24, 16};
-    int byte = 0;
-    int upper = 0;
+    std::size_t byte = 0;
+    std::size_t upper = 0;
     for (int group = 0; group < 6; ++group) {
         const int length = 3 + group;
         const int span = 1 << (8 - length);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace skin::lzh {
@@ -20,16 +21,21 @@ inline constexpr int kInitialFill = kRingSize - kMaxMatch; // ring bytes preset 
 // Nodes 0..T-1 are kept sorted by frequency. A son value >= T is a leaf link
 // (symbol + T); otherwise the node has two children, son and son + 1.
 class HuffTree {
+    // Array indexes; the public constants stay int for the callers' arithmetic.
+    static constexpr std::size_t kT = kTreeSize;
+    static constexpr std::size_t kN = kSymbols;
+    static constexpr std::size_t kR = kRoot;
+
 public:
     HuffTree() { Start(); }
 
     void Start() {
-        for (int i = 0; i < kSymbols; ++i) {
+        for (std::size_t i = 0; i < kN; ++i) {
             freq_[i] = 1;
-            son_[i] = static_cast<std::uint16_t>(i + kTreeSize);
-            prnt_[i + kTreeSize] = static_cast<std::uint16_t>(i);
+            son_[i] = static_cast<std::uint16_t>(i + kT);
+            prnt_[i + kT] = static_cast<std::uint16_t>(i);
         }
-        for (int i = 0, j = kSymbols; j <= kRoot; i += 2, ++j) {
+        for (std::size_t i = 0, j = kN; j <= kR; i += 2, ++j) {
             freq_[j] = static_cast<std::uint16_t>(freq_[i] + freq_[i + 1]);
             son_[j] = static_cast<std::uint16_t>(i);
             prnt_[i] = prnt_[i + 1] = static_cast<std::uint16_t>(j);
@@ -54,7 +60,7 @@ public:
     };
     Code CodeOf(int symbol) const {
         Code code;
-        unsigned k = prnt_[symbol + kTreeSize];
+        unsigned k = prnt_[static_cast<std::size_t>(symbol) + kT];
         while (k != static_cast<unsigned>(kRoot)) {
             // Siblings sit at an even son index and the one after it.
             code.bits |= static_cast<std::uint64_t>(k & 1u) << code.length;
@@ -68,7 +74,7 @@ public:
     void Update(int symbol) {
         if (freq_[kRoot] == kMaxFreq)
             Rebuild();
-        unsigned c = prnt_[symbol + kTreeSize];
+        unsigned c = prnt_[static_cast<std::size_t>(symbol) + kT];
         do {
             const unsigned k = ++freq_[c];
             if (k > freq_[c + 1]) {
@@ -101,28 +107,28 @@ private:
     // Halves all leaf counts and rebuilds the tree from scratch.
     void Rebuild() {
         ++rebuilds_;
-        int j = 0;
-        for (int i = 0; i < kTreeSize; ++i) {
+        std::size_t j = 0;
+        for (std::size_t i = 0; i < kT; ++i) {
             if (son_[i] >= kTreeSize) {
                 freq_[j] = static_cast<std::uint16_t>((freq_[i] + 1u) / 2u);
                 son_[j] = son_[i];
                 ++j;
             }
         }
-        for (int i = 0, n = kSymbols; n < kTreeSize; i += 2, ++n) {
+        for (std::size_t i = 0, n = kN; n < kT; i += 2, ++n) {
             const unsigned f = static_cast<unsigned>(freq_[i]) + freq_[i + 1];
-            int k = n - 1;
+            std::size_t k = n - 1;
             while (f < freq_[k])
                 --k;
             ++k;
-            for (int m = n; m > k; --m) {
+            for (std::size_t m = n; m > k; --m) {
                 freq_[m] = freq_[m - 1];
                 son_[m] = son_[m - 1];
             }
             freq_[k] = static_cast<std::uint16_t>(f);
             son_[k] = static_cast<std::uint16_t>(i);
         }
-        for (int k = 0; k < kTreeSize; ++k) {
+        for (std::size_t k = 0; k < kT; ++k) {
             const unsigned s = son_[k];
             if (s >= static_cast<unsigned>(kTreeSize))
                 prnt_[s] = static_cast<std::uint16_t>(k);

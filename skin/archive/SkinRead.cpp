@@ -36,7 +36,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
             continue;
         }
         lines.emplace_back(text.substr(start, i - start));
-        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2U : 1U;
         start = i;
     }
     if (start < text.size())

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <ostream>
 #include <vector>
 
@@ -45,8 +46,10 @@ TEST_P(CountGridTest, LinesRunBetweenTheCountLabels) {
     const GridCase& g = GetParam();
     for (double scale : kScales) {
         const PictureProbe probe(g.resource, kGrid, scale);
-        auto label = [&](int col, int row) { return QRectF(QPointF(g.lefts[col], g.tops[row]) - g.picture, kCount); };
-        for (int d = 0; d < 9; ++d) {
+        auto label = [&](std::size_t col, std::size_t row) {
+            return QRectF(QPointF(g.lefts[col], g.tops[row]) - g.picture, kCount);
+        };
+        for (std::size_t d = 0; d < 9; ++d) {
             SCOPED_TRACE(testing::Message() << g.name << " digit " << d + 1 << " at " << scale);
             const QRectF r = label(d % 3, d / 3);
             EXPECT_EQ(probe.countDark(r), 0);
@@ -66,7 +69,7 @@ TEST_P(CountGridTest, LinesRunBetweenTheCountLabels) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllGrids, CountGridTest, ::testing::ValuesIn(kGrids),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // ---- calendar grid -------------------------------------------------------
 
@@ -84,9 +87,9 @@ struct CalendarCell {
     QRectF date;
 };
 
-CalendarCell cell(int k) {
-    const int r = k / 7;
-    const int c = k % 7;
+CalendarCell cell(std::size_t k) {
+    const std::size_t r = k / 7;
+    const std::size_t c = k % 7;
     const double shift = r == 5 ? 1 : 0; // the last row stands one unit further right
     return {QRectF(QPointF(kDayLeft[c] + shift, kDayTop[r]) - kCalendar, kDayLabel),
             QRectF(QPointF(kDateLeft[c] + shift, kDateTop[r]) - kCalendar, kDateLabel)};
@@ -95,7 +98,7 @@ CalendarCell cell(int k) {
 TEST(CalendarGrid, BothLabelsOfEveryCellStandInsideOneCell) {
     for (double scale : kScales) {
         const PictureProbe probe(":/pictures/grid.svg", kCalendarSize, scale);
-        for (int k = 0; k < 37; ++k) {
+        for (std::size_t k = 0; k < 37; ++k) {
             SCOPED_TRACE(testing::Message() << "cell " << k + 1 << " at " << scale);
             const CalendarCell c = cell(k);
             EXPECT_EQ(probe.countDark(c.day), 0);
@@ -112,7 +115,7 @@ TEST(CalendarGrid, BothLabelsOfEveryCellStandInsideOneCell) {
 TEST(CalendarGrid, OneLineSeparatesNeighbouringCells) {
     for (double scale : kScales) {
         const PictureProbe probe(":/pictures/grid.svg", kCalendarSize, scale);
-        for (int k = 0; k < 37; ++k) {
+        for (std::size_t k = 0; k < 37; ++k) {
             SCOPED_TRACE(testing::Message() << "cell " << k + 1 << " at " << scale);
             const CalendarCell c = cell(k);
             const double y = c.day.center().y();
@@ -172,7 +175,7 @@ TEST_P(ZoneTest, LabelStandsOnPlainGroundOfItsColour) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NumbersOnPictures, ZoneTest, ::testing::ValuesIn(kZones),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // The Birthday number stands on top of the second block: the block rises to the
 // digits' baseline (the label's top is 12 units above the picture, the baseline
@@ -245,7 +248,7 @@ TEST_P(HillsTest, PeaksUnderTheNumbersValleysOverTheDates) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Hills, HillsTest, ::testing::ValuesIn(kHills),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
 } // namespace lirem::test

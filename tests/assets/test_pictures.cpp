@@ -98,7 +98,7 @@ TEST_P(PictureTest, DrawsNothingOutsideItsBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, PictureTest, ::testing::ValuesIn(kPictures),
-                         [](const auto& info) { return baseName(info.param.resource); });
+                         [](const auto& testCase) { return baseName(testCase.param.resource); });
 
 struct IconCase {
     int size;
@@ -129,7 +129,7 @@ TEST_P(IconTest, RenderShowsSphereStarAndClearCorners) {
 INSTANTIATE_TEST_SUITE_P(AllSizes, IconTest,
                          ::testing::Values(IconCase{24}, IconCase{32}, IconCase{48}, IconCase{64}, IconCase{128},
                                            IconCase{256}),
-                         [](const auto& info) { return std::to_string(info.param.size) + "px"; });
+                         [](const auto& testCase) { return std::to_string(testCase.param.size) + "px"; });
 
 TEST(IconSource, IsSquareVectorDrawing) {
     QSvgRenderer svg(QString(":/icon/lirem.svg"));

@@ -22,9 +22,9 @@ public:
         const auto it = texts.find(std::string(control));
         return it == texts.end() ? std::string() : it->second;
     }
-    void SetVisible(std::string_view control, bool visible) override {
-        this->visible[std::string(control)] = visible;
-        calls.push_back((visible ? "show " : "hide ") + std::string(control));
+    void SetVisible(std::string_view control, bool shown) override {
+        visible[std::string(control)] = shown;
+        calls.push_back((shown ? "show " : "hide ") + std::string(control));
     }
     void SetFontColour(std::string_view control, Rgb colour) override {
         colours[std::string(control)] = colour;

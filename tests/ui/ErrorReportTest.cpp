@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FullStopCase{"ends with a bang!", "ends with a bang!"},
                       FullStopCase{"ends with a space ", "ends with a space "},
                       FullStopCase{"\xCE\xF8\xE8\xE1\xEA\xE0", QStringLiteral("Ошибка.")}, FullStopCase{"", ""}),
-    [](const auto& info) { return lirem::test::TestNameOf(info.param.message); });
+    [](const auto& testCase) { return lirem::test::TestNameOf(testCase.param.message); });
 
 TEST(TextBoundaryTest, RoundTripsEveryCyrillicLetter) {
     QString letters = QStringLiteral("ЁёЄєІіЇїЎў№");

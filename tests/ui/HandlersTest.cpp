@@ -244,7 +244,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CalendarCase{2023, 1, "Индивидуальный Год 3", "Индивидуальный Месяц 4", 7, 37, {}},
                       CalendarCase{2010, 2, "Индивидуальный Год 8", "Индивидуальный Месяц 1", 1, 28, {}},
                       CalendarCase{2016, 2, "Индивидуальный Год 5", "Индивидуальный Месяц 7", 1, 29, {11, 29}}),
-    [](const auto& info) { return std::to_string(info.param.year) + "_" + std::to_string(info.param.month); });
+    [](const auto& testCase) {
+        return std::to_string(testCase.param.year) + "_" + std::to_string(testCase.param.month);
+    });
 
 TEST_F(HandlersTest, SeptemberPersonalDaysRunFromSix) {
     EnterPerson("5", "9", "1970", "", "", "");
@@ -343,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FreeTextCase{"+7 (495) 123-45-67", "Сумма: 8", "Кармическое Число: -",
                                    Counts("1 1 1 2 2 1 2 0 1")},
                       FreeTextCase{"!!!", "Сумма: 0", "Кармическое Число: -", Counts("0 0 0 0 0 0 0 0 0")}),
-    [](const auto& info) { return lirem::test::TestNameOf(info.param.text.toStdString()); });
+    [](const auto& testCase) { return lirem::test::TestNameOf(testCase.param.text.toStdString()); });
 
 TEST_F(HandlersTest, BlankFreeTextChangesNothing) {
     ShowPage("tsMisc");

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         LookCase{"liDayTitle", kArial, 9, true, kTeal, {}, false},
         LookCase{"Label1", kSans, 8, true, kPurple, {}, false}, LookCase{"Label2", kSans, 8, true, kPurple, {}, false},
         LookCase{"lSumma", kArial, 9, true, {}, {}, false}, LookCase{"lMisc1", kArial, 14, true, {}, {}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(WindowTest, MemoStyles) {
     struct Case {
@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(Dates, StartDateTest,
                                            StartDateCase{QDate(2050, 12, 31), 100, 11},
                                            StartDateCase{QDate(2051, 3, 1), -1, 2},
                                            StartDateCase{QDate(1949, 7, 4), -1, 6}),
-                         [](const auto& info) { return info.param.today.toString("yyyyMMdd").toStdString(); });
+                         [](const auto& testCase) { return testCase.param.today.toString("yyyyMMdd").toStdString(); });
 
 } // namespace
 } // namespace lirem::ui::test

@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"1.5", false, 0}, ParseCase{"--1", false, 0}, ParseCase{"1-", false, 0},
                       ParseCase{"2147483647", true, 2147483647}, ParseCase{"-2147483648", true, -2147483647 - 1},
                       ParseCase{"2147483648", false, 0}, ParseCase{"99999999999999999999", false, 0}),
-    [](const auto& info) { return lirem::test::TestNameOf(info.param.text); });
+    [](const auto& testCase) { return lirem::test::TestNameOf(testCase.param.text); });
 
 class SpinEditTest : public ::testing::Test {
 protected:

@@ -31,7 +31,7 @@ MockPage synthesisPage(const QString& n) {
 }
 
 void addGridCounts(MockPage& page, const QString& n, std::array<int, 3> lefts, std::array<int, 3> tops) {
-    for (int d = 0; d < 9; ++d)
+    for (std::size_t d = 0; d < 9; ++d)
         page.labels.push_back({n, {lefts[d % 3], tops[d / 3]}, Face::Arial14});
 }
 
@@ -76,9 +76,9 @@ MockPage yearsPage(const QString& n) {
     const std::array<int, 7> smallLeft{365, 406, 447, 487, 528, 569, 610};
     const std::array<int, 6> bigTop{53, 93, 133, 172, 212, 253};
     const std::array<int, 6> smallTop{72, 112, 151, 190, 230, 271};
-    for (int k = 0; k < 37; ++k) {
-        const int r = k / 7;
-        const int c = k % 7;
+    for (std::size_t k = 0; k < 37; ++k) {
+        const std::size_t r = k / 7;
+        const std::size_t c = k % 7;
         const int shift = r == 5 ? 1 : 0;
         page.labels.push_back({n, {bigLeft[c] + shift, bigTop[r]}, Face::Arial12, kTeal});
         page.labels.push_back({QString::number(k < 31 ? k + 1 : 30), {smallLeft[c] + shift, smallTop[r]}});

@@ -44,7 +44,8 @@ std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file) {
     const std::vector<std::uint8_t> stored = ReadFile(file);
     if (stored.size() < 4)
         throw std::runtime_error("not a stored skin block");
-    const std::uint32_t n = stored[0] | stored[1] << 8 | stored[2] << 16 | static_cast<std::uint32_t>(stored[3]) << 24;
+    const std::uint32_t n = static_cast<std::uint32_t>(stored[0]) | static_cast<std::uint32_t>(stored[1]) << 8 |
+                            static_cast<std::uint32_t>(stored[2]) << 16 | static_cast<std::uint32_t>(stored[3]) << 24;
     if (n > stored.size() - 4)
         throw std::runtime_error("stored skin block is truncated");
     return {stored.begin() + 4, stored.begin() + 4 + n};
