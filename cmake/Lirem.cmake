@@ -1,12 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared settings for the project's own targets.
 
+# Warnings beyond -Wall -Wextra that cost nothing here: the code is clean of
+# them, so each new hit is worth a look (an int index that may go negative, a
+# local hiding a member, a base without a virtual destructor).
+set(LIREM_STRICT_WARNINGS -Wshadow -Wconversion -Wsign-conversion -Wold-style-cast
+    -Wnon-virtual-dtor -Woverloaded-virtual)
+
 # Strict warnings for code we write; third-party code never goes through this.
 # Errors unless LIREM_WERROR is off (for packagers building with a newer
 # compiler than the code was written with).
 function(lirem_strict target)
     target_compile_features(${target} PUBLIC cxx_std_20)
-    target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${LIREM_WERROR}>:-Werror>)
+    target_compile_options(${target} PRIVATE -Wall -Wextra ${LIREM_STRICT_WARNINGS}
+        $<$<BOOL:${LIREM_WERROR}>:-Werror>)
 endfunction()
 
 # lirem_add_test(NAME name SOURCES ... LIBS ... [GUI])
