@@ -543,7 +543,7 @@ QImage TWinSkinForm::ComposeBorder(const TDataSkinBorder& border, QSize size, bo
     if (size.isEmpty() || border.Bitmap.isNull())
         return {};
     const int frames = Frames(border);
-    const TMargins margins{border.LeftWidth, border.TopHeight, border.RightWidth, border.BottomHeight};
+    const QMargins margins{border.LeftWidth, border.TopHeight, border.RightWidth, border.BottomHeight};
     return ComposeNineSlice(size, border.Bitmap, margins, vertical ? TFrameLayout::Vertical : TFrameLayout::Horizontal,
                             border.Tile != 1, frames, BorderFrameIndex(active_, frames));
 }
