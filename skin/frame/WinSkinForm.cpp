@@ -422,7 +422,7 @@ void TWinSkinForm::UpdateFrameMetrics() {
     sysButtons_.clear();
     for (const auto& entry : skin.SysButtons()) {
         auto button = std::make_unique<TWinSysButton>(*this, *entry);
-        if (entry->Action == 11)
+        if (entry->ActionKind == SysAction::IconMenu)
             MakeIconStrip(*button);
         sysButtons_.push_back(std::move(button));
     }
@@ -499,7 +499,7 @@ void TWinSkinForm::UpdateSysButtonVisibility() {
     context.icons = savedIcons_;
     for (const auto& button : sysButtons_) {
         const TDataSkinSysButton& data = button->Data();
-        button->Visible = IsSysButtonVisible(data.Visibility, data.Visibility1, data.Action, context);
+        button->Visible = IsSysButtonVisible(data.VisibilityKind, data.Visibility1Kind, data.ActionKind, context);
     }
 }
 
@@ -513,7 +513,8 @@ void TWinSkinForm::PlaceSysButtons() {
         }
         const QSize size(image.width() / button->FrameCount(), image.height());
         const TDataSkinSysButton& data = button->Data();
-        const QPoint at = SysButtonPosition(data.Align, data.Xcoord, data.Ycoord, form_->size(), size, titleTextRect_);
+        const QPoint at =
+            SysButtonPosition(data.AlignKind, data.Xcoord, data.Ycoord, form_->size(), size, titleTextRect_);
         button->Rect = QRect(at, size);
     }
 }
@@ -844,8 +845,8 @@ void TWinSkinForm::SetActive(bool active) {
 }
 
 void TWinSkinForm::DoSysAction(const TWinSysButton& button) {
-    switch (button.Action()) {
-    case 0:
+    switch (button.Data().ActionKind) {
+    case SysAction::Close:
         if (auto* dialog = qobject_cast<QDialog*>(form_.data()); dialog != nullptr && dialog->isModal()) {
             dialog->reject();
         } else {
@@ -854,19 +855,17 @@ void TWinSkinForm::DoSysAction(const TWinSysButton& button) {
             QMetaObject::invokeMethod(form_.data(), &QWidget::close, Qt::QueuedConnection);
         }
         break;
-    case 1:
-    case 22:
+    case SysAction::Maximize:
         RunSystemCommand(SysCommand::Maximize);
         break;
-    case 2:
-    case 23:
+    case SysAction::Minimize:
         RunSystemCommand(SysCommand::Minimize);
         break;
-    case 11:
-    case 12:
+    case SysAction::IconMenu:
+    case SysAction::SystemMenu:
         PopupSystemMenu(QCursor::pos());
         break;
-    default:
+    case SysAction::None:
         break;
     }
 }
@@ -937,7 +936,7 @@ bool TWinSkinForm::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::WindowIconChange:
         for (const auto& button : sysButtons_) {
-            if (button->Action() == 11)
+            if (button->Data().ActionKind == SysAction::IconMenu)
                 MakeIconStrip(*button);
         }
         LayoutFrame();
