@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool flag = in.ConsumeBool();
     const int frameCount = in.ConsumeIntegral<int>();
     const int frameIndex = in.ConsumeIntegral<int>();
-    const TMargins margins{in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
+    const QMargins margins{in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
                            in.ConsumeIntegral<int>()};
     const QRect rect = FuzzedRect(in);
     const QImage image = FuzzedImage(in);

@@ -14,7 +14,7 @@ namespace skin {
 QImage ComposeElement(const SkinElement& element, QSize size, int frameCount, int frame) {
     if (!element.Usable())
         return {};
-    return ComposeNineSlice(size, *element.image, TMargins{element.left, element.top, element.right, element.bottom},
+    return ComposeNineSlice(size, *element.image, QMargins{element.left, element.top, element.right, element.bottom},
                             TFrameLayout::Horizontal, element.tile != 0, frameCount, frame);
 }
 

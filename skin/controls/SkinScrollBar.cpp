@@ -154,7 +154,7 @@ void TSkinScrollBar::PaintBar(QPainter& painter, const QScrollBar& bar, const Co
     const QRect trackRect = along(arrow, length - 2 * arrow);
     if (track.Usable() && !trackRect.isEmpty())
         DrawNineSlice(p, trackRect, *track.image, TFrameLayout::Horizontal, track.tile != 0, track.trans != 0,
-                      kTrackFrames, 1, TMargins{track.left, track.top, track.right, track.bottom});
+                      kTrackFrames, 1, QMargins{track.left, track.top, track.right, track.bottom});
 
     // Arrows.
     const int first = horizontal ? kLeftCell : kUpCell;
@@ -172,7 +172,7 @@ void TSkinScrollBar::PaintBar(QPainter& painter, const QScrollBar& bar, const Co
         const bool dragged = pressed_ == (horizontal ? ScrollPart::HorzThumb : ScrollPart::VertThumb);
         DrawNineSlice(p, along(thickness + thumb.offset, thumb.length), *knob.image, TFrameLayout::Horizontal, false,
                       knob.trans != 0, std::max(1, knob.frames), dragged ? 2 : 1,
-                      TMargins{knob.left, knob.top, knob.right, knob.bottom});
+                      QMargins{knob.left, knob.top, knob.right, knob.bottom});
     }
     p.end();
     painter.drawImage(QPoint(), image, whole);

@@ -101,7 +101,7 @@ QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int fr
     return {(index - 1) * fw, 0, fw, image.height()};
 }
 
-QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFrameLayout layout, bool tile,
+QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, TFrameLayout layout, bool tile,
                         int frameCount, int frameIndex) {
     const int W = target.width();
     const int H = target.height();
@@ -114,10 +114,10 @@ QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFr
     const QRect f = FrameRect(image, layout, frameCount, frameIndex);
     const int fw = f.width();
     const int fh = f.height();
-    int L = std::max(margins.left, 0);
-    int T = std::max(margins.top, 0);
-    int R = std::max(margins.right, 0);
-    int B = std::max(margins.bottom, 0);
+    int L = std::max(margins.left(), 0);
+    int T = std::max(margins.top(), 0);
+    int R = std::max(margins.right(), 0);
+    int B = std::max(margins.bottom(), 0);
     // Margins that do not fit the target, or the frame itself, are dropped.
     if (!Fits(W, L, R) || !Fits(fw, L, R))
         L = R = 0;
@@ -171,7 +171,7 @@ QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFr
 }
 
 void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool tile,
-                   bool transparent, int frameCount, int frameIndex, TMargins margins) {
+                   bool transparent, int frameCount, int frameIndex, QMargins margins) {
     if (rect.width() < 0 || rect.height() < 0)
         return;
     const QImage composed = ComposeNineSlice(rect.size(), image, margins, layout, tile, frameCount, frameIndex);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QPainter>
 #include <QRect>
 #include <QRegion>
@@ -18,13 +19,6 @@
 namespace skin {
 
 enum class TFrameLayout { Horizontal, Vertical };
-
-struct TMargins {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
 
 inline constexpr QRgb kMagenta = qRgb(255, 0, 255);
 
@@ -37,13 +31,13 @@ QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int fr
 // Builds a target-sized image from one frame: corners at their own size, edges
 // stretched, centre tiled from its top-left corner or stretched. Margins that
 // do not fit the target (or the frame) in one direction are dropped in that direction.
-QImage ComposeNineSlice(QSize target, const QImage& image, TMargins margins, TFrameLayout layout, bool tile,
+QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, TFrameLayout layout, bool tile,
                         int frameCount, int frameIndex);
 
 // ComposeNineSlice into `rect`, then a plain copy or a transparent draw.
 // Nothing happens for a rect of negative width or height.
 void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool tile,
-                   bool transparent, int frameCount, int frameIndex, TMargins margins);
+                   bool transparent, int frameCount, int frameIndex, QMargins margins);
 
 // Draws the image into `rect` (stretched to it), leaving the target unchanged
 // under transparent and magenta pixels.

@@ -247,6 +247,10 @@ void TSkinData::ReadSysButtons(const TIniText& ini, const TSkinReader* images) {
         button->Visibility = ini.ReadInteger(section, "Visibility", 0);
         button->Visibility1 = ini.ReadInteger(section, "Visibility1", 0);
         button->CombineOp = ini.ReadInteger(section, "CombineOp", -1);
+        button->ActionKind = ToSysAction(button->Action);
+        button->AlignKind = ToButtonAlign(button->Align);
+        button->VisibilityKind = ToButtonVisibility(button->Visibility);
+        button->Visibility1Kind = ToButtonVisibility(button->Visibility1);
         button->FrameCount = ini.ReadInteger(section, "frame", 0);
         LoadSkinBitmap(images, button->Bitmap, ini.ReadString(section, "ButtonImage"));
         if (button->FrameCount == 0) {

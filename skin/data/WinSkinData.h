@@ -5,6 +5,7 @@
 #pragma once
 
 #include "skin/data/SkinColour.h"
+#include "skin/data/SysButtonCodes.h"
 
 #include <QImage>
 #include <QObject>
@@ -90,13 +91,20 @@ public:
 class TDataSkinSysButton : public TDataSkinObject {
 public:
     using TDataSkinObject::TDataSkinObject;
-    std::int32_t Action = 0; // 0 close, 1/22 maximize toggle, 2/23 minimize, 11/12 system menu
-    std::int32_t Align = 0;  // corner the coordinates count from
+    // The values as the skin file gives them.
+    std::int32_t Action = 0;
+    std::int32_t Align = 0;
     std::int32_t Xcoord = 0;
     std::int32_t Ycoord = 0;
     std::int32_t CombineOp = -1;
     std::int32_t Visibility = 0;
     std::int32_t Visibility1 = 0;
+    // Action, Align, Visibility and Visibility1 named (see SysButtonCodes.h);
+    // set with them when the skin is read.
+    SysAction ActionKind = SysAction::Close;
+    ButtonAlign AlignKind = ButtonAlign::TopLeft;
+    ButtonVisibility VisibilityKind = ButtonVisibility::Always;
+    ButtonVisibility Visibility1Kind = ButtonVisibility::Always;
 };
 
 using TSysButtonList = std::vector<std::unique_ptr<TDataSkinSysButton>>;

@@ -5,69 +5,66 @@
 
 namespace skin {
 
-bool SysButtonCondition(int visibility, const SysButtonContext& c) {
+bool SysButtonCondition(ButtonVisibility visibility, const SysButtonContext& c) {
     switch (visibility) {
-    case 0:
-    case 6:
-    case 8:
-    case 27:
-    case 52:
-    case 53:
-    case 54:
+    case ButtonVisibility::Always:
         return true;
-    case 1:
+    case ButtonVisibility::Active:
         return c.active;
-    case 2:
+    case ButtonVisibility::Inactive:
         return !c.active;
-    case 3:
+    case ButtonVisibility::Maximized:
         return c.maximized;
-    case 4:
+    case ButtonVisibility::NotMaximized:
         return !c.maximized;
-    case 13:
+    case ButtonVisibility::HelpIcon:
         return c.icons.help;
-    case 14:
+    case ButtonVisibility::NoHelpIcon:
         return !c.icons.help;
-    case 20:
+    case ButtonVisibility::MaximizeIcon:
         return c.icons.maximize;
-    case 21:
+    case ButtonVisibility::NoMaximizeIcon:
         return !c.icons.maximize;
-    case 22:
+    case ButtonVisibility::MinimizeIcon:
         return c.icons.minimize;
-    case 23:
+    case ButtonVisibility::NoMinimizeIcon:
         return !c.icons.minimize;
-    default:
+    case ButtonVisibility::Never:
         return false;
     }
+    return false;
 }
 
-bool IsSysButtonVisible(int visibility, int visibility1, int action, const SysButtonContext& c) {
+bool IsSysButtonVisible(ButtonVisibility visibility, ButtonVisibility visibility1, SysAction action,
+                        const SysButtonContext& c) {
     bool visible = SysButtonCondition(visibility, c) && SysButtonCondition(visibility1, c);
-    if ((action == 1 || action == 22) && !c.icons.maximize)
+    if (action == SysAction::Maximize && !c.icons.maximize)
         visible = false;
-    if ((action == 2 || action == 23) && !c.icons.minimize)
+    if (action == SysAction::Minimize && !c.icons.minimize)
         visible = false;
     return visible;
 }
 
-QPoint SysButtonPosition(int align, int x, int y, QSize window, QSize button, const QRect& titleText) {
+QPoint SysButtonPosition(ButtonAlign align, int x, int y, QSize window, QSize button, const QRect& titleText) {
     const int w = window.width();
     const int h = window.height();
     switch (align) {
-    case 0:
+    case ButtonAlign::TopLeft:
         return {x, y};
-    case 1:
+    case ButtonAlign::TopRight:
         return {w - x, y};
-    case 2:
+    case ButtonAlign::BottomLeft:
         return {x, h - y};
-    case 3:
+    case ButtonAlign::BottomRight:
         return {w - x, h - y};
-    case 8:
+    case ButtonAlign::BeforeTitle:
         return {titleText.left() - button.width() - x, y};
-    case 9:
+    case ButtonAlign::AfterTitle:
         return {titleText.left() + titleText.width() + x, y};
-    default:
-        return {0, 0};
+    case ButtonAlign::Origin:
+        break;
     }
+    return {0, 0};
 }
 
 QRect TitleTextRect(const TitleTextInput& in) {

@@ -4,6 +4,8 @@
 // caption buttons show, where they go, where the caption text goes and which
 // image frame each part uses.
 
+#include "skin/data/SysButtonCodes.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -26,16 +28,18 @@ struct SysButtonContext {
     BorderIcons icons;
 };
 
-// One visibility code of a caption button (its Visibility or Visibility1).
-bool SysButtonCondition(int visibility, const SysButtonContext& context);
+// One visibility condition of a caption button (its Visibility or Visibility1).
+bool SysButtonCondition(ButtonVisibility visibility, const SysButtonContext& context);
 
-// Both visibility codes, then the window's icons for the maximise and minimise
-// actions.
-bool IsSysButtonVisible(int visibility, int visibility1, int action, const SysButtonContext& context);
+// Both visibility conditions, then the window's icons for the maximise and
+// minimise actions.
+bool IsSysButtonVisible(ButtonVisibility visibility, ButtonVisibility visibility1, SysAction action,
+                        const SysButtonContext& context);
 
 // Top-left corner of a caption button of the given size in a window of the
-// given size; titleText is where the caption text was drawn (for aligns 8, 9).
-QPoint SysButtonPosition(int align, int x, int y, QSize window, QSize button, const QRect& titleText);
+// given size; titleText is where the caption text was drawn (for the aligns
+// beside the caption text).
+QPoint SysButtonPosition(ButtonAlign align, int x, int y, QSize window, QSize button, const QRect& titleText);
 
 // The caption text block within the title area.
 struct TitleTextInput {

@@ -12,6 +12,7 @@
 #include "skin/data/SkinControlClass.h"
 #include "skin/data/SkinControlTypes.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/frame/CaptionMouse.h"
 #include "skin/frame/FrameLayout.h"
 
 #include <QFont>
@@ -26,6 +27,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 class QPainter;
@@ -33,6 +35,7 @@ class QTimer;
 
 namespace skin {
 
+struct ControlSkinning;
 class TNCObject;
 class TSkinMenuStyle;
 class TWinSkinMenu;
@@ -145,6 +148,8 @@ private:
     void MakeIconStrip(TWinSysButton& button) const;
     void SkinMenus();
     void AttachControls();
+    void AttachControl(QWidget& control, const QColor& face, std::unordered_set<QWidget*>& done);
+    void SkinControl(QWidget& control, const ControlSkinning& skinning, const QColor& face);
     void UpdateCaptionFont();
     void RepaintFrame();
     const BorderImages& Borders();
@@ -158,6 +163,8 @@ private:
     bool MouseMove(const QPoint& pos, Qt::MouseButtons buttons);
     bool MousePress(const QPoint& pos, const QPoint& globalPos, Qt::MouseButton button, bool doubleClick);
     bool MouseRelease(const QPoint& pos, Qt::MouseButton button);
+    // Feeds a left-button event to the caption state machine; returns the effect to carry out.
+    CaptionEffect StepCaption(CaptionInput input);
     void SetActive(bool active);
     void ForgetObjects();
     void RecolourFaceControls(const QColor& face);
@@ -188,8 +195,8 @@ private:
 
     std::vector<std::unique_ptr<TWinSysButton>> sysButtons_;
     TNCObject* hot_ = nullptr;
-    TNCObject* pressed_ = nullptr; // object that took the last left press
-    bool movePending_ = false;     // left press on the bare caption, not yet moved
+    TNCObject* pressed_ = nullptr;              // the object that took the left press (PressedOnButton)
+    CaptionState caption_ = CaptionState::Idle; // what the left button is doing in the frame
     std::unique_ptr<QTimer> hoverTimer_;
     // Alt+Space opens the system menu, since the platform's caption is gone.
     QPointer<QShortcut> systemMenuKey_;         // a child of the form

@@ -140,8 +140,8 @@ TEST(SkinDraw, ComposeNineSliceDropsMarginsThatDoNotFit) {
 TEST(SkinDraw, ComposeNineSliceDropsHugeMargins) {
     constexpr int kMax = std::numeric_limits<int>::max();
     struct Case {
-        TMargins huge;
-        TMargins same;
+        QMargins huge;
+        QMargins same;
     };
     const Case cases[] = {
         {{kMax, 1, kMax, 1}, {0, 1, 0, 1}},
@@ -153,7 +153,7 @@ TEST(SkinDraw, ComposeNineSliceDropsHugeMargins) {
         for (const bool tile : {false, true})
             EXPECT_EQ(Letters(ComposeNineSlice({7, 6}, kFrame, c.huge, TFrameLayout::Horizontal, tile, 1, 1)),
                       Letters(ComposeNineSlice({7, 6}, kFrame, c.same, TFrameLayout::Horizontal, tile, 1, 1)))
-                << c.huge.left << ' ' << c.huge.top << ' ' << c.huge.right << ' ' << c.huge.bottom;
+                << c.huge.left() << ' ' << c.huge.top() << ' ' << c.huge.right() << ' ' << c.huge.bottom();
 }
 
 TEST(SkinDraw, ComposeNineSlicePicksTheFrame) {

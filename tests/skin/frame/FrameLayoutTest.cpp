@@ -23,9 +23,9 @@ TEST(SysButtonConditionTest, CodesAgainstWindowState) {
         {7, false, false, false}, {-1, false, false, false}, {99, false, false, false},
     };
     for (const ConditionCase& c : cases) {
-        EXPECT_EQ(SysButtonCondition(c.code, {true, false, {}}), c.activeNormal) << c.code;
-        EXPECT_EQ(SysButtonCondition(c.code, {false, false, {}}), c.inactiveNormal) << c.code;
-        EXPECT_EQ(SysButtonCondition(c.code, {true, true, {}}), c.activeMaximized) << c.code;
+        EXPECT_EQ(SysButtonCondition(ToButtonVisibility(c.code), {true, false, {}}), c.activeNormal) << c.code;
+        EXPECT_EQ(SysButtonCondition(ToButtonVisibility(c.code), {false, false, {}}), c.inactiveNormal) << c.code;
+        EXPECT_EQ(SysButtonCondition(ToButtonVisibility(c.code), {true, true, {}}), c.activeMaximized) << c.code;
     }
 }
 
@@ -45,7 +45,7 @@ TEST(SysButtonConditionTest, CodesAgainstBorderIcons) {
         {21, max, false}, {21, none, true},  {22, min, true},   {22, none, false}, {23, min, false}, {23, none, true},
     };
     for (const IconCase& c : cases)
-        EXPECT_EQ(SysButtonCondition(c.code, {true, false, c.icons}), c.visible) << c.code;
+        EXPECT_EQ(SysButtonCondition(ToButtonVisibility(c.code), {true, false, c.icons}), c.visible) << c.code;
 }
 
 struct VisibleCase {
@@ -74,7 +74,10 @@ TEST(IsSysButtonVisibleTest, BothCodesAndTheWindowIcons) {
         {"second code shows", 0, 1, 0, {true, false, program}, true},
     };
     for (const VisibleCase& c : cases)
-        EXPECT_EQ(IsSysButtonVisible(c.visibility, c.visibility1, c.action, c.context), c.visible) << c.name;
+        EXPECT_EQ(IsSysButtonVisible(ToButtonVisibility(c.visibility), ToButtonVisibility(c.visibility1),
+                                     ToSysAction(c.action), c.context),
+                  c.visible)
+            << c.name;
 }
 
 struct PositionCase {
@@ -91,7 +94,7 @@ TEST(SysButtonPositionTest, EveryAlign) {
         {8, 3, 4, {48, 4}},  {9, 3, 4, {273, 4}},  {4, 10, 10, {0, 0}},  {-1, 10, 10, {0, 0}},
     };
     for (const PositionCase& c : cases)
-        EXPECT_EQ(SysButtonPosition(c.align, c.x, c.y, window, button, text), c.expected) << c.align;
+        EXPECT_EQ(SysButtonPosition(ToButtonAlign(c.align), c.x, c.y, window, button, text), c.expected) << c.align;
 }
 
 struct TitleCase {
