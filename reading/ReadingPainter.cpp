@@ -303,9 +303,9 @@ private:
 };
 
 QString CaptionOf(const std::string& page) {
-    for (const ui::PageSpec& spec : ui::Pages())
-        if (spec.name == page)
-            return spec.caption;
+    for (const ui::PageRow& tab : ui::Pages())
+        if (tab.name == page)
+            return tab.caption;
     return {};
 }
 
@@ -315,9 +315,9 @@ ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& devic
     : reading_(reading), device_(device) {
     const PageArtist artist(reading_, device_);
     std::vector<Section> pages;
-    for (const ui::PageSpec& spec : ui::Pages())
-        if (PagePrinted(spec.name, reading_.input))
-            pages.push_back({spec.name, CaptionOf(spec.name), 0, artist.PageHeight(spec.name)});
+    for (const ui::PageRow& tab : ui::Pages())
+        if (PagePrinted(tab.name, reading_.input))
+            pages.push_back({tab.name, CaptionOf(tab.name), 0, artist.PageHeight(tab.name)});
     sheets_ = PlanSheets(pages);
 }
 

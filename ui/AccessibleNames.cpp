@@ -130,9 +130,9 @@ std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<ControlRow>&
     return b.Take();
 }
 
-void ApplyAccessibleNames(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& layout,
+void ApplyAccessibleNames(const std::vector<PageRow>& pages, const std::vector<ControlRow>& layout,
                           const ControlMap& controls) {
-    for (const PageSpec& page : pages) {
+    for (const PageRow& page : pages) {
         if (QWidget* sheet = FindControl(controls, page.name)) {
             sheet->setAccessibleName(page.caption);
         }

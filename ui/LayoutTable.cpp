@@ -367,8 +367,8 @@ std::vector<ControlRow> BuildControls() {
 
 } // namespace
 
-const std::vector<PageSpec>& Pages() {
-    static const std::vector<PageSpec> pages{
+const std::vector<PageRow>& Pages() {
+    static const std::vector<PageRow> pages{
         {"tsNucleus", "Ядро"},      {"tsSyntez", "Синтез"},    {"tsSpectrum", "Спектр"}, {"tsSynastry", "Партнерство"},
         {"tsPinnacles", "Периоды"}, {"tsYears", "Годы и Дни"}, {"tsMisc", "Разное"},     {"tsAbout", "О Программе"},
     };

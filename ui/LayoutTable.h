@@ -49,13 +49,13 @@ struct ControlRow {
     MemoLook memo{};
 };
 
-struct PageSpec {
+struct PageRow {
     std::string name;
     QString caption;
 };
 
 // The eight pages of pcPages, in tab order.
-[[nodiscard]] const std::vector<PageSpec>& Pages();
+[[nodiscard]] const std::vector<PageRow>& Pages();
 
 // Every control of the eight pages, in creation order.
 [[nodiscard]] const std::vector<ControlRow>& Controls();

@@ -129,7 +129,7 @@ void TMainForm::BuildWindow() {
     pcPages_->setGeometry(scale_.Rect(0, 0, 681, 360));
     pcPages_->tabBar()->setStyle(style_);
     controls_.emplace("pcPages", pcPages_);
-    for (const lirem::ui::PageSpec& page : lirem::ui::Pages()) {
+    for (const lirem::ui::PageRow& page : lirem::ui::Pages()) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QString::fromStdString(page.name));
         sheet->setAutoFillBackground(true);
