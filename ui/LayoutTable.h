@@ -24,9 +24,9 @@ struct MemoLook {
 };
 
 struct ControlRow {
-    std::string name;
+    std::string name{};
     ControlKind kind = ControlKind::Label;
-    std::string parent; // a page or a group box
+    std::string parent{}; // a page or a group box
     int x = 0;
     int y = 0;
     int width = 0;
@@ -50,7 +50,7 @@ struct ControlRow {
 };
 
 struct PageRow {
-    std::string name;
+    std::string name{};
     QString caption;
 };
 
