@@ -32,8 +32,9 @@ public:
     void Fixed(const std::string& control, const QString& name) { Add(control, name, {}); }
     // A numbered row named "caption 1".."caption N", optionally with a suffix.
     void Numbered(const control::NameSeries& series, const std::string& label, const QString& suffix = {}) {
+        const QString caption = Text(label);
         for (std::size_t i = 1; i <= series.size(); ++i) {
-            Add(series(i), Text(label) + QLatin1Char(' ') + QString::number(i) + suffix, {});
+            Add(series(i), caption + QLatin1Char(' ') + QString::number(i) + suffix, {});
         }
     }
     // The cells of a 3 x 3 digit grid: "caption, цифра 1".."caption, цифра 9".
