@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Calendar.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Cycles.h"
 #include "engine/Errors.h"
@@ -13,41 +14,12 @@
 namespace lirem {
 namespace {
 
-// "lDay1".."lDay37" and "liDay1".."liDay37", built once at compile time.
-struct CellNames {
-    std::array<std::array<char, 8>, kCalendarCells> day{};
-    std::array<std::array<char, 8>, kCalendarCells> personal{};
-    std::array<std::size_t, kCalendarCells> dayLength{};
-    std::array<std::size_t, kCalendarCells> personalLength{};
-};
-
-constexpr std::size_t WriteName(std::array<char, 8>& out, std::string_view prefix, int k) {
-    std::size_t n = 0;
-    for (const char c : prefix)
-        out[n++] = c;
-    if (k >= 10)
-        out[n++] = static_cast<char>('0' + k / 10);
-    out[n++] = static_cast<char>('0' + k % 10);
-    return n;
-}
-
-constexpr CellNames BuildCellNames() {
-    CellNames names{};
-    for (int k = 1; k <= kCalendarCells; ++k) {
-        const auto i = static_cast<std::size_t>(k - 1);
-        names.dayLength[i] = WriteName(names.day[i], "lDay", k);
-        names.personalLength[i] = WriteName(names.personal[i], "liDay", k);
-    }
-    return names;
-}
-
-constexpr CellNames kCellNames = BuildCellNames();
-
+// The day of the month and the Personal Day of calendar cell i (from 0).
 std::string_view DayLabel(std::size_t i) {
-    return {kCellNames.day[i].data(), kCellNames.dayLength[i]};
+    return control::lDayN(i + 1);
 }
 std::string_view PersonalDayLabel(std::size_t i) {
-    return {kCellNames.personal[i].data(), kCellNames.personalLength[i]};
+    return control::liDayN(i + 1);
 }
 
 // The Gregorian calendar repeats every 400 years (146097 days, a whole number
@@ -149,7 +121,7 @@ void ShowPersonalMonthFrom(std::int64_t personalYear, std::int32_t yearIndex, st
                            DisplaySink& out) {
     const std::int64_t pm = PersonalMonthNumber(SelectedMonth(monthIndex), personalYear);
     profile.PersonalMonth = ClampToInt32(pm);
-    out.SetText("liMonth", PersonalMonthText(pm).View());
+    out.SetText(control::liMonth, PersonalMonthText(pm).View());
     FillCalendar(yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
 }
 
@@ -159,7 +131,7 @@ void ShowPersonalYear(std::int32_t yearIndex, std::int32_t monthIndex, std::int3
                       std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out) {
     const std::int64_t py = PersonalYearNumber(SelectedYear(yearIndex), day, birthMonth);
     profile.PersonalYear = ClampToInt32(py);
-    out.SetText("liYear", PersonalYearText(py).View());
+    out.SetText(control::liYear, PersonalYearText(py).View());
     ShowPersonalMonthFrom(py, yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CoreNumbers.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Numera.h"
 #include "engine/Text.h"
@@ -75,30 +76,32 @@ CoreReport ComputeCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t
 void ShowCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year, std::string_view first,
                      std::string_view middle, std::string_view last, NumerologyProfile& profile, DisplaySink& out) {
     profile.DigitMarks.fill(MarkNone);
-    for (const std::string_view note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lSoulKarma", "lPersonKarma"}) {
+    for (const std::string_view note : {control::lBDayKarma, control::lPathKarma, control::lExpressKarma,
+                                        control::lSoulKarma, control::lPersonKarma}) {
         out.SetText(note, kNoteTitle);
         out.SetVisible(note, false);
     }
 
     // Birthday: its Karmic Number is sought in the day itself.
     profile.Birthday = ClampToInt32(ReduceWithMasters(day));
-    SetNumber(out, "stBDay", profile.Birthday);
-    ShowNote(out, "lBDayKarma", KarmicNumberOf(day));
-    out.SetText("lShowBDay", out.Text("stBDay"));
+    SetNumber(out, control::stBDay, profile.Birthday);
+    ShowNote(out, control::lBDayKarma, KarmicNumberOf(day));
+    out.SetText(control::lShowBDay, out.Text(control::stBDay));
 
     // Life Path: the note comes before the number here.
     const std::int64_t dateSum = DateSum(day, month, year);
     const std::int64_t lifePath = ReduceWithMasters(dateSum);
     profile.LifePath = ClampToInt32(lifePath);
-    ShowNote(out, "lPathKarma", KarmicNumberOf(dateSum));
-    SetNumber(out, "stPath", lifePath);
-    out.SetText("lShowPath", out.Text("stPath"));
+    ShowNote(out, control::lPathKarma, KarmicNumberOf(dateSum));
+    SetNumber(out, control::stPath, lifePath);
+    out.SetText(control::lShowPath, out.Text(control::stPath));
 
-    ShowNameNumber(out, ExpressionSum(first, middle, last), profile.Expression, "stExpress", "lShowExpress",
-                   "lExpressKarma");
-    ShowNameNumber(out, SoulUrgeSum(first, middle, last), profile.SoulUrge, "stSoul", "lShowSoul", "lSoulKarma");
-    ShowNameNumber(out, PersonalitySum(first, middle, last), profile.Personality, "stPerson", "lShowPerson",
-                   "lPersonKarma");
+    ShowNameNumber(out, ExpressionSum(first, middle, last), profile.Expression, control::stExpress,
+                   control::lShowExpress, control::lExpressKarma);
+    ShowNameNumber(out, SoulUrgeSum(first, middle, last), profile.SoulUrge, control::stSoul, control::lShowSoul,
+                   control::lSoulKarma);
+    ShowNameNumber(out, PersonalitySum(first, middle, last), profile.Personality, control::stPerson,
+                   control::lShowPerson, control::lPersonKarma);
 }
 
 } // namespace lirem

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Cycles.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Numera.h"
 #include "engine/Text.h"
 
@@ -73,24 +74,24 @@ CycleReport ComputeCycles(std::int32_t day, std::int32_t month, std::int32_t yea
 }
 
 void ShowCycles(const CycleReport& report, DisplaySink& out) {
-    SetNumber(out, "lPin1", report.Pinnacles[0]);
-    SetNumber(out, "lPin2", report.Pinnacles[1]);
-    SetNumber(out, "lPin3", report.Pinnacles[2]);
-    SetNumber(out, "lPin4", report.Pinnacles[3]);
-    out.SetText("lPinStart1", report.BirthDateText);
-    ShowStartYear(out, "lPinStart2", report.PinnacleStartYears[0]);
-    ShowStartYear(out, "lPinStart3", report.PinnacleStartYears[1]);
-    ShowStartYear(out, "lPinStart4", report.PinnacleStartYears[2]);
-    SetNumber(out, "lPer1", report.Periods[0]);
-    SetNumber(out, "lPer2", report.Periods[1]);
-    SetNumber(out, "lPer3", report.Periods[2]);
-    out.SetText("lPerStart1", report.BirthDateText);
-    ShowStartYear(out, "lPerStart2", report.PeriodStartYears[0]);
-    ShowStartYear(out, "lPerStart3", report.PeriodStartYears[1]);
-    SetNumber(out, "lIsp1", report.Challenges[0]);
-    SetNumber(out, "lIsp2", report.Challenges[1]);
-    SetNumber(out, "lIsp3", report.Challenges[2]);
-    SetNumber(out, "lIsp4", report.Challenges[3]);
+    SetNumber(out, control::lPinN(1), report.Pinnacles[0]);
+    SetNumber(out, control::lPinN(2), report.Pinnacles[1]);
+    SetNumber(out, control::lPinN(3), report.Pinnacles[2]);
+    SetNumber(out, control::lPinN(4), report.Pinnacles[3]);
+    out.SetText(control::lPinStartN(1), report.BirthDateText);
+    ShowStartYear(out, control::lPinStartN(2), report.PinnacleStartYears[0]);
+    ShowStartYear(out, control::lPinStartN(3), report.PinnacleStartYears[1]);
+    ShowStartYear(out, control::lPinStartN(4), report.PinnacleStartYears[2]);
+    SetNumber(out, control::lPerN(1), report.Periods[0]);
+    SetNumber(out, control::lPerN(2), report.Periods[1]);
+    SetNumber(out, control::lPerN(3), report.Periods[2]);
+    out.SetText(control::lPerStartN(1), report.BirthDateText);
+    ShowStartYear(out, control::lPerStartN(2), report.PeriodStartYears[0]);
+    ShowStartYear(out, control::lPerStartN(3), report.PeriodStartYears[1]);
+    SetNumber(out, control::lIspN(1), report.Challenges[0]);
+    SetNumber(out, control::lIspN(2), report.Challenges[1]);
+    SetNumber(out, control::lIspN(3), report.Challenges[2]);
+    SetNumber(out, control::lIspN(4), report.Challenges[3]);
 }
 
 } // namespace lirem

@@ -3,7 +3,7 @@
 // Where the engine's display steps write their results.
 //
 // Every stage of a calculation writes texts, colours and visibility into
-// controls named as in the window's layout ("stPath", "lKarLes", "meResult").
+// controls named as in the window's layout (engine/ControlNames.h lists them).
 // The engine calls the sink in exactly the order the results are produced, so
 // a failure half-way leaves precisely the writes made before it. The window
 // implements the sink over its widgets; tests and the report tool implement it

@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/FreeText.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Text.h"
 
-#include <array>
-
 namespace lirem {
-namespace {
-
-constexpr std::array<std::string_view, 9> kCountLabels{"lMisc1", "lMisc2", "lMisc3", "lMisc4", "lMisc5",
-                                                       "lMisc6", "lMisc7", "lMisc8", "lMisc9"};
-
-} // namespace
 
 FreeTextReport AnalyzeFreeText(std::string_view text) noexcept {
     FreeTextReport r;
@@ -53,10 +46,10 @@ void ShowFreeText(std::string_view text, DisplaySink& out) {
     if (trimmed.empty())
         return;
     const FreeTextReport r = AnalyzeFreeText(trimmed);
-    out.SetText("lSumma", SumText(r).View());
-    out.SetText("lKarma", KarmaText(r).View());
+    out.SetText(control::lSumma, SumText(r).View());
+    out.SetText(control::lKarma, KarmaText(r).View());
     for (std::size_t i = 0; i < 9; ++i)
-        SetNumber(out, kCountLabels[i], std::int64_t{r.Counts[i]});
+        SetNumber(out, control::lMiscN(i + 1), std::int64_t{r.Counts[i]});
 }
 
 } // namespace lirem

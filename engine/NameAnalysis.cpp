@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/NameAnalysis.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Text.h"
 
@@ -14,11 +15,6 @@ struct EtalonRow {
 
 constexpr EtalonRow kRussianRow{{5, 3, 3, 2, 2, 4, 5, 1, 2}, 27};
 constexpr EtalonRow kEnglishRow{{4, 3, 3, 2, 5, 3, 2, 2, 4}, 28};
-
-constexpr std::array<std::string_view, 9> kSpectrumLabels{"lSp1", "lSp2", "lSp3", "lSp4", "lSp5",
-                                                          "lSp6", "lSp7", "lSp8", "lSp9"};
-constexpr std::array<std::string_view, 9> kEtalonLabels{"lEt1", "lEt2", "lEt3", "lEt4", "lEt5",
-                                                        "lEt6", "lEt7", "lEt8", "lEt9"};
 
 constexpr std::string_view kKarmicLessonsTitle = "Кармические Уроки:"_cp;
 constexpr std::string_view kMuchMoreTitle = "Значительно больше Эталона:"_cp;
@@ -138,68 +134,68 @@ std::string_view AlphabetLine(NameAlphabet alphabet) noexcept {
 
 void ShowSpectrum(const SpectrumReport& report, NumerologyProfile& profile, DisplaySink& out) {
     DigitLine lessons(kKarmicLessonsTitle);
-    out.SetText("lKarLes", lessons.View());
+    out.SetText(control::lKarLes, lessons.View());
     for (std::size_t i = 0; i < 9; ++i) {
         const int digit = static_cast<int>(i) + 1;
         if (report.Spectrum[i] == 0) {
-            out.SetText(kSpectrumLabels[i], "-");
-            out.SetFontColour(kSpectrumLabels[i], colour::Red);
+            out.SetText(control::lSpN(i + 1), "-");
+            out.SetFontColour(control::lSpN(i + 1), colour::Red);
             lessons.Add(digit);
-            out.SetText("lKarLes", lessons.View());
+            out.SetText(control::lKarLes, lessons.View());
             profile.DigitMarks[i] = MarkKarmicLesson;
         } else {
-            SetNumber(out, kSpectrumLabels[i], std::int64_t{report.Spectrum[i]});
-            out.SetFontColour(kSpectrumLabels[i], colour::Black);
+            SetNumber(out, control::lSpN(i + 1), std::int64_t{report.Spectrum[i]});
+            out.SetFontColour(control::lSpN(i + 1), colour::Black);
         }
     }
     if (lessons.Empty()) {
         lessons.CloseEmpty();
-        out.SetText("lKarLes", lessons.View());
+        out.SetText(control::lKarLes, lessons.View());
     }
 
-    out.SetText("lNameLength", Caption("Общая длина имени: "_cp).Append(report.NameLength).View());
-    out.SetText("lAlphabet", AlphabetLine(report.Alphabet));
+    out.SetText(control::lNameLength, Caption("Общая длина имени: "_cp).Append(report.NameLength).View());
+    out.SetText(control::lAlphabet, AlphabetLine(report.Alphabet));
     for (std::size_t i = 0; i < 9; ++i)
-        SetNumber(out, kEtalonLabels[i], std::int64_t{report.Etalon[i]});
+        SetNumber(out, control::lEtN(i + 1), std::int64_t{report.Etalon[i]});
 
     DigitLine more(kMuchMoreTitle);
     DigitLine less(kMuchLessTitle);
-    out.SetText("lMuchMore", more.View());
-    out.SetText("lMuchLess", less.View());
+    out.SetText(control::lMuchMore, more.View());
+    out.SetText(control::lMuchLess, less.View());
     for (std::size_t i = 0; i < 9; ++i) {
         const int digit = static_cast<int>(i) + 1;
         if (report.MuchMore.Contains(digit)) {
-            out.SetFontColour(kSpectrumLabels[i], colour::Green);
+            out.SetFontColour(control::lSpN(i + 1), colour::Green);
             more.Add(digit);
-            out.SetText("lMuchMore", more.View());
+            out.SetText(control::lMuchMore, more.View());
         }
         if (report.MuchLess.Contains(digit)) {
             if (report.Spectrum[i] != 0)
-                out.SetFontColour(kSpectrumLabels[i], colour::Navy);
+                out.SetFontColour(control::lSpN(i + 1), colour::Navy);
             less.Add(digit);
-            out.SetText("lMuchLess", less.View());
+            out.SetText(control::lMuchLess, less.View());
         }
     }
     if (more.Empty()) {
         more.CloseEmpty();
-        out.SetText("lMuchMore", more.View());
+        out.SetText(control::lMuchMore, more.View());
     }
     if (less.Empty()) {
         less.CloseEmpty();
-        out.SetText("lMuchLess", less.View());
+        out.SetText(control::lMuchLess, less.View());
     }
 
     DigitLine passion(kHiddenPassionTitle);
-    out.SetText("lHidPas", passion.View());
+    out.SetText(control::lHidPas, passion.View());
     if (report.HiddenPassion.Empty()) {
         passion.CloseEmpty();
-        out.SetText("lHidPas", passion.View());
+        out.SetText(control::lHidPas, passion.View());
     }
     for (const int digit : report.HiddenPassion) {
         const auto i = static_cast<std::size_t>(digit - 1);
-        out.SetFontColour(kSpectrumLabels[i], colour::Purple);
+        out.SetFontColour(control::lSpN(i + 1), colour::Purple);
         passion.Add(digit);
-        out.SetText("lHidPas", passion.View());
+        out.SetText(control::lHidPas, passion.View());
         profile.DigitMarks[i] = MarkHiddenPassion;
     }
 }

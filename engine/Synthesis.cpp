@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Synthesis.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Numera.h"
 #include "engine/Text.h"
@@ -88,17 +89,17 @@ SynthesisReport ComputeSynthesis(std::int32_t lifePath, std::int32_t expression,
 }
 
 void ShowSynthesis(const SynthesisReport& report, DisplaySink& out) {
-    out.ClearLines("meVozSpo");
-    out.ClearLines("meVozMot");
-    out.ClearLines("meSpoMot");
-    out.AddLine("meVozSpo", report.PossibilitiesAbilitiesLine);
-    out.AddLine("meVozMot", report.PossibilitiesMotivationLine);
-    out.AddLine("meSpoMot", report.AbilitiesMotivationLine);
-    SetNumber(out, "stRealize", report.Realization);
-    SetNumber(out, "lPEBridge", report.PathExpressionBridge);
-    SetNumber(out, "lSPBridge", report.SoulPersonalityBridge);
-    SetNumber(out, "lESBridge", report.ExpressionSoulBridge);
-    SetNumber(out, "stReason", report.Reason);
+    out.ClearLines(control::meVozSpo);
+    out.ClearLines(control::meVozMot);
+    out.ClearLines(control::meSpoMot);
+    out.AddLine(control::meVozSpo, report.PossibilitiesAbilitiesLine);
+    out.AddLine(control::meVozMot, report.PossibilitiesMotivationLine);
+    out.AddLine(control::meSpoMot, report.AbilitiesMotivationLine);
+    SetNumber(out, control::stRealize, report.Realization);
+    SetNumber(out, control::lPEBridge, report.PathExpressionBridge);
+    SetNumber(out, control::lSPBridge, report.SoulPersonalityBridge);
+    SetNumber(out, control::lESBridge, report.ExpressionSoulBridge);
+    SetNumber(out, control::stReason, report.Reason);
 }
 
 } // namespace lirem

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/ReadingPainter.h"
 
+#include "engine/ControlNames.h"
 #include "reading/PictureCache.h"
 #include "ui/AppTitle.h"
 #include "ui/DesignScale.h"
@@ -59,21 +60,22 @@ std::optional<QString> FieldValue(const std::string& name, const report::PersonI
     static const QStringList months = ui::MonthNames();
     const report::PartnerInput partner = in.partner.value_or(report::PartnerInput{});
     const std::map<std::string, QString, std::less<>> values{
-        {"seDay", QString::number(in.date.day)},
-        {"seMonth", QString::number(in.date.month)},
-        {"seYear", QString::number(in.date.year)},
-        {"edFirst", ui::FromEngineText(in.first)},
-        {"edMiddle", ui::FromEngineText(in.middle)},
-        {"edLast", ui::FromEngineText(in.last)},
-        {"sePartnerDay", QString::number(partner.date.day)},
-        {"sePartnerMonth", QString::number(partner.date.month)},
-        {"sePartnerYear", QString::number(partner.date.year)},
-        {"edPartnerFirst", ui::FromEngineText(partner.first)},
-        {"edPartnerMiddle", ui::FromEngineText(partner.middle)},
-        {"edPartnerLast", ui::FromEngineText(partner.last)},
-        {"cbYear", QString::number(in.calendar.year)},
-        {"cbMonth", in.calendar.month >= 1 && in.calendar.month <= 12 ? months[in.calendar.month - 1] : QString()},
-        {"edMisc", ui::FromEngineText(in.text.value_or(std::string()))},
+        {control::seDay, QString::number(in.date.day)},
+        {control::seMonth, QString::number(in.date.month)},
+        {control::seYear, QString::number(in.date.year)},
+        {control::edFirst, ui::FromEngineText(in.first)},
+        {control::edMiddle, ui::FromEngineText(in.middle)},
+        {control::edLast, ui::FromEngineText(in.last)},
+        {control::sePartnerDay, QString::number(partner.date.day)},
+        {control::sePartnerMonth, QString::number(partner.date.month)},
+        {control::sePartnerYear, QString::number(partner.date.year)},
+        {control::edPartnerFirst, ui::FromEngineText(partner.first)},
+        {control::edPartnerMiddle, ui::FromEngineText(partner.middle)},
+        {control::edPartnerLast, ui::FromEngineText(partner.last)},
+        {control::cbYear, QString::number(in.calendar.year)},
+        {control::cbMonth,
+         in.calendar.month >= 1 && in.calendar.month <= 12 ? months[in.calendar.month - 1] : QString()},
+        {control::edMisc, ui::FromEngineText(in.text.value_or(std::string()))},
     };
     const auto it = values.find(name);
     if (it == values.end())
@@ -82,11 +84,11 @@ std::optional<QString> FieldValue(const std::string& name, const report::PersonI
 }
 
 bool PagePrinted(const std::string& page, const report::PersonInput& in) {
-    if (page == "tsAbout")
+    if (page == control::tsAbout)
         return false;
-    if (page == "tsSynastry")
+    if (page == control::tsSynastry)
         return in.partner.has_value();
-    if (page == "tsMisc")
+    if (page == control::tsMisc)
         return in.text.has_value();
     return true;
 }
@@ -94,7 +96,7 @@ bool PagePrinted(const std::string& page, const report::PersonInput& in) {
 // Buttons run calculations and the free-text page's memo explains the page:
 // neither belongs on paper.
 bool ControlPrinted(const ControlRow& row) {
-    return row.kind != ControlKind::Button && row.name != "meMisc";
+    return row.kind != ControlKind::Button && row.name != control::meMisc;
 }
 
 // Lays out and draws the controls of one page in design units.
@@ -303,9 +305,9 @@ private:
 };
 
 QString CaptionOf(const std::string& page) {
-    for (const ui::PageSpec& spec : ui::Pages())
-        if (spec.name == page)
-            return spec.caption;
+    for (const ui::PageRow& tab : ui::Pages())
+        if (tab.name == page)
+            return tab.caption;
     return {};
 }
 
@@ -315,9 +317,9 @@ ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& devic
     : reading_(reading), device_(device) {
     const PageArtist artist(reading_, device_);
     std::vector<Section> pages;
-    for (const ui::PageSpec& spec : ui::Pages())
-        if (PagePrinted(spec.name, reading_.input))
-            pages.push_back({spec.name, CaptionOf(spec.name), 0, artist.PageHeight(spec.name)});
+    for (const ui::PageRow& tab : ui::Pages())
+        if (PagePrinted(tab.name, reading_.input))
+            pages.push_back({tab.name, CaptionOf(tab.name), 0, artist.PageHeight(tab.name)});
     sheets_ = PlanSheets(pages);
 }
 

@@ -5,11 +5,13 @@
 #include "report/Batch.h"
 #include "report/ErrorText.h"
 #include "report/JsonReport.h"
-#include "report/JsonTree.h"
+#include "report/JsonWriter.h"
 #include "report/Options.h"
 #include "report/PdfOutput.h"
 #include "report/PersonResult.h"
 #include "report/TextReport.h"
+
+#include <nlohmann/json.hpp>
 
 #include <cerrno>
 #include <cstring>
@@ -64,9 +66,10 @@ int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, s
 std::string BuildJsonReport(const PersonInput& person) {
     PersonResult result;
     ComputePersonResult(person, result);
-    JsonTree tree;
-    WritePersonJson(person, result, std::nullopt, tree);
-    return tree.Value().dump(2) + "\n";
+    JsonWriter json;
+    WritePersonJson(person, result, std::nullopt, json);
+    // The batch's compact object, indented by the JSON library.
+    return nlohmann::ordered_json::parse(json.View()).dump(2) + "\n";
 }
 
 CalendarMonth CurrentMonth() {

@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/JsonReport.h"
 
-#include "report/JsonTree.h"
 #include "report/JsonWriter.h"
 
 namespace lirem::report {
 namespace {
 
-template <typename Json> void WriteDate(const BirthDate& d, Json& out) {
+void WriteDate(const BirthDate& d, JsonWriter& out) {
     out.Key("day").Int(d.day).Key("month").Int(d.month).Key("year").Int(d.year);
 }
 
-template <typename Json>
-void WriteNames(std::string_view first, std::string_view middle, std::string_view last, Json& out) {
+void WriteNames(std::string_view first, std::string_view middle, std::string_view last, JsonWriter& out) {
     out.Key("first").Cp1251String(first).Key("middle").Cp1251String(middle).Key("last").Cp1251String(last);
 }
 
-template <typename Json> void WriteDigits(const DigitList& digits, Json& out) {
+void WriteDigits(const DigitList& digits, JsonWriter& out) {
     out.BeginArray();
     for (const std::uint8_t d : digits)
         out.Int(d);
@@ -35,11 +33,11 @@ std::string_view AlphabetKey(NameAlphabet alphabet) {
     return "none";
 }
 
-template <typename Json> void WriteCoreNumber(std::string_view key, const CoreNumber& n, Json& out) {
+void WriteCoreNumber(std::string_view key, const CoreNumber& n, JsonWriter& out) {
     out.Key(key).BeginObject().Key("value").Int(n.Value).Key("sum").Int(n.Sum).Key("karmic").Int(n.Karmic).EndObject();
 }
 
-template <typename Json> void WriteCore(const CoreReport& core, Json& out) {
+void WriteCore(const CoreReport& core, JsonWriter& out) {
     out.Key("core").BeginObject();
     WriteCoreNumber("life_path", core.LifePath, out);
     WriteCoreNumber("expression", core.Expression, out);
@@ -49,7 +47,7 @@ template <typename Json> void WriteCore(const CoreReport& core, Json& out) {
     out.EndObject();
 }
 
-template <typename Json> void WriteSynthesis(const SynthesisReport& s, Json& out) {
+void WriteSynthesis(const SynthesisReport& s, JsonWriter& out) {
     out.Key("synthesis").BeginObject();
     out.Key("possibilities_abilities").Cp1251String(s.PossibilitiesAbilitiesLine);
     out.Key("possibilities_motivation").Cp1251String(s.PossibilitiesMotivationLine);
@@ -64,7 +62,7 @@ template <typename Json> void WriteSynthesis(const SynthesisReport& s, Json& out
     out.EndObject();
 }
 
-template <typename Json> void WriteSpectrum(const SpectrumReport& s, Json& out) {
+void WriteSpectrum(const SpectrumReport& s, JsonWriter& out) {
     out.Key("counts").IntArray(s.Spectrum);
     out.Key("etalon").IntArray(s.Etalon);
     out.Key("excess").IntArray(s.Excess);
@@ -80,7 +78,7 @@ template <typename Json> void WriteSpectrum(const SpectrumReport& s, Json& out) 
     WriteDigits(s.MuchLess, out);
 }
 
-template <typename Json> void WriteCycles(const CycleReport& c, Json& out) {
+void WriteCycles(const CycleReport& c, JsonWriter& out) {
     out.Key("cycles").BeginObject();
     out.Key("birth_date").Cp1251String(c.BirthDateText);
     out.Key("pinnacles").IntArray(c.Pinnacles);
@@ -91,7 +89,7 @@ template <typename Json> void WriteCycles(const CycleReport& c, Json& out) {
     out.EndObject();
 }
 
-template <typename Json> void WriteCalendar(const NumerologyProfile& profile, const CalendarReport& c, Json& out) {
+void WriteCalendar(const NumerologyProfile& profile, const CalendarReport& c, JsonWriter& out) {
     out.Key("calendar").BeginObject();
     out.Key("year").Int(c.Year).Key("month").Int(c.Month);
     out.Key("personal_year").Int(profile.PersonalYear).Key("personal_month").Int(profile.PersonalMonth);
@@ -109,7 +107,7 @@ template <typename Json> void WriteCalendar(const NumerologyProfile& profile, co
     out.EndObject();
 }
 
-template <typename Json> void WritePartner(const PersonInput& in, const PersonResult& result, Json& out) {
+void WritePartner(const PersonInput& in, const PersonResult& result, JsonWriter& out) {
     out.Key("partner");
     if (!in.partner || !result.partner) {
         out.Null();
@@ -143,7 +141,7 @@ template <typename Json> void WritePartner(const PersonInput& in, const PersonRe
     out.EndObject();
 }
 
-template <typename Json> void WriteFreeText(const PersonInput& in, const PersonResult& result, Json& out) {
+void WriteFreeText(const PersonInput& in, const PersonResult& result, JsonWriter& out) {
     out.Key("free_text");
     if (!in.text || !result.freeText) {
         out.Null();
@@ -159,8 +157,8 @@ template <typename Json> void WriteFreeText(const PersonInput& in, const PersonR
 
 } // namespace
 
-template <typename Json>
-void WritePersonJson(const PersonInput& in, const PersonResult& result, std::optional<std::int64_t> row, Json& out) {
+void WritePersonJson(const PersonInput& in, const PersonResult& result, std::optional<std::int64_t> row,
+                     JsonWriter& out) {
     out.BeginObject();
     if (row)
         out.Key("row").Int(*row);
@@ -180,13 +178,8 @@ void WritePersonJson(const PersonInput& in, const PersonResult& result, std::opt
     out.EndObject();
 }
 
-template <typename Json> void WriteRowErrorJson(std::int64_t row, std::string_view reason, Json& out) {
+void WriteRowErrorJson(std::int64_t row, std::string_view reason, JsonWriter& out) {
     out.BeginObject().Key("row").Int(row).Key("error").Cp1251String(reason).EndObject();
 }
-
-template void WritePersonJson(const PersonInput&, const PersonResult&, std::optional<std::int64_t>, JsonWriter&);
-template void WritePersonJson(const PersonInput&, const PersonResult&, std::optional<std::int64_t>, JsonTree&);
-template void WriteRowErrorJson(std::int64_t, std::string_view, JsonWriter&);
-template void WriteRowErrorJson(std::int64_t, std::string_view, JsonTree&);
 
 } // namespace lirem::report

@@ -1,24 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/RecordingSink.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 
 namespace lirem::report {
 
 RecordingSink::RecordingSink() {
-    for (const std::string_view note : {"lPathKarma", "lExpressKarma", "lSoulKarma", "lBDayKarma", "lPersonKarma"}) {
+    for (const std::string_view note : {control::lPathKarma, control::lExpressKarma, control::lSoulKarma,
+                                        control::lBDayKarma, control::lPersonKarma}) {
         ControlState& c = At(note);
         c.text = "Кармическое Число "_cp;
         c.visible = false;
         c.colour = colour::Maroon;
     }
-    At("lNoFirst") = {std::string("Не введены исходные данные "_cp), false, colour::Red, {}};
-    At("lNoFirst2") = {std::string("для первого партнера!"_cp), false, colour::Red, {}};
-    At("lSumma").text = "Сумма: 0"_cp;
-    At("lKarma").text = "Кармическое Число: 0"_cp;
-    for (const std::string_view count :
-         {"lMisc1", "lMisc2", "lMisc3", "lMisc4", "lMisc5", "lMisc6", "lMisc7", "lMisc8", "lMisc9"})
-        At(count).text = "0";
+    At(control::lNoFirst) = {std::string("Не введены исходные данные "_cp), false, colour::Red, {}};
+    At(control::lNoFirst2) = {std::string("для первого партнера!"_cp), false, colour::Red, {}};
+    At(control::lSumma).text = "Сумма: 0"_cp;
+    At(control::lKarma).text = "Кармическое Число: 0"_cp;
+    for (std::size_t n = 1; n <= control::lMiscN.size(); ++n)
+        At(control::lMiscN(n)).text = "0";
 }
 
 ControlState& RecordingSink::At(std::string_view name) {

@@ -2,6 +2,7 @@
 #include "report/TextReport.h"
 
 #include "engine/Calendar.h"
+#include "engine/ControlNames.h"
 #include "engine/Cp1251.h"
 #include "engine/Cp1251Literal.h"
 #include "report/RecordingSink.h"
@@ -75,12 +76,6 @@ private:
     std::string out_;
 };
 
-std::string Numbered(std::string_view prefix, int n) {
-    std::string name(prefix);
-    name += std::to_string(n);
-    return name;
-}
-
 // The birth date and the three name parts, as the input groups show them.
 template <class Date>
 void DateAndName(Page& page, const Date& date, const std::string& first, const std::string& middle,
@@ -113,11 +108,11 @@ void Nucleus(Page& page) {
         std::string_view note;
     };
     static constexpr std::array<Row, 5> kRows{{
-        {"Жизненный Путь:"_cp, "stPath", "lPathKarma"},
-        {"Экспрессия:"_cp, "stExpress", "lExpressKarma"},
-        {"Душевное Побуждение:"_cp, "stSoul", "lSoulKarma"},
-        {"День Рождения:"_cp, "stBDay", "lBDayKarma"},
-        {"Личность:"_cp, "stPerson", "lPersonKarma"},
+        {"Жизненный Путь:"_cp, control::stPath, control::lPathKarma},
+        {"Экспрессия:"_cp, control::stExpress, control::lExpressKarma},
+        {"Душевное Побуждение:"_cp, control::stSoul, control::lSoulKarma},
+        {"День Рождения:"_cp, control::stBDay, control::lBDayKarma},
+        {"Личность:"_cp, control::stPerson, control::lPersonKarma},
     }};
     page.Title("Ядро"_cp);
     for (const Row& row : kRows) {
@@ -133,50 +128,50 @@ void Nucleus(Page& page) {
 // Page 2: the three verdicts, the two numbers and the bridges.
 void Synthesis(Page& page) {
     page.Title("Синтез"_cp);
-    for (const std::string_view memo : {"meVozSpo", "meVozMot", "meSpoMot"})
+    for (const std::string_view memo : {control::meVozSpo, control::meVozMot, control::meSpoMot})
         for (const std::string& line : page.Control(memo).lines)
             page.Line(line);
     page.Line();
-    page.Field("Число Реализации:"_cp, "stRealize", 19);
+    page.Field("Число Реализации:"_cp, control::stRealize, 19);
     page.EndLine();
-    page.Field("Число Разума:"_cp, "stReason", 19);
+    page.Field("Число Разума:"_cp, control::stReason, 19);
     page.EndLine();
     page.Line();
     page.Line("Мосты"_cp);
     page.Raw("  ");
-    page.Field("Путь - Экспрессия:"_cp, "lPEBridge", 20);
+    page.Field("Путь - Экспрессия:"_cp, control::lPEBridge, 20);
     page.EndLine();
     page.Raw("  ");
-    page.Field("Душа - Личность:"_cp, "lSPBridge", 20);
+    page.Field("Душа - Личность:"_cp, control::lSPBridge, 20);
     page.EndLine();
     page.Raw("  ");
-    page.Field("Экспрессия - Душа:"_cp, "lESBridge", 20);
+    page.Field("Экспрессия - Душа:"_cp, control::lESBridge, 20);
     page.EndLine();
 }
 
 // A 3 x 3 square of labels: digits 1-2-3 on top, 7-8-9 at the bottom.
-void SquareRow(Page& page, std::string_view prefix, int row) {
-    for (int column = 0; column < 3; ++column)
-        page.RightAligned(page.Text(Numbered(prefix, row * 3 + column + 1)), 4);
+void SquareRow(Page& page, const control::NameSeries& digits, std::size_t row) {
+    for (std::size_t column = 0; column < 3; ++column)
+        page.RightAligned(page.Text(digits(row * 3 + column + 1)), 4);
 }
 
 void Spectrum(Page& page) {
     page.Title("Спектр"_cp);
     page.Padded("Спектр имени"_cp, 16);
     page.Line("Эталон"_cp);
-    for (int row = 0; row < 3; ++row) {
-        SquareRow(page, "lSp", row);
+    for (std::size_t row = 0; row < 3; ++row) {
+        SquareRow(page, control::lSpN, row);
         page.Raw("    ");
-        SquareRow(page, "lEt", row);
+        SquareRow(page, control::lEtN, row);
         page.EndLine();
     }
     page.Line();
-    page.Line(page.Text("lNameLength"));
-    page.Line(page.Text("lAlphabet"));
-    page.Line(page.Text("lKarLes"));
-    page.Line(page.Text("lHidPas"));
-    page.Line(page.Text("lMuchMore"));
-    page.Line(page.Text("lMuchLess"));
+    page.Line(page.Text(control::lNameLength));
+    page.Line(page.Text(control::lAlphabet));
+    page.Line(page.Text(control::lKarLes));
+    page.Line(page.Text(control::lHidPas));
+    page.Line(page.Text(control::lMuchMore));
+    page.Line(page.Text(control::lMuchLess));
 }
 
 void Synastry(Page& page, const PersonInput& in) {
@@ -185,32 +180,32 @@ void Synastry(Page& page, const PersonInput& in) {
     page.Line("Исходные Данные Партнера"_cp);
     DateAndName(page, p.date, p.first, p.middle, p.last);
     page.Line();
-    for (const std::string_view warning : {"lNoFirst", "lNoFirst2"})
+    for (const std::string_view warning : {control::lNoFirst, control::lNoFirst2})
         if (page.Control(warning).visible)
             page.Line(page.Text(warning));
-    if (page.Control("meResult").visible)
-        for (const std::string& line : page.Control("meResult").lines)
+    if (page.Control(control::meResult).visible)
+        for (const std::string& line : page.Control(control::meResult).lines)
             page.Line(line);
 }
 
 // One row of a page-5 picture: a label per column.
-void CycleRow(Page& page, std::string_view prefix, int count) {
+void CycleRow(Page& page, const control::NameSeries& cycle) {
     page.Raw("  ");
-    for (int i = 1; i <= count; ++i)
-        page.Padded(page.Text(Numbered(prefix, i)), i < count ? 12 : 0);
+    for (std::size_t i = 1; i <= cycle.size(); ++i)
+        page.Padded(page.Text(cycle(i)), i < cycle.size() ? 12 : 0);
     page.EndLine();
 }
 
 void Pinnacles(Page& page) {
     page.Title("Периоды"_cp);
     page.Line("Вершины"_cp);
-    CycleRow(page, "lPin", 4);
-    CycleRow(page, "lPinStart", 4);
+    CycleRow(page, control::lPinN);
+    CycleRow(page, control::lPinStartN);
     page.Line("Испытания"_cp);
-    CycleRow(page, "lIsp", 4);
+    CycleRow(page, control::lIspN);
     page.Line("Периоды Жизненного Пути"_cp);
-    CycleRow(page, "lPer", 3);
-    CycleRow(page, "lPerStart", 3);
+    CycleRow(page, control::lPerN);
+    CycleRow(page, control::lPerStartN);
 }
 
 constexpr std::array<std::string_view, 12> kMonthNames{
@@ -229,8 +224,8 @@ void Years(Page& page, const PersonInput& in) {
     if (in.calendar.month >= 1 && in.calendar.month <= 12)
         page.Raw(kMonthNames[static_cast<std::size_t>(in.calendar.month - 1)]);
     page.EndLine();
-    page.Line(page.Text("liYear"));
-    page.Line(page.Text("liMonth"));
+    page.Line(page.Text(control::liYear));
+    page.Line(page.Text(control::liMonth));
     page.Line();
     page.Line("Индивидуальные Дни"_cp);
     for (const std::string_view weekday : {"Пн"_cp, "Вт"_cp, "Ср"_cp, "Чт"_cp, "Пт"_cp, "Сб"_cp, "Вс"_cp})
@@ -239,8 +234,8 @@ void Years(Page& page, const PersonInput& in) {
     for (int rowStart = 1; rowStart <= kCalendarCells; rowStart += 7) {
         std::string row;
         for (int k = rowStart; k < rowStart + 7 && k <= kCalendarCells; ++k) {
-            const ControlState& day = page.Control(Numbered("lDay", k));
-            const ControlState& personal = page.Control(Numbered("liDay", k));
+            const ControlState& day = page.Control(control::lDayN(k));
+            const ControlState& personal = page.Control(control::liDayN(k));
             std::string cell;
             if (day.visible && personal.visible) {
                 cell = day.text;
@@ -265,10 +260,10 @@ void Misc(Page& page, const PersonInput& in) {
     page.Title("Разное"_cp);
     page.Line(*in.text);
     page.Line();
-    page.Line(page.Text("lSumma"));
-    page.Line(page.Text("lKarma"));
-    for (int row = 0; row < 3; ++row) {
-        SquareRow(page, "lMisc", row);
+    page.Line(page.Text(control::lSumma));
+    page.Line(page.Text(control::lKarma));
+    for (std::size_t row = 0; row < 3; ++row) {
+        SquareRow(page, control::lMiscN, row);
         page.EndLine();
     }
 }

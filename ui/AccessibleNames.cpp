@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/AccessibleNames.h"
 
+#include "engine/ControlNames.h"
+
 #include <QLabel>
 
 #include <algorithm>
@@ -28,26 +30,24 @@ public:
     void Input(const std::string& control, const std::string& label) { Add(control, Text(label), label); }
     // A control with no caption of its own.
     void Fixed(const std::string& control, const QString& name) { Add(control, name, {}); }
-    // stem1..stemN named "caption 1".."caption N", optionally with a suffix.
-    void Numbered(const char* stem, int count, const std::string& label, const QString& suffix = {}) {
-        NumberedFixed(stem, count, Text(label), suffix);
-    }
-    void NumberedFixed(const char* stem, int count, const QString& caption, const QString& suffix = {}) {
-        for (int i = 1; i <= count; ++i) {
-            Add(stem + std::to_string(i), caption + QLatin1Char(' ') + QString::number(i) + suffix, {});
+    // A numbered row named "caption 1".."caption N", optionally with a suffix.
+    void Numbered(const control::NameSeries& series, const std::string& label, const QString& suffix = {}) {
+        const QString caption = Text(label);
+        for (std::size_t i = 1; i <= series.size(); ++i) {
+            Add(series(i), caption + QLatin1Char(' ') + QString::number(i) + suffix, {});
         }
     }
     // The cells of a 3 x 3 digit grid: "caption, цифра 1".."caption, цифра 9".
-    void DigitsFixed(const char* stem, const QString& caption) {
-        for (int i = 1; i <= 9; ++i) {
-            Add(stem + std::to_string(i), caption + QStringLiteral(", цифра ") + QString::number(i), {});
+    void DigitsFixed(const control::NameSeries& digits, const QString& caption) {
+        for (std::size_t i = 1; i <= digits.size(); ++i) {
+            Add(digits(i), caption + QStringLiteral(", цифра ") + QString::number(i), {});
         }
     }
-    void Digits(const char* stem, const std::string& label) { DigitsFixed(stem, Text(label)); }
-    // stem1..stemN all named by one caption.
-    void Same(const char* stem, int count, const std::string& label) {
-        for (int i = 1; i <= count; ++i) {
-            Caption(stem + std::to_string(i), label);
+    void Digits(const control::NameSeries& digits, const std::string& label) { DigitsFixed(digits, Text(label)); }
+    // A numbered row all named by one caption.
+    void Same(const control::NameSeries& series, const std::string& label) {
+        for (std::size_t i = 1; i <= series.size(); ++i) {
+            Caption(series(i), label);
         }
     }
 
@@ -75,64 +75,64 @@ private:
 std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<ControlRow>& layout) {
     Builder b(layout);
     // Page 1: the five numbers and the person's inputs.
-    b.Caption("stPath", "lPath");
-    b.Caption("stBDay", "lBDay");
-    b.Caption("stExpress", "lExpress");
-    b.Caption("stSoul", "lSoul");
-    b.Caption("stPerson", "lPerson");
-    b.Input("seDay", "lDay");
-    b.Input("seMonth", "lMonth");
-    b.Input("seYear", "lYear");
-    b.Input("edFirst", "lName");
-    b.Input("edMiddle", "lSecond");
-    b.Input("edLast", "lLast");
+    b.Caption(control::stPath, control::lPath);
+    b.Caption(control::stBDay, control::lBDay);
+    b.Caption(control::stExpress, control::lExpress);
+    b.Caption(control::stSoul, control::lSoul);
+    b.Caption(control::stPerson, control::lPerson);
+    b.Input(control::seDay, control::lDay);
+    b.Input(control::seMonth, control::lMonth);
+    b.Input(control::seYear, control::lYear);
+    b.Input(control::edFirst, control::lName);
+    b.Input(control::edMiddle, control::lSecond);
+    b.Input(control::edLast, control::lLast);
     // Page 2: the same five numbers on the pictures, synthesis and bridges.
-    b.Caption("lShowSoul", "lSoul");
-    b.Caption("lShowPerson", "lPerson");
-    b.Caption("lShowExpress", "lExpress");
-    b.Caption("lShowPath", "lPath");
-    b.Caption("lShowBDay", "lBDay");
-    b.Caption("stRealize", "lRealize");
-    b.Caption("stReason", "Label4");
-    b.Caption("lPEBridge", "lPE");
-    b.Caption("lSPBridge", "lSP");
-    b.Caption("lESBridge", "lES");
-    b.Fixed("meVozSpo", "Возможности - Способности");
-    b.Fixed("meVozMot", "Возможности - Мотивация");
-    b.Fixed("meSpoMot", "Способности - Мотивация");
+    b.Caption(control::lShowSoul, control::lSoul);
+    b.Caption(control::lShowPerson, control::lPerson);
+    b.Caption(control::lShowExpress, control::lExpress);
+    b.Caption(control::lShowPath, control::lPath);
+    b.Caption(control::lShowBDay, control::lBDay);
+    b.Caption(control::stRealize, control::lRealize);
+    b.Caption(control::stReason, control::Label4);
+    b.Caption(control::lPEBridge, control::lPE);
+    b.Caption(control::lSPBridge, control::lSP);
+    b.Caption(control::lESBridge, control::lES);
+    b.Fixed(control::meVozSpo, "Возможности - Способности");
+    b.Fixed(control::meVozMot, "Возможности - Мотивация");
+    b.Fixed(control::meSpoMot, "Способности - Мотивация");
     // Page 3: both digit grids.
-    b.Digits("lSp", "lSpectre");
-    b.Digits("lEt", "lEtalonTitle");
+    b.Digits(control::lSpN, control::lSpectre);
+    b.Digits(control::lEtN, control::lEtalonTitle);
     // Page 4: the partner's inputs and the list of matches.
-    b.Input("sePartnerDay", "lPartnerDay");
-    b.Input("sePartnerMonth", "lPartnerMonth");
-    b.Input("sePartnerYear", "lPartnerYear");
-    b.Input("edPartnerFirst", "lPartnerFirst");
-    b.Input("edPartnerMiddle", "lPartnerMiddle");
-    b.Input("edPartnerLast", "lPartnerLast");
-    b.Fixed("meResult", "Совпадения");
+    b.Input(control::sePartnerDay, control::lPartnerDay);
+    b.Input(control::sePartnerMonth, control::lPartnerMonth);
+    b.Input(control::sePartnerYear, control::lPartnerYear);
+    b.Input(control::edPartnerFirst, control::lPartnerFirst);
+    b.Input(control::edPartnerMiddle, control::lPartnerMiddle);
+    b.Input(control::edPartnerLast, control::lPartnerLast);
+    b.Fixed(control::meResult, "Совпадения");
     // Page 5: pinnacles, periods and challenges, numbered left to right.
-    b.Numbered("lPin", 4, "lPinTitle");
-    b.Numbered("lPinStart", 4, "lPinTitle", ", начало");
-    b.Numbered("lPer", 3, "lPerTitle");
-    b.Numbered("lPerStart", 3, "lPerTitle", ", начало");
-    b.Numbered("lIsp", 4, "lIspTitle");
+    b.Numbered(control::lPinN, control::lPinTitle);
+    b.Numbered(control::lPinStartN, control::lPinTitle, ", начало");
+    b.Numbered(control::lPerN, control::lPerTitle);
+    b.Numbered(control::lPerStartN, control::lPerTitle, ", начало");
+    b.Numbered(control::lIspN, control::lIspTitle);
     // Page 6: the calendar lists and the Personal Day of each cell.
-    b.Input("cbYear", "lCurYear");
-    b.Input("cbMonth", "lCurMonth");
-    b.Same("liDay", 37, "liDayTitle");
+    b.Input(control::cbYear, control::lCurYear);
+    b.Input(control::cbMonth, control::lCurMonth);
+    b.Same(control::liDayN, control::liDayTitle);
     // Page 7: the free text, its digit grid and the explanation.
-    b.Fixed("edMisc", "Текст или число");
-    b.DigitsFixed("lMisc", "Спектр");
-    b.Fixed("meMisc", "Пояснение");
+    b.Fixed(control::edMisc, "Текст или число");
+    b.DigitsFixed(control::lMiscN, "Спектр");
+    b.Fixed(control::meMisc, "Пояснение");
     // Page 8.
-    b.Fixed("meAuthor", "О Программе");
+    b.Fixed(control::meAuthor, "О Программе");
     return b.Take();
 }
 
-void ApplyAccessibleNames(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& layout,
+void ApplyAccessibleNames(const std::vector<PageRow>& pages, const std::vector<ControlRow>& layout,
                           const ControlMap& controls) {
-    for (const PageSpec& page : pages) {
+    for (const PageRow& page : pages) {
         if (QWidget* sheet = FindControl(controls, page.name)) {
             sheet->setAccessibleName(page.caption);
         }

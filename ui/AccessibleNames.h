@@ -27,7 +27,7 @@ struct AccessibleCaption {
 
 // Sets the names and buddies on the built controls, and names each page by
 // its tab caption.
-void ApplyAccessibleNames(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& layout,
+void ApplyAccessibleNames(const std::vector<PageRow>& pages, const std::vector<ControlRow>& layout,
                           const ControlMap& controls);
 
 } // namespace lirem::ui

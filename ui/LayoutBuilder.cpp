@@ -136,8 +136,8 @@ bool SizesToText(ControlKind kind) {
 
 } // namespace
 
-void BuildControls(const std::vector<ControlRow>& specs, const DesignScale& scale, ControlMap& controls) {
-    for (const ControlRow& row : specs) {
+void BuildControls(const std::vector<ControlRow>& layout, const DesignScale& scale, ControlMap& controls) {
+    for (const ControlRow& row : layout) {
         QWidget* parent = FindControl(controls, row.parent);
         if (parent == nullptr) {
             throw std::logic_error("no parent " + row.parent + " for " + row.name);
@@ -164,10 +164,10 @@ namespace {
 
 // Appends the Tab chain of one container to `chain`: its members by tab
 // order, a group box contributing its own members in its place.
-void CollectTabChain(const std::string& container, const std::vector<ControlRow>& specs, const ControlMap& controls,
+void CollectTabChain(const std::string& container, const std::vector<ControlRow>& layout, const ControlMap& controls,
                      std::vector<QWidget*>& chain) {
     std::vector<const ControlRow*> members;
-    for (const ControlRow& row : specs) {
+    for (const ControlRow& row : layout) {
         if (row.parent == container && row.tabOrder >= 0) {
             members.push_back(&row);
         }
@@ -176,7 +176,7 @@ void CollectTabChain(const std::string& container, const std::vector<ControlRow>
                      [](const ControlRow* a, const ControlRow* b) { return a->tabOrder < b->tabOrder; });
     for (const ControlRow* row : members) {
         if (row->kind == ControlKind::GroupBox) {
-            CollectTabChain(row->name, specs, controls, chain);
+            CollectTabChain(row->name, layout, controls, chain);
         } else {
             chain.push_back(FindControl(controls, row->name));
         }
@@ -185,20 +185,20 @@ void CollectTabChain(const std::string& container, const std::vector<ControlRow>
 
 } // namespace
 
-void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& specs,
+void ApplyTabOrder(const std::vector<PageRow>& pages, const std::vector<ControlRow>& layout,
                    const ControlMap& controls) {
     std::vector<QWidget*> chain;
-    for (const PageSpec& page : pages) {
-        CollectTabChain(page.name, specs, controls, chain);
+    for (const PageRow& page : pages) {
+        CollectTabChain(page.name, layout, controls, chain);
     }
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
 }
 
-QWidget* FirstField(const std::string& page, const std::vector<ControlRow>& specs, const ControlMap& controls) {
+QWidget* FirstField(const std::string& page, const std::vector<ControlRow>& layout, const ControlMap& controls) {
     std::vector<QWidget*> chain;
-    CollectTabChain(page, specs, controls, chain);
+    CollectTabChain(page, layout, controls, chain);
     return chain.empty() ? nullptr : chain.front();
 }
 

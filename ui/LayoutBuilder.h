@@ -10,15 +10,15 @@ namespace lirem::ui {
 
 // Creates one widget for every row, in order, under the parent named in the
 // row (which must already be in `controls`), and registers it by name.
-void BuildControls(const std::vector<ControlRow>& specs, const DesignScale& scale, ControlMap& controls);
+void BuildControls(const std::vector<ControlRow>& layout, const DesignScale& scale, ControlMap& controls);
 
 // Chains the Tab order page by page: within a page or group box by the
-// specs' tab order, a group box contributing its own children in its place.
-void ApplyTabOrder(const std::vector<PageSpec>& pages, const std::vector<ControlRow>& specs,
+// layout's tab order, a group box contributing its own children in its place.
+void ApplyTabOrder(const std::vector<PageRow>& pages, const std::vector<ControlRow>& layout,
                    const ControlMap& controls);
 
 // The first control of a page in Tab order; nullptr for a page without fields.
-[[nodiscard]] QWidget* FirstField(const std::string& page, const std::vector<ControlRow>& specs,
+[[nodiscard]] QWidget* FirstField(const std::string& page, const std::vector<ControlRow>& layout,
                                   const ControlMap& controls);
 
 } // namespace lirem::ui

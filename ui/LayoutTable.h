@@ -24,9 +24,9 @@ struct MemoLook {
 };
 
 struct ControlRow {
-    std::string name;
+    std::string name{};
     ControlKind kind = ControlKind::Label;
-    std::string parent; // a page or a group box
+    std::string parent{}; // a page or a group box
     int x = 0;
     int y = 0;
     int width = 0;
@@ -49,13 +49,13 @@ struct ControlRow {
     MemoLook memo{};
 };
 
-struct PageSpec {
-    std::string name;
+struct PageRow {
+    std::string name{};
     QString caption;
 };
 
 // The eight pages of pcPages, in tab order.
-[[nodiscard]] const std::vector<PageSpec>& Pages();
+[[nodiscard]] const std::vector<PageRow>& Pages();
 
 // Every control of the eight pages, in creation order.
 [[nodiscard]] const std::vector<ControlRow>& Controls();

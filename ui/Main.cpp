@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Main.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Errors.h"
 #include "skin/controls/WinSubClass.h"
 #include "ui/AccessibleFactory.h"
@@ -33,6 +34,8 @@
 #include <optional>
 #include <stdexcept>
 
+namespace control = lirem::control;
+
 namespace {
 
 constexpr int kClientWidth = 681;
@@ -63,7 +66,7 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     if (!reporter_) {
         reporter_ = std::make_unique<lirem::ui::MessageBoxReporter>(this);
     }
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(QString::fromLatin1(control::MainForm));
     setWindowTitle(lirem::ui::WindowCaption());
     // The taskbar button shows the application title, the caption stays.
     setWindowIconText(lirem::ui::ApplicationTitle());
@@ -115,21 +118,21 @@ void TMainForm::BuildWindow() {
     setFixedSize(clientSize);
 
     sbMessage_ = new QStatusBar(client_);
-    sbMessage_->setObjectName(QStringLiteral("sbMessage"));
+    sbMessage_->setObjectName(QString::fromLatin1(control::sbMessage));
     sbMessage_->setSizeGripEnabled(false);
     sbMessage_->setGeometry(scale_.Rect(0, 360, 681, 21));
     auto* panel = new QLabel(lirem::ui::StatusText(), sbMessage_);
     panel->setObjectName(QStringLiteral("sbMessagePanel"));
     panel->setAlignment(Qt::AlignCenter);
     sbMessage_->addWidget(panel, 1);
-    controls_.emplace("sbMessage", sbMessage_);
+    controls_.emplace(control::sbMessage, sbMessage_);
 
     pcPages_ = new QTabWidget(client_);
-    pcPages_->setObjectName(QStringLiteral("pcPages"));
+    pcPages_->setObjectName(QString::fromLatin1(control::pcPages));
     pcPages_->setGeometry(scale_.Rect(0, 0, 681, 360));
     pcPages_->tabBar()->setStyle(style_);
-    controls_.emplace("pcPages", pcPages_);
-    for (const lirem::ui::PageSpec& page : lirem::ui::Pages()) {
+    controls_.emplace(control::pcPages, pcPages_);
+    for (const lirem::ui::PageRow& page : lirem::ui::Pages()) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QString::fromStdString(page.name));
         sheet->setAutoFillBackground(true);
@@ -145,33 +148,33 @@ void TMainForm::BuildWindow() {
     lirem::ui::ApplyAccessibleNames(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
     spoken_ = std::make_unique<lirem::ui::SpokenResults>(lirem::ui::Controls(), controls_);
 
-    auto* month = Require<QComboBox>(controls_, "cbMonth");
+    auto* month = Require<QComboBox>(controls_, control::cbMonth);
     month->addItems(lirem::ui::MonthNames());
     month->setCurrentIndex(8); // "Сентябрь" until the start-up picks the current month
-    auto* misc = Require<QPlainTextEdit>(controls_, "meMisc");
+    auto* misc = Require<QPlainTextEdit>(controls_, control::meMisc);
     misc->setPlainText(lirem::ui::MiscMemoLines().join(QLatin1Char('\n')));
-    Require<QPlainTextEdit>(controls_, "meAuthor")->setPlainText(lirem::ui::AuthorText());
+    Require<QPlainTextEdit>(controls_, control::meAuthor)->setPlainText(lirem::ui::AuthorText());
 
-    fields_.day = Require<lirem::ui::TSpinEdit>(controls_, "seDay");
-    fields_.month = Require<lirem::ui::TSpinEdit>(controls_, "seMonth");
-    fields_.year = Require<lirem::ui::TSpinEdit>(controls_, "seYear");
-    fields_.first = Require<QLineEdit>(controls_, "edFirst");
-    fields_.middle = Require<QLineEdit>(controls_, "edMiddle");
-    fields_.last = Require<QLineEdit>(controls_, "edLast");
-    fields_.calendarYear = Require<QComboBox>(controls_, "cbYear");
+    fields_.day = Require<lirem::ui::TSpinEdit>(controls_, control::seDay);
+    fields_.month = Require<lirem::ui::TSpinEdit>(controls_, control::seMonth);
+    fields_.year = Require<lirem::ui::TSpinEdit>(controls_, control::seYear);
+    fields_.first = Require<QLineEdit>(controls_, control::edFirst);
+    fields_.middle = Require<QLineEdit>(controls_, control::edMiddle);
+    fields_.last = Require<QLineEdit>(controls_, control::edLast);
+    fields_.calendarYear = Require<QComboBox>(controls_, control::cbYear);
     fields_.calendarMonth = month;
-    fields_.partnerDay = Require<lirem::ui::TSpinEdit>(controls_, "sePartnerDay");
-    fields_.partnerMonth = Require<lirem::ui::TSpinEdit>(controls_, "sePartnerMonth");
-    fields_.partnerYear = Require<lirem::ui::TSpinEdit>(controls_, "sePartnerYear");
-    fields_.partnerFirst = Require<QLineEdit>(controls_, "edPartnerFirst");
-    fields_.partnerMiddle = Require<QLineEdit>(controls_, "edPartnerMiddle");
-    fields_.partnerLast = Require<QLineEdit>(controls_, "edPartnerLast");
-    fields_.misc = Require<QLineEdit>(controls_, "edMisc");
-    fields_.doit = Require<QPushButton>(controls_, "bnDoit");
-    fields_.partner = Require<QPushButton>(controls_, "bnPartner");
-    fields_.miscButton = Require<QPushButton>(controls_, "bnMisc");
-    nucleusPage_ = Require<QWidget>(controls_, "tsNucleus");
-    synastryPage_ = Require<QWidget>(controls_, "tsSynastry");
+    fields_.partnerDay = Require<lirem::ui::TSpinEdit>(controls_, control::sePartnerDay);
+    fields_.partnerMonth = Require<lirem::ui::TSpinEdit>(controls_, control::sePartnerMonth);
+    fields_.partnerYear = Require<lirem::ui::TSpinEdit>(controls_, control::sePartnerYear);
+    fields_.partnerFirst = Require<QLineEdit>(controls_, control::edPartnerFirst);
+    fields_.partnerMiddle = Require<QLineEdit>(controls_, control::edPartnerMiddle);
+    fields_.partnerLast = Require<QLineEdit>(controls_, control::edPartnerLast);
+    fields_.misc = Require<QLineEdit>(controls_, control::edMisc);
+    fields_.doit = Require<QPushButton>(controls_, control::bnDoit);
+    fields_.partner = Require<QPushButton>(controls_, control::bnPartner);
+    fields_.miscButton = Require<QPushButton>(controls_, control::bnMisc);
+    nucleusPage_ = Require<QWidget>(controls_, control::tsNucleus);
+    synastryPage_ = Require<QWidget>(controls_, control::tsSynastry);
 
     pcPages_->setCurrentWidget(nucleusPage_);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SpokenResults.h"
 
+#include "engine/ControlNames.h"
 #include "engine/DisplaySink.h"
 #include "ui/AccessibleNames.h"
 
@@ -14,8 +15,6 @@
 namespace lirem::ui {
 
 namespace {
-
-constexpr int kCalendarCells = 37;
 
 // The month in «5 сентября».
 QString MonthGenitive(int index) {
@@ -47,14 +46,14 @@ void Rename(QLabel* label, const QString& spoken) {
 
 SpokenResults::SpokenResults(const std::vector<ControlRow>& layout, const ControlMap& controls) {
     // The karmic note under each core number, said with that number's caption.
-    static const std::pair<const char*, const char*> notes[] = {{"lPathKarma", "stPath"},
-                                                                {"lExpressKarma", "stExpress"},
-                                                                {"lSoulKarma", "stSoul"},
-                                                                {"lBDayKarma", "stBDay"},
-                                                                {"lPersonKarma", "stPerson"}};
+    static const std::pair<const char*, const char*> notes[] = {{control::lPathKarma, control::stPath},
+                                                                {control::lExpressKarma, control::stExpress},
+                                                                {control::lSoulKarma, control::stSoul},
+                                                                {control::lBDayKarma, control::stBDay},
+                                                                {control::lPersonKarma, control::stPerson}};
     const std::vector<AccessibleCaption> captions = AccessibleCaptions(layout);
     for (const AccessibleCaption& entry : captions) {
-        if (!entry.buddy.empty() || entry.control.rfind("liDay", 0) == 0) {
+        if (!entry.buddy.empty() || control::liDayN.Contains(entry.control)) {
             continue;
         }
         if (auto* label = qobject_cast<QLabel*>(FindControl(controls, entry.control))) {
@@ -66,12 +65,11 @@ SpokenResults::SpokenResults(const std::vector<ControlRow>& layout, const Contro
             }
         }
     }
-    for (int i = 1; i <= kCalendarCells; ++i) {
-        const std::string n = std::to_string(i);
-        days_.push_back({Require<QLabel>(controls, "liDay" + n), Require<QLabel>(controls, "lDay" + n)});
+    for (std::size_t i = 1; i <= control::liDayN.size(); ++i) {
+        days_.push_back({Require<QLabel>(controls, control::liDayN(i)), Require<QLabel>(controls, control::lDayN(i))});
     }
-    dayCaption_ = Require<QLabel>(controls, "liDayTitle")->text();
-    month_ = Require<QComboBox>(controls, "cbMonth");
+    dayCaption_ = Require<QLabel>(controls, control::liDayTitle)->text();
+    month_ = Require<QComboBox>(controls, control::cbMonth);
 }
 
 QString SpokenResults::DaySpoken(const Day& day) const {

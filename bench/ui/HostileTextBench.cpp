@@ -5,12 +5,16 @@
 //     ./build/bench/ui/bench_ui_text
 #include "ui/Main.h"
 
+#include "engine/ControlNames.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QLineEdit>
 
 #include <memory>
+
+namespace control = lirem::control;
 
 namespace {
 
@@ -28,7 +32,7 @@ QString HostileText() {
 
 std::unique_ptr<TMainForm> WindowWithHostileText() {
     auto window = std::make_unique<TMainForm>(QDate(2025, 9, 15), std::make_unique<NoReports>());
-    window->ControlAs<QLineEdit>("edMisc")->setText(HostileText());
+    window->ControlAs<QLineEdit>(control::edMisc)->setText(HostileText());
     return window;
 }
 

@@ -37,6 +37,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "engine/ControlNames.h"
 #include "ui/Fonts.h"
 #include "ui/SpinEdit.h"
 
@@ -47,6 +48,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+namespace control = lirem::control;
 
 namespace {
 
@@ -263,17 +266,17 @@ BENCHMARK(BM_InProcessMainFormFirstPaint)->Unit(benchmark::kMillisecond)->MinTim
 
 void BM_FullRecalculation(benchmark::State& state) {
     TMainForm window(QDate(2025, 9, 15), std::make_unique<NoReports>());
-    window.ControlAs<lirem::ui::TSpinEdit>("seDay")->SetValue(29);
-    window.ControlAs<lirem::ui::TSpinEdit>("seMonth")->SetValue(11);
-    window.ControlAs<lirem::ui::TSpinEdit>("seYear")->SetValue(1985);
-    window.ControlAs<QLineEdit>("edFirst")->setText(QStringLiteral("Иван"));
-    window.ControlAs<QLineEdit>("edMiddle")->setText(QStringLiteral("Петрович"));
-    window.ControlAs<QLineEdit>("edLast")->setText(QStringLiteral("Сидоров"));
+    window.ControlAs<lirem::ui::TSpinEdit>(control::seDay)->SetValue(29);
+    window.ControlAs<lirem::ui::TSpinEdit>(control::seMonth)->SetValue(11);
+    window.ControlAs<lirem::ui::TSpinEdit>(control::seYear)->SetValue(1985);
+    window.ControlAs<QLineEdit>(control::edFirst)->setText(QStringLiteral("Иван"));
+    window.ControlAs<QLineEdit>(control::edMiddle)->setText(QStringLiteral("Петрович"));
+    window.ControlAs<QLineEdit>(control::edLast)->setText(QStringLiteral("Сидоров"));
     ShowUntilPainted(window);
     int alternate = 0;
     for (auto _ : state) {
         // Alternate two inputs so every write really changes a control.
-        window.ControlAs<lirem::ui::TSpinEdit>("seDay")->SetValue(++alternate % 2 == 0 ? 29 : 13);
+        window.ControlAs<lirem::ui::TSpinEdit>(control::seDay)->SetValue(++alternate % 2 == 0 ? 29 : 13);
         window.bnDoitClick();
     }
 }

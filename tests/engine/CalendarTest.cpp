@@ -2,6 +2,7 @@
 #include "tests/support/RecordingSink.h"
 
 #include "engine/Calendar.h"
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Errors.h"
 
@@ -106,11 +107,11 @@ TEST(Calendar, PageOfTheWorkedExample) {
     ShowPersonalYear(2025 - 1950, 8, 5, 9, 1970, profile, sink);
     EXPECT_EQ(profile.PersonalYear, 5);
     EXPECT_EQ(profile.PersonalMonth, 5);
-    EXPECT_EQ(sink.texts["liYear"], YearText(5));
-    EXPECT_EQ(sink.texts["liMonth"], MonthText(5));
+    EXPECT_EQ(sink.texts[control::liYear], YearText(5));
+    EXPECT_EQ(sink.texts[control::liMonth], MonthText(5));
     for (int k = 1; k <= 37; ++k) {
-        const std::string day = "lDay" + std::to_string(k);
-        const std::string pd = "liDay" + std::to_string(k);
+        const std::string day = control::lDayN(k);
+        const std::string pd = control::liDayN(k);
         if (k <= 30) {
             EXPECT_EQ(sink.texts[day], std::to_string(k));
             EXPECT_EQ(sink.texts[pd], std::to_string((k + 4) % 9 + 1));
@@ -126,13 +127,13 @@ TEST(Calendar, PageOfTheWorkedExample) {
 
     // January 2023: Personal Year 3, Personal Month 4, first six cells hidden.
     ShowPersonalYear(2023 - 1950, 0, 5, 9, 1970, profile, sink);
-    EXPECT_EQ(sink.texts["liYear"], YearText(3));
-    EXPECT_EQ(sink.texts["liMonth"], MonthText(4));
+    EXPECT_EQ(sink.texts[control::liYear], YearText(3));
+    EXPECT_EQ(sink.texts[control::liMonth], MonthText(4));
     for (int k = 1; k <= 6; ++k)
-        EXPECT_FALSE(sink.IsVisible("lDay" + std::to_string(k)));
-    EXPECT_EQ(sink.texts["lDay1"], "1"); // hidden cells keep their texts
-    EXPECT_EQ(sink.texts["lDay37"], "31");
-    EXPECT_TRUE(sink.IsVisible("liDay37"));
+        EXPECT_FALSE(sink.IsVisible(control::lDayN(k)));
+    EXPECT_EQ(sink.texts[control::lDayN(1)], "1"); // hidden cells keep their texts
+    EXPECT_EQ(sink.texts[control::lDayN(37)], "31");
+    EXPECT_TRUE(sink.IsVisible(control::liDayN(37)));
 }
 
 TEST(Calendar, MonthChangeUsesTheStoredPersonalYear) {
@@ -144,12 +145,12 @@ TEST(Calendar, MonthChangeUsesTheStoredPersonalYear) {
     ShowPersonalMonth(2025 - 1950, 9, 6, 9, 1970, profile, sink);
     EXPECT_EQ(profile.PersonalYear, 5);
     EXPECT_EQ(profile.PersonalMonth, 6); // RTD(10 + 5)
-    EXPECT_EQ(sink.texts["liMonth"], MonthText(6));
-    EXPECT_EQ(sink.texts["liYear"], YearText(5));
+    EXPECT_EQ(sink.texts[control::liMonth], MonthText(6));
+    EXPECT_EQ(sink.texts[control::liYear], YearText(5));
     // October 2025 starts on a Wednesday (cell 3 holds day 1). The new Life
     // Path is 6 + 9 + 8 = 23, 5: days 4, 13, 22 and 31 reduce to it with the date.
     for (int day = 1; day <= 31; ++day) {
-        const std::string pd = "liDay" + std::to_string(day + 2);
+        const std::string pd = control::liDayN(day + 2);
         const bool purple = day == 4 || day == 13 || day == 22 || day == 31;
         EXPECT_EQ(sink.colours[pd], purple ? colour::Purple : colour::Teal) << day;
     }
@@ -176,15 +177,15 @@ TEST(Calendar, MonthWithoutSelectionFailsAfterTheColours) {
         EXPECT_STREQ(e.what(), "Invalid argument to date encode");
     }
     EXPECT_EQ(profile.PersonalMonth, 5); // RTD(0 + 5): the Personal Year itself
-    EXPECT_EQ(sink.texts["liMonth"], MonthText(5));
+    EXPECT_EQ(sink.texts[control::liMonth], MonthText(5));
     ASSERT_EQ(sink.calls.size(), 1u + 37u);
     EXPECT_EQ(sink.calls.front(), "text liMonth");
     for (int k = 1; k <= 37; ++k) {
-        EXPECT_EQ(sink.calls[static_cast<std::size_t>(k)], "colour liDay" + std::to_string(k));
-        EXPECT_EQ(sink.colours["liDay" + std::to_string(k)], colour::Teal);
+        EXPECT_EQ(sink.calls[static_cast<std::size_t>(k)], std::string("colour ") + control::liDayN(k));
+        EXPECT_EQ(sink.colours[control::liDayN(k)], colour::Teal);
     }
     auto expectedTexts = textsBefore;
-    expectedTexts["liMonth"] = MonthText(5);
+    expectedTexts[control::liMonth] = MonthText(5);
     EXPECT_EQ(sink.texts, expectedTexts);
     EXPECT_EQ(sink.visible, visibleBefore);
 }

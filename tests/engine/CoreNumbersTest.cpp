@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/RecordingSink.h"
 
+#include "engine/ControlNames.h"
 #include "engine/CoreNumbers.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Errors.h"
@@ -65,14 +66,15 @@ TEST(CoreNumbers, DisplayOfTheWorkedExample) {
     EXPECT_EQ(profile.SoulUrge, 4);
     EXPECT_EQ(profile.Personality, 11);
     const std::pair<const char*, const char*> shown[] = {
-        {"stBDay", "11"},      {"lShowBDay", "11"}, {"stPath", "9"},    {"lShowPath", "9"}, {"stExpress", "6"},
-        {"lShowExpress", "6"}, {"stSoul", "4"},     {"lShowSoul", "4"}, {"stPerson", "11"}, {"lShowPerson", "11"},
+        {control::stBDay, "11"},   {control::lShowBDay, "11"},   {control::stPath, "9"}, {control::lShowPath, "9"},
+        {control::stExpress, "6"}, {control::lShowExpress, "6"}, {control::stSoul, "4"}, {control::lShowSoul, "4"},
+        {control::stPerson, "11"}, {control::lShowPerson, "11"},
     };
     for (const auto& [control, text] : shown)
         EXPECT_EQ(sink.texts[control], text) << control;
-    EXPECT_EQ(sink.texts["lSoulKarma"], kNote + "13");
-    EXPECT_TRUE(sink.IsVisible("lSoulKarma"));
-    for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lPersonKarma"}) {
+    EXPECT_EQ(sink.texts[control::lSoulKarma], kNote + "13");
+    EXPECT_TRUE(sink.IsVisible(control::lSoulKarma));
+    for (const char* note : {control::lBDayKarma, control::lPathKarma, control::lExpressKarma, control::lPersonKarma}) {
         EXPECT_EQ(sink.texts[note], kNote) << note;
         EXPECT_FALSE(sink.IsVisible(note)) << note;
     }
@@ -117,8 +119,8 @@ TEST(CoreNumbers, WriteOrder) {
         "text lShowPerson",
     };
     EXPECT_EQ(sink.calls, expected);
-    EXPECT_EQ(sink.texts["lBDayKarma"], kNote + "13");
-    EXPECT_EQ(sink.texts["lPathKarma"], kNote + "13");
+    EXPECT_EQ(sink.texts[control::lBDayKarma], kNote + "13");
+    EXPECT_EQ(sink.texts[control::lPathKarma], kNote + "13");
 }
 
 TEST(CoreNumbers, ANoteIsHiddenAgainAndNeverDoubled) {
@@ -126,10 +128,10 @@ TEST(CoreNumbers, ANoteIsHiddenAgainAndNeverDoubled) {
     NumerologyProfile profile;
     ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink);
     ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink);
-    EXPECT_EQ(sink.texts["lBDayKarma"], kNote + "13");
+    EXPECT_EQ(sink.texts[control::lBDayKarma], kNote + "13");
     ShowCoreNumbers(12, 1, 1970, "", "", "", profile, sink);
-    EXPECT_FALSE(sink.IsVisible("lBDayKarma"));
-    EXPECT_EQ(sink.texts["lBDayKarma"], kNote);
+    EXPECT_FALSE(sink.IsVisible(control::lBDayKarma));
+    EXPECT_EQ(sink.texts[control::lBDayKarma], kNote);
 }
 
 TEST(CoreNumbers, NegativeDayStopsAfterTheBirthday) {
@@ -141,9 +143,9 @@ TEST(CoreNumbers, NegativeDayStopsAfterTheBirthday) {
     EXPECT_EQ(profile.DigitMarks, (std::array<std::uint8_t, 9>{}));
     EXPECT_EQ(profile.Birthday, -5);
     EXPECT_EQ(profile.LifePath, 7); // untouched
-    EXPECT_EQ(sink.texts["stBDay"], "-5");
+    EXPECT_EQ(sink.texts[control::stBDay], "-5");
     EXPECT_EQ(sink.calls.back(), "text stBDay");
-    EXPECT_EQ(sink.texts.count("lShowBDay"), 0u);
+    EXPECT_EQ(sink.texts.count(control::lShowBDay), 0u);
 }
 
 TEST(CoreNumbers, NegativeDateSumStopsInTheLifePath) {
@@ -152,11 +154,11 @@ TEST(CoreNumbers, NegativeDateSumStopsInTheLifePath) {
     EXPECT_THROW(ShowCoreNumbers(1, 1, -5, "", "", "", profile, sink), ConvertError);
     EXPECT_EQ(profile.LifePath, -3); // stored before its Karmic Number is sought
     EXPECT_EQ(sink.calls.back(), "text lShowBDay");
-    EXPECT_EQ(sink.texts.count("stPath"), 0u);
+    EXPECT_EQ(sink.texts.count(control::stPath), 0u);
     // A negative year whose sum stays positive is no error.
     EXPECT_NO_THROW(ShowCoreNumbers(9, 9, -5, "", "", "", profile, sink));
     EXPECT_EQ(profile.LifePath, 4); // 9 + 9 - 5 = 13, note 13
-    EXPECT_EQ(sink.texts["lPathKarma"], kNote + "13");
+    EXPECT_EQ(sink.texts[control::lPathKarma], kNote + "13");
 }
 
 TEST(CoreNumbers, DisplayAgreesWithTheReport) {
@@ -169,13 +171,13 @@ TEST(CoreNumbers, DisplayAgreesWithTheReport) {
                     NumerologyProfile profile;
                     ShowCoreNumbers(day, month, year, name, name, "Сидоров"_cp, profile, sink);
                     const CoreReport r = ComputeCoreNumbers(day, month, year, name, name, "Сидоров"_cp);
-                    ASSERT_EQ(sink.texts["stBDay"], std::to_string(r.Birthday.Value));
-                    ASSERT_EQ(sink.texts["stPath"], std::to_string(r.LifePath.Value));
-                    ASSERT_EQ(sink.texts["lShowPerson"], std::to_string(r.Personality.Value));
+                    ASSERT_EQ(sink.texts[control::stBDay], std::to_string(r.Birthday.Value));
+                    ASSERT_EQ(sink.texts[control::stPath], std::to_string(r.LifePath.Value));
+                    ASSERT_EQ(sink.texts[control::lShowPerson], std::to_string(r.Personality.Value));
                     ASSERT_EQ(profile.Expression, r.Expression.Value);
-                    ASSERT_EQ(sink.IsVisible("lPathKarma"), r.LifePath.Karmic != 0);
-                    ASSERT_EQ(sink.IsVisible("lSoulKarma"), r.SoulUrge.Karmic != 0);
-                    ASSERT_EQ(sink.IsVisible("lBDayKarma"), r.Birthday.Karmic != 0);
+                    ASSERT_EQ(sink.IsVisible(control::lPathKarma), r.LifePath.Karmic != 0);
+                    ASSERT_EQ(sink.IsVisible(control::lSoulKarma), r.SoulUrge.Karmic != 0);
+                    ASSERT_EQ(sink.IsVisible(control::lBDayKarma), r.Birthday.Karmic != 0);
                 }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/RecordingSink.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cycles.h"
 
 #include <gtest/gtest.h>
@@ -98,24 +99,24 @@ TEST(Cycles, DisplayOrderAndTexts) {
         "text lPinStart3", "text lPinStart4", "text lPer1", "text lPer2", "text lPer3",      "text lPerStart1",
         "text lPerStart2", "text lPerStart3", "text lIsp1", "text lIsp2", "text lIsp3",      "text lIsp4"};
     EXPECT_EQ(sink.calls, order);
-    const std::pair<const char*, const char*> texts[] = {{"lPin1", "5"},
-                                                         {"lPin2", "4"},
-                                                         {"lPin3", "9"},
-                                                         {"lPin4", "8"},
-                                                         {"lPinStart1", "5.09.1970"},
-                                                         {"lPinStart2", "1.01.2003"},
-                                                         {"lPinStart3", "1.01.2012"},
-                                                         {"lPinStart4", "1.01.2021"},
-                                                         {"lPer1", "9"},
-                                                         {"lPer2", "5"},
-                                                         {"lPer3", "8"},
-                                                         {"lPerStart1", "5.09.1970"},
-                                                         {"lPerStart2", "1.01.1994"},
-                                                         {"lPerStart3", "1.01.2030"},
-                                                         {"lIsp1", "4"},
-                                                         {"lIsp2", "3"},
-                                                         {"lIsp3", "1"},
-                                                         {"lIsp4", "1"}};
+    const std::pair<const char*, const char*> texts[] = {{control::lPinN(1), "5"},
+                                                         {control::lPinN(2), "4"},
+                                                         {control::lPinN(3), "9"},
+                                                         {control::lPinN(4), "8"},
+                                                         {control::lPinStartN(1), "5.09.1970"},
+                                                         {control::lPinStartN(2), "1.01.2003"},
+                                                         {control::lPinStartN(3), "1.01.2012"},
+                                                         {control::lPinStartN(4), "1.01.2021"},
+                                                         {control::lPerN(1), "9"},
+                                                         {control::lPerN(2), "5"},
+                                                         {control::lPerN(3), "8"},
+                                                         {control::lPerStartN(1), "5.09.1970"},
+                                                         {control::lPerStartN(2), "1.01.1994"},
+                                                         {control::lPerStartN(3), "1.01.2030"},
+                                                         {control::lIspN(1), "4"},
+                                                         {control::lIspN(2), "3"},
+                                                         {control::lIspN(3), "1"},
+                                                         {control::lIspN(4), "1"}};
     for (const auto& [control, text] : texts)
         EXPECT_EQ(sink.texts[control], text) << control;
 }

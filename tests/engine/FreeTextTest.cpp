@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/RecordingSink.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/FreeText.h"
 
@@ -53,18 +54,18 @@ TEST(FreeText, WorkedExamples) {
 TEST(FreeText, PageTexts) {
     RecordingSink sink;
     ShowFreeText("  49  ", sink);
-    EXPECT_EQ(sink.texts["lSumma"], "Сумма: 4"_cp);
-    EXPECT_EQ(sink.texts["lKarma"], "Кармическое Число: 13"_cp);
+    EXPECT_EQ(sink.texts[control::lSumma], "Сумма: 4"_cp);
+    EXPECT_EQ(sink.texts[control::lKarma], "Кармическое Число: 13"_cp);
     const std::vector<std::string> order = {"text lSumma", "text lKarma", "text lMisc1", "text lMisc2",
                                             "text lMisc3", "text lMisc4", "text lMisc5", "text lMisc6",
                                             "text lMisc7", "text lMisc8", "text lMisc9"};
     EXPECT_EQ(sink.calls, order);
-    EXPECT_EQ(sink.texts["lMisc4"], "1");
-    EXPECT_EQ(sink.texts["lMisc9"], "1");
-    EXPECT_EQ(sink.texts["lMisc1"], "0");
+    EXPECT_EQ(sink.texts[control::lMiscN(4)], "1");
+    EXPECT_EQ(sink.texts[control::lMiscN(9)], "1");
+    EXPECT_EQ(sink.texts[control::lMiscN(1)], "0");
     ShowFreeText("29", sink);
-    EXPECT_EQ(sink.texts["lSumma"], "Сумма: 11"_cp);
-    EXPECT_EQ(sink.texts["lKarma"], "Кармическое Число: -"_cp);
+    EXPECT_EQ(sink.texts[control::lSumma], "Сумма: 11"_cp);
+    EXPECT_EQ(sink.texts[control::lKarma], "Кармическое Число: -"_cp);
 }
 
 TEST(FreeText, TextsForReports) {

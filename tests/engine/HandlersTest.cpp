@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/RecordingSink.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Errors.h"
 #include "engine/Handlers.h"
@@ -42,14 +43,14 @@ TEST(Handlers, FullRecalculationOfTheWorkedExample) {
     // Personal Year of 2025 for 29.11: 9 + 11 + 11 = 31, 4; September: 13, 4.
     EXPECT_EQ(profile.PersonalYear, 4);
     EXPECT_EQ(profile.PersonalMonth, 4);
-    EXPECT_EQ(sink.texts["lSoulKarma"], std::string("Кармическое Число 13"_cp));
-    EXPECT_EQ(sink.lines["meVozSpo"].at(0), "Возможности превышают Способности"_cp);
-    EXPECT_EQ(sink.texts["stReason"], "22");
-    EXPECT_EQ(sink.texts["lKarLes"], "Кармические Уроки: 4"_cp);
-    EXPECT_EQ(sink.texts["lHidPas"], "Число Скрытой Страсти: 1, 3, 9"_cp);
-    EXPECT_EQ(sink.texts["lPinStart1"], "29.11.1985");
-    EXPECT_EQ(sink.texts["liYear"], "Индивидуальный Год 4"_cp);
-    EXPECT_EQ(sink.texts["lDay30"], "30");
+    EXPECT_EQ(sink.texts[control::lSoulKarma], std::string("Кармическое Число 13"_cp));
+    EXPECT_EQ(sink.lines[control::meVozSpo].at(0), "Возможности превышают Способности"_cp);
+    EXPECT_EQ(sink.texts[control::stReason], "22");
+    EXPECT_EQ(sink.texts[control::lKarLes], "Кармические Уроки: 4"_cp);
+    EXPECT_EQ(sink.texts[control::lHidPas], "Число Скрытой Страсти: 1, 3, 9"_cp);
+    EXPECT_EQ(sink.texts[control::lPinStartN(1)], "29.11.1985");
+    EXPECT_EQ(sink.texts[control::liYear], "Индивидуальный Год 4"_cp);
+    EXPECT_EQ(sink.texts[control::lDayN(30)], "30");
     // The stages write in order: core, synthesis, spectrum, cycles, calendar.
     const auto at = [&](const std::string& call) {
         return std::find(sink.calls.begin(), sink.calls.end(), call) - sink.calls.begin();
@@ -69,16 +70,17 @@ TEST(Handlers, StartUpDefaults) {
     in.yearIndex = 2026 - 1950;
     in.monthIndex = 11;
     RunFullRecalculation(in, profile, sink);
-    EXPECT_EQ(sink.texts["stBDay"], "1");
-    EXPECT_EQ(sink.texts["stPath"], "1");
-    EXPECT_EQ(sink.texts["stExpress"], "0");
-    EXPECT_EQ(sink.texts["stSoul"], "0");
-    EXPECT_EQ(sink.texts["stPerson"], "0");
-    for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lSoulKarma", "lPersonKarma"})
+    EXPECT_EQ(sink.texts[control::stBDay], "1");
+    EXPECT_EQ(sink.texts[control::stPath], "1");
+    EXPECT_EQ(sink.texts[control::stExpress], "0");
+    EXPECT_EQ(sink.texts[control::stSoul], "0");
+    EXPECT_EQ(sink.texts[control::stPerson], "0");
+    for (const char* note :
+         {control::lBDayKarma, control::lPathKarma, control::lExpressKarma, control::lSoulKarma, control::lPersonKarma})
         EXPECT_FALSE(sink.IsVisible(note));
-    EXPECT_EQ(sink.lines["meVozSpo"].at(0), "Способности равны или примерно равны Возможностям"_cp);
-    EXPECT_EQ(sink.texts["stRealize"], "1");
-    EXPECT_EQ(sink.texts["stReason"], "1");
+    EXPECT_EQ(sink.lines[control::meVozSpo].at(0), "Способности равны или примерно равны Возможностям"_cp);
+    EXPECT_EQ(sink.texts[control::stRealize], "1");
+    EXPECT_EQ(sink.texts[control::stReason], "1");
 }
 
 TEST(Handlers, NegativeDayLeavesOnlyTheEarlierWrites) {
@@ -97,9 +99,9 @@ TEST(Handlers, NegativeDayLeavesOnlyTheEarlierWrites) {
     }
     ASSERT_EQ(sink.calls.size(), 11u); // five notes reset (text, hide), then stBDay
     EXPECT_EQ(sink.calls.back(), "text stBDay");
-    EXPECT_EQ(sink.texts["stBDay"], "-5");
-    EXPECT_EQ(sink.texts["lShowBDay"], before.at("lShowBDay"));
-    EXPECT_EQ(sink.texts["stPath"], before.at("stPath"));
+    EXPECT_EQ(sink.texts[control::stBDay], "-5");
+    EXPECT_EQ(sink.texts[control::lShowBDay], before.at(control::lShowBDay));
+    EXPECT_EQ(sink.texts[control::stPath], before.at(control::stPath));
     EXPECT_EQ(profile.DigitMarks, (std::array<std::uint8_t, 9>{}));
     EXPECT_EQ(profile.Birthday, -5);
     EXPECT_EQ(profile.LifePath, 9); // the previous value
@@ -111,10 +113,10 @@ TEST(Handlers, MonthWithoutSelectionFailsLast) {
     WindowInputs in = IvanPetrovichSidorov();
     in.monthIndex = -1;
     EXPECT_THROW(RunFullRecalculation(in, profile, sink), DateEncodeError);
-    EXPECT_EQ(sink.texts["liMonth"], "Индивидуальный Месяц 4"_cp); // the Personal Year itself
+    EXPECT_EQ(sink.texts[control::liMonth], "Индивидуальный Месяц 4"_cp); // the Personal Year itself
     EXPECT_EQ(sink.calls.back(), "colour liDay37");
-    EXPECT_EQ(sink.texts.count("lDay1"), 0u);
-    EXPECT_EQ(sink.texts["lIsp4"], "3"); // everything before is written
+    EXPECT_EQ(sink.texts.count(control::lDayN(1)), 0u);
+    EXPECT_EQ(sink.texts[control::lIspN(4)], "3"); // everything before is written
 }
 
 TEST(Handlers, YearAndMonthChange) {
@@ -127,13 +129,13 @@ TEST(Handlers, YearAndMonthChange) {
     in.yearIndex = 2025 - 1950;
     in.monthIndex = 8;
     RunYearChange(in, profile, sink);
-    EXPECT_EQ(sink.texts["liYear"], "Индивидуальный Год 5"_cp);
-    EXPECT_EQ(sink.texts["liMonth"], "Индивидуальный Месяц 5"_cp);
+    EXPECT_EQ(sink.texts[control::liYear], "Индивидуальный Год 5"_cp);
+    EXPECT_EQ(sink.texts[control::liMonth], "Индивидуальный Месяц 5"_cp);
     in.monthIndex = 0;
     in.day = 6; // edited, not recalculated
     sink.calls.clear();
     RunMonthChange(in, profile, sink);
-    EXPECT_EQ(sink.texts["liMonth"], "Индивидуальный Месяц 6"_cp); // 1 + 5
+    EXPECT_EQ(sink.texts[control::liMonth], "Индивидуальный Месяц 6"_cp); // 1 + 5
     EXPECT_EQ(sink.calls.front(), "text liMonth");
 }
 
@@ -142,7 +144,7 @@ TEST(Handlers, FreeText) {
     WindowInputs in;
     in.miscText = "Ivan 1970";
     RunFreeText(in, sink);
-    EXPECT_EQ(sink.texts["lSumma"], "Сумма: 9"_cp);
+    EXPECT_EQ(sink.texts[control::lSumma], "Сумма: 9"_cp);
 }
 
 // Any bytes and any 32-bit values: only the two named errors, never a crash.

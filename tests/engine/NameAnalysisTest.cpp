@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/RecordingSink.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/NameAnalysis.h"
 
@@ -172,22 +173,22 @@ TEST(Spectrum, DisplayColoursLinesAndMarks) {
     RecordingSink sink;
     NumerologyProfile profile;
     ShowSpectrum(AnalyzeNameSpectrum("Мария"_cp, "Ивановна"_cp, "Петрова"_cp), profile, sink);
-    EXPECT_EQ(sink.texts["lKarLes"], "Кармические Уроки: 4"_cp);
-    EXPECT_EQ(sink.texts["lMuchMore"], "Значительно больше Эталона: 1"_cp);
-    EXPECT_EQ(sink.texts["lMuchLess"], "Значительно меньше Эталона: 7"_cp);
-    EXPECT_EQ(sink.texts["lHidPas"], "Число Скрытой Страсти: 1"_cp);
-    EXPECT_EQ(sink.texts["lNameLength"], "Общая длина имени: 20"_cp);
-    EXPECT_EQ(sink.texts["lAlphabet"], "Алфавит: русский"_cp);
+    EXPECT_EQ(sink.texts[control::lKarLes], "Кармические Уроки: 4"_cp);
+    EXPECT_EQ(sink.texts[control::lMuchMore], "Значительно больше Эталона: 1"_cp);
+    EXPECT_EQ(sink.texts[control::lMuchLess], "Значительно меньше Эталона: 7"_cp);
+    EXPECT_EQ(sink.texts[control::lHidPas], "Число Скрытой Страсти: 1"_cp);
+    EXPECT_EQ(sink.texts[control::lNameLength], "Общая длина имени: 20"_cp);
+    EXPECT_EQ(sink.texts[control::lAlphabet], "Алфавит: русский"_cp);
     const char* spectrum[] = {"6", "1", "3", "-", "1", "4", "2", "1", "2"};
     const char* etalon[] = {"4", "2", "2", "1", "1", "3", "4", "1", "1"};
     const Rgb colours[] = {colour::Purple, colour::Black, colour::Black, colour::Red,  colour::Black,
                            colour::Black,  colour::Navy,  colour::Black, colour::Black};
     for (int d = 1; d <= 9; ++d) {
-        const std::string sp = "lSp" + std::to_string(d);
+        const std::string sp = control::lSpN(d);
         EXPECT_EQ(sink.texts[sp], spectrum[d - 1]) << d;
-        EXPECT_EQ(sink.texts["lEt" + std::to_string(d)], etalon[d - 1]) << d;
+        EXPECT_EQ(sink.texts[control::lEtN(d)], etalon[d - 1]) << d;
         EXPECT_EQ(sink.colours[sp], colours[d - 1]) << d;
-        EXPECT_EQ(sink.colours.count("lEt" + std::to_string(d)), 0u);
+        EXPECT_EQ(sink.colours.count(control::lEtN(d)), 0u);
     }
     EXPECT_EQ(profile.DigitMarks, (Nine{3, 0, 0, 1, 0, 0, 0, 0, 0}));
 }
@@ -196,16 +197,16 @@ TEST(Spectrum, DisplayOfAnEmptyName) {
     RecordingSink sink;
     NumerologyProfile profile;
     ShowSpectrum(AnalyzeNameSpectrum("", "", ""), profile, sink);
-    EXPECT_EQ(sink.texts["lKarLes"], "Кармические Уроки: 1, 2, 3, 4, 5, 6, 7, 8, 9"_cp);
-    EXPECT_EQ(sink.texts["lMuchMore"], "Значительно больше Эталона: нет"_cp);
-    EXPECT_EQ(sink.texts["lMuchLess"], "Значительно меньше Эталона: нет"_cp);
-    EXPECT_EQ(sink.texts["lHidPas"], "Число Скрытой Страсти: нет"_cp);
-    EXPECT_EQ(sink.texts["lNameLength"], "Общая длина имени: 0"_cp);
-    EXPECT_EQ(sink.texts["lAlphabet"], "Алфавит: -"_cp);
+    EXPECT_EQ(sink.texts[control::lKarLes], "Кармические Уроки: 1, 2, 3, 4, 5, 6, 7, 8, 9"_cp);
+    EXPECT_EQ(sink.texts[control::lMuchMore], "Значительно больше Эталона: нет"_cp);
+    EXPECT_EQ(sink.texts[control::lMuchLess], "Значительно меньше Эталона: нет"_cp);
+    EXPECT_EQ(sink.texts[control::lHidPas], "Число Скрытой Страсти: нет"_cp);
+    EXPECT_EQ(sink.texts[control::lNameLength], "Общая длина имени: 0"_cp);
+    EXPECT_EQ(sink.texts[control::lAlphabet], "Алфавит: -"_cp);
     for (int d = 1; d <= 9; ++d) {
-        EXPECT_EQ(sink.texts["lSp" + std::to_string(d)], "-");
-        EXPECT_EQ(sink.colours["lSp" + std::to_string(d)], colour::Red);
-        EXPECT_EQ(sink.texts["lEt" + std::to_string(d)], "0");
+        EXPECT_EQ(sink.texts[control::lSpN(d)], "-");
+        EXPECT_EQ(sink.colours[control::lSpN(d)], colour::Red);
+        EXPECT_EQ(sink.texts[control::lEtN(d)], "0");
     }
     EXPECT_EQ(profile.DigitMarks, (Nine{1, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
@@ -217,7 +218,7 @@ TEST(Spectrum, AZeroCountBelowTheEtalonKeepsItsRed) {
     const auto r = AnalyzeNameSpectrum("Аааааааааааа"_cp, "", ""); // 12 letters: Etalon digit 1 = 60/27 -> 2
     ASSERT_TRUE(r.MuchLess.Contains(7));                           // 60/27 -> 2 against 0
     ShowSpectrum(r, profile, sink);
-    EXPECT_EQ(sink.colours["lSp7"], colour::Red);
+    EXPECT_EQ(sink.colours[control::lSpN(7)], colour::Red);
     EXPECT_EQ(profile.DigitMarks[6], MarkKarmicLesson);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/RecordingSink.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Handlers.h"
@@ -165,7 +166,7 @@ TEST(Partner, PageWarnsWhenTheFirstPersonIsBlank) {
     const std::vector<std::string> calls = {"hide meResult",  "clear meResult", "hide lNoFirst",
                                             "hide lNoFirst2", "show lNoFirst",  "show lNoFirst2"};
     EXPECT_EQ(sink.calls, calls);
-    EXPECT_TRUE(sink.lines["meResult"].empty());
+    EXPECT_TRUE(sink.lines[control::meResult].empty());
 }
 
 TEST(Partner, PageShowsTheLines) {
@@ -177,9 +178,9 @@ TEST(Partner, PageShowsTheLines) {
     in.partnerYear = 1970;
     in.partnerFirst = "Анна"_cp;
     RunPartnerComparison(in, IvanPetrovichSidorov(), sink);
-    EXPECT_EQ(sink.lines["meResult"].size(), 20u);
-    EXPECT_TRUE(sink.IsVisible("meResult"));
-    EXPECT_FALSE(sink.IsVisible("lNoFirst"));
+    EXPECT_EQ(sink.lines[control::meResult].size(), 20u);
+    EXPECT_TRUE(sink.IsVisible(control::meResult));
+    EXPECT_FALSE(sink.IsVisible(control::lNoFirst));
     EXPECT_EQ(sink.calls.back(), "show meResult");
     // Extreme partner dates are no error and do not overflow.
     in.partnerDay = INT32_MIN;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/RecordingSink.h"
 
+#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Synthesis.h"
 
@@ -109,12 +110,13 @@ TEST(Synthesis, DisplayOrderAndOneLinePerMemo) {
                                            "text lSPBridge", "text lESBridge", "text stReason"};
     ASSERT_EQ(sink.calls.size(), 2 * once.size());
     EXPECT_TRUE(std::equal(once.begin(), once.end(), sink.calls.begin()));
-    EXPECT_EQ(sink.lines["meVozSpo"], std::vector<std::string>{std::string("Возможности превышают Способности"_cp)});
-    EXPECT_EQ(sink.texts["stRealize"], "6");
-    EXPECT_EQ(sink.texts["lPEBridge"], "3");
-    EXPECT_EQ(sink.texts["lSPBridge"], "2");
-    EXPECT_EQ(sink.texts["lESBridge"], "2");
-    EXPECT_EQ(sink.texts["stReason"], "22");
+    EXPECT_EQ(sink.lines[control::meVozSpo],
+              std::vector<std::string>{std::string("Возможности превышают Способности"_cp)});
+    EXPECT_EQ(sink.texts[control::stRealize], "6");
+    EXPECT_EQ(sink.texts[control::lPEBridge], "3");
+    EXPECT_EQ(sink.texts[control::lSPBridge], "2");
+    EXPECT_EQ(sink.texts[control::lESBridge], "2");
+    EXPECT_EQ(sink.texts[control::stReason], "22");
 }
 
 } // namespace

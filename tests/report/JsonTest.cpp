@@ -2,7 +2,6 @@
 #include "RunTool.h"
 #include "engine/Cp1251.h"
 #include "report/JsonReport.h"
-#include "report/JsonTree.h"
 #include "report/JsonWriter.h"
 #include "report/PersonResult.h"
 
@@ -95,17 +94,15 @@ std::vector<PersonInput> People() {
     return people;
 }
 
-// The batch's fast writer and the library value of the single report must
-// say the same, key for key, in the same order.
-TEST(JsonReport, FastWriterEqualsLibraryTree) {
+// The batch's fast writer writes what the JSON library would, byte for byte
+// (the single report is the library's indented form of the same object).
+TEST(JsonReport, FastWriterEqualsLibraryDump) {
     for (const PersonInput& person : People()) {
         PersonResult result;
         ComputePersonResult(person, result);
         JsonWriter writer;
         WritePersonJson(person, result, std::nullopt, writer);
-        JsonTree tree;
-        WritePersonJson(person, result, std::nullopt, tree);
-        EXPECT_EQ(ordered_json::parse(writer.View()), tree.Value()) << writer.View();
+        EXPECT_EQ(ordered_json::parse(writer.View()).dump(), writer.View());
     }
 }
 

@@ -3,6 +3,7 @@
 // window driven from the keyboard alone.
 #include "WindowFixture.h"
 
+#include "engine/ControlNames.h"
 #include "skin/frame/WinSkinForm.h"
 #include "ui/LayoutTable.h"
 #include "ui/SpinEdit.h"
@@ -29,12 +30,12 @@ struct NameCase {
 
 // Fills in the worked example's person and calculates.
 void CalculateWorkedExample(TMainForm& form) {
-    form.ControlAs<QLineEdit>("edFirst")->setText("Иван");
-    form.ControlAs<QLineEdit>("edMiddle")->setText("Петрович");
-    form.ControlAs<QLineEdit>("edLast")->setText("Сидоров");
-    form.ControlAs<TSpinEdit>("seDay")->SetValue(29);
-    form.ControlAs<TSpinEdit>("seMonth")->SetValue(11);
-    form.ControlAs<TSpinEdit>("seYear")->SetValue(1985);
+    form.ControlAs<QLineEdit>(control::edFirst)->setText("Иван");
+    form.ControlAs<QLineEdit>(control::edMiddle)->setText("Петрович");
+    form.ControlAs<QLineEdit>(control::edLast)->setText("Сидоров");
+    form.ControlAs<TSpinEdit>(control::seDay)->SetValue(29);
+    form.ControlAs<TSpinEdit>(control::seMonth)->SetValue(11);
+    form.ControlAs<TSpinEdit>(control::seYear)->SetValue(1985);
     form.bnDoitClick();
 }
 
@@ -43,26 +44,26 @@ void CalculateWorkedExample(TMainForm& form) {
 TEST_F(WindowTest, ControlsAreAnnouncedByTheirCaptionsAndResultsWithTheirNumbers) {
     CalculateWorkedExample(*window);
     const NameCase cases[] = {
-        {"stPath", "Жизненный Путь: 9"},
-        {"stExpress", "Экспрессия: 6"},
-        {"seDay", "День"},
-        {"seMonth", "Месяц"},
-        {"seYear", "Год"},
-        {"edFirst", "Имя"},
-        {"edMiddle", "Отчество"},
-        {"edLast", "Фамилия"},
-        {"bnDoit", "Рассчитать"},
-        {"lShowPath", "Жизненный Путь: 9"},
-        {"lShowPerson", "Личность: 11"},
-        {"meSpoMot", "Способности - Мотивация"},
-        {"sePartnerYear", "Год"},
-        {"edPartnerFirst", "Имя"},
-        {"meResult", "Совпадения"},
-        {"cbYear", "Год"},
-        {"cbMonth", "Месяц"},
-        {"edMisc", "Текст или число"},
-        {"meAuthor", "О Программе"},
-        {"tsSynastry", "Партнерство"},
+        {control::stPath, "Жизненный Путь: 9"},
+        {control::stExpress, "Экспрессия: 6"},
+        {control::seDay, "День"},
+        {control::seMonth, "Месяц"},
+        {control::seYear, "Год"},
+        {control::edFirst, "Имя"},
+        {control::edMiddle, "Отчество"},
+        {control::edLast, "Фамилия"},
+        {control::bnDoit, "Рассчитать"},
+        {control::lShowPath, "Жизненный Путь: 9"},
+        {control::lShowPerson, "Личность: 11"},
+        {control::meSpoMot, "Способности - Мотивация"},
+        {control::sePartnerYear, "Год"},
+        {control::edPartnerFirst, "Имя"},
+        {control::meResult, "Совпадения"},
+        {control::cbYear, "Год"},
+        {control::cbMonth, "Месяц"},
+        {control::edMisc, "Текст или число"},
+        {control::meAuthor, "О Программе"},
+        {control::tsSynastry, "Партнерство"},
     };
     for (const NameCase& c : cases) {
         QWidget* widget = window->Control(c.control);
@@ -71,17 +72,17 @@ TEST_F(WindowTest, ControlsAreAnnouncedByTheirCaptionsAndResultsWithTheirNumbers
     }
     // Every other result: its caption, a colon and the text it shows.
     const NameCase captions[] = {
-        {"stBDay", "День Рождения"},
-        {"stSoul", "Душевное Побуждение"},
-        {"stRealize", "Число Реализации"},
-        {"stReason", "Число Разума"},
-        {"lPEBridge", "Путь - Экспрессия"},
-        {"lSp1", "Спектр имени, цифра 1"},
-        {"lEt9", "Эталон, цифра 9"},
-        {"lPin4", "Вершины 4"},
-        {"lPerStart2", "Периоды Жизненного Пути 2, начало"},
-        {"lIsp1", "Испытания 1"},
-        {"lMisc5", "Спектр, цифра 5"},
+        {control::stBDay, "День Рождения"},
+        {control::stSoul, "Душевное Побуждение"},
+        {control::stRealize, "Число Реализации"},
+        {control::stReason, "Число Разума"},
+        {control::lPEBridge, "Путь - Экспрессия"},
+        {control::lSpN(1), "Спектр имени, цифра 1"},
+        {control::lEtN(9), "Эталон, цифра 9"},
+        {control::lPinN(4), "Вершины 4"},
+        {control::lPerStartN(2), "Периоды Жизненного Пути 2, начало"},
+        {control::lIspN(1), "Испытания 1"},
+        {control::lMiscN(5), "Спектр, цифра 5"},
     };
     for (const NameCase& c : captions) {
         EXPECT_EQ(Announced(window->Control(c.control)), QString::fromUtf8(c.name) + ": " + Caption(c.control))
@@ -103,13 +104,13 @@ TEST_F(WindowTest, EveryFocusableAndEveryValueControlHasAName) {
 
 TEST_F(WindowTest, ResultLabelsGiveTheirNumberAsValueAndPlainLabelsTheirText) {
     CalculateWorkedExample(*window);
-    EXPECT_EQ(Announced(window->Control("stPath"), QAccessible::Value), "9");
-    EXPECT_EQ(Announced(window->Control("lShowPerson"), QAccessible::Value), "11");
+    EXPECT_EQ(Announced(window->Control(control::stPath), QAccessible::Value), "9");
+    EXPECT_EQ(Announced(window->Control(control::lShowPerson), QAccessible::Value), "11");
     // A karmic note with its number's caption; a label with no caption of its
     // own is announced by its text.
-    EXPECT_EQ(Announced(window->Control("lSoulKarma")), "Душевное Побуждение, " + Caption("lSoulKarma"));
-    EXPECT_EQ(Announced(window->Control("lNameLength")), Caption("lNameLength"));
-    EXPECT_TRUE(Announced(window->Control("lNameLength"), QAccessible::Value).isEmpty());
+    EXPECT_EQ(Announced(window->Control(control::lSoulKarma)), "Душевное Побуждение, " + Caption(control::lSoulKarma));
+    EXPECT_EQ(Announced(window->Control(control::lNameLength)), Caption(control::lNameLength));
+    EXPECT_TRUE(Announced(window->Control(control::lNameLength), QAccessible::Value).isEmpty());
 }
 
 // What the Linux bridge passes on besides labels' names: the window as a
@@ -121,30 +122,30 @@ TEST_F(WindowTest, TheScreenReaderBridgeGetsRolesValuesAndCells) {
     EXPECT_EQ(frame->role(), QAccessible::Window);
     EXPECT_EQ(frame->text(QAccessible::Name), window->windowTitle());
 
-    window->ControlAs<TSpinEdit>("seDay")->SetValue(29);
-    QAccessibleValueInterface* day = QAccessible::queryAccessibleInterface(window->Control("seDay"))->valueInterface();
+    window->ControlAs<TSpinEdit>(control::seDay)->SetValue(29);
+    QAccessibleValueInterface* day =
+        QAccessible::queryAccessibleInterface(window->Control(control::seDay))->valueInterface();
     ASSERT_NE(day, nullptr);
     EXPECT_EQ(day->currentValue().toInt(), 29);
     EXPECT_EQ(day->minimumValue().toInt(), 1);
     EXPECT_EQ(day->maximumValue().toInt(), 31);
 
-    QAccessibleInterface* month = QAccessible::queryAccessibleInterface(window->Control("cbMonth"));
+    QAccessibleInterface* month = QAccessible::queryAccessibleInterface(window->Control(control::cbMonth));
     EXPECT_EQ(month->role(), QAccessible::ComboBox);
     EXPECT_EQ(month->text(QAccessible::Name), "Месяц");
     EXPECT_EQ(month->text(QAccessible::Value), "Сентябрь");
 
     QSet<QString> cells;
     int purple = 0;
-    for (int i = 1; i <= 37; ++i) {
-        const std::string n = std::to_string(i);
-        QWidget* cell = window->Control("liDay" + n);
+    for (std::size_t i = 1; i <= control::liDayN.size(); ++i) {
+        QWidget* cell = window->Control(control::liDayN(i));
         if (cell->isHidden()) {
             continue;
         }
         const QString name = Announced(cell);
         cells.insert(name);
-        EXPECT_TRUE(name.startsWith("Индивидуальные Дни, " + Caption(("lDay" + n).c_str()) +
-                                    " сентября: " + Caption(("liDay" + n).c_str())))
+        EXPECT_TRUE(name.startsWith("Индивидуальные Дни, " + Caption(control::lDayN(i)) +
+                                    " сентября: " + Caption(control::liDayN(i))))
             << name.toStdString();
         purple += name.endsWith("выделен фиолетовым: Духовный День Рождения") ? 1 : 0;
     }
@@ -154,13 +155,13 @@ TEST_F(WindowTest, TheScreenReaderBridgeGetsRolesValuesAndCells) {
 
 TEST_F(WindowTest, CaptionLabelsAreTheBuddiesOfTheirFields) {
     const std::pair<const char*, const char*> pairs[] = {
-        {"lDay", "seDay"},
-        {"lName", "edFirst"},
-        {"lLast", "edLast"},
-        {"lPartnerDay", "sePartnerDay"},
-        {"lPartnerLast", "edPartnerLast"},
-        {"lCurYear", "cbYear"},
-        {"lCurMonth", "cbMonth"},
+        {control::lDay, control::seDay},
+        {control::lName, control::edFirst},
+        {control::lLast, control::edLast},
+        {control::lPartnerDay, control::sePartnerDay},
+        {control::lPartnerLast, control::edPartnerLast},
+        {control::lCurYear, control::cbYear},
+        {control::lCurMonth, control::cbMonth},
     };
     for (const auto& [label, field] : pairs) {
         QWidget* control = window->Control(field);
@@ -196,7 +197,7 @@ protected:
 };
 
 TEST_F(KeyboardTest, CtrlTabWalksThePagesBothWaysAndMovesTheFocusIntoThePage) {
-    window->Control("seDay")->setFocus();
+    window->Control(control::seDay)->setFocus();
     for (int step = 1; step <= 8; ++step) {
         Key(Qt::Key_Tab, Qt::ControlModifier);
         EXPECT_EQ(Page(), step % 8);
@@ -205,21 +206,21 @@ TEST_F(KeyboardTest, CtrlTabWalksThePagesBothWaysAndMovesTheFocusIntoThePage) {
     Key(Qt::Key_Tab, Qt::ControlModifier);
     Key(Qt::Key_Tab, Qt::ControlModifier);
     ASSERT_EQ(Page(), 3);
-    EXPECT_TRUE(HasFocus("sePartnerDay"));
+    EXPECT_TRUE(HasFocus(control::sePartnerDay));
     Key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Page(), 2);
     Key(Qt::Key_Tab, Qt::ControlModifier);
     Key(Qt::Key_Tab, Qt::ControlModifier);
     Key(Qt::Key_Tab, Qt::ControlModifier);
     ASSERT_EQ(Page(), 5);
-    EXPECT_TRUE(HasFocus("cbYear"));
+    EXPECT_TRUE(HasFocus(control::cbYear));
 }
 
 TEST_F(KeyboardTest, AWholeCalculationFromTheKeyboard) {
-    window->Control("seDay")->setFocus();
+    window->Control(control::seDay)->setFocus();
     const std::pair<const char*, const char*> fields[] = {
-        {"seDay", "29"},     {"seMonth", "11"},        {"seYear", "1985"},
-        {"edFirst", "Иван"}, {"edMiddle", "Петрович"}, {"edLast", "Сидоров"},
+        {control::seDay, "29"},     {control::seMonth, "11"},        {control::seYear, "1985"},
+        {control::edFirst, "Иван"}, {control::edMiddle, "Петрович"}, {control::edLast, "Сидоров"},
     };
     for (const auto& [name, text] : fields) {
         ASSERT_TRUE(HasFocus(name)) << name;
@@ -227,33 +228,33 @@ TEST_F(KeyboardTest, AWholeCalculationFromTheKeyboard) {
         TypeText(QString::fromUtf8(text));
         Key(Qt::Key_Tab);
     }
-    EXPECT_TRUE(HasFocus("bnDoit"));
+    EXPECT_TRUE(HasFocus(control::bnDoit));
     Key(Qt::Key_Return);
-    EXPECT_EQ(Caption("stPath"), "9");
-    EXPECT_EQ(Caption("stExpress"), "6");
+    EXPECT_EQ(Caption(control::stPath), "9");
+    EXPECT_EQ(Caption(control::stExpress), "6");
     // The partner page: Enter there compares, from any of its fields.
     Key(Qt::Key_Tab, Qt::ControlModifier);
     Key(Qt::Key_Tab, Qt::ControlModifier);
     Key(Qt::Key_Tab, Qt::ControlModifier);
-    ASSERT_TRUE(HasFocus("sePartnerDay"));
+    ASSERT_TRUE(HasFocus(control::sePartnerDay));
     for (int i = 0; i < 3; ++i) {
         Key(Qt::Key_Tab);
     }
-    ASSERT_TRUE(HasFocus("edPartnerFirst"));
+    ASSERT_TRUE(HasFocus(control::edPartnerFirst));
     TypeText(QString::fromUtf8("Анна"));
     Key(Qt::Key_Return);
-    EXPECT_TRUE(Shown("meResult"));
-    EXPECT_FALSE(MemoLines("meResult").isEmpty());
+    EXPECT_TRUE(Shown(control::meResult));
+    EXPECT_FALSE(MemoLines(control::meResult).isEmpty());
     EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(KeyboardTest, AltSpaceOpensTheSystemMenu) {
     QMenu* menu = window->SkinForm()->SystemMenu();
     ASSERT_NE(menu, nullptr);
-    window->Control("edFirst")->setFocus();
+    window->Control(control::edFirst)->setFocus();
     Key(Qt::Key_Space, Qt::AltModifier);
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_TRUE(Get<QLineEdit>("edFirst")->text().isEmpty());
+    EXPECT_TRUE(Get<QLineEdit>(control::edFirst)->text().isEmpty());
     menu->close();
 }
 

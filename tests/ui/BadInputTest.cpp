@@ -2,6 +2,7 @@
 // Inputs of any length and script reach the handlers without a crash, a hang
 // or an unexpected error report.
 #include "WindowFixture.h"
+#include "engine/ControlNames.h"
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 
@@ -26,19 +27,19 @@ class BadInputTest : public ShownWindowTest {
 protected:
     // Runs every handler once with the fields as they are; no error may be reported.
     void RunAllHandlers() {
-        Click("bnDoit");
-        ShowPage("tsSynastry");
-        Click("bnPartner");
-        ShowPage("tsMisc");
-        Click("bnMisc");
-        ShowPage("tsYears");
+        Click(control::bnDoit);
+        ShowPage(control::tsSynastry);
+        Click(control::bnPartner);
+        ShowPage(control::tsMisc);
+        Click(control::bnMisc);
+        ShowPage(control::tsYears);
         ChooseYear(2000);
         ChooseMonth(2);
-        ShowPage("tsNucleus");
+        ShowPage(control::tsNucleus);
     }
     void FillAllNameFields(const QString& text) {
-        for (const char* name :
-             {"edFirst", "edMiddle", "edLast", "edPartnerFirst", "edPartnerMiddle", "edPartnerLast", "edMisc"}) {
+        for (const char* name : {control::edFirst, control::edMiddle, control::edLast, control::edPartnerFirst,
+                                 control::edPartnerMiddle, control::edPartnerLast, control::edMisc}) {
             Get<QLineEdit>(name)->setText(text);
         }
     }
@@ -47,16 +48,16 @@ protected:
 TEST_F(BadInputTest, AHundredThousandCharacterPasteIsKeptWholeAndComputed) {
     const QString paste = Repeat(QStringLiteral("Иван Petrov 123 "), 100000);
     QGuiApplication::clipboard()->setText(paste);
-    auto* first = Get<QLineEdit>("edFirst");
+    auto* first = Get<QLineEdit>(control::edFirst);
     first->setFocus();
     first->paste();
     ASSERT_EQ(first->text().size(), 100000);
     QElapsedTimer timer;
     timer.start();
-    Click("bnDoit");
+    Click(control::bnDoit);
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_TRUE(errors.empty());
-    EXPECT_EQ(Caption("lNameLength"), "Общая длина имени: 99999"); // the trailing blank is trimmed
+    EXPECT_EQ(Caption(control::lNameLength), "Общая длина имени: 99999"); // the trailing blank is trimmed
 }
 
 TEST_F(BadInputTest, AnyScriptAndControlCharactersAreNoError) {
@@ -86,13 +87,19 @@ TEST_F(BadInputTest, EveryValueTheDateFieldsCanHoldReachesTheHandlers) {
     };
     // A raw value reaches a handler only through Enter with the focus still in its field.
     const Case cases[] = {
-        {"seDay", "sePartnerDay", "99", false},     {"seDay", "sePartnerDay", "0", false},
-        {"seDay", "sePartnerDay", "+9", false},     {"seDay", "sePartnerDay", "-9", true},
-        {"seDay", "sePartnerDay", "", false},       {"seDay", "sePartnerDay", "-", false},
-        {"seMonth", "sePartnerMonth", "99", false}, {"seMonth", "sePartnerMonth", "-9", false},
-        {"seMonth", "sePartnerMonth", "0", false},  {"seYear", "sePartnerYear", "9999", false},
-        {"seYear", "sePartnerYear", "-999", true},  {"seYear", "sePartnerYear", "-1", false},
-        {"seYear", "sePartnerYear", "+", false},
+        {control::seDay, control::sePartnerDay, "99", false},
+        {control::seDay, control::sePartnerDay, "0", false},
+        {control::seDay, control::sePartnerDay, "+9", false},
+        {control::seDay, control::sePartnerDay, "-9", true},
+        {control::seDay, control::sePartnerDay, "", false},
+        {control::seDay, control::sePartnerDay, "-", false},
+        {control::seMonth, control::sePartnerMonth, "99", false},
+        {control::seMonth, control::sePartnerMonth, "-9", false},
+        {control::seMonth, control::sePartnerMonth, "0", false},
+        {control::seYear, control::sePartnerYear, "9999", false},
+        {control::seYear, control::sePartnerYear, "-999", true},
+        {control::seYear, control::sePartnerYear, "-1", false},
+        {control::seYear, control::sePartnerYear, "+", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.text);
@@ -106,15 +113,15 @@ TEST_F(BadInputTest, EveryValueTheDateFieldsCanHoldReachesTheHandlers) {
             EXPECT_TRUE(errors.empty());
         }
         // The partner page uses the values as read, with no error at all.
-        ShowPage("tsSynastry");
+        ShowPage(control::tsSynastry);
         errors.clear();
         Type(c.partnerField, c.text);
         PressEnterIn(c.partnerField);
         EXPECT_TRUE(errors.empty());
-        ShowPage("tsNucleus");
+        ShowPage(control::tsNucleus);
         // Leaving the field brings it back into its range for the next case.
-        Get<QLineEdit>("edFirst")->setFocus();
-        Get<QLineEdit>("edPartnerFirst")->setFocus();
+        Get<QLineEdit>(control::edFirst)->setFocus();
+        Get<QLineEdit>(control::edPartnerFirst)->setFocus();
     }
 }
 
@@ -125,15 +132,15 @@ TEST_F(BadInputTest, PicturesLoadWithTheirMode) {
         PictureMode mode;
     };
     const Case cases[] = {
-        {"imStrannik", ":/pictures/strannik.svg", PictureMode::Stretch},
-        {"imPath", ":/pictures/path.svg", PictureMode::Stretch},
-        {"Image1", ":/pictures/blocks.svg", PictureMode::Stretch},
-        {"imEtalon", ":/pictures/etalon.svg", PictureMode::NaturalSize},
-        {"imSpectrum", ":/pictures/digitgrid.svg", PictureMode::NaturalSize},
-        {"imPinnacles", ":/pictures/pinnacles.svg", PictureMode::Stretch},
-        {"imPeriods", ":/pictures/periods.svg", PictureMode::Stretch},
-        {"imGrid", ":/pictures/grid.svg", PictureMode::NaturalSize},
-        {"Image2", ":/pictures/digitgrid.svg", PictureMode::NaturalSize},
+        {control::imStrannik, ":/pictures/strannik.svg", PictureMode::Stretch},
+        {control::imPath, ":/pictures/path.svg", PictureMode::Stretch},
+        {control::Image1, ":/pictures/blocks.svg", PictureMode::Stretch},
+        {control::imEtalon, ":/pictures/etalon.svg", PictureMode::NaturalSize},
+        {control::imSpectrum, ":/pictures/digitgrid.svg", PictureMode::NaturalSize},
+        {control::imPinnacles, ":/pictures/pinnacles.svg", PictureMode::Stretch},
+        {control::imPeriods, ":/pictures/periods.svg", PictureMode::Stretch},
+        {control::imGrid, ":/pictures/grid.svg", PictureMode::NaturalSize},
+        {control::Image2, ":/pictures/digitgrid.svg", PictureMode::NaturalSize},
     };
     for (const Case& c : cases) {
         auto* picture = Get<TPicture>(c.name);
@@ -145,7 +152,7 @@ TEST_F(BadInputTest, PicturesLoadWithTheirMode) {
         }
     }
     // Natural size: the drawing's extent in design units, scaled like the layout.
-    EXPECT_EQ(Get<TPicture>("imGrid")->PictureRect().size(), QSize(window->Scale()(287), window->Scale()(240)));
+    EXPECT_EQ(Get<TPicture>(control::imGrid)->PictureRect().size(), QSize(window->Scale()(287), window->Scale()(240)));
 }
 
 } // namespace

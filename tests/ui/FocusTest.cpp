@@ -3,6 +3,8 @@
 
 #include "WindowFixture.h"
 
+#include "engine/ControlNames.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QTabBar>
@@ -29,10 +31,10 @@ protected:
 };
 
 TEST_F(FocusTest, StartsInTheFirstFieldWithItsTextSelected) {
-    EXPECT_TRUE(HasFocus("seDay"));
+    EXPECT_TRUE(HasFocus(control::seDay));
     // A digit typed at start replaces the day.
     QTest::sendKeyEvent(QTest::Click, Focused(), Qt::Key_unknown, QStringLiteral("7"), Qt::NoModifier);
-    EXPECT_EQ(window->Control("seDay")->findChild<QLineEdit*>()->text(), "7");
+    EXPECT_EQ(window->Control(control::seDay)->findChild<QLineEdit*>()->text(), "7");
 }
 
 TEST_F(FocusTest, EveryControlThatTakesTheFocusShowsIt) {
@@ -53,7 +55,7 @@ TEST_F(FocusTest, EveryControlThatTakesTheFocusShowsIt) {
         control->setFocus(Qt::MouseFocusReason);
         ASSERT_TRUE(control->hasFocus() || control->isAncestorOf(Focused())) << control->objectName().toStdString();
         const QImage focused = Look(control);
-        (control == bar ? window->Control("seDay") : bar)->setFocus(Qt::MouseFocusReason);
+        (control == bar ? window->Control(control::seDay) : bar)->setFocus(Qt::MouseFocusReason);
         if (control == bar) {
             window->PageControl()->setCurrentIndex(0);
         }
@@ -63,30 +65,30 @@ TEST_F(FocusTest, EveryControlThatTakesTheFocusShowsIt) {
 
 TEST_F(FocusTest, CtrlTabPutsTheFocusOnThePagesFirstFieldOrOnTheTabRow) {
     const auto ctrlTab = [] { QTest::keyClick(Focused(), Qt::Key_Tab, Qt::ControlModifier); };
-    ShowPage("tsSynastry");
-    window->Control("edPartnerLast")->setFocus(Qt::MouseFocusReason);
+    ShowPage(control::tsSynastry);
+    window->Control(control::edPartnerLast)->setFocus(Qt::MouseFocusReason);
     window->PageControl()->setCurrentIndex(0);
-    window->Control("edLast")->setFocus(Qt::MouseFocusReason);
+    window->Control(control::edLast)->setFocus(Qt::MouseFocusReason);
     // Pages 2 and 3 have no field: the tab row keeps the focus and shows it.
     ctrlTab();
     EXPECT_EQ(Focused(), window->PageControl()->tabBar());
     ctrlTab();
     EXPECT_EQ(Focused(), window->PageControl()->tabBar());
     ctrlTab();
-    EXPECT_TRUE(HasFocus("sePartnerDay"));
+    EXPECT_TRUE(HasFocus(control::sePartnerDay));
     ctrlTab();
     ctrlTab();
-    EXPECT_TRUE(HasFocus("cbYear"));
+    EXPECT_TRUE(HasFocus(control::cbYear));
     ctrlTab();
-    EXPECT_TRUE(HasFocus("edMisc"));
+    EXPECT_TRUE(HasFocus(control::edMisc));
     ctrlTab();
-    EXPECT_TRUE(HasFocus("meAuthor"));
+    EXPECT_TRUE(HasFocus(control::meAuthor));
     ctrlTab();
-    EXPECT_TRUE(HasFocus("seDay"));
+    EXPECT_TRUE(HasFocus(control::seDay));
 }
 
 TEST_F(FocusTest, ClickingATabOfAPageWithoutFieldsLeavesAVisibleFocus) {
-    window->Control("edFirst")->setFocus(Qt::MouseFocusReason);
+    window->Control(control::edFirst)->setFocus(Qt::MouseFocusReason);
     window->PageControl()->setCurrentIndex(1);
     EXPECT_EQ(Focused(), window->PageControl()->tabBar());
 }

@@ -3,6 +3,7 @@
 // start-up, the worked examples, the calendar, the partner page, the free
 // text, both error paths and Enter on the pages.
 #include "WindowFixture.h"
+#include "engine/ControlNames.h"
 #include "tests/support/PartnerExample.h"
 #include "tests/support/TestNames.h"
 #include "ui/SpinEdit.h"
@@ -24,95 +25,95 @@ protected:
             EXPECT_EQ(Caption(name), text) << name;
         }
     }
-    void ExpectDigitLabels(const char* stem, const std::vector<QString>& texts) {
-        for (int d = 1; d <= 9; ++d) {
-            const std::string name = stem + std::to_string(d);
-            EXPECT_EQ(Caption(name.c_str()), texts[static_cast<std::size_t>(d - 1)]) << name;
+    void ExpectDigitLabels(const lirem::control::NameSeries& digits, const std::vector<QString>& texts) {
+        for (std::size_t d = 1; d <= 9; ++d) {
+            EXPECT_EQ(Caption(digits(d)), texts[d - 1]) << digits(d);
         }
     }
     void EnterWorkedExample() {
         EnterPerson("29", "11", "1985", "Иван", "Петрович", "Сидоров");
-        Click("bnDoit");
+        Click(control::bnDoit);
     }
-    QString Cell(const char* stem, int k) const { return Caption((stem + std::to_string(k)).c_str()); }
+    QString Cell(const lirem::control::NameSeries& cells, int k) const { return Caption(cells(k)); }
     bool CellShown(int k) const {
-        const bool big = Shown(("liDay" + std::to_string(k)).c_str());
-        EXPECT_EQ(big, Shown(("lDay" + std::to_string(k)).c_str())) << "cell " << k;
+        const bool big = Shown(control::liDayN(k));
+        EXPECT_EQ(big, Shown(control::lDayN(k))) << "cell " << k;
         return big;
     }
-    QColor CellColour(int k) const { return FontColour(("liDay" + std::to_string(k)).c_str()); }
+    QColor CellColour(int k) const { return FontColour(control::liDayN(k)); }
 };
 
 TEST_F(HandlersTest, FirstShownStateIsTheResultOfTheDefaultInputs) {
     EXPECT_TRUE(errors.empty());
-    ExpectTexts({{"stBDay", "1"},
-                 {"stPath", "1"},
-                 {"stExpress", "0"},
-                 {"stSoul", "0"},
-                 {"stPerson", "0"},
-                 {"lShowBDay", "1"},
-                 {"lShowPath", "1"},
-                 {"lShowExpress", "0"},
-                 {"lShowSoul", "0"},
-                 {"lShowPerson", "0"},
-                 {"stRealize", "1"},
-                 {"stReason", "1"},
-                 {"lPEBridge", "1"},
-                 {"lSPBridge", "0"},
-                 {"lESBridge", "0"}});
-    for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lSoulKarma", "lPersonKarma"}) {
+    ExpectTexts({{control::stBDay, "1"},
+                 {control::stPath, "1"},
+                 {control::stExpress, "0"},
+                 {control::stSoul, "0"},
+                 {control::stPerson, "0"},
+                 {control::lShowBDay, "1"},
+                 {control::lShowPath, "1"},
+                 {control::lShowExpress, "0"},
+                 {control::lShowSoul, "0"},
+                 {control::lShowPerson, "0"},
+                 {control::stRealize, "1"},
+                 {control::stReason, "1"},
+                 {control::lPEBridge, "1"},
+                 {control::lSPBridge, "0"},
+                 {control::lESBridge, "0"}});
+    for (const char* note : {control::lBDayKarma, control::lPathKarma, control::lExpressKarma, control::lSoulKarma,
+                             control::lPersonKarma}) {
         EXPECT_FALSE(Shown(note)) << note;
     }
-    EXPECT_EQ(MemoLines("meVozSpo"), QStringList{"Способности равны или примерно равны Возможностям"});
-    EXPECT_EQ(MemoLines("meVozMot"), QStringList{"Возможности равны или примерно равны Мотивации"});
-    EXPECT_EQ(MemoLines("meSpoMot"), QStringList{"Способности равны или примерно равны Мотивации"});
+    EXPECT_EQ(MemoLines(control::meVozSpo), QStringList{"Способности равны или примерно равны Возможностям"});
+    EXPECT_EQ(MemoLines(control::meVozMot), QStringList{"Возможности равны или примерно равны Мотивации"});
+    EXPECT_EQ(MemoLines(control::meSpoMot), QStringList{"Способности равны или примерно равны Мотивации"});
 
-    ExpectDigitLabels("lSp", std::vector<QString>(9, "-"));
-    ExpectDigitLabels("lEt", std::vector<QString>(9, "0"));
+    ExpectDigitLabels(control::lSpN, std::vector<QString>(9, "-"));
+    ExpectDigitLabels(control::lEtN, std::vector<QString>(9, "0"));
     for (int d = 1; d <= 9; ++d) {
-        EXPECT_EQ(FontColour(("lSp" + std::to_string(d)).c_str()), kRed);
+        EXPECT_EQ(FontColour(control::lSpN(d)), kRed);
     }
-    ExpectTexts({{"lKarLes", "Кармические Уроки: 1, 2, 3, 4, 5, 6, 7, 8, 9"},
-                 {"lNameLength", "Общая длина имени: 0"},
-                 {"lAlphabet", "Алфавит: -"},
-                 {"lMuchMore", "Значительно больше Эталона: нет"},
-                 {"lMuchLess", "Значительно меньше Эталона: нет"},
-                 {"lHidPas", "Число Скрытой Страсти: нет"}});
+    ExpectTexts({{control::lKarLes, "Кармические Уроки: 1, 2, 3, 4, 5, 6, 7, 8, 9"},
+                 {control::lNameLength, "Общая длина имени: 0"},
+                 {control::lAlphabet, "Алфавит: -"},
+                 {control::lMuchMore, "Значительно больше Эталона: нет"},
+                 {control::lMuchLess, "Значительно меньше Эталона: нет"},
+                 {control::lHidPas, "Число Скрытой Страсти: нет"}});
 
-    ExpectTexts({{"lPin1", "2"},
-                 {"lPin2", "9"},
-                 {"lPin3", "11"},
-                 {"lPin4", "9"},
-                 {"lPinStart1", "1.01.1970"},
-                 {"lPinStart2", "1.01.2006"},
-                 {"lPinStart3", "1.01.2015"},
-                 {"lPinStart4", "1.01.2024"},
-                 {"lPer1", "1"},
-                 {"lPer2", "1"},
-                 {"lPer3", "8"},
-                 {"lPerStart1", "1.01.1970"},
-                 {"lPerStart2", "1.01.1997"},
-                 {"lPerStart3", "1.01.2024"},
-                 {"lIsp1", "0"},
-                 {"lIsp2", "7"},
-                 {"lIsp3", "7"},
-                 {"lIsp4", "7"}});
+    ExpectTexts({{control::lPinN(1), "2"},
+                 {control::lPinN(2), "9"},
+                 {control::lPinN(3), "11"},
+                 {control::lPinN(4), "9"},
+                 {control::lPinStartN(1), "1.01.1970"},
+                 {control::lPinStartN(2), "1.01.2006"},
+                 {control::lPinStartN(3), "1.01.2015"},
+                 {control::lPinStartN(4), "1.01.2024"},
+                 {control::lPerN(1), "1"},
+                 {control::lPerN(2), "1"},
+                 {control::lPerN(3), "8"},
+                 {control::lPerStartN(1), "1.01.1970"},
+                 {control::lPerStartN(2), "1.01.1997"},
+                 {control::lPerStartN(3), "1.01.2024"},
+                 {control::lIspN(1), "0"},
+                 {control::lIspN(2), "7"},
+                 {control::lIspN(3), "7"},
+                 {control::lIspN(4), "7"}});
 
     // September 2025 for 1.1.1970: Personal Year 2, Personal Month 2; the month starts on a Monday.
-    ExpectTexts({{"liYear", "Индивидуальный Год 2"}, {"liMonth", "Индивидуальный Месяц 2"}});
+    ExpectTexts({{control::liYear, "Индивидуальный Год 2"}, {control::liMonth, "Индивидуальный Месяц 2"}});
     for (int k = 1; k <= 37; ++k) {
         EXPECT_EQ(CellShown(k), k <= 30) << k;
     }
-    EXPECT_EQ(Cell("lDay", 1), "1");
-    EXPECT_EQ(Cell("liDay", 1), "3");
-    EXPECT_EQ(Cell("lDay", 30), "30");
+    EXPECT_EQ(Cell(control::lDayN, 1), "1");
+    EXPECT_EQ(Cell(control::liDayN, 1), "3");
+    EXPECT_EQ(Cell(control::lDayN, 30), "30");
 
     // Pages that the start-up does not fill.
-    EXPECT_TRUE(Get<QPlainTextEdit>("meResult")->toPlainText().isEmpty());
-    EXPECT_FALSE(Shown("lNoFirst"));
-    EXPECT_FALSE(Shown("lNoFirst2"));
-    ExpectTexts({{"lSumma", "Сумма: 0"}, {"lKarma", "Кармическое Число: 0"}});
-    ExpectDigitLabels("lMisc", std::vector<QString>(9, "0"));
+    EXPECT_TRUE(Get<QPlainTextEdit>(control::meResult)->toPlainText().isEmpty());
+    EXPECT_FALSE(Shown(control::lNoFirst));
+    EXPECT_FALSE(Shown(control::lNoFirst2));
+    ExpectTexts({{control::lSumma, "Сумма: 0"}, {control::lKarma, "Кармическое Число: 0"}});
+    ExpectDigitLabels(control::lMiscN, std::vector<QString>(9, "0"));
 
     const lirem::NumerologyProfile& p = window->Profile();
     EXPECT_EQ(p.LifePath, 1);
@@ -124,61 +125,65 @@ TEST_F(HandlersTest, FirstShownStateIsTheResultOfTheDefaultInputs) {
 TEST_F(HandlersTest, WorkedExampleThroughTheControls) {
     EnterWorkedExample();
     ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
-    ExpectTexts({{"stBDay", "11"},
-                 {"stPath", "9"},
-                 {"stExpress", "6"},
-                 {"stSoul", "4"},
-                 {"stPerson", "11"},
-                 {"lShowBDay", "11"},
-                 {"lShowPath", "9"},
-                 {"lShowExpress", "6"},
-                 {"lShowSoul", "4"},
-                 {"lShowPerson", "11"},
-                 {"lSoulKarma", "Кармическое Число 13"}});
-    EXPECT_TRUE(Shown("lSoulKarma"));
-    for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lPersonKarma"}) {
+    ExpectTexts({{control::stBDay, "11"},
+                 {control::stPath, "9"},
+                 {control::stExpress, "6"},
+                 {control::stSoul, "4"},
+                 {control::stPerson, "11"},
+                 {control::lShowBDay, "11"},
+                 {control::lShowPath, "9"},
+                 {control::lShowExpress, "6"},
+                 {control::lShowSoul, "4"},
+                 {control::lShowPerson, "11"},
+                 {control::lSoulKarma, "Кармическое Число 13"}});
+    EXPECT_TRUE(Shown(control::lSoulKarma));
+    for (const char* note : {control::lBDayKarma, control::lPathKarma, control::lExpressKarma, control::lPersonKarma}) {
         EXPECT_FALSE(Shown(note)) << note;
     }
 
-    EXPECT_EQ(MemoLines("meVozSpo"), QStringList{"Возможности превышают Способности"});
-    EXPECT_EQ(MemoLines("meVozMot"), QStringList{"Возможности превышают Мотивацию"});
-    EXPECT_EQ(MemoLines("meSpoMot"), QStringList{"Способности равны или примерно равны Мотивации"});
-    ExpectTexts({{"stRealize", "6"}, {"lPEBridge", "3"}, {"lSPBridge", "2"}, {"lESBridge", "2"}, {"stReason", "22"}});
+    EXPECT_EQ(MemoLines(control::meVozSpo), QStringList{"Возможности превышают Способности"});
+    EXPECT_EQ(MemoLines(control::meVozMot), QStringList{"Возможности превышают Мотивацию"});
+    EXPECT_EQ(MemoLines(control::meSpoMot), QStringList{"Способности равны или примерно равны Мотивации"});
+    ExpectTexts({{control::stRealize, "6"},
+                 {control::lPEBridge, "3"},
+                 {control::lSPBridge, "2"},
+                 {control::lESBridge, "2"},
+                 {control::stReason, "22"}});
 
-    ExpectDigitLabels("lSp", {"5", "1", "3", "-", "1", "2", "4", "1", "2"});
-    ExpectDigitLabels("lEt", {"4", "2", "2", "1", "1", "3", "4", "1", "1"});
+    ExpectDigitLabels(control::lSpN, {"5", "1", "3", "-", "1", "2", "4", "1", "2"});
+    ExpectDigitLabels(control::lEtN, {"4", "2", "2", "1", "1", "3", "4", "1", "1"});
     const QColor spectrumColours[] = {kPurple, kBlack, kPurple, kRed, kBlack, kBlack, kBlack, kBlack, kPurple};
     for (int d = 1; d <= 9; ++d) {
-        EXPECT_EQ(FontColour(("lSp" + std::to_string(d)).c_str()), spectrumColours[d - 1]) << d;
+        EXPECT_EQ(FontColour(control::lSpN(d)), spectrumColours[d - 1]) << d;
     }
-    ExpectTexts({{"lKarLes", "Кармические Уроки: 4"},
-                 {"lNameLength", "Общая длина имени: 19"},
-                 {"lAlphabet", "Алфавит: русский"},
-                 {"lMuchMore", "Значительно больше Эталона: нет"},
-                 {"lMuchLess", "Значительно меньше Эталона: нет"},
-                 {"lHidPas", "Число Скрытой Страсти: 1, 3, 9"}});
+    ExpectTexts({{control::lKarLes, "Кармические Уроки: 4"},
+                 {control::lNameLength, "Общая длина имени: 19"},
+                 {control::lAlphabet, "Алфавит: русский"},
+                 {control::lMuchMore, "Значительно больше Эталона: нет"},
+                 {control::lMuchLess, "Значительно меньше Эталона: нет"},
+                 {control::lHidPas, "Число Скрытой Страсти: 1, 3, 9"}});
 
-    ExpectTexts({{"lPin1", "22"},
-                 {"lPin2", "7"},
-                 {"lPin3", "11"},
-                 {"lPin4", "7"},
-                 {"lPinStart1", "29.11.1985"},
-                 {"lPinStart2", "1.01.2013"},
-                 {"lPinStart3", "1.01.2022"},
-                 {"lPinStart4", "1.01.2031"},
-                 {"lPer1", "11"},
-                 {"lPer2", "11"},
-                 {"lPer3", "5"},
-                 {"lPerStart1", "29.11.1985"},
-                 {"lPerStart2", "1.01.2013"},
-                 {"lPerStart3", "1.01.2040"},
-                 {"lIsp1", "0"},
-                 {"lIsp2", "3"},
-                 {"lIsp3", "3"},
-                 {"lIsp4", "3"}});
+    ExpectTexts({{control::lPinN(1), "22"},
+                 {control::lPinN(2), "7"},
+                 {control::lPinN(3), "11"},
+                 {control::lPinN(4), "7"},
+                 {control::lPinStartN(1), "29.11.1985"},
+                 {control::lPinStartN(2), "1.01.2013"},
+                 {control::lPinStartN(3), "1.01.2022"},
+                 {control::lPinStartN(4), "1.01.2031"},
+                 {control::lPerN(1), "11"},
+                 {control::lPerN(2), "11"},
+                 {control::lPerN(3), "5"},
+                 {control::lPerStartN(1), "29.11.1985"},
+                 {control::lPerStartN(2), "1.01.2013"},
+                 {control::lPerStartN(3), "1.01.2040"},
+                 {control::lIspN(1), "0"},
+                 {control::lIspN(2), "3"},
+                 {control::lIspN(3), "3"},
+                 {control::lIspN(4), "3"}});
 
     // September 2025: Personal Year 4, Personal Month 4; Life Path 9 marks days 9, 18 and 27.
-    ExpectTexts({{"liYear", "Индивидуальный Год 4"}, {"liMonth", "Индивидуальный Месяц 4"}});
+    ExpectTexts({{control::liYear, "Индивидуальный Год 4"}, {control::liMonth, "Индивидуальный Месяц 4"}});
     for (int k = 1; k <= 30; ++k) {
         EXPECT_EQ(CellColour(k), (k == 9 || k == 18 || k == 27) ? kPurple : kTeal) << k;
     }
@@ -189,18 +194,19 @@ TEST_F(HandlersTest, WorkedExampleThroughTheControls) {
 
 TEST_F(HandlersTest, ALaterCalculationHidesTheNotesAgain) {
     EnterPerson("13", "3", "2000", "Иван", "Петрович", "Сидоров");
-    Click("bnDoit");
-    EXPECT_TRUE(Shown("lBDayKarma"));
-    EXPECT_EQ(Caption("lBDayKarma"), "Кармическое Число 13");
-    EXPECT_TRUE(Shown("lSoulKarma"));
-    Type("seDay", "12");
-    Type("edFirst", "Анна");
-    Click("bnDoit");
-    for (const char* note : {"lBDayKarma", "lPathKarma", "lExpressKarma", "lSoulKarma", "lPersonKarma"}) {
+    Click(control::bnDoit);
+    EXPECT_TRUE(Shown(control::lBDayKarma));
+    EXPECT_EQ(Caption(control::lBDayKarma), "Кармическое Число 13");
+    EXPECT_TRUE(Shown(control::lSoulKarma));
+    Type(control::seDay, "12");
+    Type(control::edFirst, "Анна");
+    Click(control::bnDoit);
+    for (const char* note : {control::lBDayKarma, control::lPathKarma, control::lExpressKarma, control::lSoulKarma,
+                             control::lPersonKarma}) {
         EXPECT_EQ(Caption(note).startsWith("Кармическое Число "), true) << note;
     }
-    EXPECT_FALSE(Shown("lBDayKarma"));
-    EXPECT_EQ(Caption("lBDayKarma"), "Кармическое Число ");
+    EXPECT_FALSE(Shown(control::lBDayKarma));
+    EXPECT_EQ(Caption(control::lBDayKarma), "Кармическое Число ");
     EXPECT_TRUE(errors.empty());
 }
 
@@ -219,19 +225,19 @@ class CalendarTest : public HandlersTest, public ::testing::WithParamInterface<C
 TEST_P(CalendarTest, ChosenMonthFillsTheGrid) {
     // Born 5 September 1970: Life Path 22.
     EnterPerson("5", "9", "1970", "", "", "");
-    Click("bnDoit");
-    ShowPage("tsYears");
+    Click(control::bnDoit);
+    ShowPage(control::tsYears);
     const CalendarCase& c = GetParam();
     ChooseYear(c.year);
     ChooseMonth(c.month);
     ASSERT_TRUE(errors.empty());
-    ExpectTexts({{"liYear", c.personalYear}, {"liMonth", c.personalMonth}});
+    ExpectTexts({{control::liYear, c.personalYear}, {control::liMonth, c.personalMonth}});
     for (int k = 1; k <= 37; ++k) {
         const bool shown = k >= c.firstShown && k <= c.lastShown;
         EXPECT_EQ(CellShown(k), shown) << k;
         if (shown) {
             const int day = k - c.firstShown + 1;
-            EXPECT_EQ(Cell("lDay", k), QString::number(day)) << k;
+            EXPECT_EQ(Cell(control::lDayN, k), QString::number(day)) << k;
             const bool purple = std::find(c.purpleDays.begin(), c.purpleDays.end(), day) != c.purpleDays.end();
             EXPECT_EQ(CellColour(k), purple ? kPurple : kTeal) << "day " << day;
         }
@@ -250,62 +256,62 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HandlersTest, SeptemberPersonalDaysRunFromSix) {
     EnterPerson("5", "9", "1970", "", "", "");
-    Click("bnDoit");
+    Click(control::bnDoit);
     ChooseYear(2025);
     ChooseMonth(9);
     const char* expected[] = {"6", "7", "8", "9", "1", "2"};
     for (int k = 1; k <= 6; ++k) {
-        EXPECT_EQ(Cell("liDay", k), expected[k - 1]) << k;
+        EXPECT_EQ(Cell(control::liDayN, k), expected[k - 1]) << k;
     }
 }
 
 TEST_F(HandlersTest, PartnerWorkedExampleGivesTenLinesEachFollowedByAnEmptyLine) {
     EnterWorkedExample();
-    ShowPage("tsSynastry");
-    Type("sePartnerDay", "1");
-    Type("sePartnerMonth", "1");
-    Type("sePartnerYear", "1970");
-    Type("edPartnerFirst", "Анна");
-    Click("bnPartner");
+    ShowPage(control::tsSynastry);
+    Type(control::sePartnerDay, "1");
+    Type(control::sePartnerMonth, "1");
+    Type(control::sePartnerYear, "1970");
+    Type(control::edPartnerFirst, "Анна");
+    Click(control::bnPartner);
     QStringList expected;
     for (const char* line : lirem::test::kAnnaMatches) {
         expected << QString::fromUtf8(line) << QString();
     }
-    auto* memo = Get<QPlainTextEdit>("meResult");
+    auto* memo = Get<QPlainTextEdit>(control::meResult);
     ASSERT_EQ(memo->document()->blockCount(), 20);
     QStringList blocks;
     for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next()) {
         blocks << b.text();
     }
     EXPECT_EQ(blocks, expected);
-    EXPECT_TRUE(Shown("meResult"));
-    EXPECT_FALSE(Shown("lNoFirst"));
-    EXPECT_FALSE(Shown("lNoFirst2"));
+    EXPECT_TRUE(Shown(control::meResult));
+    EXPECT_FALSE(Shown(control::lNoFirst));
+    EXPECT_FALSE(Shown(control::lNoFirst2));
     EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(HandlersTest, BlankFirstPersonShowsTheWarningsAndHidesTheMemo) {
     EnterWorkedExample();
-    ShowPage("tsSynastry");
-    Click("bnPartner");
-    EXPECT_FALSE(Get<QPlainTextEdit>("meResult")->toPlainText().isEmpty());
-    ShowPage("tsNucleus");
-    Type("edFirst", "  ");
-    Type("edMiddle", "\t");
-    Type("edLast", "");
-    ShowPage("tsSynastry");
-    Click("bnPartner");
-    EXPECT_TRUE(Shown("lNoFirst"));
-    EXPECT_TRUE(Shown("lNoFirst2"));
-    EXPECT_FALSE(Shown("meResult"));
-    EXPECT_TRUE(Get<QPlainTextEdit>("meResult")->toPlainText().isEmpty());
+    ShowPage(control::tsSynastry);
+    Click(control::bnPartner);
+    EXPECT_FALSE(Get<QPlainTextEdit>(control::meResult)->toPlainText().isEmpty());
+    ShowPage(control::tsNucleus);
+    Type(control::edFirst, "  ");
+    Type(control::edMiddle, "\t");
+    Type(control::edLast, "");
+    ShowPage(control::tsSynastry);
+    Click(control::bnPartner);
+    EXPECT_TRUE(Shown(control::lNoFirst));
+    EXPECT_TRUE(Shown(control::lNoFirst2));
+    EXPECT_FALSE(Shown(control::meResult));
+    EXPECT_TRUE(Get<QPlainTextEdit>(control::meResult)->toPlainText().isEmpty());
     // A name again: the memo returns and the warnings go.
-    ShowPage("tsNucleus");
-    Type("edFirst", "Иван");
-    ShowPage("tsSynastry");
-    Click("bnPartner");
-    EXPECT_FALSE(Shown("lNoFirst"));
-    EXPECT_TRUE(Shown("meResult"));
+    ShowPage(control::tsNucleus);
+    Type(control::edFirst, "Иван");
+    ShowPage(control::tsSynastry);
+    Click(control::bnPartner);
+    EXPECT_FALSE(Shown(control::lNoFirst));
+    EXPECT_TRUE(Shown(control::meResult));
 }
 
 struct FreeTextCase {
@@ -318,11 +324,11 @@ struct FreeTextCase {
 class FreeTextTest : public HandlersTest, public ::testing::WithParamInterface<FreeTextCase> {};
 
 TEST_P(FreeTextTest, ButtonWritesSumKarmaAndCounts) {
-    ShowPage("tsMisc");
-    Type("edMisc", GetParam().text);
-    Click("bnMisc");
-    ExpectTexts({{"lSumma", GetParam().summa}, {"lKarma", GetParam().karma}});
-    ExpectDigitLabels("lMisc", GetParam().counts);
+    ShowPage(control::tsMisc);
+    Type(control::edMisc, GetParam().text);
+    Click(control::bnMisc);
+    ExpectTexts({{control::lSumma, GetParam().summa}, {control::lKarma, GetParam().karma}});
+    ExpectDigitLabels(control::lMiscN, GetParam().counts);
 }
 
 std::vector<QString> Counts(const char* digits) {
@@ -348,50 +354,54 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testCase) { return lirem::test::TestNameOf(testCase.param.text.toStdString()); });
 
 TEST_F(HandlersTest, BlankFreeTextChangesNothing) {
-    ShowPage("tsMisc");
-    Type("edMisc", "49");
-    Click("bnMisc");
+    ShowPage(control::tsMisc);
+    Type(control::edMisc, "49");
+    Click(control::bnMisc);
     for (const QString& blank : {QString(), QStringLiteral("   "), QStringLiteral(" \t ")}) {
-        Type("edMisc", blank);
-        Click("bnMisc");
-        ExpectTexts({{"lSumma", "Сумма: 4"}, {"lKarma", "Кармическое Число: 13"}});
-        ExpectDigitLabels("lMisc", Counts("0 0 0 1 0 0 0 0 1"));
+        Type(control::edMisc, blank);
+        Click(control::bnMisc);
+        ExpectTexts({{control::lSumma, "Сумма: 4"}, {control::lKarma, "Кармическое Число: 13"}});
+        ExpectDigitLabels(control::lMiscN, Counts("0 0 0 1 0 0 0 0 1"));
     }
 }
 
 TEST_F(HandlersTest, NegativeDayConfirmedWithEnterReportsAndKeepsThePartialWrites) {
     EnterWorkedExample();
     ASSERT_TRUE(errors.empty());
-    Type("seDay", "-5");
-    PressEnterIn("seDay");
+    Type(control::seDay, "-5");
+    PressEnterIn(control::seDay);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "'-' is not a valid integer value.");
     // Written before the error: the notes reset, the Birthday number shown.
-    EXPECT_EQ(Caption("stBDay"), "-5");
-    EXPECT_FALSE(Shown("lSoulKarma"));
-    EXPECT_EQ(Caption("lSoulKarma"), "Кармическое Число ");
+    EXPECT_EQ(Caption(control::stBDay), "-5");
+    EXPECT_FALSE(Shown(control::lSoulKarma));
+    EXPECT_EQ(Caption(control::lSoulKarma), "Кармическое Число ");
     // Not reached: everything else keeps the previous calculation.
-    ExpectTexts({{"lShowBDay", "11"}, {"stPath", "9"}, {"stSoul", "4"}, {"stReason", "22"}, {"lPin1", "22"}});
-    ExpectDigitLabels("lSp", {"5", "1", "3", "-", "1", "2", "4", "1", "2"});
+    ExpectTexts({{control::lShowBDay, "11"},
+                 {control::stPath, "9"},
+                 {control::stSoul, "4"},
+                 {control::stReason, "22"},
+                 {control::lPinN(1), "22"}});
+    ExpectDigitLabels(control::lSpN, {"5", "1", "3", "-", "1", "2", "4", "1", "2"});
     const lirem::NumerologyProfile& p = window->Profile();
     EXPECT_EQ(p.Birthday, -5);
     EXPECT_EQ(p.LifePath, 9);
     EXPECT_EQ(p.DigitMarks, (std::array<std::uint8_t, 9>{}));
     // The raw value stays in the field until it loses the focus.
-    EXPECT_EQ(Get<lirem::ui::TSpinEdit>("seDay")->Value(), -5);
-    Get<QLineEdit>("edFirst")->setFocus();
-    EXPECT_EQ(Get<lirem::ui::TSpinEdit>("seDay")->Value(), 1);
+    EXPECT_EQ(Get<lirem::ui::TSpinEdit>(control::seDay)->Value(), -5);
+    Get<QLineEdit>(control::edFirst)->setFocus();
+    EXPECT_EQ(Get<lirem::ui::TSpinEdit>(control::seDay)->Value(), 1);
 }
 
 TEST_F(HandlersTest, TypingIntoTheMonthListReportsAnInvalidDateAfterThePersonalMonth) {
     EnterWorkedExample();
-    ShowPage("tsYears");
+    ShowPage(control::tsYears);
     ChooseYear(2025);
     ChooseMonth(9);
     // Mark a cell purple first, to see the colours reset before the failure.
     ASSERT_EQ(CellColour(9), kPurple);
-    const QString day9 = Cell("liDay", 9);
-    auto* month = Get<QComboBox>("cbMonth");
+    const QString day9 = Cell(control::liDayN, 9);
+    auto* month = Get<QComboBox>(control::cbMonth);
     month->lineEdit()->setFocus();
     month->lineEdit()->end(false);
     QTest::keyClicks(month->lineEdit(), "x");
@@ -400,61 +410,61 @@ TEST_F(HandlersTest, TypingIntoTheMonthListReportsAnInvalidDateAfterThePersonalM
     ASSERT_FALSE(errors.empty());
     EXPECT_EQ(errors.back(), "Invalid argument to date encode.");
     // The Personal Month of month 0 is the Personal Year itself.
-    EXPECT_EQ(Caption("liMonth"), "Индивидуальный Месяц 4");
+    EXPECT_EQ(Caption(control::liMonth), "Индивидуальный Месяц 4");
     for (int k = 1; k <= 37; ++k) {
         EXPECT_EQ(CellColour(k), kTeal) << k;
     }
-    EXPECT_EQ(Cell("liDay", 9), day9);
+    EXPECT_EQ(Cell(control::liDayN, 9), day9);
     for (int k = 1; k <= 37; ++k) {
         EXPECT_EQ(CellShown(k), k <= 30) << k;
     }
 }
 
 TEST_F(HandlersTest, TypingIntoTheYearListUsesTheYearBeforeTheList) {
-    auto* year = Get<QComboBox>("cbYear");
+    auto* year = Get<QComboBox>(control::cbYear);
     year->lineEdit()->setFocus();
     year->lineEdit()->selectAll();
     QTest::keyClicks(year->lineEdit(), "2");
     EXPECT_EQ(year->currentIndex(), -1);
     EXPECT_TRUE(errors.empty());
     // 1949 for 1.1.1970: RTD(RWM(1949) + 1 + 1) = RTD(5 + 2) = 7.
-    EXPECT_EQ(Caption("liYear"), "Индивидуальный Год 7");
+    EXPECT_EQ(Caption(control::liYear), "Индивидуальный Год 7");
 }
 
 TEST_F(HandlersTest, EnterPressesTheButtonOfPagesOneAndFourOnly) {
     // Page 1: Enter in a name field recalculates.
-    Type("edFirst", "Иван");
-    PressEnterIn("edFirst");
-    EXPECT_EQ(Caption("stExpress"), "11"); // Иван alone: Expression 11
+    Type(control::edFirst, "Иван");
+    PressEnterIn(control::edFirst);
+    EXPECT_EQ(Caption(control::stExpress), "11"); // Иван alone: Expression 11
     // Page 4: Enter in the partner's name runs the comparison.
-    ShowPage("tsSynastry");
-    Type("edPartnerFirst", "Анна");
-    PressEnterIn("edPartnerFirst");
-    EXPECT_FALSE(Get<QPlainTextEdit>("meResult")->toPlainText().isEmpty());
+    ShowPage(control::tsSynastry);
+    Type(control::edPartnerFirst, "Анна");
+    PressEnterIn(control::edPartnerFirst);
+    EXPECT_FALSE(Get<QPlainTextEdit>(control::meResult)->toPlainText().isEmpty());
     // Page 7: Enter in the free text does nothing.
-    ShowPage("tsMisc");
-    Type("edMisc", "49");
-    PressEnterIn("edMisc");
-    EXPECT_EQ(Caption("lSumma"), "Сумма: 0");
+    ShowPage(control::tsMisc);
+    Type(control::edMisc, "49");
+    PressEnterIn(control::edMisc);
+    EXPECT_EQ(Caption(control::lSumma), "Сумма: 0");
     EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(HandlersTest, EnterWithModifiersOrInTheEditableMemoPressesNothing) {
-    ShowPage("tsSynastry");
-    Type("edPartnerFirst", "Анна");
-    QTest::keyClick(window->Control("edPartnerFirst"), Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClick(window->Control("edPartnerFirst"), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_TRUE(Get<QPlainTextEdit>("meResult")->toPlainText().isEmpty());
-    Get<QPlainTextEdit>("meResult")->setFocus();
-    PressEnterIn("meResult");
-    EXPECT_EQ(Get<QPlainTextEdit>("meResult")->toPlainText(), "\n");
+    ShowPage(control::tsSynastry);
+    Type(control::edPartnerFirst, "Анна");
+    QTest::keyClick(window->Control(control::edPartnerFirst), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(window->Control(control::edPartnerFirst), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(Get<QPlainTextEdit>(control::meResult)->toPlainText().isEmpty());
+    Get<QPlainTextEdit>(control::meResult)->setFocus();
+    PressEnterIn(control::meResult);
+    EXPECT_EQ(Get<QPlainTextEdit>(control::meResult)->toPlainText(), "\n");
 }
 
 TEST_F(HandlersTest, ClickingTheButtonClampsADayTypedOutOfRange) {
-    Type("seDay", "45");
-    Click("bnDoit");
-    EXPECT_EQ(Get<lirem::ui::TSpinEdit>("seDay")->Value(), 31);
-    EXPECT_EQ(Caption("stBDay"), "4");
+    Type(control::seDay, "45");
+    Click(control::bnDoit);
+    EXPECT_EQ(Get<lirem::ui::TSpinEdit>(control::seDay)->Value(), 31);
+    EXPECT_EQ(Caption(control::stBDay), "4");
     EXPECT_TRUE(errors.empty());
 }
 

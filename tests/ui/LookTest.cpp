@@ -2,6 +2,7 @@
 // Fixed look of the window as built: faces, colours, backgrounds, visibility,
 // memo styles, list contents and Tab order.
 #include "WindowFixture.h"
+#include "engine/ControlNames.h"
 #include "ui/SpinEdit.h"
 
 #include <QFontInfo>
@@ -52,32 +53,40 @@ TEST_P(LookTest, FaceColourBackgroundAndVisibility) {
 constexpr const char* kSans = "MS Sans Serif";
 constexpr const char* kArial = "Arial";
 
-INSTANTIATE_TEST_SUITE_P(
-    Labels, LookTest,
-    ::testing::Values(
-        LookCase{"lPath", kSans, 8, true, {}, {}, false}, LookCase{"lPathKarma", kSans, 8, false, kMaroon, {}, true},
-        LookCase{"lPersonKarma", kSans, 8, false, kMaroon, {}, true},
-        LookCase{"stPath", kArial, 10, true, {}, {}, false}, LookCase{"lDay", kSans, 8, false, {}, {}, false},
-        LookCase{"lShowSoul", kArial, 14, true, {}, kWhite, false},
-        LookCase{"lShowPerson", kArial, 14, true, {}, kSilver, false},
-        LookCase{"lShowExpress", kArial, 14, true, {}, kMoneyGreen, false},
-        LookCase{"lShowPath", kArial, 14, true, kWhite, kPurple, false},
-        LookCase{"lShowBDay", kArial, 14, true, {}, {}, false}, LookCase{"lPEBridge", kSans, 8, true, {}, {}, false},
-        LookCase{"lSp5", kArial, 14, true, {}, {}, false}, LookCase{"lEt9", kArial, 14, true, {}, {}, false},
-        LookCase{"lSpectre", kArial, 9, true, {}, {}, false}, LookCase{"lKarLes", kArial, 9, true, kRed, {}, false},
-        LookCase{"lHidPas", kArial, 9, true, kPurple, {}, false},
-        LookCase{"lMuchMore", kArial, 9, true, kGreen, {}, false},
-        LookCase{"lMuchLess", kArial, 9, true, kNavy, {}, false}, LookCase{"lNoFirst", kSans, 8, true, kRed, {}, true},
-        LookCase{"lNoFirst2", kSans, 8, true, kRed, {}, true}, LookCase{"lPin1", kArial, 12, true, kGreen, {}, false},
-        LookCase{"lPer3", kArial, 12, true, kPurple, {}, false},
-        LookCase{"lIsp2", kArial, 12, true, kMaroon, {}, false},
-        LookCase{"lIspTitle", kArial, 9, true, kMaroon, {}, false},
-        LookCase{"lPinStart1", kSans, 8, false, {}, {}, false}, LookCase{"lDay12", kSans, 8, false, kBlack, {}, false},
-        LookCase{"liYear", kArial, 9, true, kTeal, {}, false},
-        LookCase{"liDayTitle", kArial, 9, true, kTeal, {}, false},
-        LookCase{"Label1", kSans, 8, true, kPurple, {}, false}, LookCase{"Label2", kSans, 8, true, kPurple, {}, false},
-        LookCase{"lSumma", kArial, 9, true, {}, {}, false}, LookCase{"lMisc1", kArial, 14, true, {}, {}, false}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(Labels, LookTest,
+                         ::testing::Values(LookCase{control::lPath, kSans, 8, true, {}, {}, false},
+                                           LookCase{control::lPathKarma, kSans, 8, false, kMaroon, {}, true},
+                                           LookCase{control::lPersonKarma, kSans, 8, false, kMaroon, {}, true},
+                                           LookCase{control::stPath, kArial, 10, true, {}, {}, false},
+                                           LookCase{control::lDay, kSans, 8, false, {}, {}, false},
+                                           LookCase{control::lShowSoul, kArial, 14, true, {}, kWhite, false},
+                                           LookCase{control::lShowPerson, kArial, 14, true, {}, kSilver, false},
+                                           LookCase{control::lShowExpress, kArial, 14, true, {}, kMoneyGreen, false},
+                                           LookCase{control::lShowPath, kArial, 14, true, kWhite, kPurple, false},
+                                           LookCase{control::lShowBDay, kArial, 14, true, {}, {}, false},
+                                           LookCase{control::lPEBridge, kSans, 8, true, {}, {}, false},
+                                           LookCase{control::lSpN(5), kArial, 14, true, {}, {}, false},
+                                           LookCase{control::lEtN(9), kArial, 14, true, {}, {}, false},
+                                           LookCase{control::lSpectre, kArial, 9, true, {}, {}, false},
+                                           LookCase{control::lKarLes, kArial, 9, true, kRed, {}, false},
+                                           LookCase{control::lHidPas, kArial, 9, true, kPurple, {}, false},
+                                           LookCase{control::lMuchMore, kArial, 9, true, kGreen, {}, false},
+                                           LookCase{control::lMuchLess, kArial, 9, true, kNavy, {}, false},
+                                           LookCase{control::lNoFirst, kSans, 8, true, kRed, {}, true},
+                                           LookCase{control::lNoFirst2, kSans, 8, true, kRed, {}, true},
+                                           LookCase{control::lPinN(1), kArial, 12, true, kGreen, {}, false},
+                                           LookCase{control::lPerN(3), kArial, 12, true, kPurple, {}, false},
+                                           LookCase{control::lIspN(2), kArial, 12, true, kMaroon, {}, false},
+                                           LookCase{control::lIspTitle, kArial, 9, true, kMaroon, {}, false},
+                                           LookCase{control::lPinStartN(1), kSans, 8, false, {}, {}, false},
+                                           LookCase{control::lDayN(12), kSans, 8, false, kBlack, {}, false},
+                                           LookCase{control::liYear, kArial, 9, true, kTeal, {}, false},
+                                           LookCase{control::liDayTitle, kArial, 9, true, kTeal, {}, false},
+                                           LookCase{control::Label1, kSans, 8, true, kPurple, {}, false},
+                                           LookCase{control::Label2, kSans, 8, true, kPurple, {}, false},
+                                           LookCase{control::lSumma, kArial, 9, true, {}, {}, false},
+                                           LookCase{control::lMiscN(1), kArial, 14, true, {}, {}, false}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(WindowTest, MemoStyles) {
     struct Case {
@@ -89,12 +98,12 @@ TEST_F(WindowTest, MemoStyles) {
         bool tabStop;
     };
     const Case cases[] = {
-        {"meVozSpo", true, false, Qt::ScrollBarAlwaysOff, true, false},
-        {"meVozMot", true, false, Qt::ScrollBarAlwaysOff, true, false},
-        {"meSpoMot", true, false, Qt::ScrollBarAlwaysOff, true, false},
-        {"meResult", false, true, Qt::ScrollBarAlwaysOn, false, true},
-        {"meMisc", true, false, Qt::ScrollBarAlwaysOn, true, true},
-        {"meAuthor", true, true, Qt::ScrollBarAlwaysOn, false, true},
+        {control::meVozSpo, true, false, Qt::ScrollBarAlwaysOff, true, false},
+        {control::meVozMot, true, false, Qt::ScrollBarAlwaysOff, true, false},
+        {control::meSpoMot, true, false, Qt::ScrollBarAlwaysOff, true, false},
+        {control::meResult, false, true, Qt::ScrollBarAlwaysOn, false, true},
+        {control::meMisc, true, false, Qt::ScrollBarAlwaysOn, true, true},
+        {control::meAuthor, true, true, Qt::ScrollBarAlwaysOn, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -129,50 +138,50 @@ TEST_F(WindowTest, FixedTexts) {
         "так вы получите больше информации (числа ",
         "Душевного Побуждения и Личности).",
     };
-    EXPECT_EQ(MemoLines("meMisc"), misc);
-    EXPECT_GT(Get<QPlainTextEdit>("meAuthor")->toPlainText().size(), 100);
-    EXPECT_TRUE(Get<QPlainTextEdit>("meResult")->toPlainText().isEmpty());
+    EXPECT_EQ(MemoLines(control::meMisc), misc);
+    EXPECT_GT(Get<QPlainTextEdit>(control::meAuthor)->toPlainText().size(), 100);
+    EXPECT_TRUE(Get<QPlainTextEdit>(control::meResult)->toPlainText().isEmpty());
 
     const std::pair<const char*, const char*> captions[] = {
-        {"lPath", "Жизненный Путь:"},
-        {"lBDay", "День Рождения:"},
-        {"lExpress", "Экспрессия:"},
-        {"lSoul", "Душевное Побуждение:"},
-        {"lPerson", "Личность:"},
-        {"lPathKarma", "Кармическое Число "},
-        {"lDay", "День:"},
-        {"lMonth", "Месяц:"},
-        {"lYear", "Год:"},
-        {"lName", "Имя:"},
-        {"lSecond", "Отчество:"},
-        {"lLast", "Фамилия:"},
-        {"lRealize", "Число Реализации:"},
-        {"Label4", "Число Разума:"},
-        {"lPE", "Путь - Экспрессия:"},
-        {"lSP", "Душа - Личность:"},
-        {"lES", "Экспрессия - Душа:"},
-        {"lSpectre", "Спектр имени"},
-        {"lEtalonTitle", "Эталон"},
-        {"lNoFirst", "Не введены исходные данные "},
-        {"lNoFirst2", "для первого партнера!"},
-        {"lPinTitle", "Вершины"},
-        {"lPerTitle", "Периоды Жизненного Пути"},
-        {"lIspTitle", "Испытания"},
-        {"lCurYear", "Год:"},
-        {"lCurMonth", "Месяц:"},
-        {"liDayTitle", "Индивидуальные Дни"},
-        {"Label1", "Фиолетовым цветом выделены"},
-        {"Label2", "Духовные Дни Рождения (см. Главу 20)"},
-        {"lSumma", "Сумма: 0"},
-        {"lKarma", "Кармическое Число: 0"},
+        {control::lPath, "Жизненный Путь:"},
+        {control::lBDay, "День Рождения:"},
+        {control::lExpress, "Экспрессия:"},
+        {control::lSoul, "Душевное Побуждение:"},
+        {control::lPerson, "Личность:"},
+        {control::lPathKarma, "Кармическое Число "},
+        {control::lDay, "День:"},
+        {control::lMonth, "Месяц:"},
+        {control::lYear, "Год:"},
+        {control::lName, "Имя:"},
+        {control::lSecond, "Отчество:"},
+        {control::lLast, "Фамилия:"},
+        {control::lRealize, "Число Реализации:"},
+        {control::Label4, "Число Разума:"},
+        {control::lPE, "Путь - Экспрессия:"},
+        {control::lSP, "Душа - Личность:"},
+        {control::lES, "Экспрессия - Душа:"},
+        {control::lSpectre, "Спектр имени"},
+        {control::lEtalonTitle, "Эталон"},
+        {control::lNoFirst, "Не введены исходные данные "},
+        {control::lNoFirst2, "для первого партнера!"},
+        {control::lPinTitle, "Вершины"},
+        {control::lPerTitle, "Периоды Жизненного Пути"},
+        {control::lIspTitle, "Испытания"},
+        {control::lCurYear, "Год:"},
+        {control::lCurMonth, "Месяц:"},
+        {control::liDayTitle, "Индивидуальные Дни"},
+        {control::Label1, "Фиолетовым цветом выделены"},
+        {control::Label2, "Духовные Дни Рождения (см. Главу 20)"},
+        {control::lSumma, "Сумма: 0"},
+        {control::lKarma, "Кармическое Число: 0"},
     };
     for (const auto& [name, text] : captions) {
         EXPECT_EQ(Caption(name), QString::fromUtf8(text)) << name;
     }
-    EXPECT_EQ(Get<QGroupBox>("gbData")->title(), "Исходные Данные");
-    EXPECT_EQ(Get<QGroupBox>("gbPartner")->title(), "Исходные Данные Партнера");
-    EXPECT_EQ(Get<QGroupBox>("gbBridges")->title(), "Мосты");
-    for (const char* button : {"bnDoit", "bnPartner", "bnMisc"}) {
+    EXPECT_EQ(Get<QGroupBox>(control::gbData)->title(), "Исходные Данные");
+    EXPECT_EQ(Get<QGroupBox>(control::gbPartner)->title(), "Исходные Данные Партнера");
+    EXPECT_EQ(Get<QGroupBox>(control::gbBridges)->title(), "Мосты");
+    for (const char* button : {control::bnDoit, control::bnPartner, control::bnMisc}) {
         EXPECT_EQ(Get<QPushButton>(button)->text(), "Рассчитать");
     }
 }
@@ -183,8 +192,9 @@ TEST_F(WindowTest, SpinEditRangesAndInitialValues) {
         int minimum, maximum, length, value;
     };
     const Case cases[] = {
-        {"seDay", 1, 31, 2, 1},        {"seMonth", 1, 12, 2, 1},        {"seYear", 0, 2020, 4, 1970},
-        {"sePartnerDay", 1, 31, 2, 1}, {"sePartnerMonth", 1, 12, 2, 1}, {"sePartnerYear", 0, 2020, 4, 1970},
+        {control::seDay, 1, 31, 2, 1},          {control::seMonth, 1, 12, 2, 1},
+        {control::seYear, 0, 2020, 4, 1970},    {control::sePartnerDay, 1, 31, 2, 1},
+        {control::sePartnerMonth, 1, 12, 2, 1}, {control::sePartnerYear, 0, 2020, 4, 1970},
     };
     for (const Case& c : cases) {
         auto* spin = Get<lirem::ui::TSpinEdit>(c.name);
@@ -193,8 +203,8 @@ TEST_F(WindowTest, SpinEditRangesAndInitialValues) {
         EXPECT_EQ(spin->MaxLength(), c.length) << c.name;
         EXPECT_EQ(spin->Value(), c.value) << c.name;
     }
-    for (const char* edit :
-         {"edFirst", "edMiddle", "edLast", "edPartnerFirst", "edPartnerMiddle", "edPartnerLast", "edMisc"}) {
+    for (const char* edit : {control::edFirst, control::edMiddle, control::edLast, control::edPartnerFirst,
+                             control::edPartnerMiddle, control::edPartnerLast, control::edMisc}) {
         EXPECT_TRUE(Get<QLineEdit>(edit)->text().isEmpty()) << edit;
         EXPECT_GE(Get<QLineEdit>(edit)->maxLength(), 100000) << edit;
     }
@@ -202,11 +212,12 @@ TEST_F(WindowTest, SpinEditRangesAndInitialValues) {
 
 TEST_F(WindowTest, TabOrderWithinEachPage) {
     const std::vector<std::vector<const char*>> chains = {
-        {"seDay", "seMonth", "seYear", "edFirst", "edMiddle", "edLast", "bnDoit"},
-        {"sePartnerDay", "sePartnerMonth", "sePartnerYear", "edPartnerFirst", "edPartnerMiddle", "edPartnerLast",
-         "bnPartner", "meResult"},
-        {"cbYear", "cbMonth"},
-        {"edMisc", "bnMisc", "meMisc"},
+        {control::seDay, control::seMonth, control::seYear, control::edFirst, control::edMiddle, control::edLast,
+         control::bnDoit},
+        {control::sePartnerDay, control::sePartnerMonth, control::sePartnerYear, control::edPartnerFirst,
+         control::edPartnerMiddle, control::edPartnerLast, control::bnPartner, control::meResult},
+        {control::cbYear, control::cbMonth},
+        {control::edMisc, control::bnMisc, control::meMisc},
     };
     for (const auto& chain : chains) {
         for (std::size_t i = 1; i < chain.size(); ++i) {
@@ -232,8 +243,8 @@ class StartDateTest : public ::testing::TestWithParam<StartDateCase> {};
 TEST_P(StartDateTest, ListsSelectTheCurrentYearAndMonth) {
     std::vector<QString> errors;
     auto window = MakeWindow(errors, GetParam().today);
-    auto* years = window->ControlAs<QComboBox>("cbYear");
-    auto* months = window->ControlAs<QComboBox>("cbMonth");
+    auto* years = window->ControlAs<QComboBox>(control::cbYear);
+    auto* months = window->ControlAs<QComboBox>(control::cbMonth);
     ASSERT_EQ(years->count(), 101);
     EXPECT_EQ(years->itemText(0), "1950");
     EXPECT_EQ(years->itemText(100), "2050");
@@ -247,7 +258,7 @@ TEST_P(StartDateTest, ListsSelectTheCurrentYearAndMonth) {
     }
     EXPECT_TRUE(years->isEditable());
     EXPECT_TRUE(months->isEditable());
-    EXPECT_EQ(window->PageControl()->currentWidget()->objectName(), "tsNucleus");
+    EXPECT_EQ(window->PageControl()->currentWidget()->objectName(), control::tsNucleus);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, StartDateTest,

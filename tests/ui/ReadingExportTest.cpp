@@ -2,6 +2,7 @@
 // Ctrl+P prints the results on screen: the inputs of the last calculations,
 // not fields edited since, and the calendar month selected now.
 #include "WindowFixture.h"
+#include "engine/ControlNames.h"
 #include "engine/Cp1251.h"
 
 #include <QDir>
@@ -15,10 +16,10 @@ class ReadingExportTest : public ShownWindowTest {};
 
 TEST_F(ReadingExportTest, PrintsTheLastCalculationsAndTheSelectedMonth) {
     EnterPerson("29", "11", "1985", "Иван", "Петрович", "Сидоров");
-    Click("bnDoit");
-    Type("edFirst", "Пётр"); // edited, not calculated
-    ShowPage("tsSynastry");
-    Type("edPartnerFirst", "Анна"); // typed, not compared
+    Click(control::bnDoit);
+    Type(control::edFirst, "Пётр"); // edited, not calculated
+    ShowPage(control::tsSynastry);
+    Type(control::edPartnerFirst, "Анна"); // typed, not compared
     ChooseYear(2025);
     ChooseMonth(9);
 
@@ -31,10 +32,10 @@ TEST_F(ReadingExportTest, PrintsTheLastCalculationsAndTheSelectedMonth) {
     EXPECT_FALSE(person.text.has_value());
     EXPECT_EQ(reading.SuggestedFileName(), QStringLiteral("Иван_Сидоров.pdf"));
 
-    Click("bnPartner");
-    ShowPage("tsMisc");
-    Type("edMisc", "12");
-    Click("bnMisc");
+    Click(control::bnPartner);
+    ShowPage(control::tsMisc);
+    Type(control::edMisc, "12");
+    Click(control::bnMisc);
     person = reading.Person(2025 - 1950, 8);
     ASSERT_TRUE(person.partner.has_value());
     EXPECT_EQ(Cp1251ToUtf8(person.partner->first), "Анна");

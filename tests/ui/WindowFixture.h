@@ -3,6 +3,7 @@
 // A main window with a fixed start date and an error reporter that records
 // messages instead of showing boxes.
 
+#include "engine/ControlNames.h"
 #include "ui/Main.h"
 
 #include <gtest/gtest.h>
@@ -101,17 +102,17 @@ protected:
         box->setCurrentIndex(index);
         emit box->activated(index);
     }
-    void ChooseYear(int year) { Choose("cbYear", year - 1950); }
-    void ChooseMonth(int month) { Choose("cbMonth", month - 1); }
+    void ChooseYear(int year) { Choose(control::cbYear, year - 1950); }
+    void ChooseMonth(int month) { Choose(control::cbMonth, month - 1); }
 
     void EnterPerson(const QString& day, const QString& month, const QString& year, const QString& first,
                      const QString& middle, const QString& last) {
-        Type("seDay", day);
-        Type("seMonth", month);
-        Type("seYear", year);
-        Type("edFirst", first);
-        Type("edMiddle", middle);
-        Type("edLast", last);
+        Type(control::seDay, day);
+        Type(control::seMonth, month);
+        Type(control::seYear, year);
+        Type(control::edFirst, first);
+        Type(control::edMiddle, middle);
+        Type(control::edLast, last);
     }
 };
 
