@@ -7,42 +7,50 @@
 // control::stPath is the text "stPath" (the identifier is the name, byte for
 // byte); a numbered control such as "lDay12" is control::lDayN(12).
 
+#include <concepts>
 #include <cstddef>
 #include <span>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Every single control, page by page in the layout's order.
-#define LIREM_CONTROL_NAMES(X)                                                                                              \
-    /* the window */                                                                                                        \
-    X(MainForm)                                                                                                             \
-    X(pcPages)                                                                                                              \
-    X(sbMessage) /* page «Ядро» */                                                                                    \
-    X(tsNucleus)                                                                                                            \
-    X(lPath) X(lBDay) X(lExpress) X(lSoul) X(lPerson) X(lPathKarma) X(lExpressKarma) X(lSoulKarma) X(lBDayKarma)            \
-        X(lPersonKarma) X(gbData) X(stPath) X(stBDay) X(stExpress) X(stSoul) X(stPerson) X(lDay) X(lMonth) X(lYear)         \
-            X(lName) X(lSecond) X(lLast) X(seDay) X(seMonth) X(seYear) X(edFirst) X(edMiddle) X(edLast)                     \
-                X(bnDoit) /* page «Синтез» */                                                                       \
-        X(tsSyntez) X(imStrannik) X(imPath) X(Image1) X(lShowSoul) X(lShowPerson) X(lShowExpress) X(lShowPath)              \
-            X(lShowBDay) X(lRealize) X(Label4) X(meVozSpo) X(meVozMot) X(meSpoMot) X(stRealize) X(gbBridges)                \
-                X(stReason) X(lPE) X(lPEBridge) X(lSP) X(lSPBridge) X(lES) X(lESBridge) /* page «Спектр» */         \
-        X(tsSpectrum) X(imEtalon) X(imSpectrum) X(lSpectre) X(lEtalonTitle) X(lNameLength) X(lAlphabet) X(lKarLes)          \
-            X(lHidPas) X(lMuchMore) X(lMuchLess) /* page «Партнерство» */                                      \
-        X(tsSynastry) X(gbPartner) X(meResult) X(lPartnerDay) X(lPartnerMonth) X(lPartnerYear) X(lPartnerFirst)             \
-            X(lPartnerMiddle) X(lPartnerLast) X(lNoFirst) X(lNoFirst2) X(sePartnerDay) X(sePartnerMonth)                    \
-                X(sePartnerYear) X(edPartnerFirst) X(edPartnerMiddle) X(edPartnerLast)                                      \
-                    X(bnPartner) /* page «Периоды» */                                                              \
-        X(tsPinnacles) X(imPinnacles) X(lPinTitle) X(lPerTitle) X(imPeriods) X(lIspTitle) /* page «Годы и Дни» */ \
-        X(tsYears) X(imGrid) X(lCurYear) X(lCurMonth) X(liYear) X(liMonth) X(liDayTitle) X(Label1) X(Label2) X(cbYear)      \
-            X(cbMonth)                                                        /* page «Разное» */                   \
-        X(tsMisc) X(Image2) X(lSumma) X(lKarma) X(edMisc) X(bnMisc) X(meMisc) /* page «О Программе» */          \
-        X(tsAbout) X(meAuthor)
+// clang-format off
+#define LIREM_CONTROL_NAMES(X)                                                                                  \
+    /* the window */                                                                                            \
+    X(MainForm) X(pcPages) X(sbMessage)                                                                         \
+    /* page 1 */                                                                                                \
+    X(tsNucleus) X(lPath) X(lBDay) X(lExpress) X(lSoul) X(lPerson) X(lPathKarma) X(lExpressKarma)               \
+    X(lSoulKarma) X(lBDayKarma) X(lPersonKarma) X(gbData) X(stPath) X(stBDay) X(stExpress) X(stSoul)            \
+    X(stPerson) X(lDay) X(lMonth) X(lYear) X(lName) X(lSecond) X(lLast) X(seDay) X(seMonth) X(seYear)           \
+    X(edFirst) X(edMiddle) X(edLast) X(bnDoit)                                                                  \
+    /* page 2 */                                                                                                \
+    X(tsSyntez) X(imStrannik) X(imPath) X(Image1) X(lShowSoul) X(lShowPerson) X(lShowExpress) X(lShowPath)      \
+    X(lShowBDay) X(lRealize) X(Label4) X(meVozSpo) X(meVozMot) X(meSpoMot) X(stRealize) X(gbBridges)            \
+    X(stReason) X(lPE) X(lPEBridge) X(lSP) X(lSPBridge) X(lES) X(lESBridge)                                     \
+    /* page 3 */                                                                                                \
+    X(tsSpectrum) X(imEtalon) X(imSpectrum) X(lSpectre) X(lEtalonTitle) X(lNameLength) X(lAlphabet) X(lKarLes)  \
+    X(lHidPas) X(lMuchMore) X(lMuchLess)                                                                        \
+    /* page 4 */                                                                                                \
+    X(tsSynastry) X(gbPartner) X(meResult) X(lPartnerDay) X(lPartnerMonth) X(lPartnerYear) X(lPartnerFirst)     \
+    X(lPartnerMiddle) X(lPartnerLast) X(lNoFirst) X(lNoFirst2) X(sePartnerDay) X(sePartnerMonth)                \
+    X(sePartnerYear) X(edPartnerFirst) X(edPartnerMiddle) X(edPartnerLast) X(bnPartner)                         \
+    /* page 5 */                                                                                                \
+    X(tsPinnacles) X(imPinnacles) X(lPinTitle) X(lPerTitle) X(imPeriods) X(lIspTitle)                           \
+    /* page 6 */                                                                                                \
+    X(tsYears) X(imGrid) X(lCurYear) X(lCurMonth) X(liYear) X(liMonth) X(liDayTitle) X(Label1) X(Label2)        \
+    X(cbYear) X(cbMonth)                                                                                        \
+    /* page 7 */                                                                                                \
+    X(tsMisc) X(Image2) X(lSumma) X(lKarma) X(edMisc) X(bnMisc) X(meMisc)                                       \
+    /* page 8 */                                                                                                \
+    X(tsAbout) X(meAuthor)
 
 // Every numbered control: stem and count.
-#define LIREM_CONTROL_SERIES(X)                                                                                        \
-    X(lSp, 9)                                                                                                          \
-    X(lEt, 9) X(lPin, 4) X(lPinStart, 4) X(lPerStart, 3) X(lPer, 3) X(lIsp, 4) X(liDay, 37) X(lDay, 37) X(lMisc, 9)
+#define LIREM_CONTROL_SERIES(X)                                                                                 \
+    X(lSp, 9) X(lEt, 9) X(lPin, 4) X(lPinStart, 4) X(lPerStart, 3) X(lPer, 3) X(lIsp, 4) X(liDay, 37)            \
+    X(lDay, 37) X(lMisc, 9)
+// clang-format on
 
 namespace lirem::control {
 
@@ -51,12 +59,13 @@ class NameSeries {
 public:
     template <std::size_t N> consteval explicit NameSeries(const char* const (&names)[N]) : names_(names) {}
 
-    // "stem" followed by n, for 1 <= n <= size().
-    [[nodiscard]] constexpr const char* operator()(std::size_t n) const {
-        if (n < 1 || n > names_.size()) {
+    // "stem" followed by n, for 1 <= n <= size(); n of any integer type, as
+    // callers count with int or std::size_t.
+    template <std::integral Number> [[nodiscard]] constexpr const char* operator()(Number n) const {
+        if (n < 1 || std::cmp_greater(n, names_.size())) {
             throw std::out_of_range("no such numbered control");
         }
-        return names_[n - 1];
+        return names_[static_cast<std::size_t>(n) - 1];
     }
     [[nodiscard]] constexpr std::size_t size() const { return names_.size(); }
     [[nodiscard]] constexpr bool Contains(std::string_view name) const {
