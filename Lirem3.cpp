@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     lirem::ui::InstallToolkitTranslations(app);
     // Lets the desktop match the window to its desktop entry (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(LIREM_APP_ID));
-    TMainForm MainForm;
+    lirem::ui::TMainForm MainForm;
     MainForm.show();
     return QApplication::exec();
 }

@@ -11,7 +11,7 @@
 #include <chrono>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 // The day of the month and the Personal Day of calendar cell i (from 0).
@@ -140,4 +140,4 @@ void ShowPersonalMonth(std::int32_t yearIndex, std::int32_t monthIndex, std::int
     ShowPersonalMonthFrom(profile.PersonalYear, yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
 }
 
-} // namespace lirem
+} // namespace lirem::engine

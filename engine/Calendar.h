@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-namespace lirem {
+namespace lirem::engine {
 
 inline constexpr int kCalendarCells = 37;
 inline constexpr std::int64_t kFirstListYear = 1950; // year list index 0
@@ -72,4 +72,4 @@ void ShowPersonalYear(std::int32_t yearIndex, std::int32_t monthIndex, std::int3
 void ShowPersonalMonth(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
                        std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out);
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -6,7 +6,7 @@
 #include "engine/Numera.h"
 #include "engine/Text.h"
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 constexpr std::string_view kNoteTitle = "Кармическое Число "_cp;
@@ -104,4 +104,4 @@ void ShowCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year, st
                    control::lShowPerson, control::lPersonKarma);
 }
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 
 struct CoreNumber {
     std::int64_t Sum = 0;    // where the Karmic Number is looked for
@@ -48,4 +48,4 @@ struct CoreReport {
 void ShowCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year, std::string_view first,
                      std::string_view middle, std::string_view last, NumerologyProfile& profile, DisplaySink& out);
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <utility>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -223,4 +223,4 @@ std::string Cp1251ToUtf8(std::string_view text) {
     return out;
 }
 
-} // namespace lirem
+} // namespace lirem::engine

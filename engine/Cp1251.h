@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 
 [[nodiscard]] std::string Utf8ToCp1251(std::string_view utf8);
 [[nodiscard]] std::string Utf16ToCp1251(std::u16string_view utf16);
@@ -25,4 +25,4 @@ namespace lirem {
 // The code point of one byte (U+FFFD for 0x98).
 [[nodiscard]] char32_t Cp1251CodePoint(unsigned char byte) noexcept;
 
-} // namespace lirem
+} // namespace lirem::engine

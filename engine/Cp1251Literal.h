@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 namespace detail {
 
 template <std::size_t N> struct Cp1251Literal {
@@ -46,8 +46,12 @@ template <std::size_t N> struct Cp1251Literal {
 
 } // namespace detail
 
+inline namespace literals {
+
 template <detail::Cp1251Literal L> consteval std::string_view operator""_cp() {
     return {L.bytes.data(), L.size};
 }
 
-} // namespace lirem
+} // namespace literals
+
+} // namespace lirem::engine

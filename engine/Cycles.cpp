@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 std::int64_t AbsDiff(std::int64_t a, std::int64_t b) {
@@ -94,4 +94,4 @@ void ShowCycles(const CycleReport& report, DisplaySink& out) {
     SetNumber(out, control::lIspN(4), report.Challenges[3]);
 }
 
-} // namespace lirem
+} // namespace lirem::engine

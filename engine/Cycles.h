@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-namespace lirem {
+namespace lirem::engine {
 
 struct CycleReport {
     std::array<std::int64_t, 4> Pinnacles{};
@@ -38,4 +38,4 @@ struct CycleReport {
 // Fourth stage of the recalculation.
 void ShowCycles(const CycleReport& report, DisplaySink& out);
 
-} // namespace lirem
+} // namespace lirem::engine

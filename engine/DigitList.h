@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-namespace lirem {
+namespace lirem::engine {
 
 class DigitList {
 public:
@@ -47,4 +47,4 @@ private:
     std::size_t size_ = 0;
 };
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -50,4 +50,4 @@ public:
     virtual void AddLine(std::string_view memo, std::string_view line) = 0;
 };
 
-} // namespace lirem
+} // namespace lirem::engine

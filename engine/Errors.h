@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace lirem {
+namespace lirem::engine {
 
 class EngineError : public std::runtime_error {
 public:
@@ -25,4 +25,4 @@ public:
     DateEncodeError() : EngineError("Invalid argument to date encode") {}
 };
 
-} // namespace lirem
+} // namespace lirem::engine

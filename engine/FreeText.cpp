@@ -5,7 +5,7 @@
 #include "engine/Cp1251Literal.h"
 #include "engine/Text.h"
 
-namespace lirem {
+namespace lirem::engine {
 
 FreeTextReport AnalyzeFreeText(std::string_view text) noexcept {
     FreeTextReport r;
@@ -52,4 +52,4 @@ void ShowFreeText(std::string_view text, DisplaySink& out) {
         SetNumber(out, control::lMiscN(i + 1), std::int64_t{r.Counts[i]});
 }
 
-} // namespace lirem
+} // namespace lirem::engine

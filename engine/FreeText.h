@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 
 struct FreeTextReport {
     std::int64_t RawSum = 0; // exact for any length; never negative
@@ -28,4 +28,4 @@ struct FreeTextReport {
 // The page for the text as typed: a blank text changes nothing.
 void ShowFreeText(std::string_view text, DisplaySink& out);
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -57,7 +57,7 @@ out.append("")
 out.append("#include <algorithm>")
 out.append("#include <array>")
 out.append("")
-out.append("namespace lirem::unicode {")
+out.append("namespace lirem::engine::unicode {")
 out.append("namespace {")
 out.append("")
 out.append("struct Pair {")
@@ -132,6 +132,6 @@ const Decomposition* CanonicalDecomposition(char32_t cp) noexcept {
     return it != kDecompositions.end() && it->from == cp ? &it->to : nullptr;
 }
 
-} // namespace lirem::unicode""")
+} // namespace lirem::engine::unicode""")
 open("engine/UnicodeTables.cpp", "w").write("\n".join(out) + "\n")
 print(len(pairs), len(ranges), len(decompositions))

@@ -9,7 +9,7 @@
 #include "engine/Partner.h"
 #include "engine/Synthesis.h"
 
-namespace lirem {
+namespace lirem::engine {
 
 void RunFullRecalculation(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out) {
     ShowCoreNumbers(in.day, in.month, in.year, in.first, in.middle, in.last, profile, out);
@@ -39,4 +39,4 @@ void RunMonthChange(const WindowInputs& in, NumerologyProfile& profile, DisplayS
     ShowPersonalMonth(in.yearIndex, in.monthIndex, in.day, in.month, in.year, profile, out);
 }
 
-} // namespace lirem
+} // namespace lirem::engine

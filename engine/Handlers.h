@@ -2,7 +2,7 @@
 #pragma once
 // The engine side of the window's handlers. Each function runs the stages of
 // one handler in order, writing every result through the sink as soon as it is
-// computed. Errors are raised as lirem::EngineError (see Errors.h); whatever
+// computed. Errors are raised as lirem::engine::EngineError (see Errors.h); whatever
 // was written before the error stays written.
 
 #include "engine/DisplaySink.h"
@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-namespace lirem {
+namespace lirem::engine {
 
 // What the handlers read from the window, at the moment they run.
 // Texts are code page 1251, exactly as the fields hold them.
@@ -42,4 +42,4 @@ void RunFreeText(const WindowInputs& in, DisplaySink& out);                     
 void RunYearChange(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out);              // cbYearChange
 void RunMonthChange(const WindowInputs& in, NumerologyProfile& profile, DisplaySink& out);             // cbMonthChange
 
-} // namespace lirem
+} // namespace lirem::engine

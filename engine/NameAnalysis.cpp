@@ -5,7 +5,7 @@
 #include "engine/Cp1251Literal.h"
 #include "engine/Text.h"
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 struct EtalonRow {
@@ -200,4 +200,4 @@ void ShowSpectrum(const SpectrumReport& report, NumerologyProfile& profile, Disp
     }
 }
 
-} // namespace lirem
+} // namespace lirem::engine

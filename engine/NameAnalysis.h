@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 
 enum class NameAlphabet : std::uint8_t { Russian, English, None };
 
@@ -50,4 +50,4 @@ struct SpectrumReport {
 // Third stage of the recalculation: writes the page and sets the digit marks.
 void ShowSpectrum(const SpectrumReport& report, NumerologyProfile& profile, DisplaySink& out);
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -5,7 +5,7 @@
 
 #include "engine/DisplaySink.h"
 
-namespace lirem {
+namespace lirem::engine {
 
 class NullSink final : public DisplaySink {
 public:
@@ -17,4 +17,4 @@ public:
     void AddLine(std::string_view, std::string_view) override {}
 };
 
-} // namespace lirem
+} // namespace lirem::engine

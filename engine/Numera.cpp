@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 enum class LetterClass : std::uint8_t { None, Vowel, Consonant };
@@ -188,4 +188,4 @@ DigitHistogram CountLetterDigits(std::string_view text) noexcept {
     return counts;
 }
 
-} // namespace lirem
+} // namespace lirem::engine

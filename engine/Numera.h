@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 
 // Nine counters for the digits 1..9, in order; each wraps to 0 at 256.
 using DigitHistogram = std::array<std::uint8_t, 9>;
@@ -49,4 +49,4 @@ using DigitHistogram = std::array<std::uint8_t, 9>;
     return static_cast<std::int32_t>(v);
 }
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -10,7 +10,7 @@
 #include <array>
 #include <utility>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 struct NumberNames {
@@ -135,4 +135,4 @@ void ShowPartnerComparison(std::string_view first, std::string_view middle, std:
     out.SetVisible(control::meResult, true);
 }
 
-} // namespace lirem
+} // namespace lirem::engine

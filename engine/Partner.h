@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lirem {
+namespace lirem::engine {
 
 struct PartnerProfile {
     std::int32_t LifePath = 0;
@@ -43,4 +43,4 @@ struct PartnerInputs {
 void ShowPartnerComparison(std::string_view first, std::string_view middle, std::string_view last,
                            const PartnerInputs& partner, const NumerologyProfile& profile, DisplaySink& out);
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-namespace lirem {
+namespace lirem::engine {
 
 enum DigitMark : std::uint8_t {
     MarkNone = 0,
@@ -24,4 +24,4 @@ struct NumerologyProfile {
     std::array<std::uint8_t, 9> DigitMarks{}; // digits 1..9 in order
 };
 
-} // namespace lirem
+} // namespace lirem::engine

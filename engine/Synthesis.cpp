@@ -6,7 +6,7 @@
 #include "engine/Numera.h"
 #include "engine/Text.h"
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 // The five lines of one pair of terms.
@@ -102,4 +102,4 @@ void ShowSynthesis(const SynthesisReport& report, DisplaySink& out) {
     SetNumber(out, control::stReason, report.Reason);
 }
 
-} // namespace lirem
+} // namespace lirem::engine

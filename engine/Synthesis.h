@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 
 struct SynthesisReport {
     std::string_view PossibilitiesAbilitiesLine; // static texts, code page 1251
@@ -32,4 +32,4 @@ struct SynthesisReport {
 // Second stage of the recalculation.
 void ShowSynthesis(const SynthesisReport& report, DisplaySink& out);
 
-} // namespace lirem
+} // namespace lirem::engine

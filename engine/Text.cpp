@@ -3,7 +3,7 @@
 
 #include "engine/Cp1251Literal.h"
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 struct SmallNumbers {
@@ -48,9 +48,9 @@ std::string Decimal(std::int64_t number) {
     return Caption().Append(number).Str();
 }
 
-} // namespace lirem
+} // namespace lirem::engine
 
-namespace lirem {
+namespace lirem::engine {
 
 void SetNumber(DisplaySink& out, std::string_view control, std::int64_t number) {
     if (number >= 0 && number < 100) {
@@ -61,4 +61,4 @@ void SetNumber(DisplaySink& out, std::string_view control, std::int64_t number) 
     out.SetText(control, Caption().Append(number).View());
 }
 
-} // namespace lirem
+} // namespace lirem::engine

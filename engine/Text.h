@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 
 // Removes leading and trailing bytes with codes 0..32.
 [[nodiscard]] std::string_view TrimControls(std::string_view text) noexcept;
@@ -74,4 +74,4 @@ private:
 // come from a ready table.
 void SetNumber(DisplaySink& out, std::string_view control, std::int64_t number);
 
-} // namespace lirem
+} // namespace lirem::engine

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-namespace lirem::unicode {
+namespace lirem::engine::unicode {
 namespace {
 
 struct Pair {
@@ -3457,4 +3457,4 @@ const Decomposition* CanonicalDecomposition(char32_t cp) noexcept {
     return it != kDecompositions.end() && it->from == cp ? &it->to : nullptr;
 }
 
-} // namespace lirem::unicode
+} // namespace lirem::engine::unicode

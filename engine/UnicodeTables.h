@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 
-namespace lirem::unicode {
+namespace lirem::engine::unicode {
 
 // The full canonical decomposition of one character (one to four code points).
 struct Decomposition {
@@ -21,4 +21,4 @@ struct Decomposition {
 // nullptr when the character does not decompose (Hangul syllables included).
 [[nodiscard]] const Decomposition* CanonicalDecomposition(char32_t cp) noexcept;
 
-} // namespace lirem::unicode
+} // namespace lirem::engine::unicode

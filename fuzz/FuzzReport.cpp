@@ -93,7 +93,7 @@ void ComputeDates(std::string_view text) {
         JsonWriter json;
         WritePersonJson(person, result, std::nullopt, json);
         Check(nlohmann::ordered_json::parse(json.View()).is_object());
-    } catch (const EngineError&) {
+    } catch (const engine::EngineError&) {
         // the window shows these as messages
     }
 }
@@ -135,7 +135,7 @@ std::size_t CodePoints(std::string_view utf8) {
 }
 
 void ConvertName(std::string_view utf8) {
-    const std::string bytes = Utf8ToCp1251(utf8);
+    const std::string bytes = engine::Utf8ToCp1251(utf8);
     std::string shortcut;
     Utf8ToCp1251Into(utf8, shortcut);
     Check(shortcut == bytes);
@@ -145,7 +145,7 @@ void ConvertName(std::string_view utf8) {
     if (IsValidUtf8(utf8)) {
         Check(bytes.size() <= 3 * CodePoints(utf8));
         // The result is in NFC already: converting it again changes nothing.
-        Check(Utf8ToCp1251(Cp1251ToUtf8(bytes)) == bytes);
+        Check(engine::Utf8ToCp1251(engine::Cp1251ToUtf8(bytes)) == bytes);
     }
 }
 

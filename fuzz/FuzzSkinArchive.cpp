@@ -28,8 +28,8 @@ std::uint32_t StatedSize(std::span<const std::uint8_t> in) {
            static_cast<std::uint32_t>(in[2]) << 16 | static_cast<std::uint32_t>(in[3]) << 24;
 }
 
-void CheckReader(const skin::TSkinReader& reader) {
-    if (reader.Names().size() != reader.Sizes().size() || reader.Names().size() > skin::TSkinReader::kMaxEntries)
+void CheckReader(const lirem::skin::TSkinReader& reader) {
+    if (reader.Names().size() != reader.Sizes().size() || reader.Names().size() > lirem::skin::TSkinReader::kMaxEntries)
         std::abort();
     std::vector<std::uint8_t> dest;
     for (std::size_t i = 0; i < reader.Names().size(); ++i) {
@@ -45,7 +45,7 @@ void CheckReader(const skin::TSkinReader& reader) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> in(data, size);
 
-    skin::TSkinReader raw;
+    lirem::skin::TSkinReader raw;
     if (raw.LoadFromArchive(in))
         CheckReader(raw);
 
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         StatedSize(in) > std::max<std::size_t>(4096, size * kFuzzMaxRatio))
         return 0;
 
-    skin::TSkinReader packed;
+    lirem::skin::TSkinReader packed;
     if (packed.LoadFromPacked(in))
         CheckReader(packed);
 
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     // The callback decoder must produce exactly the stated size and agree with the memory decoder.
     std::vector<std::uint8_t> viaMemory;
-    skin::TLZH lzh;
+    lirem::skin::TLZH lzh;
     if (!lzh.DecodePacked(in, viaMemory) || viaMemory.size() != StatedSize(in))
         std::abort();
     std::vector<std::uint8_t> viaCallbacks;

@@ -21,14 +21,14 @@
 namespace {
 
 void LoadArchive(std::span<const std::uint8_t> in) {
-    skin::TSkinReader reader;
+    lirem::skin::TSkinReader reader;
     if (!reader.LoadFromArchive(in))
         return;
     std::vector<std::uint8_t> ini;
     std::string name;
     if (!reader.ExtractByPattern(".ini", ini, name))
         return;
-    skin::TSkinData data;
+    lirem::skin::TSkinData data;
     data.ReadSkinIni(std::string_view(reinterpret_cast<const char*>(ini.data()), ini.size()), &reader);
     if (data.SkinEmpty())
         std::abort();
@@ -36,21 +36,21 @@ void LoadArchive(std::span<const std::uint8_t> in) {
 
 void ReadIni(std::span<const std::uint8_t> in) {
     const std::string_view text(reinterpret_cast<const char*>(in.data()), in.size());
-    const skin::TIniText ini(text);
+    const lirem::skin::IniText ini(text);
     for (const std::string& section : ini.Sections()) {
         if (!ini.HasSection(section))
             std::abort();
         const std::string value = ini.ReadString(section, "Bitmap");
-        if (value.size() > skin::TIniText::kMaxValueLength)
+        if (value.size() > lirem::skin::IniText::kMaxValueLength)
             std::abort();
         (void)ini.ReadInteger(section, "FrameCount", 1);
     }
-    skin::TSkinData data;
+    lirem::skin::TSkinData data;
     data.ReadSkinIni(text);
 }
 
 void DecodeBitmap(std::span<const std::uint8_t> in) {
-    const QImage image = skin::TSkinData::DecodeSkinBitmap(in);
+    const QImage image = lirem::skin::TSkinData::DecodeSkinBitmap(in);
     // A decoded image never claims more pixels than the file could describe.
     if (!image.isNull() && (image.width() <= 0 || image.height() <= 0))
         std::abort();

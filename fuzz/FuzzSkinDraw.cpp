@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace skin;
+using namespace lirem::skin;
 
 void Check(bool condition) {
     if (!condition)
@@ -65,7 +65,7 @@ bool WithoutKey(const QImage& image) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const int primitive = in.ConsumeIntegralInRange(0, 7);
-    const auto layout = in.ConsumeBool() ? TFrameLayout::Vertical : TFrameLayout::Horizontal;
+    const auto layout = in.ConsumeBool() ? FrameStrip::Vertical : FrameStrip::Horizontal;
     const bool flag = in.ConsumeBool();
     const int frameCount = in.ConsumeIntegral<int>();
     const int frameIndex = in.ConsumeIntegral<int>();

@@ -37,7 +37,7 @@ QFont FaceFont(ui::FontFace face, const QPaintDevice& device, double scale = 1.0
     return font;
 }
 
-QColor ToColor(Rgb rgb) {
+QColor ToColor(engine::Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 

@@ -119,7 +119,7 @@ int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     std::string report;
     try {
         report = options.json ? BuildJsonReport(options.person) : BuildTextReport(options.person);
-    } catch (const EngineError& e) {
+    } catch (const engine::EngineError& e) {
         err << WithFullStop(e.what()) << "\n";
         return 1;
     }

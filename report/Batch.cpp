@@ -40,7 +40,7 @@ bool IsHeader(const CsvRecord& r) {
 std::string BadDate(std::string_view what, std::string_view field) {
     std::string reason(what);
     reason += " '";
-    reason += Utf8ToCp1251(field);
+    reason += engine::Utf8ToCp1251(field);
     reason += "' is not a date D.M.Y";
     return reason;
 }
@@ -122,7 +122,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calenda
         if (reason.empty()) {
             try {
                 ComputePersonResult(person, result);
-            } catch (const EngineError& e) {
+            } catch (const engine::EngineError& e) {
                 reason = WithFullStop(e.what());
             }
         }

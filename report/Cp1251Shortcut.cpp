@@ -39,7 +39,7 @@ void Utf8ToCp1251Into(std::string_view utf8, std::string& out) {
                 continue;
             }
         }
-        out = Utf8ToCp1251(utf8); // anything else: the full conversion
+        out = engine::Utf8ToCp1251(utf8); // anything else: the full conversion
         return;
     }
 }

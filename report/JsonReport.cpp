@@ -14,30 +14,30 @@ void WriteNames(std::string_view first, std::string_view middle, std::string_vie
     out.Key("first").Cp1251String(first).Key("middle").Cp1251String(middle).Key("last").Cp1251String(last);
 }
 
-void WriteDigits(const DigitList& digits, JsonWriter& out) {
+void WriteDigits(const engine::DigitList& digits, JsonWriter& out) {
     out.BeginArray();
     for (const std::uint8_t d : digits)
         out.Int(d);
     out.EndArray();
 }
 
-std::string_view AlphabetKey(NameAlphabet alphabet) {
+std::string_view AlphabetKey(engine::NameAlphabet alphabet) {
     switch (alphabet) {
-    case NameAlphabet::Russian:
+    case engine::NameAlphabet::Russian:
         return "russian";
-    case NameAlphabet::English:
+    case engine::NameAlphabet::English:
         return "english";
-    case NameAlphabet::None:
+    case engine::NameAlphabet::None:
         break;
     }
     return "none";
 }
 
-void WriteCoreNumber(std::string_view key, const CoreNumber& n, JsonWriter& out) {
+void WriteCoreNumber(std::string_view key, const engine::CoreNumber& n, JsonWriter& out) {
     out.Key(key).BeginObject().Key("value").Int(n.Value).Key("sum").Int(n.Sum).Key("karmic").Int(n.Karmic).EndObject();
 }
 
-void WriteCore(const CoreReport& core, JsonWriter& out) {
+void WriteCore(const engine::CoreReport& core, JsonWriter& out) {
     out.Key("core").BeginObject();
     WriteCoreNumber("life_path", core.LifePath, out);
     WriteCoreNumber("expression", core.Expression, out);
@@ -47,7 +47,7 @@ void WriteCore(const CoreReport& core, JsonWriter& out) {
     out.EndObject();
 }
 
-void WriteSynthesis(const SynthesisReport& s, JsonWriter& out) {
+void WriteSynthesis(const engine::SynthesisReport& s, JsonWriter& out) {
     out.Key("synthesis").BeginObject();
     out.Key("possibilities_abilities").Cp1251String(s.PossibilitiesAbilitiesLine);
     out.Key("possibilities_motivation").Cp1251String(s.PossibilitiesMotivationLine);
@@ -62,7 +62,7 @@ void WriteSynthesis(const SynthesisReport& s, JsonWriter& out) {
     out.EndObject();
 }
 
-void WriteSpectrum(const SpectrumReport& s, JsonWriter& out) {
+void WriteSpectrum(const engine::SpectrumReport& s, JsonWriter& out) {
     out.Key("counts").IntArray(s.Spectrum);
     out.Key("etalon").IntArray(s.Etalon);
     out.Key("excess").IntArray(s.Excess);
@@ -78,7 +78,7 @@ void WriteSpectrum(const SpectrumReport& s, JsonWriter& out) {
     WriteDigits(s.MuchLess, out);
 }
 
-void WriteCycles(const CycleReport& c, JsonWriter& out) {
+void WriteCycles(const engine::CycleReport& c, JsonWriter& out) {
     out.Key("cycles").BeginObject();
     out.Key("birth_date").Cp1251String(c.BirthDateText);
     out.Key("pinnacles").IntArray(c.Pinnacles);
@@ -89,18 +89,18 @@ void WriteCycles(const CycleReport& c, JsonWriter& out) {
     out.EndObject();
 }
 
-void WriteCalendar(const NumerologyProfile& profile, const CalendarReport& c, JsonWriter& out) {
+void WriteCalendar(const engine::NumerologyProfile& profile, const engine::CalendarReport& c, JsonWriter& out) {
     out.Key("calendar").BeginObject();
     out.Key("year").Int(c.Year).Key("month").Int(c.Month);
     out.Key("personal_year").Int(profile.PersonalYear).Key("personal_month").Int(profile.PersonalMonth);
     out.Key("first_weekday").Int(c.FirstWeekday).Key("days_in_month").Int(c.DaysInMonth);
     out.Key("personal_days").BeginArray();
-    for (const CalendarCell& cell : c.Cells)
+    for (const engine::CalendarCell& cell : c.Cells)
         if (cell.InMonth)
             out.Int(cell.PersonalDay);
     out.EndArray();
     out.Key("spiritual_birthdays").BeginArray();
-    for (const CalendarCell& cell : c.Cells)
+    for (const engine::CalendarCell& cell : c.Cells)
         if (cell.InMonth && cell.Purple)
             out.Int(cell.Day);
     out.EndArray();
@@ -126,7 +126,7 @@ void WritePartner(const PersonInput& in, const PersonResult& result, JsonWriter&
              {"life_path", "expression", "soul_urge", "personality", "birthday", "karmic_lessons", "hidden_passion"})
             out.Key(key).Null();
     } else {
-        const PartnerProfile& q = r.profile;
+        const engine::PartnerProfile& q = r.profile;
         out.Key("life_path").Int(q.LifePath).Key("expression").Int(q.Expression).Key("soul_urge").Int(q.SoulUrge);
         out.Key("personality").Int(q.Personality).Key("birthday").Int(q.Birthday);
         out.Key("karmic_lessons");
@@ -147,7 +147,7 @@ void WriteFreeText(const PersonInput& in, const PersonResult& result, JsonWriter
         out.Null();
         return;
     }
-    const FreeTextReport& f = *result.freeText;
+    const engine::FreeTextReport& f = *result.freeText;
     out.BeginObject();
     out.Key("text").Cp1251String(*in.text);
     out.Key("raw_sum").Int(f.RawSum).Key("sum").Int(f.ReducedSum).Key("karmic").Int(f.KarmicNumber);

@@ -23,7 +23,7 @@ std::array<Encoded, 256> BuildEncodings() {
     static constexpr std::string_view kHex = "0123456789abcdef";
     for (unsigned b = 0; b < 256; ++b) {
         Encoded& e = table[b];
-        const char32_t cp = Cp1251CodePoint(static_cast<unsigned char>(b));
+        const char32_t cp = engine::Cp1251CodePoint(static_cast<unsigned char>(b));
         auto put = [&e](unsigned c) { e.bytes[e.size++] = static_cast<char>(c); };
         if (cp == U'"' || cp == U'\\') {
             put('\\');

@@ -164,9 +164,9 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
             p.date.month = IntArgument("--month", month);
         if (*optYear)
             p.date.year = IntArgument("--year", year);
-        p.first = Utf8ToCp1251(first);
-        p.middle = Utf8ToCp1251(middle);
-        p.last = Utf8ToCp1251(last);
+        p.first = engine::Utf8ToCp1251(first);
+        p.middle = engine::Utf8ToCp1251(middle);
+        p.last = engine::Utf8ToCp1251(last);
         p.calendar = today;
         if (*optCalendar) {
             const auto parsed = ParseCalendarMonth(calendar);
@@ -178,12 +178,12 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
             PartnerInput& partner = p.partner.emplace();
             if (*optPartnerDate)
                 partner.date = DateArgument("--partner-date", partnerDate);
-            partner.first = Utf8ToCp1251(partnerFirst);
-            partner.middle = Utf8ToCp1251(partnerMiddle);
-            partner.last = Utf8ToCp1251(partnerLast);
+            partner.first = engine::Utf8ToCp1251(partnerFirst);
+            partner.middle = engine::Utf8ToCp1251(partnerMiddle);
+            partner.last = engine::Utf8ToCp1251(partnerLast);
         }
         if (*optText)
-            p.text = Utf8ToCp1251(text);
+            p.text = engine::Utf8ToCp1251(text);
         options.json = json;
         if (*optBatch)
             options.batch = batch;

@@ -9,7 +9,8 @@ namespace lirem::report {
 
 std::string PdfFileName(std::int64_t line, const PersonInput& person) {
     constexpr qsizetype kMaxNameCharacters = 80;
-    const QString name = QString::fromStdString(Cp1251ToUtf8(person.first + ' ' + person.middle + ' ' + person.last));
+    const QString name =
+        QString::fromStdString(engine::Cp1251ToUtf8(person.first + ' ' + person.middle + ' ' + person.last));
     QString safe;
     for (const QChar c : name) {
         if (safe.size() >= kMaxNameCharacters)

@@ -24,9 +24,9 @@ std::string Write(const PersonInput& person, const std::filesystem::path& file, 
         return reading::WriteFileAtomically(file,
                                             std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
                                             force ? reading::Existing::Replace : reading::Existing::Keep);
-    } catch (const EngineError& e) {
+    } catch (const engine::EngineError& e) {
         engineError = true;
-        return Cp1251ToUtf8(e.what());
+        return engine::Cp1251ToUtf8(e.what());
     }
 }
 

@@ -73,7 +73,7 @@ std::string PdfFolder::Write(std::int64_t line, const PersonInput& person) const
     if (api_ == nullptr)
         return "PDF output is not available";
     bool engineError = false;
-    const std::string problem = Utf8ToCp1251(api_->writeRow(folder_, force_, line, person, engineError));
+    const std::string problem = engine::Utf8ToCp1251(api_->writeRow(folder_, force_, line, person, engineError));
     return engineError ? WithFullStop(problem) : problem;
 }
 

@@ -21,22 +21,22 @@ namespace lirem::report {
 
 struct PartnerResult {
     bool firstPersonMissing = false; // the window's warning: the first person's names are blank
-    PartnerProfile profile;          // unset when firstPersonMissing
+    engine::PartnerProfile profile;  // unset when firstPersonMissing
     std::vector<std::string> lines;  // the memo's lines, code page 1251
 };
 
 struct PersonResult {
-    CoreReport core;
-    SynthesisReport synthesis;
-    SpectrumReport spectrum;
-    NumerologyProfile profile; // as the full recalculation leaves it
-    CycleReport cycles;
-    CalendarReport calendar;
+    engine::CoreReport core;
+    engine::SynthesisReport synthesis;
+    engine::SpectrumReport spectrum;
+    engine::NumerologyProfile profile; // as the full recalculation leaves it
+    engine::CycleReport cycles;
+    engine::CalendarReport calendar;
     std::optional<PartnerResult> partner;
-    std::optional<FreeTextReport> freeText;
+    std::optional<engine::FreeTextReport> freeText;
 };
 
-// Throws lirem::EngineError where the window's handlers would report one.
+// Throws lirem::engine::EngineError where the window's handlers would report one.
 void ComputePersonResult(const PersonInput& in, PersonResult& out);
 
 } // namespace lirem::report

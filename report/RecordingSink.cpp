@@ -6,16 +6,18 @@
 
 namespace lirem::report {
 
+using namespace engine::literals;
+
 RecordingSink::RecordingSink() {
     for (const std::string_view note : {control::lPathKarma, control::lExpressKarma, control::lSoulKarma,
                                         control::lBDayKarma, control::lPersonKarma}) {
         ControlState& c = At(note);
         c.text = "Кармическое Число "_cp;
         c.visible = false;
-        c.colour = colour::Maroon;
+        c.colour = engine::colour::Maroon;
     }
-    At(control::lNoFirst) = {std::string("Не введены исходные данные "_cp), false, colour::Red, {}};
-    At(control::lNoFirst2) = {std::string("для первого партнера!"_cp), false, colour::Red, {}};
+    At(control::lNoFirst) = {std::string("Не введены исходные данные "_cp), false, engine::colour::Red, {}};
+    At(control::lNoFirst2) = {std::string("для первого партнера!"_cp), false, engine::colour::Red, {}};
     At(control::lSumma).text = "Сумма: 0"_cp;
     At(control::lKarma).text = "Кармическое Число: 0"_cp;
     for (std::size_t n = 1; n <= control::lMiscN.size(); ++n)
@@ -41,7 +43,7 @@ void RecordingSink::SetVisible(std::string_view control, bool visible) {
     At(control).visible = visible;
 }
 
-void RecordingSink::SetFontColour(std::string_view control, Rgb colour) {
+void RecordingSink::SetFontColour(std::string_view control, engine::Rgb colour) {
     ControlState& c = At(control);
     c.colour = colour;
     c.colourSet = true;

@@ -16,12 +16,12 @@ namespace lirem::report {
 struct ControlState {
     std::string text; // code page 1251
     bool visible = true;
-    Rgb colour{};
+    engine::Rgb colour{};
     std::vector<std::string> lines; // memos
     bool colourSet = false;         // the colour was written; otherwise the layout's own applies
 };
 
-class RecordingSink final : public DisplaySink {
+class RecordingSink final : public engine::DisplaySink {
 public:
     // Starts with the controls the report reads as the window builds them.
     RecordingSink();
@@ -29,7 +29,7 @@ public:
     void SetText(std::string_view control, std::string_view text) override;
     [[nodiscard]] std::string Text(std::string_view control) const override;
     void SetVisible(std::string_view control, bool visible) override;
-    void SetFontColour(std::string_view control, Rgb colour) override;
+    void SetFontColour(std::string_view control, engine::Rgb colour) override;
     void ClearLines(std::string_view memo) override;
     void AddLine(std::string_view memo, std::string_view line) override;
 

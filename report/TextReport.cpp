@@ -12,6 +12,8 @@
 #include <string_view>
 
 namespace lirem::report {
+
+using namespace engine::literals;
 namespace {
 
 // The report is assembled in code page 1251, where one byte is one
@@ -231,9 +233,9 @@ void Years(Page& page, const PersonInput& in) {
     for (const std::string_view weekday : {"Пн"_cp, "Вт"_cp, "Ср"_cp, "Чт"_cp, "Пт"_cp, "Сб"_cp, "Вс"_cp})
         page.RightAligned(weekday, 7);
     page.EndLine();
-    for (int rowStart = 1; rowStart <= kCalendarCells; rowStart += 7) {
+    for (int rowStart = 1; rowStart <= engine::kCalendarCells; rowStart += 7) {
         std::string row;
-        for (int k = rowStart; k < rowStart + 7 && k <= kCalendarCells; ++k) {
+        for (int k = rowStart; k < rowStart + 7 && k <= engine::kCalendarCells; ++k) {
             const ControlState& day = page.Control(control::lDayN(k));
             const ControlState& personal = page.Control(control::liDayN(k));
             std::string cell;
@@ -241,7 +243,7 @@ void Years(Page& page, const PersonInput& in) {
                 cell = day.text;
                 cell += ' ';
                 cell += personal.text;
-                cell += personal.colour == colour::Purple ? '*' : ' ';
+                cell += personal.colour == engine::colour::Purple ? '*' : ' ';
             }
             row.append(cell.size() < 7 ? 7 - cell.size() : 0, ' ');
             row += cell;
@@ -285,7 +287,7 @@ std::string BuildTextReport(const PersonInput& in) {
     Years(page, in);
     if (in.text)
         Misc(page, in);
-    return Cp1251ToUtf8(page.Result());
+    return engine::Cp1251ToUtf8(page.Result());
 }
 
 } // namespace lirem::report

@@ -7,15 +7,15 @@
 namespace lirem::report {
 namespace {
 
-WindowInputs ToWindow(const PersonInput& in) {
-    WindowInputs w;
+engine::WindowInputs ToWindow(const PersonInput& in) {
+    engine::WindowInputs w;
     w.day = in.date.day;
     w.month = in.date.month;
     w.year = in.date.year;
     w.first = in.first;
     w.middle = in.middle;
     w.last = in.last;
-    w.yearIndex = static_cast<std::int32_t>(in.calendar.year - kFirstListYear);
+    w.yearIndex = static_cast<std::int32_t>(in.calendar.year - engine::kFirstListYear);
     w.monthIndex = in.calendar.month - 1;
     if (in.partner) {
         w.partnerDay = in.partner->date.day;
@@ -33,13 +33,13 @@ WindowInputs ToWindow(const PersonInput& in) {
 } // namespace
 
 void RunWindowHandlers(const PersonInput& in, RecordingSink& sink) {
-    const WindowInputs window = ToWindow(in);
-    NumerologyProfile profile;
-    RunFullRecalculation(window, profile, sink);
+    const engine::WindowInputs window = ToWindow(in);
+    engine::NumerologyProfile profile;
+    engine::RunFullRecalculation(window, profile, sink);
     if (in.partner)
-        RunPartnerComparison(window, profile, sink);
+        engine::RunPartnerComparison(window, profile, sink);
     if (in.text)
-        RunFreeText(window, sink);
+        engine::RunFreeText(window, sink);
 }
 
 } // namespace lirem::report

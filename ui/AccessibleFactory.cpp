@@ -50,7 +50,7 @@ public:
 };
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("TMainForm")) {
+    if (className == QLatin1String(TMainForm::staticMetaObject.className())) {
         if (auto* window = qobject_cast<TMainForm*>(object)) {
             return new QAccessibleWidget(window, QAccessible::Window);
         }

@@ -34,7 +34,7 @@ private:
     int height_;
 };
 
-QColor ToColor(lirem::Rgb rgb) {
+QColor ToColor(lirem::engine::Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 
@@ -47,7 +47,7 @@ void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 }
 
 QWidget* MakeLabel(const ControlRow& row, const DesignScale& scale, QWidget* parent, bool valueBox) {
-    auto* label = new TValueLabel(row.text, parent);
+    auto* label = new ValueLabel(row.text, parent);
     if (row.rightBound > 0) {
         // Ends before the line at the bound, whichever way the line's pixel rounds.
         label->SetRightBound(static_cast<int>(std::floor(row.rightBound * scale.Factor())));
@@ -105,7 +105,7 @@ QWidget* MakeWidget(const ControlRow& row, const DesignScale& scale, QWidget* pa
         return edit;
     }
     case ControlKind::SpinEdit: {
-        auto* spin = new TSpinEdit(row.minimum, row.maximum, row.maxLength, parent);
+        auto* spin = new SpinEdit(row.minimum, row.maximum, row.maxLength, parent);
         spin->SetValue(row.text.toInt());
         return spin;
     }
@@ -122,8 +122,8 @@ QWidget* MakeWidget(const ControlRow& row, const DesignScale& scale, QWidget* pa
     case ControlKind::GroupBox:
         return new QGroupBox(row.text, parent);
     case ControlKind::Picture:
-        return new TPicture(row.picture, row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize, scale.Factor(),
-                            parent);
+        return new Picture(row.picture, row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize, scale.Factor(),
+                           parent);
     case ControlKind::Button:
         return new QPushButton(row.text, parent);
     }
@@ -147,7 +147,7 @@ void BuildControls(const std::vector<ControlRow>& layout, const DesignScale& sca
         if (row.face != FontFace::Window) {
             widget->setFont(MakeFont(row.face));
         }
-        if (auto* label = qobject_cast<TValueLabel*>(widget); label != nullptr && SizesToText(row.kind)) {
+        if (auto* label = qobject_cast<ValueLabel*>(widget); label != nullptr && SizesToText(row.kind)) {
             label->move(scale.Point(row.x, row.y));
             label->FitToText();
         } else {

@@ -34,7 +34,7 @@
 #include <optional>
 #include <stdexcept>
 
-namespace control = lirem::control;
+namespace lirem::ui {
 
 namespace {
 
@@ -75,11 +75,11 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> repo
     setFont(lirem::ui::MakeFont(lirem::ui::FontFace::Window));
     BuildWindow();
     WireEvents();
-    sdNumero_ = std::make_unique<skin::TSkinData>();
+    sdNumero_ = std::make_unique<lirem::skin::TSkinData>();
     sdNumero_->ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
-    wsfNumero_ = new skin::TWinSkinForm(this);
+    wsfNumero_ = new lirem::skin::TWinSkinForm(this);
     wsfNumero_->SetSkinData(sdNumero_.get());
-    wsfNumero_->SetControlFactory(&skin::CreateSkinControl);
+    wsfNumero_->SetControlFactory(&lirem::skin::CreateSkinControl);
     wsfNumero_->Loaded();
     // Ctrl+Tab puts the focus on the new page's first field. Installed after
     // the skin's own filter on the page control, so that it sees the key first.
@@ -155,17 +155,17 @@ void TMainForm::BuildWindow() {
     misc->setPlainText(lirem::ui::MiscMemoLines().join(QLatin1Char('\n')));
     Require<QPlainTextEdit>(controls_, control::meAuthor)->setPlainText(lirem::ui::AuthorText());
 
-    fields_.day = Require<lirem::ui::TSpinEdit>(controls_, control::seDay);
-    fields_.month = Require<lirem::ui::TSpinEdit>(controls_, control::seMonth);
-    fields_.year = Require<lirem::ui::TSpinEdit>(controls_, control::seYear);
+    fields_.day = Require<lirem::ui::SpinEdit>(controls_, control::seDay);
+    fields_.month = Require<lirem::ui::SpinEdit>(controls_, control::seMonth);
+    fields_.year = Require<lirem::ui::SpinEdit>(controls_, control::seYear);
     fields_.first = Require<QLineEdit>(controls_, control::edFirst);
     fields_.middle = Require<QLineEdit>(controls_, control::edMiddle);
     fields_.last = Require<QLineEdit>(controls_, control::edLast);
     fields_.calendarYear = Require<QComboBox>(controls_, control::cbYear);
     fields_.calendarMonth = month;
-    fields_.partnerDay = Require<lirem::ui::TSpinEdit>(controls_, control::sePartnerDay);
-    fields_.partnerMonth = Require<lirem::ui::TSpinEdit>(controls_, control::sePartnerMonth);
-    fields_.partnerYear = Require<lirem::ui::TSpinEdit>(controls_, control::sePartnerYear);
+    fields_.partnerDay = Require<lirem::ui::SpinEdit>(controls_, control::sePartnerDay);
+    fields_.partnerMonth = Require<lirem::ui::SpinEdit>(controls_, control::sePartnerMonth);
+    fields_.partnerYear = Require<lirem::ui::SpinEdit>(controls_, control::sePartnerYear);
     fields_.partnerFirst = Require<QLineEdit>(controls_, control::edPartnerFirst);
     fields_.partnerMiddle = Require<QLineEdit>(controls_, control::edPartnerMiddle);
     fields_.partnerLast = Require<QLineEdit>(controls_, control::edPartnerLast);
@@ -301,9 +301,9 @@ QWidget* TMainForm::Control(std::string_view name) const {
     return lirem::ui::FindControl(controls_, name);
 }
 
-lirem::WindowInputs TMainForm::ReadInputs(Texts texts) const {
+lirem::engine::WindowInputs TMainForm::ReadInputs(Texts texts) const {
     using lirem::ui::ToEngineText;
-    lirem::WindowInputs in;
+    lirem::engine::WindowInputs in;
     in.day = fields_.day->Value();
     in.month = fields_.month->Value();
     in.year = fields_.year->Value();
@@ -331,7 +331,7 @@ lirem::WindowInputs TMainForm::ReadInputs(Texts texts) const {
 }
 
 template <class Step> void TMainForm::Guarded(Step&& step) {
-    // An error (lirem::EngineError or any other) ends the handler; whatever it
+    // An error (lirem::engine::EngineError or any other) ends the handler; whatever it
     // wrote stays, and the error is reported.
     std::optional<QString> error;
     try {
@@ -348,32 +348,34 @@ template <class Step> void TMainForm::Guarded(Step&& step) {
 
 void TMainForm::bnDoitClick() {
     Guarded([this] {
-        const lirem::WindowInputs in = ReadInputs(Texts::Person);
+        const lirem::engine::WindowInputs in = ReadInputs(Texts::Person);
         reading_.Calculated(in);
-        lirem::RunFullRecalculation(in, profile_, sink_);
+        lirem::engine::RunFullRecalculation(in, profile_, sink_);
     });
 }
 
 void TMainForm::bnPartnerClick() {
     Guarded([this] {
-        const lirem::WindowInputs in = ReadInputs(Texts::PersonAndPartner);
-        lirem::RunPartnerComparison(in, profile_, sink_);
+        const lirem::engine::WindowInputs in = ReadInputs(Texts::PersonAndPartner);
+        lirem::engine::RunPartnerComparison(in, profile_, sink_);
         reading_.PartnerCompared(in);
     });
 }
 
 void TMainForm::bnMiscClick() {
     Guarded([this] {
-        const lirem::WindowInputs in = ReadInputs(Texts::Free);
-        lirem::RunFreeText(in, sink_);
+        const lirem::engine::WindowInputs in = ReadInputs(Texts::Free);
+        lirem::engine::RunFreeText(in, sink_);
         reading_.TextCounted(in);
     });
 }
 
 void TMainForm::cbYearChange() {
-    Guarded([this] { lirem::RunYearChange(ReadInputs(Texts::None), profile_, sink_); });
+    Guarded([this] { lirem::engine::RunYearChange(ReadInputs(Texts::None), profile_, sink_); });
 }
 
 void TMainForm::cbMonthChange() {
-    Guarded([this] { lirem::RunMonthChange(ReadInputs(Texts::None), profile_, sink_); });
+    Guarded([this] { lirem::engine::RunMonthChange(ReadInputs(Texts::None), profile_, sink_); });
 }
+
+} // namespace lirem::ui

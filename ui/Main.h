@@ -31,8 +31,8 @@ class QPushButton;
 class QLineEdit;
 
 namespace lirem::ui {
-class TSpinEdit;
-}
+
+class SpinEdit;
 
 class TMainForm final : public QWidget {
     Q_OBJECT
@@ -56,7 +56,7 @@ public:
     [[nodiscard]] QTabWidget* PageControl() const { return pcPages_; }
     [[nodiscard]] QStatusBar* StatusBar() const { return sbMessage_; }
     [[nodiscard]] skin::TWinSkinForm* SkinForm() const { return wsfNumero_; }
-    [[nodiscard]] const lirem::NumerologyProfile& Profile() const { return profile_; }
+    [[nodiscard]] const lirem::engine::NumerologyProfile& Profile() const { return profile_; }
     [[nodiscard]] const lirem::ui::DesignScale& Scale() const { return scale_; }
     void SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter);
     // What Ctrl+P prints.
@@ -83,7 +83,7 @@ private:
     void ConnectCombo(QComboBox* combo, void (TMainForm::*handler)());
     // The text fields a handler reads; the others are left empty, unconverted.
     enum class Texts { None, Person, PersonAndPartner, Free };
-    [[nodiscard]] lirem::WindowInputs ReadInputs(Texts texts) const;
+    [[nodiscard]] lirem::engine::WindowInputs ReadInputs(Texts texts) const;
     template <class Step> void Guarded(Step&& step);
 
     lirem::ui::DesignScale scale_;
@@ -94,23 +94,23 @@ private:
     lirem::ui::ControlMap controls_;
     lirem::ui::WidgetSink sink_{controls_};
     std::unique_ptr<lirem::ui::ErrorReporter> reporter_;
-    lirem::NumerologyProfile profile_{};
+    lirem::engine::NumerologyProfile profile_{};
     std::unique_ptr<lirem::ui::SpokenResults> spoken_;
     lirem::ui::ReadingExport reading_; // Ctrl+P
 
     // The fields the handlers read, looked up once.
     struct Fields {
-        lirem::ui::TSpinEdit* day = nullptr;
-        lirem::ui::TSpinEdit* month = nullptr;
-        lirem::ui::TSpinEdit* year = nullptr;
+        lirem::ui::SpinEdit* day = nullptr;
+        lirem::ui::SpinEdit* month = nullptr;
+        lirem::ui::SpinEdit* year = nullptr;
         QLineEdit* first = nullptr;
         QLineEdit* middle = nullptr;
         QLineEdit* last = nullptr;
         QComboBox* calendarYear = nullptr;
         QComboBox* calendarMonth = nullptr;
-        lirem::ui::TSpinEdit* partnerDay = nullptr;
-        lirem::ui::TSpinEdit* partnerMonth = nullptr;
-        lirem::ui::TSpinEdit* partnerYear = nullptr;
+        lirem::ui::SpinEdit* partnerDay = nullptr;
+        lirem::ui::SpinEdit* partnerMonth = nullptr;
+        lirem::ui::SpinEdit* partnerYear = nullptr;
         QLineEdit* partnerFirst = nullptr;
         QLineEdit* partnerMiddle = nullptr;
         QLineEdit* partnerLast = nullptr;
@@ -127,3 +127,5 @@ private:
     std::unique_ptr<skin::TSkinData> sdNumero_;
     skin::TWinSkinForm* wsfNumero_ = nullptr;
 };
+
+} // namespace lirem::ui

@@ -7,20 +7,20 @@
 
 namespace lirem::ui {
 
-TPicture::TPicture(const QString& resource, PictureMode mode, double scale, QWidget* parent)
+Picture::Picture(const QString& resource, PictureMode mode, double scale, QWidget* parent)
     : QWidget(parent), resource_(resource), mode_(mode), scale_(scale) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::NoFocus);
 }
 
-const QSvgRenderer& TPicture::Renderer() const {
+const QSvgRenderer& Picture::Renderer() const {
     if (!renderer_) {
         renderer_ = std::make_unique<QSvgRenderer>(resource_);
     }
     return *renderer_;
 }
 
-QRect TPicture::PictureRect() const {
+QRect Picture::PictureRect() const {
     if (mode_ == PictureMode::Stretch || !Renderer().isValid()) {
         return rect();
     }
@@ -29,12 +29,12 @@ QRect TPicture::PictureRect() const {
             static_cast<int>(std::lround(natural.height() * scale_))};
 }
 
-void TPicture::resizeEvent(QResizeEvent* event) {
+void Picture::resizeEvent(QResizeEvent* event) {
     cache_ = QPixmap();
     QWidget::resizeEvent(event);
 }
 
-void TPicture::paintEvent(QPaintEvent* /*event*/) {
+void Picture::paintEvent(QPaintEvent* /*event*/) {
     if (!Renderer().isValid()) {
         return;
     }

@@ -14,10 +14,10 @@ namespace lirem::ui {
 
 enum class PictureMode { Stretch, NaturalSize };
 
-class TPicture final : public QWidget {
+class Picture final : public QWidget {
     Q_OBJECT
 public:
-    TPicture(const QString& resource, PictureMode mode, double scale, QWidget* parent = nullptr);
+    Picture(const QString& resource, PictureMode mode, double scale, QWidget* parent = nullptr);
 
     [[nodiscard]] PictureMode Mode() const { return mode_; }
     [[nodiscard]] QString Resource() const { return resource_; }

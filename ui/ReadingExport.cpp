@@ -16,28 +16,29 @@
 
 namespace lirem::ui {
 
-void ReadingExport::Calculated(const WindowInputs& in) {
+void ReadingExport::Calculated(const engine::WindowInputs& in) {
     person_.date = {in.day, in.month, in.year};
     person_.first = in.first;
     person_.middle = in.middle;
     person_.last = in.last;
 }
 
-void ReadingExport::PartnerCompared(const WindowInputs& in) {
+void ReadingExport::PartnerCompared(const engine::WindowInputs& in) {
     person_.partner = report::PartnerInput{
         {in.partnerDay, in.partnerMonth, in.partnerYear}, in.partnerFirst, in.partnerMiddle, in.partnerLast};
 }
 
-void ReadingExport::TextCounted(const WindowInputs& in) {
+void ReadingExport::TextCounted(const engine::WindowInputs& in) {
     // A blank text leaves the page as it was.
-    if (!TrimControls(in.miscText).empty())
+    if (!engine::TrimControls(in.miscText).empty())
         person_.text = in.miscText;
 }
 
 report::PersonInput ReadingExport::Person(int yearIndex, int monthIndex) const {
     report::PersonInput person = person_;
     const QDate today = QDate::currentDate();
-    person.calendar.year = yearIndex >= 0 ? static_cast<std::int32_t>(kFirstListYear) + yearIndex : today.year();
+    person.calendar.year =
+        yearIndex >= 0 ? static_cast<std::int32_t>(engine::kFirstListYear) + yearIndex : today.year();
     person.calendar.month = monthIndex >= 0 ? monthIndex + 1 : today.month();
     return person;
 }
@@ -61,7 +62,7 @@ QString ReadingExport::WritePdf(const QString& file, int yearIndex, int monthInd
             file.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
             reading::Existing::Replace);
         return QString::fromStdString(problem);
-    } catch (const EngineError& error) {
+    } catch (const engine::EngineError& error) {
         return ErrorText(error.what());
     }
 }

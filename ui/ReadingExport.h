@@ -17,9 +17,9 @@ class ErrorReporter;
 
 class ReadingExport {
 public:
-    void Calculated(const WindowInputs& in);      // bnDoit
-    void PartnerCompared(const WindowInputs& in); // bnPartner
-    void TextCounted(const WindowInputs& in);     // bnMisc
+    void Calculated(const engine::WindowInputs& in);      // bnDoit
+    void PartnerCompared(const engine::WindowInputs& in); // bnPartner
+    void TextCounted(const engine::WindowInputs& in);     // bnMisc
 
     // The person of the last calculations with the calendar month selected now.
     [[nodiscard]] report::PersonInput Person(int yearIndex, int monthIndex) const;

@@ -41,7 +41,7 @@ bool ParseDecimalInteger(const QString& text, std::int32_t& value) {
     return true;
 }
 
-TSpinEdit::TSpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, QWidget* parent)
+SpinEdit::SpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, QWidget* parent)
     : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum) {
     lineEdit()->setMaxLength(maxLength);
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
@@ -54,45 +54,45 @@ TSpinEdit::TSpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, 
     });
 }
 
-int TSpinEdit::MaxLength() const {
+int SpinEdit::MaxLength() const {
     return lineEdit()->maxLength();
 }
 
-bool TSpinEdit::IsAllowedCharacter(QChar c) {
+bool SpinEdit::IsAllowedCharacter(QChar c) {
     if ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-') {
         return true;
     }
     return QLocale().decimalPoint().contains(c);
 }
 
-std::int32_t TSpinEdit::Value() const {
+std::int32_t SpinEdit::Value() const {
     std::int32_t value = 0;
     return ParseDecimalInteger(lineEdit()->text(), value) ? value : minimum_;
 }
 
-std::int32_t TSpinEdit::Clamp(std::int64_t value) const {
+std::int32_t SpinEdit::Clamp(std::int64_t value) const {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, minimum_, maximum_));
 }
 
-void TSpinEdit::SetValue(std::int32_t value) {
+void SpinEdit::SetValue(std::int32_t value) {
     lineEdit()->setText(QString::number(Clamp(value)));
 }
 
-void TSpinEdit::stepBy(int steps) {
+void SpinEdit::stepBy(int steps) {
     SetValue(Clamp(std::int64_t{Value()} + steps));
     selectAll();
 }
 
-QValidator::State TSpinEdit::validate(QString& input, int& /*pos*/) const {
+QValidator::State SpinEdit::validate(QString& input, int& /*pos*/) const {
     const bool allowed = std::all_of(input.cbegin(), input.cend(), [](QChar c) { return IsAllowedCharacter(c); });
     return allowed ? QValidator::Acceptable : QValidator::Invalid;
 }
 
-QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
+QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const {
     return StepUpEnabled | StepDownEnabled;
 }
 
-void TSpinEdit::keyPressEvent(QKeyEvent* event) {
+void SpinEdit::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Enter:
     case Qt::Key_Return:
@@ -119,7 +119,7 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
     QAbstractSpinBox::keyPressEvent(event);
 }
 
-void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+void SpinEdit::focusOutEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusOutEvent(event);
     // Only a move to another control of the window clamps: when a message
     // box, a menu or another window takes the focus, the text stays as typed.
@@ -133,7 +133,7 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     }
 }
 
-void TSpinEdit::wheelEvent(QWheelEvent* event) {
+void SpinEdit::wheelEvent(QWheelEvent* event) {
     event->ignore();
 }
 

@@ -20,14 +20,14 @@
 
 namespace lirem::ui {
 
-class TSpinEdit final : public QAbstractSpinBox {
+class SpinEdit final : public QAbstractSpinBox {
     Q_OBJECT
     Q_PROPERTY(int value READ Value WRITE SetValue)
     Q_PROPERTY(int minimum READ Minimum CONSTANT)
     Q_PROPERTY(int maximum READ Maximum CONSTANT)
     Q_PROPERTY(int singleStep READ SingleStep CONSTANT)
 public:
-    TSpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, QWidget* parent = nullptr);
+    SpinEdit(std::int32_t minimum, std::int32_t maximum, int maxLength, QWidget* parent = nullptr);
 
     // The text read as an integer, unclamped; the minimum for a non-integer text.
     [[nodiscard]] std::int32_t Value() const;

@@ -32,7 +32,8 @@ template <class T> T* Require(const ControlMap& controls, const std::string& nam
 }
 
 bool IsPurple(const QLabel* label) {
-    const QColor purple(lirem::colour::Purple.r, lirem::colour::Purple.g, lirem::colour::Purple.b);
+    const QColor purple(lirem::engine::colour::Purple.r, lirem::engine::colour::Purple.g,
+                        lirem::engine::colour::Purple.b);
     return label->palette().color(label->foregroundRole()) == purple;
 }
 

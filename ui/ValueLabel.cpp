@@ -28,13 +28,13 @@ public:
 
 } // namespace
 
-TValueLabel::TValueLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ValueLabel::ValueLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     // Registered here rather than through a factory: the toolkit may already
     // have looked the label up while it was still being built as a plain label.
     QAccessible::registerAccessibleInterface(new ValueLabelAccessible(this));
 }
 
-void TValueLabel::FitToText() {
+void ValueLabel::FitToText() {
     adjustSize();
     if (rightBound_ > 0 && x() + width() > rightBound_) {
         move(rightBound_ - width(), y());

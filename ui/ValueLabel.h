@@ -10,10 +10,10 @@
 
 namespace lirem::ui {
 
-class TValueLabel final : public QLabel {
+class ValueLabel final : public QLabel {
     Q_OBJECT
 public:
-    explicit TValueLabel(const QString& text, QWidget* parent = nullptr);
+    explicit ValueLabel(const QString& text, QWidget* parent = nullptr);
 
     // A label that grows with its text moves left as far as it must to end
     // before x (in its parent); 0: it grows to the right only.

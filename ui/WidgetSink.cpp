@@ -40,7 +40,7 @@ void WidgetSink::SetText(std::string_view control, std::string_view text) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text() != value) {
             label->setText(value);
-            if (auto* fitted = qobject_cast<TValueLabel*>(label)) {
+            if (auto* fitted = qobject_cast<ValueLabel*>(label)) {
                 fitted->FitToText();
             } else {
                 label->adjustSize();
@@ -74,7 +74,7 @@ void WidgetSink::SetVisible(std::string_view control, bool visible) {
     Widget(control)->setVisible(visible);
 }
 
-void WidgetSink::SetFontColour(std::string_view control, lirem::Rgb colour) {
+void WidgetSink::SetFontColour(std::string_view control, lirem::engine::Rgb colour) {
     QWidget* widget = Widget(control);
     const QColor wanted(colour.r, colour.g, colour.b);
     const QPalette::ColorRole role = widget->foregroundRole();

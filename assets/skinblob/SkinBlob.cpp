@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-namespace skin {
+namespace lirem::skin {
 
 QByteArray NumeroSkinStream() {
     QFile file(QString::fromLatin1(kNumeroSkinResource));
@@ -12,4 +12,4 @@ QByteArray NumeroSkinStream() {
     return file.readAll();
 }
 
-} // namespace skin
+} // namespace lirem::skin

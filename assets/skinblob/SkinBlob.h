@@ -6,11 +6,11 @@
 
 #include <QByteArray>
 
-namespace skin {
+namespace lirem::skin {
 
 inline constexpr const char* kNumeroSkinResource = ":/skin/numero.skin";
 
 // The whole stored skin block; empty when the resource is missing.
 QByteArray NumeroSkinStream();
 
-} // namespace skin
+} // namespace lirem::skin

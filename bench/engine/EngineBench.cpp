@@ -11,9 +11,9 @@
 
 namespace {
 
-using lirem::operator""_cp;
+using lirem::engine::operator""_cp;
 
-class NullSink : public lirem::DisplaySink {
+class NullSink : public lirem::engine::DisplaySink {
 public:
     void SetText(std::string_view control, std::string_view text) override {
         benchmark::DoNotOptimize(control.data());
@@ -21,7 +21,9 @@ public:
     }
     [[nodiscard]] std::string Text(std::string_view) const override { return {}; }
     void SetVisible(std::string_view control, bool) override { benchmark::DoNotOptimize(control.data()); }
-    void SetFontColour(std::string_view control, lirem::Rgb) override { benchmark::DoNotOptimize(control.data()); }
+    void SetFontColour(std::string_view control, lirem::engine::Rgb) override {
+        benchmark::DoNotOptimize(control.data());
+    }
     void ClearLines(std::string_view memo) override { benchmark::DoNotOptimize(memo.data()); }
     void AddLine(std::string_view memo, std::string_view line) override {
         benchmark::DoNotOptimize(memo.data());
@@ -29,8 +31,8 @@ public:
     }
 };
 
-lirem::WindowInputs Person() {
-    lirem::WindowInputs in;
+lirem::engine::WindowInputs Person() {
+    lirem::engine::WindowInputs in;
     in.day = 29;
     in.month = 11;
     in.year = 1985;
@@ -49,35 +51,35 @@ lirem::WindowInputs Person() {
 }
 
 void BM_FullRecalculation(benchmark::State& state) {
-    const lirem::WindowInputs in = Person();
-    lirem::NumerologyProfile profile;
+    const lirem::engine::WindowInputs in = Person();
+    lirem::engine::NumerologyProfile profile;
     NullSink sink;
     for (auto _ : state) {
-        lirem::RunFullRecalculation(in, profile, sink);
+        lirem::engine::RunFullRecalculation(in, profile, sink);
         benchmark::DoNotOptimize(profile);
     }
 }
 BENCHMARK(BM_FullRecalculation);
 
 void BM_PartnerComparison(benchmark::State& state) {
-    const lirem::WindowInputs in = Person();
-    lirem::NumerologyProfile profile;
+    const lirem::engine::WindowInputs in = Person();
+    lirem::engine::NumerologyProfile profile;
     NullSink sink;
-    lirem::RunFullRecalculation(in, profile, sink);
+    lirem::engine::RunFullRecalculation(in, profile, sink);
     for (auto _ : state)
-        lirem::RunPartnerComparison(in, profile, sink);
+        lirem::engine::RunPartnerComparison(in, profile, sink);
 }
 BENCHMARK(BM_PartnerComparison);
 
 void BM_ComparePartnersOnly(benchmark::State& state) {
-    const lirem::WindowInputs in = Person();
-    lirem::NumerologyProfile profile;
+    const lirem::engine::WindowInputs in = Person();
+    lirem::engine::NumerologyProfile profile;
     NullSink sink;
-    lirem::RunFullRecalculation(in, profile, sink);
-    const lirem::PartnerProfile partner = lirem::BuildPartnerProfile(
+    lirem::engine::RunFullRecalculation(in, profile, sink);
+    const lirem::engine::PartnerProfile partner = lirem::engine::BuildPartnerProfile(
         {in.partnerDay, in.partnerMonth, in.partnerYear, in.partnerFirst, in.partnerMiddle, in.partnerLast});
     for (auto _ : state)
-        benchmark::DoNotOptimize(lirem::ComparePartners(profile, partner));
+        benchmark::DoNotOptimize(lirem::engine::ComparePartners(profile, partner));
 }
 BENCHMARK(BM_ComparePartnersOnly);
 

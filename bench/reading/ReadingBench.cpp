@@ -27,11 +27,11 @@ using lirem::report::PersonInput;
 PersonInput WorkedExample() {
     PersonInput p;
     p.date = {29, 11, 1985};
-    p.first = lirem::Utf8ToCp1251("Иван");
-    p.middle = lirem::Utf8ToCp1251("Петрович");
-    p.last = lirem::Utf8ToCp1251("Сидоров");
+    p.first = lirem::engine::Utf8ToCp1251("Иван");
+    p.middle = lirem::engine::Utf8ToCp1251("Петрович");
+    p.last = lirem::engine::Utf8ToCp1251("Сидоров");
     p.calendar = {2025, 9};
-    p.partner = lirem::report::PartnerInput{{1, 1, 1970}, lirem::Utf8ToCp1251("Анна"), {}, {}};
+    p.partner = lirem::report::PartnerInput{{1, 1, 1970}, lirem::engine::Utf8ToCp1251("Анна"), {}, {}};
     p.text = "+7 (495) 123-45-67";
     return p;
 }

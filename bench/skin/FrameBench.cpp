@@ -17,9 +17,9 @@ namespace {
 
 // The program's window: 681 x 381 client area, caption, icon, program skin.
 struct ProgramWindow {
-    skin::TSkinData data;
+    lirem::skin::TSkinData data;
     QWidget form;
-    skin::TWinSkinForm* frame = nullptr;
+    lirem::skin::TWinSkinForm* frame = nullptr;
 
     ProgramWindow() {
         data.ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
@@ -28,7 +28,7 @@ struct ProgramWindow {
         icon.fill(Qt::darkBlue);
         form.setWindowIcon(QIcon(icon));
         form.setFixedSize(681, 381);
-        frame = new skin::TWinSkinForm(&form);
+        frame = new lirem::skin::TWinSkinForm(&form);
         frame->SetSkinData(&data);
         frame->Loaded();
         frame->LayoutFrame();

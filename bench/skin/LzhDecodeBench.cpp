@@ -255,7 +255,7 @@ Bytes MixedData() {
 
 struct Fixture {
     Bytes input = MixedData();
-    Bytes packed = skinpack::EncodeLzh(input);
+    Bytes packed = lirem::skinpack::EncodeLzh(input);
 };
 
 const Fixture& Data() {
@@ -266,7 +266,7 @@ const Fixture& Data() {
 void BM_TLZH_DecodePacked(benchmark::State& state) {
     const Fixture& f = Data();
     Bytes out;
-    skin::TLZH lzh;
+    lirem::skin::TLZH lzh;
     for (auto _ : state) {
         lzh.DecodePacked(f.packed, out);
         benchmark::DoNotOptimize(out.data());
@@ -281,7 +281,7 @@ void BM_TLZH_DecodeStreamCallbacks(benchmark::State& state) {
     const Fixture& f = Data();
     Bytes out;
     out.reserve(f.input.size());
-    skin::TLZH lzh;
+    lirem::skin::TLZH lzh;
     for (auto _ : state) {
         out.clear();
         std::size_t pos = 4;

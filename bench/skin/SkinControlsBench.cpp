@@ -20,9 +20,9 @@
 
 namespace {
 
-std::unique_ptr<skin::TSkinData> ProgramSkin() {
-    const QByteArray stream = skin::NumeroSkinStream();
-    auto data = std::make_unique<skin::TSkinData>();
+std::unique_ptr<lirem::skin::TSkinData> ProgramSkin() {
+    const QByteArray stream = lirem::skin::NumeroSkinStream();
+    auto data = std::make_unique<lirem::skin::TSkinData>();
     data->ReadSkinStream(
         std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()), static_cast<std::size_t>(stream.size())));
     return data;
@@ -37,9 +37,9 @@ template <typename Control> struct Scene {
             owner = std::make_unique<QObject>();
         }
     }
-    void Skin(skin::SkinControlClass kind, QWidget* control) {
+    void Skin(lirem::skin::SkinControlClass kind, QWidget* control) {
         if (data != nullptr)
-            skin::CreateSkinControl(kind, control, data.get(), owner.get());
+            lirem::skin::CreateSkinControl(kind, control, data.get(), owner.get());
     }
     void Paint(benchmark::State& state, QWidget& target) {
         QImage image(target.size(), QImage::Format_ARGB32_Premultiplied);
@@ -48,7 +48,7 @@ template <typename Control> struct Scene {
             benchmark::DoNotOptimize(image.constBits());
         }
     }
-    std::unique_ptr<skin::TSkinData> data;
+    std::unique_ptr<lirem::skin::TSkinData> data;
     QWidget window;
     std::unique_ptr<QObject> owner;
 };
@@ -57,7 +57,7 @@ void Button(benchmark::State& state, bool skinned) {
     Scene<QPushButton> scene(skinned);
     auto* button = new QPushButton(QStringLiteral("Рассчитать"), &scene.window);
     button->setGeometry(10, 10, 113, 25);
-    scene.Skin(skin::SkinControlClass::Button, button);
+    scene.Skin(lirem::skin::SkinControlClass::Button, button);
     scene.window.show();
     scene.Paint(state, *button);
 }
@@ -74,7 +74,7 @@ QTabWidget* Pages(QWidget* parent) {
 void TabBar(benchmark::State& state, bool skinned) {
     Scene<QTabWidget> scene(skinned);
     QTabWidget* tabs = Pages(&scene.window);
-    scene.Skin(skin::SkinControlClass::Tab, tabs);
+    scene.Skin(lirem::skin::SkinControlClass::Tab, tabs);
     scene.window.show();
     scene.Paint(state, *tabs->tabBar());
 }
@@ -82,7 +82,7 @@ void TabBar(benchmark::State& state, bool skinned) {
 void TabControl(benchmark::State& state, bool skinned) {
     Scene<QTabWidget> scene(skinned);
     QTabWidget* tabs = Pages(&scene.window);
-    scene.Skin(skin::SkinControlClass::Tab, tabs);
+    scene.Skin(lirem::skin::SkinControlClass::Tab, tabs);
     scene.window.show();
     scene.Paint(state, *tabs);
 }

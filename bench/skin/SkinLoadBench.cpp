@@ -13,14 +13,14 @@
 namespace {
 
 std::vector<std::uint8_t> StoredSkin() {
-    const QByteArray bytes = skin::NumeroSkinStream();
+    const QByteArray bytes = lirem::skin::NumeroSkinStream();
     return {bytes.begin(), bytes.end()};
 }
 
 // The whole load as the window does it: the stored block is read and loaded.
 void BM_LoadProgramSkin(benchmark::State& state) {
     const std::vector<std::uint8_t> stored = StoredSkin();
-    skin::TSkinData data;
+    lirem::skin::TSkinData data;
     for (auto _ : state) {
         data.ReadSkinStream(stored);
         benchmark::DoNotOptimize(data.SkinEmpty());
@@ -35,7 +35,7 @@ void BM_UnpackProgramSkin(benchmark::State& state) {
     const std::vector<std::uint8_t> stored = StoredSkin();
     const std::span<const std::uint8_t> packed(stored.data() + 4, stored.size() - 4);
     for (auto _ : state) {
-        skin::TSkinReader reader;
+        lirem::skin::TSkinReader reader;
         benchmark::DoNotOptimize(reader.LoadFromPacked(packed));
     }
 }
@@ -43,14 +43,14 @@ BENCHMARK(BM_UnpackProgramSkin)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseProgramIni(benchmark::State& state) {
     const std::vector<std::uint8_t> stored = StoredSkin();
-    skin::TSkinReader reader;
+    lirem::skin::TSkinReader reader;
     reader.LoadFromPacked(std::span<const std::uint8_t>(stored.data() + 4, stored.size() - 4));
     std::vector<std::uint8_t> ini;
     std::string name;
     reader.ExtractByPattern(".ini", ini, name);
     const std::string text(ini.begin(), ini.end());
     for (auto _ : state) {
-        skin::TIniText parsed(text);
+        lirem::skin::IniText parsed(text);
         benchmark::DoNotOptimize(parsed.Sections().size());
     }
 }
@@ -66,7 +66,7 @@ void BM_ParseManySections(benchmark::State& state) {
     for (int i = 0; i < n; ++i)
         text += "[s" + std::to_string(i) + "]\na=1\nb=2\nA=3\n";
     for (auto _ : state) {
-        const skin::TIniText ini(text);
+        const lirem::skin::IniText ini(text);
         std::int64_t sum = 0;
         for (int i = 0; i < n; i += 7)
             sum += ini.ReadInteger("S" + std::to_string(i), "B", 0);

@@ -15,6 +15,7 @@
 #include <memory>
 
 namespace control = lirem::control;
+using lirem::ui::TMainForm;
 
 namespace {
 

@@ -50,6 +50,7 @@
 #include <vector>
 
 namespace control = lirem::control;
+using lirem::ui::TMainForm;
 
 namespace {
 
@@ -266,9 +267,9 @@ BENCHMARK(BM_InProcessMainFormFirstPaint)->Unit(benchmark::kMillisecond)->MinTim
 
 void BM_FullRecalculation(benchmark::State& state) {
     TMainForm window(QDate(2025, 9, 15), std::make_unique<NoReports>());
-    window.ControlAs<lirem::ui::TSpinEdit>(control::seDay)->SetValue(29);
-    window.ControlAs<lirem::ui::TSpinEdit>(control::seMonth)->SetValue(11);
-    window.ControlAs<lirem::ui::TSpinEdit>(control::seYear)->SetValue(1985);
+    window.ControlAs<lirem::ui::SpinEdit>(control::seDay)->SetValue(29);
+    window.ControlAs<lirem::ui::SpinEdit>(control::seMonth)->SetValue(11);
+    window.ControlAs<lirem::ui::SpinEdit>(control::seYear)->SetValue(1985);
     window.ControlAs<QLineEdit>(control::edFirst)->setText(QStringLiteral("Иван"));
     window.ControlAs<QLineEdit>(control::edMiddle)->setText(QStringLiteral("Петрович"));
     window.ControlAs<QLineEdit>(control::edLast)->setText(QStringLiteral("Сидоров"));
@@ -276,7 +277,7 @@ void BM_FullRecalculation(benchmark::State& state) {
     int alternate = 0;
     for (auto _ : state) {
         // Alternate two inputs so every write really changes a control.
-        window.ControlAs<lirem::ui::TSpinEdit>(control::seDay)->SetValue(++alternate % 2 == 0 ? 29 : 13);
+        window.ControlAs<lirem::ui::SpinEdit>(control::seDay)->SetValue(++alternate % 2 == 0 ? 29 : 13);
         window.bnDoitClick();
     }
 }

@@ -9,7 +9,7 @@
 #include <memory>
 #include <new>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 using namespace lzh;
@@ -200,4 +200,4 @@ bool TLZH::DecodePacked(std::span<const std::uint8_t> packed, std::vector<std::u
     return true;
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace skin {
+namespace lirem::skin {
 
 // Raised only when the decoder cannot get (or give back) its tables.
 class ElzhException : public std::runtime_error {
@@ -50,4 +50,4 @@ private:
     int rebuildCount_ = 0;
 };
 
-} // namespace skin
+} // namespace lirem::skin

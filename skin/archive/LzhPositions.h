@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace skin::lzh {
+namespace lirem::skin::lzh {
 
 struct PositionTables {
     std::array<std::uint8_t, 256> decodeUpper{};  // d_code: first byte read -> upper 6 bits
@@ -49,4 +49,4 @@ static_assert(kPositions.decodeUpper[144] == 12 && kPositions.decodeUpper[191] =
 static_assert(kPositions.decodeUpper[192] == 24 && kPositions.decodeUpper[239] == 47);
 static_assert(kPositions.decodeUpper[240] == 48 && kPositions.decodeUpper[255] == 63);
 
-} // namespace skin::lzh
+} // namespace lirem::skin::lzh

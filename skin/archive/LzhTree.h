@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace skin::lzh {
+namespace lirem::skin::lzh {
 
 inline constexpr int kRingSize = 4096;                        // N
 inline constexpr int kMaxMatch = 60;                          // F
@@ -143,4 +143,4 @@ private:
     int rebuilds_ = 0;
 };
 
-} // namespace skin::lzh
+} // namespace lirem::skin::lzh

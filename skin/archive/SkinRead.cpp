@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 char LowerAscii(char c) {
@@ -124,4 +124,4 @@ bool TSkinReader::ExtractByPattern(std::string_view text, std::vector<std::uint8
     return true;
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace skin {
+namespace lirem::skin {
 
 class TSkinReader {
 public:
@@ -45,4 +45,4 @@ private:
     std::vector<std::uint8_t> data_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

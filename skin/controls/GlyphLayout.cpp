@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/controls/GlyphLayout.h"
 
-namespace skin {
+namespace lirem::skin {
 
 GlyphPlacement PlaceGlyph(QSize client, QSize glyph, QSize text, GlyphLayout layout, int margin, int spacing) {
     const bool across = layout == GlyphLayout::Left || layout == GlyphLayout::Right;
@@ -51,4 +51,4 @@ GlyphPlacement PlaceGlyph(QSize client, QSize glyph, QSize text, GlyphLayout lay
     return at;
 }
 
-} // namespace skin
+} // namespace lirem::skin

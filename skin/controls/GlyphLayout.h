@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <QSize>
 
-namespace skin {
+namespace lirem::skin {
 
 enum class GlyphLayout { Left, Right, Top, Bottom };
 
@@ -19,4 +19,4 @@ struct GlyphPlacement {
 
 GlyphPlacement PlaceGlyph(QSize client, QSize glyph, QSize text, GlyphLayout layout, int margin, int spacing);
 
-} // namespace skin
+} // namespace lirem::skin

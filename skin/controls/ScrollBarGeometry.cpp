@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace skin {
+namespace lirem::skin {
 
 ScrollBarRects BarRects(int width, int height, int edge, int arrow, bool hasHorizontal, bool hasVertical) {
     ScrollBarRects rects;
@@ -44,4 +44,4 @@ ThumbGeometry ThumbOf(int barLength, int arrow, const ScrollInfo& info, int mini
     return thumb;
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -5,7 +5,7 @@
 
 #include <QRect>
 
-namespace skin {
+namespace lirem::skin {
 
 struct ScrollBarRects {
     QRect horizontal; // empty without a horizontal bar
@@ -38,4 +38,4 @@ struct ThumbGeometry {
 // or 0 with the thumb one pixel shorter when the page covers the range.
 ThumbGeometry ThumbOf(int barLength, int arrow, const ScrollInfo& info, int minimum, int platformThumb);
 
-} // namespace skin
+} // namespace lirem::skin

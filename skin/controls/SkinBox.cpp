@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QGroupBox>
 
-namespace skin {
+namespace lirem::skin {
 
 void SetFaceColour(QWidget* control, const QColor& face) {
     if (control == nullptr || !face.isValid())
@@ -17,7 +17,7 @@ void SetFaceColour(QWidget* control, const QColor& face) {
     control->setAutoFillBackground(true);
 }
 
-void TSkinBox::Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) {
+void TSkinBox::Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) {
     TSkinControl::Attach(control, skin, canvas);
     SetFaceColour(control, Look().buttonFace);
 }
@@ -36,4 +36,4 @@ void TSkinBox::BeforeMessage(QEvent* event) {
     }
 }
 
-} // namespace skin
+} // namespace lirem::skin

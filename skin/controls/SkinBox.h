@@ -6,13 +6,13 @@
 
 #include "skin/controls/WinSubClass.h"
 
-namespace skin {
+namespace lirem::skin {
 
 class TSkinBox : public TSkinControl {
     Q_OBJECT
 public:
     using TSkinControl::TSkinControl;
-    void Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) override;
+    void Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) override;
 
 protected:
     void BeforeMessage(QEvent* event) override;
@@ -22,4 +22,4 @@ protected:
 // controls inside it that do not choose their own).
 void SetFaceColour(QWidget* control, const QColor& face);
 
-} // namespace skin
+} // namespace lirem::skin

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QVariant>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -228,4 +228,4 @@ void TSkinBitButton::DrawContent(QPainter& painter, const QRect& rect, const Con
                             look.buttonShadow, &captions_);
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -7,7 +7,7 @@
 
 #include <QPixmap>
 
-namespace skin {
+namespace lirem::skin {
 
 // Frame of the Buttons element for a button's state: 1 normal, 2 pressed,
 // 3 disabled, 4 focused or hot.
@@ -52,4 +52,4 @@ protected:
     void DrawContent(QPainter& painter, const QRect& rect, const ControlLook& look) override;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-namespace skin {
+namespace lirem::skin {
 
 QRect CheckGlyphRect(QSize controlSize, QSize glyphSize, bool captionOnRight) {
     const int y = (controlSize.height() - glyphSize.height()) / 2;
@@ -26,16 +26,16 @@ QRect CheckGlyphRect(QSize controlSize, QSize glyphSize, bool captionOnRight) {
 }
 
 // ---------------------------------------------------------------------------
-// TSkinCheckGlyph
+// SkinCheckGlyph
 // ---------------------------------------------------------------------------
 
-void TSkinCheckGlyph::Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) {
+void SkinCheckGlyph::Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) {
     TSkinControl::Attach(control, skin, canvas);
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         connect(button, &QAbstractButton::toggled, this, [this] { RepaintSkin(); });
 }
 
-void TSkinCheckGlyph::BeforeMessage(QEvent* event) {
+void SkinCheckGlyph::BeforeMessage(QEvent* event) {
     if (event->type() != QEvent::Paint)
         return;
     // The caption is drawn by the control, in the skin's button text colour.
@@ -49,7 +49,7 @@ void TSkinCheckGlyph::BeforeMessage(QEvent* event) {
     }
 }
 
-void TSkinCheckGlyph::AfterMessage(QEvent* event) {
+void SkinCheckGlyph::AfterMessage(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -63,7 +63,7 @@ void TSkinCheckGlyph::AfterMessage(QEvent* event) {
     }
 }
 
-void TSkinCheckGlyph::PaintSkin(QPainter& painter, const QRect& rect) {
+void SkinCheckGlyph::PaintSkin(QPainter& painter, const QRect& rect) {
     const ControlLook look = Look();
     const QImage* glyphs = Glyphs(look);
     const int cells = GlyphCells(look);
@@ -115,4 +115,4 @@ int TSkinRadioButton::Cell() const {
     return button->isChecked() ? 2 : 1;
 }
 
-} // namespace skin
+} // namespace lirem::skin

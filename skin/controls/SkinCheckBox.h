@@ -5,7 +5,7 @@
 
 #include "skin/controls/WinSubClass.h"
 
-namespace skin {
+namespace lirem::skin {
 
 // Where a glyph glyphSize large goes in a control of controlSize: vertically
 // centred; narrower than 15 pixels it is inset by (14 - width) / 2 from the
@@ -14,11 +14,11 @@ namespace skin {
 QRect CheckGlyphRect(QSize controlSize, QSize glyphSize, bool captionOnRight);
 
 // The shared part of check boxes and radio buttons.
-class TSkinCheckGlyph : public TSkinControl {
+class SkinCheckGlyph : public TSkinControl {
     Q_OBJECT
 public:
     using TSkinControl::TSkinControl;
-    void Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) override;
+    void Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) override;
 
     // The cell of the glyph image the control shows now (1-based).
     virtual int Cell() const = 0;
@@ -34,10 +34,10 @@ protected:
 };
 
 // Cells: 1 unchecked, 2 checked, 3 disabled, 4 greyed.
-class TSkinCheckBox : public TSkinCheckGlyph {
+class TSkinCheckBox : public SkinCheckGlyph {
     Q_OBJECT
 public:
-    using TSkinCheckGlyph::TSkinCheckGlyph;
+    using SkinCheckGlyph::SkinCheckGlyph;
     int Cell() const override;
 
 protected:
@@ -46,10 +46,10 @@ protected:
 };
 
 // Cells: 1 not checked, 2 checked, 3 disabled.
-class TSkinRadioButton : public TSkinCheckGlyph {
+class TSkinRadioButton : public SkinCheckGlyph {
     Q_OBJECT
 public:
-    using TSkinCheckGlyph::TSkinCheckGlyph;
+    using SkinCheckGlyph::SkinCheckGlyph;
     int Cell() const override;
 
 protected:
@@ -57,4 +57,4 @@ protected:
     int GlyphCells(const ControlLook& look) const override { return look.radioButtonFrames; }
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 constexpr int kComboCells = 4;
@@ -102,4 +102,4 @@ void TSkinComBox::PaintSkin(QPainter& painter, const QRect& rect) {
                       QRect(0, fh - bottom, fw, bottom));
 }
 
-} // namespace skin
+} // namespace lirem::skin

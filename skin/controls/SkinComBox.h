@@ -5,7 +5,7 @@
 
 #include "skin/controls/WinSubClass.h"
 
-namespace skin {
+namespace lirem::skin {
 
 // Cell of the ComboButton image: 3 disabled, 2 pressed, 4 focused or hot,
 // 1 otherwise.
@@ -25,4 +25,4 @@ protected:
     void PaintSkin(QPainter& painter, const QRect& rect) override;
 };
 
-} // namespace skin
+} // namespace lirem::skin

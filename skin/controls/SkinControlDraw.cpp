@@ -9,17 +9,17 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace lirem::skin {
 
 QImage ComposeElement(const SkinElement& element, QSize size, int frameCount, int frame) {
     if (!element.Usable())
         return {};
     return ComposeNineSlice(size, *element.image, QMargins{element.left, element.top, element.right, element.bottom},
-                            TFrameLayout::Horizontal, element.tile != 0, frameCount, frame);
+                            FrameStrip::Horizontal, element.tile != 0, frameCount, frame);
 }
 
 QPixmap SkinBackground(QSize size, const SkinElement& element, int frameCount, int frame, const QColor& face,
-                       TSkinScratch* scratch) {
+                       SkinScratch* scratch) {
     QImage own;
     QImage& canvas =
         scratch != nullptr ? scratch->Image(size) : (own = QImage(size, QImage::Format_ARGB32_Premultiplied));
@@ -110,4 +110,4 @@ QFont RegularFont(QFont font) {
     return font;
 }
 
-} // namespace skin
+} // namespace lirem::skin

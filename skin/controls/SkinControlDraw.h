@@ -16,9 +16,9 @@
 
 class QPainter;
 
-namespace skin {
+namespace lirem::skin {
 
-class TSkinScratch;
+class SkinScratch;
 
 // Frame `frame` (1-based, of frameCount side by side) of the element composed
 // at size: fixed margins, centre tiled or stretched by the element's Tile.
@@ -27,7 +27,7 @@ QImage ComposeElement(const SkinElement& element, QSize size, int frameCount, in
 // A rect-sized picture of the element's frame over ButtonFace (magenta, that
 // is the see-through pixels, showing ButtonFace). Composed in the scratch.
 QPixmap SkinBackground(QSize size, const SkinElement& element, int frameCount, int frame, const QColor& face,
-                       TSkinScratch* scratch);
+                       SkinScratch* scratch);
 
 // Captions laid out before, so that repainting an unchanged control does not
 // measure and shape its text again.
@@ -100,4 +100,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -5,7 +5,7 @@
 
 #include <QGuiApplication>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -38,13 +38,13 @@ std::optional<QColor> ControlLook::ColourOf(int number) const {
 ControlLook LookOf(const TSkinData& skin) {
     ControlLook look;
     const QPalette system = QGuiApplication::palette();
-    const TSkinPalette& palette = skin.Palette();
+    const SkinPalette& palette = skin.Palette();
     look.buttonFace = ResolveColour(palette.ButtonFace, system);
     look.buttonText = ResolveColour(palette.ButtonText, system);
     look.buttonShadow = ResolveColour(palette.ButtonShadow, system);
     look.buttonHilight = ResolveColour(palette.ButtonHilight, system);
     look.scrollbarColour = ResolveColour(palette.Scrollbar, system);
-    for (const TColour colour : skin.ColourList())
+    for (const Colour colour : skin.ColourList())
         look.colourList.append(ResolveColour(colour, system));
     // An empty skin draws nothing: every element stays unusable.
     if (skin.SkinEmpty())
@@ -71,4 +71,4 @@ ControlLook LookOf(const TSkinData& skin) {
     return look;
 }
 
-} // namespace skin
+} // namespace lirem::skin

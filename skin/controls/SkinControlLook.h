@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace skin {
+namespace lirem::skin {
 
 class TSkinData;
 
@@ -67,4 +67,4 @@ struct ControlLook {
 // The look of skin; an empty skin yields no usable elements.
 ControlLook LookOf(const TSkinData& skin);
 
-} // namespace skin
+} // namespace lirem::skin

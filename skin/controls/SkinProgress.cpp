@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 constexpr int kProgressFrames = 2;
@@ -38,4 +38,4 @@ void TSkinProgress::PaintSkin(QPainter& painter, const QRect& rect) {
         painter.drawPixmap(rect.topLeft(), part(QSize(filled, rect.height()), 2));
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -6,7 +6,7 @@
 #include "skin/controls/SkinControlDraw.h"
 #include "skin/controls/WinSubClass.h"
 
-namespace skin {
+namespace lirem::skin {
 
 // Width of the filled part of a bar width pixels wide: (value - minimum) *
 // width / (maximum - minimum), within 0..width. An empty range (maximum not
@@ -25,4 +25,4 @@ private:
     ComposedCache parts_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

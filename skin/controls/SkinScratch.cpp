@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/controls/SkinScratch.h"
 
-namespace skin {
+namespace lirem::skin {
 
-TSkinScratch::TSkinScratch(QObject* parent) : QObject(parent) {}
+SkinScratch::SkinScratch(QObject* parent) : QObject(parent) {}
 
-QImage& TSkinScratch::Image(QSize size) {
+QImage& SkinScratch::Image(QSize size) {
     const QSize need = size.expandedTo(image_.size()).expandedTo(QSize(1, 1));
     if (need != image_.size())
         image_ = QImage(need, QImage::Format_ARGB32_Premultiplied);
     return image_;
 }
 
-TSkinScratch* TSkinScratch::Of(QObject* owner) {
+SkinScratch* SkinScratch::Of(QObject* owner) {
     if (owner == nullptr)
         return nullptr;
-    if (auto* found = owner->findChild<TSkinScratch*>(QString(), Qt::FindDirectChildrenOnly))
+    if (auto* found = owner->findChild<SkinScratch*>(QString(), Qt::FindDirectChildrenOnly))
         return found;
-    return new TSkinScratch(owner);
+    return new SkinScratch(owner);
 }
 
-} // namespace skin
+} // namespace lirem::skin

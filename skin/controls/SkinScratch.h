@@ -7,12 +7,12 @@
 #include <QObject>
 #include <QSize>
 
-namespace skin {
+namespace lirem::skin {
 
-class TSkinScratch : public QObject {
+class SkinScratch : public QObject {
     Q_OBJECT
 public:
-    explicit TSkinScratch(QObject* parent = nullptr);
+    explicit SkinScratch(QObject* parent = nullptr);
 
     // The image, at least size large; the caller composes in its top-left
     // size-sized part. Grows only, so painting controls of different sizes in
@@ -21,10 +21,10 @@ public:
 
     // The scratch of owner, created as its child on first use. With no owner
     // there is nothing to share, and nullptr is returned.
-    static TSkinScratch* Of(QObject* owner);
+    static SkinScratch* Of(QObject* owner);
 
 private:
     QImage image_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -26,7 +26,7 @@ constexpr int kDownCell = 13;
 
 } // namespace
 
-void TSkinScrollBar::Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) {
+void TSkinScrollBar::Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) {
     TSkinControl::Attach(control, skin, canvas);
     Track(Bar(Qt::Horizontal));
     Track(Bar(Qt::Vertical));
@@ -133,7 +133,7 @@ void TSkinScrollBar::PaintBar(QPainter& painter, const QScrollBar& bar, const Co
     if (length <= 0 || thickness <= 0)
         return;
 
-    TSkinScratch* scratch = Canvas();
+    SkinScratch* scratch = Canvas();
     QImage own;
     QImage& image =
         scratch != nullptr ? scratch->Image(size) : (own = QImage(size, QImage::Format_ARGB32_Premultiplied));
@@ -153,7 +153,7 @@ void TSkinScrollBar::PaintBar(QPainter& painter, const QScrollBar& bar, const Co
     const SkinElement& track = horizontal ? look.horzScroll : look.vertScroll;
     const QRect trackRect = along(arrow, length - 2 * arrow);
     if (track.Usable() && !trackRect.isEmpty())
-        DrawNineSlice(p, trackRect, *track.image, TFrameLayout::Horizontal, track.tile != 0, track.trans != 0,
+        DrawNineSlice(p, trackRect, *track.image, FrameStrip::Horizontal, track.tile != 0, track.trans != 0,
                       kTrackFrames, 1, QMargins{track.left, track.top, track.right, track.bottom});
 
     // Arrows.
@@ -170,7 +170,7 @@ void TSkinScrollBar::PaintBar(QPainter& painter, const QScrollBar& bar, const Co
     const SkinElement& knob = horizontal ? look.horzScrollThumb : look.vertScrollThumb;
     if (knob.Usable() && thumb.track >= thumb.length && thumb.length > 0) {
         const bool dragged = pressed_ == (horizontal ? ScrollPart::HorzThumb : ScrollPart::VertThumb);
-        DrawNineSlice(p, along(thickness + thumb.offset, thumb.length), *knob.image, TFrameLayout::Horizontal, false,
+        DrawNineSlice(p, along(thickness + thumb.offset, thumb.length), *knob.image, FrameStrip::Horizontal, false,
                       knob.trans != 0, std::max(1, knob.frames), dragged ? 2 : 1,
                       QMargins{knob.left, knob.top, knob.right, knob.bottom});
     }
@@ -178,4 +178,4 @@ void TSkinScrollBar::PaintBar(QPainter& painter, const QScrollBar& bar, const Co
     painter.drawImage(QPoint(), image, whole);
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -9,7 +9,7 @@
 
 class QScrollBar;
 
-namespace skin {
+namespace lirem::skin {
 
 // The part of a bar held down.
 enum class ScrollPart { None = 0, LeftArrow, RightArrow, UpArrow, DownArrow, HorzThumb, VertThumb };
@@ -18,7 +18,7 @@ class TSkinScrollBar : public TSkinControl {
     Q_OBJECT
 public:
     using TSkinControl::TSkinControl;
-    void Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) override;
+    void Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) override;
 
     ScrollPart PressedPart() const { return pressed_; }
     // The control shows the bar, so the skin has something to draw on.
@@ -38,4 +38,4 @@ private:
     ScrollPart pressed_ = ScrollPart::None;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -9,7 +9,7 @@
 #include <QSizeGrip>
 #include <QStatusBar>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -84,7 +84,7 @@ QList<StatusPanel> PanelsOf(const QWidget* bar) {
     return panels;
 }
 
-void TSkinStatusBar::Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) {
+void TSkinStatusBar::Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) {
     TSkinControl::Attach(control, skin, canvas);
     SetFaceColour(control, Look().buttonFace);
     if (auto* status = qobject_cast<QStatusBar*>(control))
@@ -138,4 +138,4 @@ void TSkinStatusBar::PaintSkin(QPainter& painter, const QRect& /*rect*/) {
     }
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -9,7 +9,7 @@
 #include <QList>
 #include <QString>
 
-namespace skin {
+namespace lirem::skin {
 
 enum class PanelBevel { Lowered, Raised, None };
 
@@ -31,7 +31,7 @@ class TSkinStatusBar : public TSkinControl {
     Q_OBJECT
 public:
     using TSkinControl::TSkinControl;
-    void Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) override;
+    void Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) override;
 
 protected:
     void PaintSkin(QPainter& painter, const QRect& rect) override;
@@ -40,4 +40,4 @@ private:
     ComposedCache edges_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

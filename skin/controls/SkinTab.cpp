@@ -9,7 +9,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -23,7 +23,7 @@ QRect TabPageArea(QSize control, int headerBottom, int tabsBottomMargin) {
     return QRect(0, top, control.width(), control.height() - top);
 }
 
-void TSkinTab::Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) {
+void TSkinTab::Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) {
     TSkinControl::Attach(control, skin, canvas);
     SetFaceColour(control, Look().buttonFace);
     if (QTabBar* bar = Bar()) {
@@ -151,4 +151,4 @@ void TSkinTab::PaintBorder(QPainter& painter, const QRect& page, const QImage& b
     copy(QRect(r, b, e, e), QRect(bw - e, bh - e, e, e));
 }
 
-} // namespace skin
+} // namespace lirem::skin

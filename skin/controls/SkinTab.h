@@ -9,7 +9,7 @@
 class QTabBar;
 class QTabWidget;
 
-namespace skin {
+namespace lirem::skin {
 
 // Frame of the Tabs element for a header: 2 for the current tab, 1 others.
 inline int TabFrame(bool current) {
@@ -25,7 +25,7 @@ class TSkinTab : public TSkinControl {
     Q_OBJECT
 public:
     using TSkinControl::TSkinControl;
-    void Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) override;
+    void Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) override;
 
 protected:
     void PaintSkin(QPainter& painter, const QRect& rect) override;
@@ -44,4 +44,4 @@ private:
     CaptionCache captions_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

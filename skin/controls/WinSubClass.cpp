@@ -16,7 +16,7 @@
 
 #include <memory>
 
-namespace skin {
+namespace lirem::skin {
 
 // ---------------------------------------------------------------------------
 // TSkinControl
@@ -28,7 +28,7 @@ TSkinControl::~TSkinControl() {
     Detach();
 }
 
-void TSkinControl::Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas) {
+void TSkinControl::Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas) {
     Detach();
     control_ = control;
     skin_ = skin;
@@ -174,8 +174,8 @@ QObject* CreateSkinControl(SkinControlClass kind, QWidget* control, TSkinData* d
     auto object = Make(kind, owner != nullptr ? owner : control);
     if (object == nullptr)
         return nullptr;
-    object->Attach(control, data, TSkinScratch::Of(owner != nullptr ? owner : control));
+    object->Attach(control, data, SkinScratch::Of(owner != nullptr ? owner : control));
     return object.release();
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -23,9 +23,9 @@
 
 class QPainter;
 
-namespace skin {
+namespace lirem::skin {
 
-class TSkinScratch;
+class SkinScratch;
 
 // ---------------------------------------------------------------------------
 // TSkinControl
@@ -45,7 +45,7 @@ public:
 
     // Stores the control, the skin and the shared scratch, and puts the router
     // in front of the control's own event handling.
-    virtual void Attach(QWidget* control, TSkinData* skin, TSkinScratch* canvas);
+    virtual void Attach(QWidget* control, TSkinData* skin, SkinScratch* canvas);
     // Takes the router away again; the control keeps working on its own.
     void Detach();
 
@@ -73,7 +73,7 @@ protected:
 
     // The skin's elements and palette as they are now.
     ControlLook Look() const;
-    TSkinScratch* Canvas() const { return canvas_; }
+    SkinScratch* Canvas() const { return canvas_; }
 
     // Events of another widget than the control (a tab control's tab bar, a
     // scroll area's bars) pass through here; kinds that watch such widgets
@@ -93,7 +93,7 @@ private:
     QPointer<QWidget> control_;
     QList<QPointer<QObject>> watched_;
     QPointer<TSkinData> skin_; // null once the skin data is gone
-    TSkinScratch* canvas_ = nullptr;
+    SkinScratch* canvas_ = nullptr;
     std::uint8_t state_ = 0;
     bool attached_ = false;
 };
@@ -107,4 +107,4 @@ private:
 // Returns nullptr when control or data is missing. Matches SkinControlFactory.
 QObject* CreateSkinControl(SkinControlClass kind, QWidget* control, TSkinData* data, QObject* owner);
 
-} // namespace skin
+} // namespace lirem::skin

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -18,7 +18,7 @@ std::string_view Trim(std::string_view s) {
 
 } // namespace
 
-TColour ParseColourText(std::string_view text, TColour fallback) {
+Colour ParseColourText(std::string_view text, Colour fallback) {
     if (text.empty())
         return fallback;
     text = Trim(text);
@@ -46,7 +46,7 @@ TColour ParseColourText(std::string_view text, TColour fallback) {
     return RgbColour(static_cast<int>(channel[0]), static_cast<int>(channel[1]), static_cast<int>(channel[2]));
 }
 
-QColor ResolveColour(TColour colour, const QPalette& palette) {
+QColor ResolveColour(Colour colour, const QPalette& palette) {
     if (!IsSystemColour(colour))
         return QColor(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
                       static_cast<int>(colour >> 16 & 0xFF));
@@ -79,4 +79,4 @@ QColor ResolveColour(TColour colour, const QPalette& palette) {
     }
 }
 
-} // namespace skin
+} // namespace lirem::skin

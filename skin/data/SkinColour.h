@@ -10,35 +10,35 @@
 #include <cstdint>
 #include <string_view>
 
-namespace skin {
+namespace lirem::skin {
 
-using TColour = std::uint32_t;
+using Colour = std::uint32_t;
 
 // System colour references by their classic index.
-inline constexpr TColour kClScrollBar = 0x80000000;
-inline constexpr TColour kClMenu = 0x80000004;
-inline constexpr TColour kClMenuText = 0x80000007;
-inline constexpr TColour kClWindowText = 0x80000008;
-inline constexpr TColour kClCaptionText = 0x80000009;
-inline constexpr TColour kClHighlight = 0x8000000D;
-inline constexpr TColour kClHighlightText = 0x8000000E;
-inline constexpr TColour kClBtnFace = 0x8000000F;
-inline constexpr TColour kClBtnShadow = 0x80000010;
-inline constexpr TColour kClGrayText = 0x80000011;
-inline constexpr TColour kClBtnText = 0x80000012;
-inline constexpr TColour kClInactiveCaptionText = 0x80000013;
-inline constexpr TColour kClBtnHighlight = 0x80000014;
-inline constexpr TColour kCl3DDkShadow = 0x80000015;
-inline constexpr TColour kCl3DLight = 0x80000016;
+inline constexpr Colour kClScrollBar = 0x80000000;
+inline constexpr Colour kClMenu = 0x80000004;
+inline constexpr Colour kClMenuText = 0x80000007;
+inline constexpr Colour kClWindowText = 0x80000008;
+inline constexpr Colour kClCaptionText = 0x80000009;
+inline constexpr Colour kClHighlight = 0x8000000D;
+inline constexpr Colour kClHighlightText = 0x8000000E;
+inline constexpr Colour kClBtnFace = 0x8000000F;
+inline constexpr Colour kClBtnShadow = 0x80000010;
+inline constexpr Colour kClGrayText = 0x80000011;
+inline constexpr Colour kClBtnText = 0x80000012;
+inline constexpr Colour kClInactiveCaptionText = 0x80000013;
+inline constexpr Colour kClBtnHighlight = 0x80000014;
+inline constexpr Colour kCl3DDkShadow = 0x80000015;
+inline constexpr Colour kCl3DLight = 0x80000016;
 
 // Marks a title text colour the skin did not set.
-inline constexpr TColour kColourUnset = 0x1FFFFFFF;
+inline constexpr Colour kColourUnset = 0x1FFFFFFF;
 
-constexpr TColour RgbColour(int r, int g, int b) {
-    return static_cast<TColour>(r & 0xFF) | static_cast<TColour>(g & 0xFF) << 8 | static_cast<TColour>(b & 0xFF) << 16;
+constexpr Colour RgbColour(int r, int g, int b) {
+    return static_cast<Colour>(r & 0xFF) | static_cast<Colour>(g & 0xFF) << 8 | static_cast<Colour>(b & 0xFF) << 16;
 }
 
-constexpr bool IsSystemColour(TColour c) {
+constexpr bool IsSystemColour(Colour c) {
     return (c & 0xFF000000u) == 0x80000000u;
 }
 
@@ -46,9 +46,9 @@ constexpr bool IsSystemColour(TColour c) {
 // a number, any other character ends it and moves on to the next of the three
 // slots (so two blanks in a row skip a slot). Numbers past the third are
 // ignored. An empty text gives `fallback`.
-TColour ParseColourText(std::string_view text, TColour fallback);
+Colour ParseColourText(std::string_view text, Colour fallback);
 
 // The colour to draw with: RGB values as they are, system colours from `palette`.
-QColor ResolveColour(TColour colour, const QPalette& palette);
+QColor ResolveColour(Colour colour, const QPalette& palette);
 
-} // namespace skin
+} // namespace lirem::skin

@@ -8,7 +8,7 @@
 class QObject;
 class QWidget;
 
-namespace skin {
+namespace lirem::skin {
 
 class TSkinData;
 
@@ -30,4 +30,4 @@ enum class SkinControlClass {
 // is made. The window frame calls it from AttachControls.
 using SkinControlFactory = std::function<QObject*(SkinControlClass, QWidget* control, TSkinData* data, QObject* owner)>;
 
-} // namespace skin
+} // namespace lirem::skin

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace skin {
+namespace lirem::skin {
 
 enum class TSkinControlType {
     xcMainMenu,
@@ -53,4 +53,4 @@ private:
     std::uint16_t bits_ = 0;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -90,10 +90,10 @@ QImage KeyMagenta(const QImage& image) {
     return out;
 }
 
-QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int frameIndex) {
+QRect FrameRect(const QImage& image, FrameStrip layout, int frameCount, int frameIndex) {
     const int count = std::max(frameCount, 1);
     const int index = std::clamp(frameIndex, 1, count);
-    if (layout == TFrameLayout::Vertical) {
+    if (layout == FrameStrip::Vertical) {
         const int fh = image.height() / count;
         return {0, (index - 1) * fh, image.width(), fh};
     }
@@ -101,7 +101,7 @@ QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int fr
     return {(index - 1) * fw, 0, fw, image.height()};
 }
 
-QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, TFrameLayout layout, bool tile,
+QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, FrameStrip layout, bool tile,
                         int frameCount, int frameIndex) {
     const int W = target.width();
     const int H = target.height();
@@ -170,7 +170,7 @@ QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, TFr
     return out;
 }
 
-void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool tile,
+void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, FrameStrip layout, bool tile,
                    bool transparent, int frameCount, int frameIndex, QMargins margins) {
     if (rect.width() < 0 || rect.height() < 0)
         return;
@@ -185,7 +185,7 @@ void BlitTransparent(QPainter& painter, const QRect& rect, const QImage& image) 
     BlitKeyed(painter, rect, KeyMagenta(image));
 }
 
-void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool transparent,
+void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, FrameStrip layout, bool transparent,
                    int frameCount, int frameIndex, int capLeft, int capRight) {
     const int W = rect.width();
     const int H = rect.height();
@@ -287,4 +287,4 @@ QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int t
     return region;
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -16,9 +16,9 @@
 #include <QRegion>
 #include <QRgb>
 
-namespace skin {
+namespace lirem::skin {
 
-enum class TFrameLayout { Horizontal, Vertical };
+enum class FrameStrip { Horizontal, Vertical };
 
 inline constexpr QRgb kMagenta = qRgb(255, 0, 255);
 
@@ -26,17 +26,17 @@ inline constexpr QRgb kMagenta = qRgb(255, 0, 255);
 QImage KeyMagenta(const QImage& image);
 
 // Where frame `frameIndex` (1-based, clamped to 1..frameCount) lies in the image.
-QRect FrameRect(const QImage& image, TFrameLayout layout, int frameCount, int frameIndex);
+QRect FrameRect(const QImage& image, FrameStrip layout, int frameCount, int frameIndex);
 
 // Builds a target-sized image from one frame: corners at their own size, edges
 // stretched, centre tiled from its top-left corner or stretched. Margins that
 // do not fit the target (or the frame) in one direction are dropped in that direction.
-QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, TFrameLayout layout, bool tile,
+QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, FrameStrip layout, bool tile,
                         int frameCount, int frameIndex);
 
 // ComposeNineSlice into `rect`, then a plain copy or a transparent draw.
 // Nothing happens for a rect of negative width or height.
-void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool tile,
+void DrawNineSlice(QPainter& painter, const QRect& rect, const QImage& image, FrameStrip layout, bool tile,
                    bool transparent, int frameCount, int frameIndex, QMargins margins);
 
 // Draws the image into `rect` (stretched to it), leaving the target unchanged
@@ -45,7 +45,7 @@ void BlitTransparent(QPainter& painter, const QRect& rect, const QImage& image);
 
 // A horizontal strip from one frame: left cap stretched to the full height,
 // the middle block repeated (each copy stretched to the full height), the right cap at the end.
-void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, TFrameLayout layout, bool transparent,
+void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, FrameStrip layout, bool transparent,
                    int frameCount, int frameIndex, int capLeft, int capRight);
 
 // Copies cell `frameIndex` of width rect.width() (full image height, stretched
@@ -60,4 +60,4 @@ void TileRect(QPainter& painter, const QRect& rect, const QImage& image, const Q
 // when it is transparent or each channel lies in colour .. colour + tolerance.
 QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int toleranceB, int toleranceG);
 
-} // namespace skin
+} // namespace lirem::skin

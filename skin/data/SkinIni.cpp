@@ -3,7 +3,7 @@
 
 #include <limits>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -61,7 +61,7 @@ int HexDigit(char c) {
 
 } // namespace
 
-TIniText::TIniText(std::string_view text) {
+IniText::IniText(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
 
@@ -98,11 +98,11 @@ TIniText::TIniText(std::string_view text) {
     }
 }
 
-bool TIniText::HasSection(std::string_view section) const {
+bool IniText::HasSection(std::string_view section) const {
     return sections_.contains(LowerCopy(section));
 }
 
-std::optional<std::string_view> TIniText::Value(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> IniText::Value(std::string_view section, std::string_view key) const {
     std::string name = LowerCopy(section);
     name += '\n';
     name += LowerCopy(key);
@@ -112,18 +112,18 @@ std::optional<std::string_view> TIniText::Value(std::string_view section, std::s
     return std::string_view(found->second);
 }
 
-std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string IniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
     return std::string(Value(section, key).value_or(fallback));
 }
 
-std::int32_t TIniText::ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const {
+std::int32_t IniText::ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const {
     const auto value = Value(section, key);
     if (!value)
         return fallback;
     return ParseInteger(*value).value_or(fallback);
 }
 
-std::optional<std::int32_t> TIniText::ParseInteger(std::string_view text) {
+std::optional<std::int32_t> IniText::ParseInteger(std::string_view text) {
     text = Trim(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -171,4 +171,4 @@ std::optional<std::int32_t> TIniText::ParseInteger(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -v : v);
 }
 
-} // namespace skin
+} // namespace lirem::skin

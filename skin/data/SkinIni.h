@@ -15,16 +15,16 @@
 #include <unordered_set>
 #include <vector>
 
-namespace skin {
+namespace lirem::skin {
 
-class TIniText {
+class IniText {
 public:
     // Longest value handed out and the budget of the section name list.
     static constexpr std::size_t kMaxValueLength = 2047;
     static constexpr std::size_t kMaxSectionListBytes = 16384;
 
-    TIniText() = default;
-    explicit TIniText(std::string_view text);
+    IniText() = default;
+    explicit IniText(std::string_view text);
 
     // Section names as written, in file order, each name once.
     const std::vector<std::string>& Sections() const { return sectionNames_; }
@@ -46,4 +46,4 @@ private:
     std::vector<std::string> sectionNames_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/data/SysButtonCodes.h"
 
-namespace skin {
+namespace lirem::skin {
 
 SysAction ToSysAction(std::int32_t code) {
     switch (code) {
@@ -76,4 +76,4 @@ ButtonVisibility ToButtonVisibility(std::int32_t code) {
     }
 }
 
-} // namespace skin
+} // namespace lirem::skin

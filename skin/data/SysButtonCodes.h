@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace skin {
+namespace lirem::skin {
 
 // Action: 0 close, 1 or 22 maximise toggle, 2 or 23 minimise, 11 the system
 // menu drawn with the window's icon, 12 the system menu with the skin's image.
@@ -41,4 +41,4 @@ SysAction ToSysAction(std::int32_t code);
 ButtonAlign ToButtonAlign(std::int32_t code);
 ButtonVisibility ToButtonVisibility(std::int32_t code);
 
-} // namespace skin
+} // namespace lirem::skin

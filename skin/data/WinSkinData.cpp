@@ -15,7 +15,7 @@
 #include <exception>
 #include <limits>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -23,7 +23,7 @@ constexpr std::string_view kPersonality = "Personality";
 constexpr std::string_view kColours = "Colours";
 constexpr std::string_view kButtons = "Buttons";
 
-// Sections of the optional elements read from an "Image" key, in TSkinElement order.
+// Sections of the optional elements read from an "Image" key, in SkinElementKind order.
 constexpr std::array<std::string_view, 15> kImageSections = {
     "GroupBoxEdge", "Toolbar",     "Tabs",       "StatusBarEdges",  "ComboButton",
     "SunkEdge",     "ExtraImages", "Headerbar",  "MenuItem",        "MenuBackground",
@@ -156,16 +156,16 @@ void TSkinData::Clear() {
     sysButtons_.clear();
     for (auto& e : elements_)
         e.reset();
-    palette_ = TSkinPalette{};
+    palette_ = SkinPalette{};
     colourList_.clear();
     skinEmpty_ = true;
 }
 
 void TSkinData::ReadSkinIni(std::string_view iniText, const TSkinReader* images) {
-    ReadSkinIni(TIniText(iniText), images);
+    ReadSkinIni(IniText(iniText), images);
 }
 
-void TSkinData::ReadSkinIni(const TIniText& ini, const TSkinReader* images) {
+void TSkinData::ReadSkinIni(const IniText& ini, const TSkinReader* images) {
     ReadBorders(ini, images);
     ReadSysButtons(ini, images);
     ReadButtons(ini, images);
@@ -211,7 +211,7 @@ QImage TSkinData::DecodeSkinBitmap(std::span<const std::uint8_t> bmpFile) {
 
 // --- INI sections ----------------------------------------------------------------
 
-void TSkinData::ReadBorders(const TIniText& ini, const TSkinReader* images) {
+void TSkinData::ReadBorders(const IniText& ini, const TSkinReader* images) {
     for (TDataSkinBorder* border : {&left_, &right_, &top_, &bottom_}) {
         const std::string& b = border->Name;
         LoadSkinBitmap(images, border->Bitmap, ini.ReadString(kPersonality, b));
@@ -234,7 +234,7 @@ void TSkinData::ReadBorders(const TIniText& ini, const TSkinReader* images) {
     }
 }
 
-void TSkinData::ReadSysButtons(const TIniText& ini, const TSkinReader* images) {
+void TSkinData::ReadSysButtons(const IniText& ini, const TSkinReader* images) {
     sysButtons_.clear();
     for (const std::string& section : ini.Sections()) {
         if (!IsSysButtonSection(section))
@@ -266,7 +266,7 @@ void TSkinData::ReadSysButtons(const TIniText& ini, const TSkinReader* images) {
     }
 }
 
-void TSkinData::ReadButtons(const TIniText& ini, const TSkinReader* images) {
+void TSkinData::ReadButtons(const IniText& ini, const TSkinReader* images) {
     TDataSkinButton& b = buttons_;
     LoadSkinBitmap(images, b.Bitmap, ini.ReadString(kButtons, "Bitmap"));
     LoadSkinBitmap(images, b.CheckButton, ini.ReadString(kButtons, "CheckButton"));
@@ -283,11 +283,11 @@ void TSkinData::ReadButtons(const TIniText& ini, const TSkinReader* images) {
     b.CheckButtonFrame = ini.ReadInteger(kButtons, "CheckButtonFrame", 0);
 }
 
-void TSkinData::ReadColours(const TIniText& ini) {
-    const auto colour = [&](std::string_view key, TColour fallback) {
+void TSkinData::ReadColours(const IniText& ini) {
+    const auto colour = [&](std::string_view key, Colour fallback) {
         return ParseColourText(ini.ReadString(kColours, key), fallback);
     };
-    TSkinPalette& p = palette_;
+    SkinPalette& p = palette_;
     p.WindowText = colour("WindowText", kClWindowText);
     p.ButtonFace = colour("ButtonFace", kClBtnFace);
     p.Scrollbar = colour("Scrollbar", kClScrollBar);
@@ -315,7 +315,7 @@ void TSkinData::ReadColours(const TIniText& ini) {
             colourList_.push_back(ParseColourText(ini.ReadString(section, "color"), kClWindowText));
 }
 
-void TSkinData::ReadTitle(const TIniText& ini, const TSkinReader* images) {
+void TSkinData::ReadTitle(const IniText& ini, const TSkinReader* images) {
     TDataSkinTitle& t = title_;
     LoadSkinBitmap(images, t.Bitmap, ini.ReadString(kPersonality, "TextBack"));
     t.LeftWidth = ini.ReadInteger(kPersonality, "TextShift", 0);
@@ -335,7 +335,7 @@ void TSkinData::ReadTitle(const TIniText& ini, const TSkinReader* images) {
     t.InActiveText = rgb("InActiveText");
 }
 
-void TSkinData::ReadOptionalElements(const TIniText& ini, const TSkinReader* images) {
+void TSkinData::ReadOptionalElements(const IniText& ini, const TSkinReader* images) {
     const auto readFields = [&](TDataSkinObject& e, std::string_view section) {
         e.LeftWidth = ini.ReadInteger(section, "LeftWidth", 0);
         e.RightWidth = ini.ReadInteger(section, "RightWidth", 0);
@@ -345,7 +345,7 @@ void TSkinData::ReadOptionalElements(const TIniText& ini, const TSkinReader* ima
         e.Tile = ini.ReadInteger(section, "Tile", 0);
     };
 
-    auto& progress = elements_[Index(TSkinElement::Progress)];
+    auto& progress = elements_[Index(SkinElementKind::Progress)];
     progress.reset();
     if (const std::string file = ini.ReadString("Progress", "Bitmap"); !file.empty()) {
         progress = std::make_unique<TDataSkinObject>("Progress");
@@ -353,7 +353,7 @@ void TSkinData::ReadOptionalElements(const TIniText& ini, const TSkinReader* ima
         readFields(*progress, "Progress");
     }
 
-    auto& menuBar = elements_[Index(TSkinElement::MenuBar)];
+    auto& menuBar = elements_[Index(SkinElementKind::MenuBar)];
     menuBar.reset();
     if (const std::string file = ini.ReadString(kPersonality, "menuBar"); !file.empty()) {
         menuBar = std::make_unique<TDataSkinObject>("menuBar");
@@ -369,7 +369,7 @@ void TSkinData::ReadOptionalElements(const TIniText& ini, const TSkinReader* ima
         const std::string file = ini.ReadString(section, "Image");
         if (file.empty())
             continue;
-        const bool isTabs = i == Index(TSkinElement::Tabs);
+        const bool isTabs = i == Index(SkinElementKind::Tabs);
         if (isTabs)
             element = std::make_unique<TDataSkinBorder>(std::string(section));
         else
@@ -386,28 +386,28 @@ void TSkinData::ReadOptionalElements(const TIniText& ini, const TSkinReader* ima
     }
 }
 
-void TSkinData::SetFrameCounts(const TIniText& ini) {
-    const auto set = [&](TSkinElement which, std::int32_t count) {
+void TSkinData::SetFrameCounts(const IniText& ini) {
+    const auto set = [&](SkinElementKind which, std::int32_t count) {
         if (auto& e = elements_[Index(which)])
             e->FrameCount = count;
     };
     title_.FrameCount = 2;
-    set(TSkinElement::Progress, 2);
-    set(TSkinElement::MenuBar, 2);
-    set(TSkinElement::GroupBoxEdge, 2);
-    set(TSkinElement::Toolbar, 5);
-    set(TSkinElement::Tabs, 5);
-    set(TSkinElement::ExtraImages, 5);
-    set(TSkinElement::MenuItem, 5);
-    set(TSkinElement::StatusBarEdges, 3);
-    set(TSkinElement::ComboButton, 4);
-    set(TSkinElement::SunkEdge, 4);
-    set(TSkinElement::HorzScroll, 4);
-    set(TSkinElement::VertScroll, 4);
-    set(TSkinElement::MenuBackground, 1);
-    set(TSkinElement::Scrollbar, 23);
-    set(TSkinElement::HorzScrollThumb, std::max(ini.ReadInteger("HorzScrollThumb", "FrameCount", 3), 1));
-    set(TSkinElement::VertScrollThumb, std::max(ini.ReadInteger("VertScrollThumb", "FrameCount", 3), 1));
+    set(SkinElementKind::Progress, 2);
+    set(SkinElementKind::MenuBar, 2);
+    set(SkinElementKind::GroupBoxEdge, 2);
+    set(SkinElementKind::Toolbar, 5);
+    set(SkinElementKind::Tabs, 5);
+    set(SkinElementKind::ExtraImages, 5);
+    set(SkinElementKind::MenuItem, 5);
+    set(SkinElementKind::StatusBarEdges, 3);
+    set(SkinElementKind::ComboButton, 4);
+    set(SkinElementKind::SunkEdge, 4);
+    set(SkinElementKind::HorzScroll, 4);
+    set(SkinElementKind::VertScroll, 4);
+    set(SkinElementKind::MenuBackground, 1);
+    set(SkinElementKind::Scrollbar, 23);
+    set(SkinElementKind::HorzScrollThumb, std::max(ini.ReadInteger("HorzScrollThumb", "FrameCount", 3), 1));
+    set(SkinElementKind::VertScrollThumb, std::max(ini.ReadInteger("VertScrollThumb", "FrameCount", 3), 1));
     buttons_.FrameCount = 5;
     if (buttons_.RadioButtonFrame == 0)
         buttons_.RadioButtonFrame = GlyphFrames(buttons_.RadioButton);
@@ -421,10 +421,10 @@ void TSkinData::RefreshSkinForms() {
     emit SkinChanged();
 }
 
-std::optional<TColour> TSkinData::ColourOf(std::int32_t number) const {
+std::optional<Colour> TSkinData::ColourOf(std::int32_t number) const {
     if (number < 0 || static_cast<std::size_t>(number) >= colourList_.size())
         return std::nullopt;
     return colourList_[static_cast<std::size_t>(number)];
 }
 
-} // namespace skin
+} // namespace lirem::skin

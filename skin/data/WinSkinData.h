@@ -20,9 +20,9 @@
 #include <string_view>
 #include <vector>
 
-namespace skin {
+namespace lirem::skin {
 
-class TIniText;
+class IniText;
 class TSkinReader;
 
 // One skin element: FrameCount equal frames side by side (or stacked, for the
@@ -73,8 +73,8 @@ public:
     std::int32_t FontHeight = 0;
     std::int32_t TXTBackleft = 0; // cap widths of the text background
     std::int32_t TXTBackRight = 0;
-    TColour ActiveText = kColourUnset;
-    TColour InActiveText = kColourUnset;
+    Colour ActiveText = kColourUnset;
+    Colour InActiveText = kColourUnset;
 };
 
 // Push, check and radio button images. Bitmap is the push button.
@@ -107,10 +107,10 @@ public:
     ButtonVisibility Visibility1Kind = ButtonVisibility::Always;
 };
 
-using TSysButtonList = std::vector<std::unique_ptr<TDataSkinSysButton>>;
+using SysButtonList = std::vector<std::unique_ptr<TDataSkinSysButton>>;
 
 // The optional elements, one per INI section; absent when its image key is empty.
-enum class TSkinElement {
+enum class SkinElementKind {
     GroupBoxEdge,
     Toolbar,
     Tabs, // a TDataSkinBorder
@@ -132,23 +132,23 @@ enum class TSkinElement {
 inline constexpr std::size_t kSkinElementCount = 17;
 
 // The palette of section "Colours".
-struct TSkinPalette {
-    TColour WindowText = kClWindowText;
-    TColour ButtonFace = kClBtnFace;
-    TColour ButtonText = kClBtnText;
-    TColour ButtonHilight = kClBtnHighlight;
-    TColour Buttonlight = kClBtnHighlight;
-    TColour ButtonShadow = kClBtnShadow;
-    TColour ButtonDkShadow = kClBtnShadow;
-    TColour HilightText = kClHighlightText;
-    TColour Hilight = kClHighlight;
-    TColour Menubar = kClBtnFace;
-    TColour MenuText = kClMenuText;
-    TColour Menu = kClMenu;
-    TColour MenuBarText = kClMenu;
-    TColour Scrollbar = kClScrollBar;
-    TColour TitleTextActive = kClCaptionText;
-    TColour TitleTextInactive = kClInactiveCaptionText;
+struct SkinPalette {
+    Colour WindowText = kClWindowText;
+    Colour ButtonFace = kClBtnFace;
+    Colour ButtonText = kClBtnText;
+    Colour ButtonHilight = kClBtnHighlight;
+    Colour Buttonlight = kClBtnHighlight;
+    Colour ButtonShadow = kClBtnShadow;
+    Colour ButtonDkShadow = kClBtnShadow;
+    Colour HilightText = kClHighlightText;
+    Colour Hilight = kClHighlight;
+    Colour Menubar = kClBtnFace;
+    Colour MenuText = kClMenuText;
+    Colour Menu = kClMenu;
+    Colour MenuBarText = kClMenu;
+    Colour Scrollbar = kClScrollBar;
+    Colour TitleTextActive = kClCaptionText;
+    Colour TitleTextInactive = kClInactiveCaptionText;
 };
 
 // A QObject so that what draws from it (window frames, skinned controls, menu
@@ -194,7 +194,7 @@ public:
     // Parses an INI description; `images` supplies the bitmaps it names (none:
     // every image stays empty). Ends with SkinEmpty false and RefreshSkinForms.
     void ReadSkinIni(std::string_view iniText, const TSkinReader* images = nullptr);
-    void ReadSkinIni(const TIniText& ini, const TSkinReader* images = nullptr);
+    void ReadSkinIni(const IniText& ini, const TSkinReader* images = nullptr);
     // Loads the archive entry named by `fileName` into `bitmap`: the name part
     // after the last '\' or ':' ('/' is no separator) must end in ".bmp" (exact
     // case) and name a non-empty entry that is a valid bitmap, otherwise the
@@ -215,49 +215,49 @@ public:
     const TDataSkinBorder& Bottom() const { return bottom_; }
     const TDataSkinTitle& Title() const { return title_; }
     const TDataSkinButton& Buttons() const { return buttons_; }
-    const TSysButtonList& SysButtons() const { return sysButtons_; }
-    TSysButtonList& SysButtons() { return sysButtons_; }
+    const SysButtonList& SysButtons() const { return sysButtons_; }
+    SysButtonList& SysButtons() { return sysButtons_; }
 
     // nullptr when the skin has no such element.
-    const TDataSkinObject* Element(TSkinElement which) const { return elements_[Index(which)].get(); }
-    const TDataSkinObject* GroupBoxEdge() const { return Element(TSkinElement::GroupBoxEdge); }
-    const TDataSkinObject* Toolbar() const { return Element(TSkinElement::Toolbar); }
-    const TDataSkinBorder* Tabs() const { return static_cast<const TDataSkinBorder*>(Element(TSkinElement::Tabs)); }
-    const TDataSkinObject* StatusBarEdges() const { return Element(TSkinElement::StatusBarEdges); }
-    const TDataSkinObject* ComboButton() const { return Element(TSkinElement::ComboButton); }
-    const TDataSkinObject* SunkEdge() const { return Element(TSkinElement::SunkEdge); }
-    const TDataSkinObject* ExtraImages() const { return Element(TSkinElement::ExtraImages); }
-    const TDataSkinObject* Headerbar() const { return Element(TSkinElement::Headerbar); }
-    const TDataSkinObject* MenuItem() const { return Element(TSkinElement::MenuItem); }
-    const TDataSkinObject* MenuBackground() const { return Element(TSkinElement::MenuBackground); }
-    const TDataSkinObject* Scrollbar() const { return Element(TSkinElement::Scrollbar); }
-    const TDataSkinObject* HorzScroll() const { return Element(TSkinElement::HorzScroll); }
-    const TDataSkinObject* VertScroll() const { return Element(TSkinElement::VertScroll); }
-    const TDataSkinObject* HorzScrollThumb() const { return Element(TSkinElement::HorzScrollThumb); }
-    const TDataSkinObject* VertScrollThumb() const { return Element(TSkinElement::VertScrollThumb); }
-    const TDataSkinObject* Progress() const { return Element(TSkinElement::Progress); }
-    const TDataSkinObject* MenuBar() const { return Element(TSkinElement::MenuBar); }
+    const TDataSkinObject* Element(SkinElementKind which) const { return elements_[Index(which)].get(); }
+    const TDataSkinObject* GroupBoxEdge() const { return Element(SkinElementKind::GroupBoxEdge); }
+    const TDataSkinObject* Toolbar() const { return Element(SkinElementKind::Toolbar); }
+    const TDataSkinBorder* Tabs() const { return static_cast<const TDataSkinBorder*>(Element(SkinElementKind::Tabs)); }
+    const TDataSkinObject* StatusBarEdges() const { return Element(SkinElementKind::StatusBarEdges); }
+    const TDataSkinObject* ComboButton() const { return Element(SkinElementKind::ComboButton); }
+    const TDataSkinObject* SunkEdge() const { return Element(SkinElementKind::SunkEdge); }
+    const TDataSkinObject* ExtraImages() const { return Element(SkinElementKind::ExtraImages); }
+    const TDataSkinObject* Headerbar() const { return Element(SkinElementKind::Headerbar); }
+    const TDataSkinObject* MenuItem() const { return Element(SkinElementKind::MenuItem); }
+    const TDataSkinObject* MenuBackground() const { return Element(SkinElementKind::MenuBackground); }
+    const TDataSkinObject* Scrollbar() const { return Element(SkinElementKind::Scrollbar); }
+    const TDataSkinObject* HorzScroll() const { return Element(SkinElementKind::HorzScroll); }
+    const TDataSkinObject* VertScroll() const { return Element(SkinElementKind::VertScroll); }
+    const TDataSkinObject* HorzScrollThumb() const { return Element(SkinElementKind::HorzScrollThumb); }
+    const TDataSkinObject* VertScrollThumb() const { return Element(SkinElementKind::VertScrollThumb); }
+    const TDataSkinObject* Progress() const { return Element(SkinElementKind::Progress); }
+    const TDataSkinObject* MenuBar() const { return Element(SkinElementKind::MenuBar); }
 
     // --- Colours --------------------------------------------------------------
-    const TSkinPalette& Palette() const { return palette_; }
+    const SkinPalette& Palette() const { return palette_; }
     // One colour per COLOUR section, in section order.
-    const std::vector<TColour>& ColourList() const { return colourList_; }
+    const std::vector<Colour>& ColourList() const { return colourList_; }
     // ColourList[number], or nothing when the number is outside the list.
-    std::optional<TColour> ColourOf(std::int32_t number) const;
+    std::optional<Colour> ColourOf(std::int32_t number) const;
 
 signals:
     // The skin was loaded again, or emptied.
     void SkinChanged();
 
 private:
-    static constexpr std::size_t Index(TSkinElement e) { return static_cast<std::size_t>(e); }
-    void ReadBorders(const TIniText& ini, const TSkinReader* images);
-    void ReadSysButtons(const TIniText& ini, const TSkinReader* images);
-    void ReadButtons(const TIniText& ini, const TSkinReader* images);
-    void ReadColours(const TIniText& ini);
-    void ReadTitle(const TIniText& ini, const TSkinReader* images);
-    void ReadOptionalElements(const TIniText& ini, const TSkinReader* images);
-    void SetFrameCounts(const TIniText& ini);
+    static constexpr std::size_t Index(SkinElementKind e) { return static_cast<std::size_t>(e); }
+    void ReadBorders(const IniText& ini, const TSkinReader* images);
+    void ReadSysButtons(const IniText& ini, const TSkinReader* images);
+    void ReadButtons(const IniText& ini, const TSkinReader* images);
+    void ReadColours(const IniText& ini);
+    void ReadTitle(const IniText& ini, const TSkinReader* images);
+    void ReadOptionalElements(const IniText& ini, const TSkinReader* images);
+    void SetFrameCounts(const IniText& ini);
     void Clear();
 
     std::vector<std::uint8_t> packed_;
@@ -271,11 +271,11 @@ private:
     TDataSkinBorder bottom_{"Bottom"};
     TDataSkinTitle title_{"Title"};
     TDataSkinButton buttons_{"Buttons"};
-    TSysButtonList sysButtons_;
+    SysButtonList sysButtons_;
     std::array<std::unique_ptr<TDataSkinObject>, kSkinElementCount> elements_;
 
-    TSkinPalette palette_;
-    std::vector<TColour> colourList_;
+    SkinPalette palette_;
+    std::vector<Colour> colourList_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/frame/CaptionMouse.h"
 
-namespace skin {
+namespace lirem::skin {
 
 CaptionStep CaptionTransition(CaptionState state, CaptionInput input) {
     switch (input) {
@@ -26,4 +26,4 @@ CaptionStep CaptionTransition(CaptionState state, CaptionInput input) {
     return {state, CaptionEffect::None};
 }
 
-} // namespace skin
+} // namespace lirem::skin

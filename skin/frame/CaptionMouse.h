@@ -6,7 +6,7 @@
 // window through the window system. The frame feeds it the left button's
 // events and carries out the effect of each step.
 
-namespace skin {
+namespace lirem::skin {
 
 enum class CaptionState {
     Idle,
@@ -40,4 +40,4 @@ struct CaptionStep {
 
 CaptionStep CaptionTransition(CaptionState state, CaptionInput input);
 
-} // namespace skin
+} // namespace lirem::skin

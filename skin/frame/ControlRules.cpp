@@ -12,7 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -95,4 +95,4 @@ int ControlTag(const QObject& object) {
     return object.property(kTagProperty).toInt();
 }
 
-} // namespace skin
+} // namespace lirem::skin

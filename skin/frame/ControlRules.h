@@ -12,7 +12,7 @@
 class QObject;
 class QWidget;
 
-namespace skin {
+namespace lirem::skin {
 
 struct ControlSkinning {
     SkinControlClass cls = SkinControlClass::Button;
@@ -28,4 +28,4 @@ std::optional<ControlSkinning> ClassifyControl(const QWidget& control, TSkinCont
 // frame's DisableTag look at it.
 int ControlTag(const QObject& object);
 
-} // namespace skin
+} // namespace lirem::skin

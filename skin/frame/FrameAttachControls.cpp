@@ -23,7 +23,7 @@
 
 #include <functional>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -130,4 +130,4 @@ void TWinSkinForm::SkinControl(QWidget& control, const ControlSkinning& skinning
         skinnedControls_.emplace_back(object);
 }
 
-} // namespace skin
+} // namespace lirem::skin

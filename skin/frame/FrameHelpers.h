@@ -8,7 +8,7 @@
 #include <QPalette>
 #include <QWidget>
 
-namespace skin {
+namespace lirem::skin {
 
 // The frames of a skin element; a count below 1 means one frame.
 inline int Frames(const TDataSkinObject& element) {
@@ -22,4 +22,4 @@ inline void SetFaceColour(QWidget& w, const QColor& face) {
     w.setPalette(palette);
 }
 
-} // namespace skin
+} // namespace lirem::skin

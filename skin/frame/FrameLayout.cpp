@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace lirem::skin {
 
 bool SysButtonCondition(ButtonVisibility visibility, const SysButtonContext& c) {
     switch (visibility) {
@@ -94,4 +94,4 @@ int SysButtonFrameIndex(int state, bool active, int frameCount) {
     return (active || frameCount < 4) ? 1 : 4;
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -10,7 +10,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace skin {
+namespace lirem::skin {
 
 // The caption icons a window asked for (minimise, maximise, help, system menu).
 struct BorderIcons {
@@ -66,4 +66,4 @@ int BorderFrameIndex(bool active, int frameCount);
 // on an inactive window when the image has at least four frames.
 int SysButtonFrameIndex(int state, bool active, int frameCount);
 
-} // namespace skin
+} // namespace lirem::skin

@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QStyle>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -149,4 +149,4 @@ void TWinSkinForm::RecomputeFrame() {
     form_->update();
 }
 
-} // namespace skin
+} // namespace lirem::skin

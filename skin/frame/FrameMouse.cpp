@@ -14,7 +14,7 @@
 
 #include <optional>
 
-namespace skin {
+namespace lirem::skin {
 
 TNCObject* TWinSkinForm::ObjectAt(const QPoint& pos) const {
     for (const auto& button : sysButtons_) {
@@ -135,4 +135,4 @@ bool TWinSkinForm::MouseRelease(const QPoint& pos, Qt::MouseButton button) {
     return true;
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -10,14 +10,14 @@
 #include <QPainter>
 #include <QtMath>
 
-namespace skin {
+namespace lirem::skin {
 
 QImage TWinSkinForm::ComposeBorder(const TDataSkinBorder& border, QSize size, bool vertical) const {
     if (size.isEmpty() || border.Bitmap.isNull())
         return {};
     const int frames = Frames(border);
     const QMargins margins{border.LeftWidth, border.TopHeight, border.RightWidth, border.BottomHeight};
-    return ComposeNineSlice(size, border.Bitmap, margins, vertical ? TFrameLayout::Vertical : TFrameLayout::Horizontal,
+    return ComposeNineSlice(size, border.Bitmap, margins, vertical ? FrameStrip::Vertical : FrameStrip::Horizontal,
                             border.Tile != 1, frames, BorderFrameIndex(active_, frames));
 }
 
@@ -93,11 +93,11 @@ void TWinSkinForm::PaintTitle(QPainter& painter, const BorderImages& b) {
 
 void TWinSkinForm::DrawTitleText(QPainter& painter, const QRect& area) {
     const TDataSkinTitle& title = skinData_->Title();
-    const TSkinPalette& pal = skinData_->Palette();
+    const SkinPalette& pal = skinData_->Palette();
     const QRect text = titleTextRect_;
     if (!title.Bitmap.isNull()) {
         DrawHorzStrip(painter, QRect(text.left(), area.top(), text.width(), area.height()), title.Bitmap,
-                      TFrameLayout::Vertical, true, 2, active_ ? 1 : 2, title.TXTBackleft, title.TXTBackRight);
+                      FrameStrip::Vertical, true, 2, active_ ? 1 : 2, title.TXTBackleft, title.TXTBackRight);
     }
     const QRect box(text.left() + title.TXTBackleft, text.top(), text.width() - title.TXTBackleft, text.height());
     if (box.width() <= 0)
@@ -157,4 +157,4 @@ void TWinSkinForm::BuildWindowRegion() {
     form_->setMask(windowRegion_);
 }
 
-} // namespace skin
+} // namespace lirem::skin

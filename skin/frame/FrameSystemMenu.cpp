@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <QTimer>
 
-namespace skin {
+namespace lirem::skin {
 
 void TWinSkinForm::CreateSystemMenu() {
     systemMenu_ = std::make_unique<QMenu>();
@@ -108,4 +108,4 @@ void TWinSkinForm::PopupSystemMenu(const QPoint& globalPos) {
     systemMenu_->popup(globalPos);
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -9,7 +9,7 @@
 
 #include <QPainter>
 
-namespace skin {
+namespace lirem::skin {
 
 // --- TNCObject ---------------------------------------------------------------
 
@@ -102,4 +102,4 @@ void TMenuBtn::NCPaint(QPainter& painter) {
         bar->PaintItem(painter, *this);
 }
 
-} // namespace skin
+} // namespace lirem::skin

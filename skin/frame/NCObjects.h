@@ -14,7 +14,7 @@
 
 class QPainter;
 
-namespace skin {
+namespace lirem::skin {
 
 class TWinSkinForm;
 
@@ -87,4 +87,4 @@ private:
     int index_;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -11,7 +11,7 @@
 #include <QPainterPath>
 #include <QStyleOptionMenuItem>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -30,7 +30,7 @@ const QAction* ActionOf(const QStyleOptionMenuItem& item, const QWidget* widget,
     return nullptr;
 }
 
-QColor Resolve(TColour colour, const QWidget* widget) {
+QColor Resolve(Colour colour, const QWidget* widget) {
     return ResolveColour(colour, widget != nullptr ? widget->palette() : QApplication::palette());
 }
 
@@ -62,9 +62,9 @@ void DrawSubMenuArrow(QPainter& painter, const QRect& item, const QColor& colour
 
 } // namespace
 
-TSkinMenuStyle::TSkinMenuStyle(const TSkinData* skin) : skin_(skin) {}
+SkinMenuStyle::SkinMenuStyle(const TSkinData* skin) : skin_(skin) {}
 
-bool TSkinMenuStyle::Skins(const QStyleOption* option, const QWidget* widget, bool measuring) const {
+bool SkinMenuStyle::Skins(const QStyleOption* option, const QWidget* widget, bool measuring) const {
     if (skin_ == nullptr || skin_->SkinEmpty())
         return false;
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
@@ -74,8 +74,8 @@ bool TSkinMenuStyle::Skins(const QStyleOption* option, const QWidget* widget, bo
     return action == nullptr || action->property("Tag").toInt() != kUnskinnedMenuItemTag;
 }
 
-void TSkinMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                                 const QWidget* widget) const {
+void SkinMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                const QWidget* widget) const {
     if (element == CE_MenuItem && Skins(option, widget, false)) {
         if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
             DrawMenuItem(*item, *painter, widget);
@@ -87,8 +87,8 @@ void TSkinMenuStyle::drawControl(ControlElement element, const QStyleOption* opt
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
-void TSkinMenuStyle::DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QWidget* widget) const {
-    const TSkinPalette& pal = skin_->Palette();
+void SkinMenuStyle::DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QWidget* widget) const {
+    const SkinPalette& pal = skin_->Palette();
     const QRect r = item.rect;
     const bool selected = (item.state & State_Selected) != 0;
     const bool enabled = (item.state & State_Enabled) != 0;
@@ -103,7 +103,7 @@ void TSkinMenuStyle::DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& pa
 
     // Background.
     if (const TDataSkinObject* element = skin_->MenuItem(); element != nullptr && !element->Bitmap.isNull()) {
-        DrawNineSlice(painter, r, element->Bitmap, TFrameLayout::Horizontal, element->Tile != 0, element->Trans != 0, 5,
+        DrawNineSlice(painter, r, element->Bitmap, FrameStrip::Horizontal, element->Tile != 0, element->Trans != 0, 5,
                       selected ? 4 : 1,
                       {element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight});
     } else {
@@ -144,14 +144,14 @@ void TSkinMenuStyle::DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& pa
         DrawSubMenuArrow(painter, r, text);
 }
 
-void TSkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                                   const QWidget* widget) const {
+void SkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                  const QWidget* widget) const {
     if (skin_ != nullptr && !skin_->SkinEmpty()) {
-        const TSkinPalette& pal = skin_->Palette();
+        const SkinPalette& pal = skin_->Palette();
         if (element == PE_PanelMenu) {
             const TDataSkinObject* back = skin_->MenuBackground();
             if (back != nullptr && !back->Bitmap.isNull()) {
-                DrawNineSlice(*painter, option->rect, back->Bitmap, TFrameLayout::Horizontal, back->Tile != 0, false, 1,
+                DrawNineSlice(*painter, option->rect, back->Bitmap, FrameStrip::Horizontal, back->Tile != 0, false, 1,
                               1, {back->LeftWidth, back->TopHeight, back->RightWidth, back->BottomHeight});
             } else {
                 painter->fillRect(option->rect, Resolve(pal.Menu, widget));
@@ -170,8 +170,8 @@ void TSkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-QSize TSkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                                       const QWidget* widget) const {
+QSize SkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                      const QWidget* widget) const {
     if (type != CT_MenuItem || !Skins(option, widget, true))
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
@@ -195,7 +195,7 @@ QSize TSkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     return {width, height};
 }
 
-int TSkinMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+int SkinMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
     if (skin_ != nullptr && !skin_->SkinEmpty()) {
         switch (metric) {
         case PM_MenuPanelWidth:
@@ -213,4 +213,4 @@ int TSkinMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, 
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-} // namespace skin
+} // namespace lirem::skin

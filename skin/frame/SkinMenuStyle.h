@@ -10,7 +10,7 @@
 
 class QStyleOptionMenuItem;
 
-namespace skin {
+namespace lirem::skin {
 
 // Marks a QMenu as part of the form's main menu (measured a little narrower
 // than a popup menu); set by the skinned form.
@@ -18,9 +18,9 @@ inline constexpr char kMainMenuProperty[] = "skinMainMenu";
 // Items whose "Tag" property is this keep the platform's measuring and drawing.
 inline constexpr int kUnskinnedMenuItemTag = 999;
 
-class TSkinMenuStyle : public QProxyStyle {
+class SkinMenuStyle : public QProxyStyle {
 public:
-    explicit TSkinMenuStyle(const TSkinData* skin);
+    explicit SkinMenuStyle(const TSkinData* skin);
 
     void SetSkin(const TSkinData* skin) { skin_ = skin; }
 
@@ -49,4 +49,4 @@ private:
     QPointer<const TSkinData> skin_; // null once the skin data is gone
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -19,7 +19,7 @@
 
 #include <stdexcept>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -119,7 +119,7 @@ void TWinSkinForm::Attach() {
     hoverTimer_->setInterval(kHoverInterval);
     connect(hoverTimer_.get(), &QTimer::timeout, this, [this] { HoverCheck(form_->mapFromGlobal(QCursor::pos())); });
 
-    menuStyle_ = std::make_unique<TSkinMenuStyle>(skinData_);
+    menuStyle_ = std::make_unique<SkinMenuStyle>(skinData_);
     CreateSystemMenu();
     systemMenuKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), &form);
     connect(systemMenuKey_.data(), &QShortcut::activated, this,
@@ -371,4 +371,4 @@ bool TWinSkinForm::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -33,11 +33,11 @@
 class QPainter;
 class QTimer;
 
-namespace skin {
+namespace lirem::skin {
 
 struct ControlSkinning;
 class TNCObject;
-class TSkinMenuStyle;
+class SkinMenuStyle;
 class TWinSkinMenu;
 class TWinSysButton;
 
@@ -199,8 +199,8 @@ private:
     CaptionState caption_ = CaptionState::Idle; // what the left button is doing in the frame
     std::unique_ptr<QTimer> hoverTimer_;
     // Alt+Space opens the system menu, since the platform's caption is gone.
-    QPointer<QShortcut> systemMenuKey_;         // a child of the form
-    std::unique_ptr<TSkinMenuStyle> menuStyle_; // outlives the menus that use it
+    QPointer<QShortcut> systemMenuKey_;        // a child of the form
+    std::unique_ptr<SkinMenuStyle> menuStyle_; // outlives the menus that use it
     std::unique_ptr<QMenu> systemMenu_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
     std::vector<QPointer<QObject>> skinnedControls_;
@@ -214,4 +214,4 @@ private:
     bool translucent_ = false;
 };
 
-} // namespace skin
+} // namespace lirem::skin

@@ -15,7 +15,7 @@
 #include <QPainter>
 #include <QShortcut>
 
-namespace skin {
+namespace lirem::skin {
 
 namespace {
 
@@ -85,7 +85,7 @@ int TWinSkinMenu::ItemWidth(const QAction& item) const {
     int width = fm.boundingRect(QRect(), Qt::TextShowMnemonic | Qt::TextSingleLine, CaptionOf(item)).width();
     if (!item.icon().isNull())
         width += kItemIconSize + 2;
-    return width + TSkinMenuStyle::kMenuBarExtra + 2;
+    return width + SkinMenuStyle::kMenuBarExtra + 2;
 }
 
 void TWinSkinMenu::Layout(const QRect& bar) {
@@ -111,7 +111,7 @@ void TWinSkinMenu::Paint(QPainter& painter) {
     const TSkinData& skin = *Skin();
     const TDataSkinObject* element = skin.MenuBar();
     if (element != nullptr && !element->Bitmap.isNull()) {
-        DrawHorzStrip(painter, bar_, element->Bitmap, TFrameLayout::Vertical, false, 2, 1, element->LeftWidth,
+        DrawHorzStrip(painter, bar_, element->Bitmap, FrameStrip::Vertical, false, 2, 1, element->LeftWidth,
                       element->RightWidth);
     } else {
         painter.fillRect(bar_, ResolveColour(skin.Palette().Menubar, QApplication::palette()));
@@ -124,7 +124,7 @@ void TWinSkinMenu::PaintItem(QPainter& painter, const TMenuBtn& item) const {
     const QAction* action = item.Item();
     if (!item.Visible || action == nullptr || item.Rect.isEmpty() || Skin() == nullptr)
         return;
-    const TSkinPalette& pal = Skin()->Palette();
+    const SkinPalette& pal = Skin()->Palette();
     const QPalette& system = QApplication::palette();
     QRect r = item.Rect;
     painter.save();
@@ -296,4 +296,4 @@ bool TWinSkinMenu::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-} // namespace skin
+} // namespace lirem::skin

@@ -18,7 +18,7 @@ class QAction;
 class QPainter;
 class QShortcut;
 
-namespace skin {
+namespace lirem::skin {
 
 class TMenuBtn;
 class TSkinData;
@@ -75,4 +75,4 @@ private:
     int openIndex_ = -1;
 };
 
-} // namespace skin
+} // namespace lirem::skin

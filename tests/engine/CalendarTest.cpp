@@ -10,7 +10,7 @@
 
 #include <string>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 using test::RecordingSink;
@@ -200,4 +200,4 @@ TEST(Calendar, ExtremeIndicesDoNotOverflow) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

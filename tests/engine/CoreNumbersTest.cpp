@@ -10,7 +10,7 @@
 
 #include <string>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 using test::RecordingSink;
@@ -194,4 +194,4 @@ TEST(CoreNumbers, ExtremeDatesDoNotOverflow) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 // Code point ranges assigned before Unicode 14 (the converter's tables) and
@@ -166,4 +166,4 @@ TEST(Cp1251Oracle, AgreesWithIcuOnGeneratedText) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

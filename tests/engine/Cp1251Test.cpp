@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 struct Utf8Case {
@@ -150,4 +150,4 @@ TEST(Cp1251, ArbitraryBytesNeverCrash) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 using test::RecordingSink;
@@ -122,4 +122,4 @@ TEST(Cycles, DisplayOrderAndTexts) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 using test::RecordingSink;
@@ -94,4 +94,4 @@ TEST(FreeText, HugeTextsDoNotOverflow) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

@@ -12,7 +12,7 @@
 #include <climits>
 #include <string>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 using test::RecordingSink;
@@ -182,4 +182,4 @@ TEST(Handlers, BadInputNeverCrashes) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

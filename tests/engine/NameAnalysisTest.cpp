@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 using test::RecordingSink;
@@ -250,4 +250,4 @@ TEST(Spectrum, HugeAndOddInput) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

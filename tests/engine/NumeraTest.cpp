@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 struct LetterCase {
@@ -263,4 +263,4 @@ TEST(NameNumbers, HistogramWrapsAt256) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 using test::RecordingSink;
@@ -190,4 +190,4 @@ TEST(Partner, PageShowsTheLines) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lirem {
+namespace lirem::engine {
 namespace {
 
 using test::RecordingSink;
@@ -120,4 +120,4 @@ TEST(Synthesis, DisplayOrderAndOneLinePerMemo) {
 }
 
 } // namespace
-} // namespace lirem
+} // namespace lirem::engine

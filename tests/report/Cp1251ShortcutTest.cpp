@@ -27,7 +27,7 @@ std::string Utf8(char32_t cp) {
 void ExpectSameAsEngine(const std::string& utf8) {
     std::string out = "stale";
     Utf8ToCp1251Into(utf8, out);
-    EXPECT_EQ(out, Utf8ToCp1251(utf8)) << utf8;
+    EXPECT_EQ(out, engine::Utf8ToCp1251(utf8)) << utf8;
 }
 
 TEST(Cp1251Shortcut, EveryAsciiAndCyrillicCharacterAloneAndInWords) {

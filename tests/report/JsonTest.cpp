@@ -22,7 +22,7 @@ TEST(JsonWriter, StringsAreValidUtf8WithEscapes) {
         "plain",
         "quote \" backslash \\ slash /",
         "tab\tnewline\nreturn\rbell\x07 nul-free \x1f end",
-        Utf8ToCp1251("Иван Петрович Сидоров, Ёлка ёж"),
+        engine::Utf8ToCp1251("Иван Петрович Сидоров, Ёлка ёж"),
         "\x98 unassigned byte",
         "\xB9 \x85 \xA0 \x96 \x97", // №, ellipsis, no-break space, dashes
         "\x7f delete",
@@ -32,7 +32,7 @@ TEST(JsonWriter, StringsAreValidUtf8WithEscapes) {
         writer.BeginArray().Cp1251String(text).EndArray();
         const ordered_json parsed = ordered_json::parse(writer.View());
         ASSERT_EQ(parsed.size(), 1u);
-        EXPECT_EQ(parsed[0].get<std::string>(), Cp1251ToUtf8(text)) << writer.View();
+        EXPECT_EQ(parsed[0].get<std::string>(), engine::Cp1251ToUtf8(text)) << writer.View();
     }
 }
 
@@ -71,9 +71,9 @@ TEST(JsonWriter, NumbersAndNesting) {
 PersonInput Person(BirthDate date, std::string_view first, std::string_view middle, std::string_view last) {
     PersonInput p;
     p.date = date;
-    p.first = Utf8ToCp1251(first);
-    p.middle = Utf8ToCp1251(middle);
-    p.last = Utf8ToCp1251(last);
+    p.first = engine::Utf8ToCp1251(first);
+    p.middle = engine::Utf8ToCp1251(middle);
+    p.last = engine::Utf8ToCp1251(last);
     p.calendar = {2025, 9};
     return p;
 }
@@ -84,8 +84,8 @@ std::vector<PersonInput> People() {
     people.push_back(Person({1, 1, 1970}, "", "", ""));
     people.push_back(Person({5, 9, 1970}, "Alexander", "", "Smith"));
     PersonInput withPartner = Person({29, 11, 1985}, "Иван", "Петрович", "Сидоров");
-    withPartner.partner = PartnerInput{{1, 1, 1970}, Utf8ToCp1251("Анна"), "", ""};
-    withPartner.text = Utf8ToCp1251("+7 (495) 123-45-67 \"quoted\"\t№");
+    withPartner.partner = PartnerInput{{1, 1, 1970}, engine::Utf8ToCp1251("Анна"), "", ""};
+    withPartner.text = engine::Utf8ToCp1251("+7 (495) 123-45-67 \"quoted\"\t№");
     people.push_back(withPartner);
     PersonInput noFirstPerson = Person({13, 3, 2000}, " ", "", "");
     noFirstPerson.partner = PartnerInput{};

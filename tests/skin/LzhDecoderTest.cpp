@@ -49,7 +49,7 @@ Bytes Repeated(const Bytes& block, int times) {
 }
 
 Bytes Decode(const Bytes& packed, int* rebuilds = nullptr) {
-    skin::TLZH lzh;
+    lirem::skin::TLZH lzh;
     Bytes out;
     EXPECT_TRUE(lzh.DecodePacked(packed, out));
     if (rebuilds)
@@ -68,7 +68,7 @@ public:
     StreamBuilder& Match(int length, unsigned position) {
         Symbol(253 + length);
         const unsigned upper = position >> 6;
-        Bits(skin::lzh::kPositions.encodeCode[upper], skin::lzh::kPositions.encodeLength[upper]);
+        Bits(lirem::skin::lzh::kPositions.encodeCode[upper], lirem::skin::lzh::kPositions.encodeLength[upper]);
         return Bits(position & 0x3F, 6);
     }
     Bytes Finish() {
@@ -92,7 +92,7 @@ private:
         }
         return *this;
     }
-    skin::lzh::HuffTree tree_;
+    lirem::skin::lzh::HuffTree tree_;
     Bytes out_;
     int count_ = 0;
 };
@@ -124,8 +124,8 @@ TEST(LzhRoundTrip, EncoderAndDecoderAreInverse) {
     };
     for (const RoundTrip& c : cases) {
         SCOPED_TRACE(c.name);
-        skinpack::EncodeStats stats;
-        const Bytes packed = skinpack::EncodeLzh(c.input, &stats);
+        lirem::skinpack::EncodeStats stats;
+        const Bytes packed = lirem::skinpack::EncodeLzh(c.input, &stats);
         int rebuilds = -1;
         EXPECT_EQ(Decode(packed, &rebuilds), c.input);
         EXPECT_EQ(rebuilds, stats.rebuilds);
@@ -138,18 +138,18 @@ TEST(LzhRoundTrip, EncoderAndDecoderAreInverse) {
 
 TEST(LzhRoundTrip, LongRunsUseLongMatches) {
     const Bytes zeros(1'000'000, 0);
-    skinpack::EncodeStats stats;
-    const Bytes packed = skinpack::EncodeLzh(zeros, &stats);
+    lirem::skinpack::EncodeStats stats;
+    const Bytes packed = lirem::skinpack::EncodeLzh(zeros, &stats);
     EXPECT_LT(packed.size(), zeros.size() / 40);
     EXPECT_LE(stats.matches, zeros.size() / 60 + 2); // nearly every match is the longest, 60
 }
 
 TEST(LzhRoundTrip, MatchesReachExactlyTheWholeWindow) {
-    skinpack::EncodeStats inside;
-    skinpack::EncodeLzh(Repeated(RandomBytes(4096, 5), 2), &inside);
+    lirem::skinpack::EncodeStats inside;
+    lirem::skinpack::EncodeLzh(Repeated(RandomBytes(4096, 5), 2), &inside);
     EXPECT_LE(inside.literals, 4096u + 60u); // the second copy is all matches
-    skinpack::EncodeStats outside;
-    skinpack::EncodeLzh(Repeated(RandomBytes(4097, 5), 2), &outside);
+    lirem::skinpack::EncodeStats outside;
+    lirem::skinpack::EncodeLzh(Repeated(RandomBytes(4097, 5), 2), &outside);
     EXPECT_GE(outside.literals, 2 * 4097u - 60u);
 }
 
@@ -157,17 +157,17 @@ TEST(LzhRoundTrip, RandomDataForcesManyRebuilds) {
     // Each rebuild halves the counts, so the root needs at least 0x4000 more symbols to reach 0x8000 again.
     const Bytes random = RandomBytes(4'000'000, 2);
     int rebuilds = 0;
-    EXPECT_EQ(Decode(skinpack::EncodeLzh(random), &rebuilds), random);
+    EXPECT_EQ(Decode(lirem::skinpack::EncodeLzh(random), &rebuilds), random);
     EXPECT_GE(rebuilds, 4'000'000 / 0x8000);
     EXPECT_LE(rebuilds, 4'000'000 / 0x4000 + 1);
 }
 
 TEST(LzhRoundTrip, CallbackInterfaceMatchesMemoryDecoding) {
     const Bytes input = Prose(50'000);
-    const Bytes packed = skinpack::EncodeLzh(input);
+    const Bytes packed = lirem::skinpack::EncodeLzh(input);
     std::size_t pos = 4;
     Bytes out;
-    skin::TLZH lzh;
+    lirem::skin::TLZH lzh;
     const bool ok = lzh.DecodeStream(
         static_cast<std::int32_t>(input.size()),
         [&out](const std::uint8_t* d, std::size_t n) { out.insert(out.end(), d, d + n); },
@@ -210,12 +210,12 @@ TEST(LzhDecoder, HandBuiltStreams) {
 
 TEST(LzhDecoder, TruncatedStreamsPadWithZerosAndKeepTheStatedSize) {
     const Bytes input = Prose(20'000);
-    const Bytes packed = skinpack::EncodeLzh(input);
+    const Bytes packed = lirem::skinpack::EncodeLzh(input);
     std::size_t lastPrefix = 0;
     for (std::size_t keep = 0; keep < packed.size(); keep += 1 + keep / 8) {
         SCOPED_TRACE(keep);
         const Bytes cut(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(keep));
-        skin::TLZH lzh;
+        lirem::skin::TLZH lzh;
         Bytes out;
         ASSERT_EQ(lzh.DecodePacked(cut, out), keep >= 4);
         if (keep < 4)
@@ -256,13 +256,13 @@ TEST(LzhDecoder, RefusesOversizedOrHeaderlessStreams) {
     const Case cases[] = {
         {"no header", {}},
         {"three bytes", {1, 0, 0}},
-        {"limit plus one", StreamBuilder(skin::kMaxUnpackedSize + 1u).Literal('a').Finish()},
+        {"limit plus one", StreamBuilder(lirem::skin::kMaxUnpackedSize + 1u).Literal('a').Finish()},
         {"negative as int32", StreamBuilder(0x80000000u).Literal('a').Finish()},
         {"all ones", StreamBuilder(0xFFFFFFFFu).Finish()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        skin::TLZH lzh;
+        lirem::skin::TLZH lzh;
         Bytes out{1, 2, 3};
         EXPECT_FALSE(lzh.DecodePacked(c.stream, out));
         EXPECT_TRUE(out.empty());
@@ -270,27 +270,27 @@ TEST(LzhDecoder, RefusesOversizedOrHeaderlessStreams) {
 }
 
 TEST(LzhDecoder, CallbackDecodingProducesNothingForNonPositiveOrHugeSizes) {
-    for (const std::int32_t size : {0, -1, -100000, skin::kMaxUnpackedSize + 1}) {
+    for (const std::int32_t size : {0, -1, -100000, lirem::skin::kMaxUnpackedSize + 1}) {
         SCOPED_TRACE(size);
         int reads = 0;
         std::size_t written = 0;
-        skin::TLZH lzh;
+        lirem::skin::TLZH lzh;
         const bool ok = lzh.DecodeStream(
             size, [&](const std::uint8_t*, std::size_t n) { written += n; },
             [&](std::uint8_t*, std::size_t) -> std::size_t {
                 ++reads;
                 return 0;
             });
-        EXPECT_EQ(ok, size <= skin::kMaxUnpackedSize);
+        EXPECT_EQ(ok, size <= lirem::skin::kMaxUnpackedSize);
         EXPECT_EQ(written, 0u);
         EXPECT_EQ(reads, 0);
     }
 }
 
 TEST(LzhDecoder, ExceptionMessages) {
-    EXPECT_STREQ(skin::kLzhNoMemoryMessage, "LZH : Cannot get memory for dictionary tables");
-    EXPECT_STREQ(skin::kLzhFreeFailedMessage, "LZH : Error freeing memory for dictionary tables");
-    EXPECT_STREQ(skin::ElzhException(skin::kLzhNoMemoryMessage).what(), skin::kLzhNoMemoryMessage);
+    EXPECT_STREQ(lirem::skin::kLzhNoMemoryMessage, "LZH : Cannot get memory for dictionary tables");
+    EXPECT_STREQ(lirem::skin::kLzhFreeFailedMessage, "LZH : Error freeing memory for dictionary tables");
+    EXPECT_STREQ(lirem::skin::ElzhException(lirem::skin::kLzhNoMemoryMessage).what(), lirem::skin::kLzhNoMemoryMessage);
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 
 #include <numeric>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 std::vector<std::uint8_t> StoredProgramSkin() {
@@ -118,9 +118,10 @@ TEST(ProgramSkin, ElementsHaveTheirImagesMarginsAndFrameCounts) {
     EXPECT_EQ(d.Buttons().RadioButtonFrame, 4);
     EXPECT_EQ(d.Tabs()->BorderBitmap.size(), QSize(29, 28));
 
-    for (TSkinElement absent : {TSkinElement::GroupBoxEdge, TSkinElement::Toolbar, TSkinElement::StatusBarEdges,
-                                TSkinElement::ComboButton, TSkinElement::SunkEdge, TSkinElement::ExtraImages,
-                                TSkinElement::Headerbar, TSkinElement::MenuItem, TSkinElement::MenuBackground})
+    for (SkinElementKind absent :
+         {SkinElementKind::GroupBoxEdge, SkinElementKind::Toolbar, SkinElementKind::StatusBarEdges,
+          SkinElementKind::ComboButton, SkinElementKind::SunkEdge, SkinElementKind::ExtraImages,
+          SkinElementKind::Headerbar, SkinElementKind::MenuItem, SkinElementKind::MenuBackground})
         EXPECT_EQ(d.Element(absent), nullptr) << static_cast<int>(absent);
     EXPECT_TRUE(d.ColourList().empty());
 }
@@ -158,7 +159,7 @@ TEST(ProgramSkin, CaptionButtonsInSectionOrder) {
         {57, 1, 1, 42, 4, 3, 3}, // restore
         {0, 11, 0, 14, 6, 0, 6}, // window icon
     };
-    const TSysButtonList& buttons = ProgramSkin().SysButtons();
+    const SysButtonList& buttons = ProgramSkin().SysButtons();
     ASSERT_EQ(buttons.size(), std::size(cases));
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const TDataSkinSysButton& b = *buttons[i];
@@ -176,8 +177,8 @@ TEST(ProgramSkin, CaptionButtonsInSectionOrder) {
 }
 
 TEST(ProgramSkin, Palette) {
-    const TSkinPalette& p = ProgramSkin().Palette();
-    const std::pair<TColour, TColour> cases[] = {
+    const SkinPalette& p = ProgramSkin().Palette();
+    const std::pair<Colour, Colour> cases[] = {
         {p.ButtonFace, RgbColour(207, 207, 207)},
         {p.WindowText, RgbColour(0, 0, 0)},
         {p.Scrollbar, RgbColour(238, 238, 238)},
@@ -215,4 +216,4 @@ TEST(ProgramSkin, FrameCornersAreSeeThroughAndTheEdgesSolid) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin

@@ -11,13 +11,13 @@
 namespace {
 
 TEST(SkinBlob, EmbeddedSkinLoads) {
-    const QByteArray stored = skin::NumeroSkinStream();
+    const QByteArray stored = lirem::skin::NumeroSkinStream();
     ASSERT_GE(stored.size(), 4);
     std::int32_t n = 0;
     std::memcpy(&n, stored.constData(), 4); // little-endian host
     ASSERT_EQ(n, stored.size() - 4);
     const auto* packed = reinterpret_cast<const std::uint8_t*>(stored.constData()) + 4;
-    skin::TSkinReader reader;
+    lirem::skin::TSkinReader reader;
     ASSERT_TRUE(reader.LoadFromPacked({packed, static_cast<std::size_t>(n)}));
     for (std::size_t i = 0; i < reader.Names().size(); ++i) {
         std::vector<std::uint8_t> bytes;

@@ -11,7 +11,7 @@
 #include <memory>
 #include <random>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 using test::BmpFile;
@@ -31,8 +31,8 @@ std::unique_ptr<TSkinData> Parsed(std::string_view ini, const TSkinReader* image
 TEST(SkinDataColours, MissingKeysGiveSystemColours) {
     const auto owner = Parsed("[Colours]\n");
     const TSkinData& data = *owner;
-    const TSkinPalette& p = data.Palette();
-    const std::pair<TColour, TColour> cases[] = {
+    const SkinPalette& p = data.Palette();
+    const std::pair<Colour, Colour> cases[] = {
         {p.WindowText, kClWindowText},
         {p.ButtonFace, kClBtnFace},
         {p.Scrollbar, kClScrollBar},
@@ -57,8 +57,8 @@ TEST(SkinDataColours, MissingKeysGiveSystemColours) {
 TEST(SkinDataColours, MenuTextAndMenubarFallBackToButtonFace) {
     struct Case {
         const char* ini;
-        TColour menuText;
-        TColour menubar;
+        Colour menuText;
+        Colour menubar;
     };
     const Case cases[] = {
         {"[Colours]\nButtonFace=1 2 3\n", RgbColour(1, 2, 3), RgbColour(1, 2, 3)},
@@ -89,7 +89,7 @@ TEST(SkinDataColours, ColourSectionsFillTheColourListInOrder) {
                               "[colourless]\n"
                               "[Colors]\ncolor=7 7 7\n");
     const TSkinData& data = *owner;
-    EXPECT_EQ(data.ColourList(), (std::vector<TColour>{RgbColour(10, 20, 30), RgbColour(40, 50, 60), kClWindowText}));
+    EXPECT_EQ(data.ColourList(), (std::vector<Colour>{RgbColour(10, 20, 30), RgbColour(40, 50, 60), kClWindowText}));
     EXPECT_EQ(data.ColourOf(0), RgbColour(10, 20, 30));
     EXPECT_EQ(data.ColourOf(2), kClWindowText);
     EXPECT_EQ(data.ColourOf(3), std::nullopt);
@@ -248,7 +248,7 @@ TEST(SkinDataBorders, BorderKeysMapToTheirFieldsWithDefaults) {
 TEST(SkinDataTitle, TextColoursNeedAllThreeComponents) {
     struct Case {
         const char* keys;
-        TColour active;
+        Colour active;
     };
     const Case cases[] = {
         {"ActiveTextR=1\nActiveTextG=2\nActiveTextB=3\n", RgbColour(1, 2, 3)},
@@ -314,13 +314,23 @@ TEST(SkinDataElements, FixedFrameCountsAndThumbFrameCount) {
     ini += "[HorzScrollThumb]\nFrameCount=7\n"; // a repeated section: ignored
     const auto owner = Parsed(ini);
     const TSkinData& data = *owner;
-    const std::pair<TSkinElement, std::int32_t> cases[] = {
-        {TSkinElement::GroupBoxEdge, 2},   {TSkinElement::Toolbar, 5},         {TSkinElement::Tabs, 5},
-        {TSkinElement::StatusBarEdges, 3}, {TSkinElement::ComboButton, 4},     {TSkinElement::SunkEdge, 4},
-        {TSkinElement::ExtraImages, 5},    {TSkinElement::Headerbar, 0},       {TSkinElement::MenuItem, 5},
-        {TSkinElement::MenuBackground, 1}, {TSkinElement::Scrollbar, 23},      {TSkinElement::HorzScroll, 4},
-        {TSkinElement::VertScroll, 4},     {TSkinElement::HorzScrollThumb, 3}, {TSkinElement::VertScrollThumb, 3},
-        {TSkinElement::Progress, 2},
+    const std::pair<SkinElementKind, std::int32_t> cases[] = {
+        {SkinElementKind::GroupBoxEdge, 2},
+        {SkinElementKind::Toolbar, 5},
+        {SkinElementKind::Tabs, 5},
+        {SkinElementKind::StatusBarEdges, 3},
+        {SkinElementKind::ComboButton, 4},
+        {SkinElementKind::SunkEdge, 4},
+        {SkinElementKind::ExtraImages, 5},
+        {SkinElementKind::Headerbar, 0},
+        {SkinElementKind::MenuItem, 5},
+        {SkinElementKind::MenuBackground, 1},
+        {SkinElementKind::Scrollbar, 23},
+        {SkinElementKind::HorzScroll, 4},
+        {SkinElementKind::VertScroll, 4},
+        {SkinElementKind::HorzScrollThumb, 3},
+        {SkinElementKind::VertScrollThumb, 3},
+        {SkinElementKind::Progress, 2},
     };
     for (const auto& [which, frames] : cases) {
         ASSERT_NE(data.Element(which), nullptr) << static_cast<int>(which);
@@ -519,4 +529,4 @@ TEST(SkinDataLoad, FormsMayLeaveWhileTheyAreTold) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin

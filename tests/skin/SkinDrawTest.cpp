@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 // One letter per pixel: a..z name colours, '.' is transparent, 'M' magenta.
@@ -73,14 +73,14 @@ const QImage kFrame = Picture({
 
 TEST(SkinDraw, FrameRectSelectsHorizontalAndVerticalFrames) {
     const QImage image(12, 6, QImage::Format_RGB32);
-    EXPECT_EQ(FrameRect(image, TFrameLayout::Horizontal, 3, 2), QRect(4, 0, 4, 6));
-    EXPECT_EQ(FrameRect(image, TFrameLayout::Vertical, 2, 2), QRect(0, 3, 12, 3));
-    EXPECT_EQ(FrameRect(image, TFrameLayout::Horizontal, 3, 9), QRect(8, 0, 4, 6)); // clamped
-    EXPECT_EQ(FrameRect(image, TFrameLayout::Horizontal, 0, 1), QRect(0, 0, 12, 6));
+    EXPECT_EQ(FrameRect(image, FrameStrip::Horizontal, 3, 2), QRect(4, 0, 4, 6));
+    EXPECT_EQ(FrameRect(image, FrameStrip::Vertical, 2, 2), QRect(0, 3, 12, 3));
+    EXPECT_EQ(FrameRect(image, FrameStrip::Horizontal, 3, 9), QRect(8, 0, 4, 6)); // clamped
+    EXPECT_EQ(FrameRect(image, FrameStrip::Horizontal, 0, 1), QRect(0, 0, 12, 6));
 }
 
 TEST(SkinDraw, ComposeNineSliceTilesTheCentreFromItsTopLeft) {
-    const QImage out = ComposeNineSlice({8, 7}, kFrame, {1, 1, 1, 1}, TFrameLayout::Horizontal, true, 1, 1);
+    const QImage out = ComposeNineSlice({8, 7}, kFrame, {1, 1, 1, 1}, FrameStrip::Horizontal, true, 1, 1);
     EXPECT_EQ(Letters(out), (std::vector<std::string>{
                                 "abbbbbbc",
                                 "dxyzxyzf",
@@ -98,7 +98,7 @@ TEST(SkinDraw, ComposeNineSliceStretchesTheCentreWithoutSmoothing) {
         "dxyf",
         "ghhi",
     });
-    const QImage out = ComposeNineSlice({6, 4}, frame, {1, 1, 1, 1}, TFrameLayout::Horizontal, false, 1, 1);
+    const QImage out = ComposeNineSlice({6, 4}, frame, {1, 1, 1, 1}, FrameStrip::Horizontal, false, 1, 1);
     EXPECT_EQ(Letters(out), (std::vector<std::string>{
                                 "abbbbc",
                                 "dxxyyf",
@@ -115,7 +115,7 @@ TEST(SkinDraw, ComposeNineSliceKeepsCornersAtTheirOwnSize) {
         "gghii",
         "gghii",
     });
-    const QImage out = ComposeNineSlice({7, 6}, frame, {2, 2, 2, 2}, TFrameLayout::Horizontal, false, 1, 1);
+    const QImage out = ComposeNineSlice({7, 6}, frame, {2, 2, 2, 2}, FrameStrip::Horizontal, false, 1, 1);
     EXPECT_EQ(Letters(out), (std::vector<std::string>{
                                 "aabbbcc",
                                 "aabbbcc",
@@ -128,10 +128,10 @@ TEST(SkinDraw, ComposeNineSliceKeepsCornersAtTheirOwnSize) {
 
 TEST(SkinDraw, ComposeNineSliceDropsMarginsThatDoNotFit) {
     // Too narrow for left + right: the whole frame width is the centre.
-    const QImage narrow = ComposeNineSlice({1, 5}, kFrame, {3, 1, 3, 1}, TFrameLayout::Horizontal, false, 1, 1);
+    const QImage narrow = ComposeNineSlice({1, 5}, kFrame, {3, 1, 3, 1}, FrameStrip::Horizontal, false, 1, 1);
     EXPECT_EQ(Letters(narrow), (std::vector<std::string>{"b", "y", "v", "y", "h"}));
     // Too low for top + bottom: left and right stay.
-    const QImage low = ComposeNineSlice({7, 1}, kFrame, {1, 1, 1, 1}, TFrameLayout::Horizontal, false, 1, 1);
+    const QImage low = ComposeNineSlice({7, 1}, kFrame, {1, 1, 1, 1}, FrameStrip::Horizontal, false, 1, 1);
     EXPECT_EQ(Letters(low), std::vector<std::string>{"duuvwwf"});
 }
 
@@ -151,19 +151,19 @@ TEST(SkinDraw, ComposeNineSliceDropsHugeMargins) {
     };
     for (const auto& c : cases)
         for (const bool tile : {false, true})
-            EXPECT_EQ(Letters(ComposeNineSlice({7, 6}, kFrame, c.huge, TFrameLayout::Horizontal, tile, 1, 1)),
-                      Letters(ComposeNineSlice({7, 6}, kFrame, c.same, TFrameLayout::Horizontal, tile, 1, 1)))
+            EXPECT_EQ(Letters(ComposeNineSlice({7, 6}, kFrame, c.huge, FrameStrip::Horizontal, tile, 1, 1)),
+                      Letters(ComposeNineSlice({7, 6}, kFrame, c.same, FrameStrip::Horizontal, tile, 1, 1)))
                 << c.huge.left() << ' ' << c.huge.top() << ' ' << c.huge.right() << ' ' << c.huge.bottom();
 }
 
 TEST(SkinDraw, ComposeNineSlicePicksTheFrame) {
     const QImage sideBySide = Picture({"aabb", "aabb"});
     const QImage stacked = Picture({"aa", "bb"});
-    EXPECT_EQ(Letters(ComposeNineSlice({3, 2}, sideBySide, {}, TFrameLayout::Horizontal, false, 2, 2)),
+    EXPECT_EQ(Letters(ComposeNineSlice({3, 2}, sideBySide, {}, FrameStrip::Horizontal, false, 2, 2)),
               (std::vector<std::string>{"bbb", "bbb"}));
-    EXPECT_EQ(Letters(ComposeNineSlice({3, 2}, stacked, {}, TFrameLayout::Vertical, false, 2, 2)),
+    EXPECT_EQ(Letters(ComposeNineSlice({3, 2}, stacked, {}, FrameStrip::Vertical, false, 2, 2)),
               (std::vector<std::string>{"bbb", "bbb"}));
-    EXPECT_TRUE(ComposeNineSlice({0, 3}, stacked, {}, TFrameLayout::Vertical, false, 2, 1).isNull());
+    EXPECT_TRUE(ComposeNineSlice({0, 3}, stacked, {}, FrameStrip::Vertical, false, 2, 1).isNull());
 }
 
 TEST(SkinDraw, DrawNineSlicePlainOrTransparent) {
@@ -179,13 +179,13 @@ TEST(SkinDraw, DrawNineSlicePlainOrTransparent) {
     for (const auto& c : cases) {
         QImage target = Canvas(4, 4, 'k');
         QPainter p(&target);
-        DrawNineSlice(p, QRect(1, 1, 2, 2), frame, TFrameLayout::Horizontal, false, c.transparent, 1, 1, {});
+        DrawNineSlice(p, QRect(1, 1, 2, 2), frame, FrameStrip::Horizontal, false, c.transparent, 1, 1, {});
         p.end();
         EXPECT_EQ(Letters(target), c.expected) << c.transparent;
     }
     QImage target = Canvas(2, 2, 'k');
     QPainter p(&target);
-    DrawNineSlice(p, QRect(QPoint(1, 1), QPoint(0, 1)), frame, TFrameLayout::Horizontal, false, false, 1, 1, {});
+    DrawNineSlice(p, QRect(QPoint(1, 1), QPoint(0, 1)), frame, FrameStrip::Horizontal, false, false, 1, 1, {});
     p.end();
     EXPECT_EQ(Letters(target), (std::vector<std::string>{"kk", "kk"}));
 }
@@ -206,7 +206,7 @@ TEST(SkinDraw, DrawHorzStripRepeatsTheMiddleBetweenTheCaps) {
     const QImage frame = Picture({"abcde", "abcde"});
     QImage target = Canvas(10, 3, 'k');
     QPainter p(&target);
-    DrawHorzStrip(p, QRect(0, 0, 10, 3), frame, TFrameLayout::Horizontal, false, 1, 1, 1, 1);
+    DrawHorzStrip(p, QRect(0, 0, 10, 3), frame, FrameStrip::Horizontal, false, 1, 1, 1, 1);
     p.end();
     EXPECT_EQ(Letters(target), (std::vector<std::string>(3, "abcdbcdbce")));
 }
@@ -215,7 +215,7 @@ TEST(SkinDraw, DrawHorzStripUsesTheChosenStackedFrame) {
     const QImage image = Picture({"aMa", "bcb"});
     QImage target = Canvas(4, 2, 'k');
     QPainter p(&target);
-    DrawHorzStrip(p, QRect(0, 0, 4, 2), image, TFrameLayout::Vertical, true, 2, 1, 1, 1);
+    DrawHorzStrip(p, QRect(0, 0, 4, 2), image, FrameStrip::Vertical, true, 2, 1, 1, 1);
     p.end();
     EXPECT_EQ(Letters(target), (std::vector<std::string>(2, "akka")));
 }
@@ -291,4 +291,4 @@ TEST(SkinDraw, KeyMagentaTurnsTheKeyTransparent) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin

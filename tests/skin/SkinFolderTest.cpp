@@ -25,7 +25,7 @@ protected:
     }
     std::vector<std::string> Names() {
         std::vector<std::string> names;
-        for (const auto& e : skinpack::ReadSkinFolder(dir_))
+        for (const auto& e : lirem::skinpack::ReadSkinFolder(dir_))
             names.push_back(e.name);
         return names;
     }
@@ -49,7 +49,7 @@ TEST_F(SkinFolder, OrderFileDecidesEntriesAndOrder) {
     Write("skin.ini", "ini");
     Write("generator.py", "not packed");
     Write("entries.lst", "# archive order\r\ntop.bmp\r\n\r\nbottom.bmp \nskin.ini\n");
-    const auto entries = skinpack::ReadSkinFolder(dir_);
+    const auto entries = lirem::skinpack::ReadSkinFolder(dir_);
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].name, "top.bmp");
     EXPECT_EQ(entries[0].bytes, (std::vector<std::uint8_t>{'t', 'o', 'p'}));
@@ -60,12 +60,12 @@ TEST_F(SkinFolder, OrderFileDecidesEntriesAndOrder) {
 
 TEST_F(SkinFolder, OrderFileNamingAMissingFileFails) {
     Write("entries.lst", "missing.bmp\n");
-    EXPECT_THROW(skinpack::ReadSkinFolder(dir_), std::runtime_error);
+    EXPECT_THROW(lirem::skinpack::ReadSkinFolder(dir_), std::runtime_error);
 }
 
 TEST_F(SkinFolder, EmptyFolderHasNoEntriesMissingFolderFails) {
     EXPECT_TRUE(Names().empty());
-    EXPECT_THROW(skinpack::ReadSkinFolder(dir_ / "absent"), std::runtime_error);
+    EXPECT_THROW(lirem::skinpack::ReadSkinFolder(dir_ / "absent"), std::runtime_error);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 struct IntegerCase {
@@ -44,17 +44,17 @@ TEST(SkinIni, ParsesIntegersInDecimalAndHex) {
         {"1.5", std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TIniText::ParseInteger(c.text), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(IniText::ParseInteger(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(SkinIni, NamesIgnoreLetterCaseAndTheFirstOccurrenceWins) {
-    const TIniText ini("[Buttons]\r\n"
-                       "LeftWidth=12\r\n"
-                       "leftwidth=99\r\n"
-                       "[buttons]\r\n"
-                       "TopHeight=5\r\n"
-                       "[Other]\n"
-                       "Key = spaced value \n");
+    const IniText ini("[Buttons]\r\n"
+                      "LeftWidth=12\r\n"
+                      "leftwidth=99\r\n"
+                      "[buttons]\r\n"
+                      "TopHeight=5\r\n"
+                      "[Other]\n"
+                      "Key = spaced value \n");
     struct Case {
         const char* section;
         const char* key;
@@ -83,7 +83,7 @@ TEST(SkinIni, ManySectionsAndKeysKeepFirstOccurrenceRules) {
     text += "[Wide]\n";
     for (int k = 0; k < 3000; ++k)
         text += "k" + std::to_string(k % 1500) + "=" + std::to_string(k) + "\n";
-    const TIniText ini(text);
+    const IniText ini(text);
     for (int i = 0; i < 1500; i += 31) {
         const std::string section = (i % 2 ? "sec" : "SeC") + std::to_string(i);
         EXPECT_EQ(ini.ReadInteger(section, "key", -1), i) << section;
@@ -96,7 +96,7 @@ TEST(SkinIni, ManySectionsAndKeysKeepFirstOccurrenceRules) {
 }
 
 TEST(SkinIni, SectionHeaderFollowedByBlanksNamesTheSameSection) {
-    const TIniText ini("[HorzScrollThumb]   \t\r\nImage=scrollhb.bmp\r\n[ Tabs ]\rImage=tabs.bmp\r[VertScrollThumb]");
+    const IniText ini("[HorzScrollThumb]   \t\r\nImage=scrollhb.bmp\r\n[ Tabs ]\rImage=tabs.bmp\r[VertScrollThumb]");
     EXPECT_EQ(ini.ReadString("HorzScrollThumb", "Image"), "scrollhb.bmp");
     EXPECT_EQ(ini.ReadString("Tabs", "Image"), "tabs.bmp");
     EXPECT_TRUE(ini.HasSection("VertScrollThumb"));
@@ -104,16 +104,16 @@ TEST(SkinIni, SectionHeaderFollowedByBlanksNamesTheSameSection) {
 }
 
 TEST(SkinIni, SkipsCommentsStrayLinesAndKeysOutsideSections) {
-    const TIniText ini("\xEF\xBB\xBF"
-                       "Orphan=1\n"
-                       "; [NotASection]\n"
-                       "[S]\n"
-                       ";Key=commented\n"
-                       "no equals sign\n"
-                       "=no key\n"
-                       "Key=\"quoted value\"\n"
-                       "Half=\"open\n"
-                       "Empty=\n");
+    const IniText ini("\xEF\xBB\xBF"
+                      "Orphan=1\n"
+                      "; [NotASection]\n"
+                      "[S]\n"
+                      ";Key=commented\n"
+                      "no equals sign\n"
+                      "=no key\n"
+                      "Key=\"quoted value\"\n"
+                      "Half=\"open\n"
+                      "Empty=\n");
     EXPECT_EQ(ini.Sections(), std::vector<std::string>{"S"});
     EXPECT_EQ(ini.ReadString("S", "Key"), "quoted value");
     EXPECT_EQ(ini.ReadString("S", "Half"), "\"open");
@@ -122,7 +122,7 @@ TEST(SkinIni, SkipsCommentsStrayLinesAndKeysOutsideSections) {
 }
 
 TEST(SkinIni, IntegersFallBackToTheDefaultWhenMissingOrMalformed) {
-    const TIniText ini("[S]\nGood=$10\nBad=12px\nBlank=\n");
+    const IniText ini("[S]\nGood=$10\nBad=12px\nBlank=\n");
     EXPECT_EQ(ini.ReadInteger("S", "Good", -1), 16);
     EXPECT_EQ(ini.ReadInteger("S", "Bad", -1), -1);
     EXPECT_EQ(ini.ReadInteger("S", "Blank", 3), 3);
@@ -134,23 +134,23 @@ TEST(SkinIni, ValuesAndTheSectionListAreBounded) {
     std::string text = "[S]\nLong=" + std::string(5000, 'a') + "\n";
     for (int i = 0; i < 2000; ++i)
         text += "[Section" + std::to_string(i) + "]\n";
-    const TIniText ini(text);
-    EXPECT_EQ(ini.ReadString("S", "Long").size(), TIniText::kMaxValueLength);
+    const IniText ini(text);
+    EXPECT_EQ(ini.ReadString("S", "Long").size(), IniText::kMaxValueLength);
     std::size_t bytes = 1;
     for (const auto& s : ini.Sections())
         bytes += s.size() + 1;
-    EXPECT_LE(bytes, TIniText::kMaxSectionListBytes);
+    EXPECT_LE(bytes, IniText::kMaxSectionListBytes);
     EXPECT_LT(ini.Sections().size(), 2001u);
     EXPECT_TRUE(ini.HasSection("Section1999")); // still readable, only not listed
 }
 
 struct ColourCase {
     const char* text;
-    TColour expected;
+    Colour expected;
 };
 
 TEST(SkinColour, ParsesColourTexts) {
-    constexpr TColour fallback = kClBtnFace;
+    constexpr Colour fallback = kClBtnFace;
     const ColourCase cases[] = {
         {"64 112 176", RgbColour(64, 112, 176)},
         {"64,112,176", RgbColour(64, 112, 176)},
@@ -182,4 +182,4 @@ TEST(SkinColour, ResolvesSystemColoursThroughThePalette) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin

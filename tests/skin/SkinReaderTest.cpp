@@ -11,7 +11,7 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using skinpack::ArchiveEntry;
+using lirem::skinpack::ArchiveEntry;
 
 Bytes Text(std::string_view s) {
     return {s.begin(), s.end()};
@@ -43,9 +43,9 @@ const std::vector<ArchiveEntry> kSkin = {
     {"other.ini", Text("second ini")},
 };
 
-skin::TSkinReader LoadPacked(const std::vector<ArchiveEntry>& entries) {
-    skin::TSkinReader reader;
-    EXPECT_TRUE(reader.LoadFromPacked(skinpack::EncodeLzh(skinpack::WriteArchive(entries))));
+lirem::skin::TSkinReader LoadPacked(const std::vector<ArchiveEntry>& entries) {
+    lirem::skin::TSkinReader reader;
+    EXPECT_TRUE(reader.LoadFromPacked(lirem::skinpack::EncodeLzh(lirem::skinpack::WriteArchive(entries))));
     return reader;
 }
 
@@ -138,7 +138,7 @@ TEST(SkinReader, AcceptedLayouts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        skin::TSkinReader reader;
+        lirem::skin::TSkinReader reader;
         EXPECT_TRUE(reader.LoadFromArchive(c.archive));
         EXPECT_EQ(reader.Names(), c.names);
         EXPECT_EQ(reader.Sizes(), c.sizes);
@@ -173,7 +173,7 @@ TEST(SkinReader, MalformedArchivesAreRejectedWhole) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        skin::TSkinReader reader;
+        lirem::skin::TSkinReader reader;
         ASSERT_TRUE(reader.LoadFromArchive(RawArchive(3, "x\r\n", {1}, "x")));
         EXPECT_FALSE(reader.LoadFromArchive(c.archive));
         EXPECT_TRUE(reader.Names().empty());
@@ -186,7 +186,7 @@ TEST(SkinReader, MalformedArchivesAreRejectedWhole) {
 
 TEST(SkinReader, ExactlyTheMaximumNumberOfNamesIsAccepted) {
     const std::string list = ManyNames(1001);
-    skin::TSkinReader reader;
+    lirem::skin::TSkinReader reader;
     EXPECT_TRUE(reader.LoadFromArchive(
         RawArchive(static_cast<std::int64_t>(list.size()), list, std::vector<std::int64_t>(1001, 0), "")));
     EXPECT_EQ(reader.Names().size(), 1001u);
@@ -199,25 +199,25 @@ TEST(SkinReader, PackedStreamsThatCannotHoldAnArchive) {
     };
     const Case cases[] = {
         {"no header", {}},
-        {"unpacked size 0", skinpack::EncodeLzh({})},
+        {"unpacked size 0", lirem::skinpack::EncodeLzh({})},
         {"unpacked size above the limit", {0xFF, 0xFF, 0xFF, 0x7F}},
         {"garbage bit stream", {64, 0, 0, 0, 0xDE, 0xAD, 0xBE, 0xEF, 0x12, 0x34}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        skin::TSkinReader reader;
+        lirem::skin::TSkinReader reader;
         EXPECT_FALSE(reader.LoadFromPacked(c.packed));
         EXPECT_TRUE(reader.Names().empty());
     }
 }
 
 TEST(SkinReader, TruncatedPackedSkinIsSafe) {
-    const Bytes packed = skinpack::EncodeLzh(skinpack::WriteArchive(kSkin));
+    const Bytes packed = lirem::skinpack::EncodeLzh(lirem::skinpack::WriteArchive(kSkin));
     for (std::size_t keep = 4; keep < packed.size(); ++keep) {
-        skin::TSkinReader reader;
+        lirem::skin::TSkinReader reader;
         const Bytes cut(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(keep));
         if (reader.LoadFromPacked(cut)) {
-            EXPECT_LE(reader.Names().size(), skin::TSkinReader::kMaxEntries);
+            EXPECT_LE(reader.Names().size(), lirem::skin::TSkinReader::kMaxEntries);
         } else {
             EXPECT_TRUE(reader.Names().empty());
         }

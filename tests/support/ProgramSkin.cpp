@@ -2,7 +2,7 @@
 #include "assets/skinblob/SkinBlob.h"
 #include "tests/support/SkinImages.h"
 
-namespace skin::test {
+namespace lirem::skin::test {
 
 std::unique_ptr<TSkinData> LoadProgramSkin() {
     auto data = std::make_unique<TSkinData>();
@@ -10,4 +10,4 @@ std::unique_ptr<TSkinData> LoadProgramSkin() {
     return data;
 }
 
-} // namespace skin::test
+} // namespace lirem::skin::test

@@ -12,7 +12,7 @@
 
 namespace lirem::test {
 
-class RecordingSink : public DisplaySink {
+class RecordingSink : public engine::DisplaySink {
 public:
     void SetText(std::string_view control, std::string_view text) override {
         texts[std::string(control)] = std::string(text);
@@ -26,7 +26,7 @@ public:
         visible[std::string(control)] = shown;
         calls.push_back((shown ? "show " : "hide ") + std::string(control));
     }
-    void SetFontColour(std::string_view control, Rgb colour) override {
+    void SetFontColour(std::string_view control, engine::Rgb colour) override {
         colours[std::string(control)] = colour;
         calls.push_back("colour " + std::string(control));
     }
@@ -46,7 +46,7 @@ public:
 
     std::map<std::string, std::string> texts;
     std::map<std::string, bool> visible;
-    std::map<std::string, Rgb> colours;
+    std::map<std::string, engine::Rgb> colours;
     std::map<std::string, std::vector<std::string>> lines;
     std::vector<std::string> calls;
 };

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace skin::test {
+namespace lirem::skin::test {
 
 inline QImage Filled(int w, int h, QRgb colour) {
     QImage image(w, h, QImage::Format_RGB32);
@@ -64,4 +64,4 @@ inline void LoadSkin(TSkinData& data, const std::vector<skinpack::ArchiveEntry>&
 // The program's skin as the program loads it (tests/support/ProgramSkin.cpp).
 std::unique_ptr<TSkinData> LoadProgramSkin();
 
-} // namespace skin::test
+} // namespace lirem::skin::test

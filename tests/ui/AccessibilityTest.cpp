@@ -33,9 +33,9 @@ void CalculateWorkedExample(TMainForm& form) {
     form.ControlAs<QLineEdit>(control::edFirst)->setText("Иван");
     form.ControlAs<QLineEdit>(control::edMiddle)->setText("Петрович");
     form.ControlAs<QLineEdit>(control::edLast)->setText("Сидоров");
-    form.ControlAs<TSpinEdit>(control::seDay)->SetValue(29);
-    form.ControlAs<TSpinEdit>(control::seMonth)->SetValue(11);
-    form.ControlAs<TSpinEdit>(control::seYear)->SetValue(1985);
+    form.ControlAs<SpinEdit>(control::seDay)->SetValue(29);
+    form.ControlAs<SpinEdit>(control::seMonth)->SetValue(11);
+    form.ControlAs<SpinEdit>(control::seYear)->SetValue(1985);
     form.bnDoitClick();
 }
 
@@ -122,7 +122,7 @@ TEST_F(WindowTest, TheScreenReaderBridgeGetsRolesValuesAndCells) {
     EXPECT_EQ(frame->role(), QAccessible::Window);
     EXPECT_EQ(frame->text(QAccessible::Name), window->windowTitle());
 
-    window->ControlAs<TSpinEdit>(control::seDay)->SetValue(29);
+    window->ControlAs<SpinEdit>(control::seDay)->SetValue(29);
     QAccessibleValueInterface* day =
         QAccessible::queryAccessibleInterface(window->Control(control::seDay))->valueInterface();
     ASSERT_NE(day, nullptr);

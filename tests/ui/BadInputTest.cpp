@@ -143,7 +143,7 @@ TEST_F(BadInputTest, PicturesLoadWithTheirMode) {
         {control::Image2, ":/pictures/digitgrid.svg", PictureMode::NaturalSize},
     };
     for (const Case& c : cases) {
-        auto* picture = Get<TPicture>(c.name);
+        auto* picture = Get<Picture>(c.name);
         EXPECT_EQ(picture->Resource(), c.resource) << c.name;
         EXPECT_EQ(picture->Mode(), c.mode) << c.name;
         EXPECT_TRUE(picture->IsLoaded()) << c.name;
@@ -152,7 +152,7 @@ TEST_F(BadInputTest, PicturesLoadWithTheirMode) {
         }
     }
     // Natural size: the drawing's extent in design units, scaled like the layout.
-    EXPECT_EQ(Get<TPicture>(control::imGrid)->PictureRect().size(), QSize(window->Scale()(287), window->Scale()(240)));
+    EXPECT_EQ(Get<Picture>(control::imGrid)->PictureRect().size(), QSize(window->Scale()(287), window->Scale()(240)));
 }
 
 } // namespace

@@ -26,7 +26,7 @@ TEST_F(ReadingExportTest, PrintsTheLastCalculationsAndTheSelectedMonth) {
     const auto& reading = window->Reading();
     report::PersonInput person = reading.Person(2025 - 1950, 8);
     EXPECT_EQ(person.date, (report::BirthDate{29, 11, 1985}));
-    EXPECT_EQ(Cp1251ToUtf8(person.first), "Иван");
+    EXPECT_EQ(engine::Cp1251ToUtf8(person.first), "Иван");
     EXPECT_EQ(person.calendar, (report::CalendarMonth{2025, 9}));
     EXPECT_FALSE(person.partner.has_value());
     EXPECT_FALSE(person.text.has_value());
@@ -38,7 +38,7 @@ TEST_F(ReadingExportTest, PrintsTheLastCalculationsAndTheSelectedMonth) {
     Click(control::bnMisc);
     person = reading.Person(2025 - 1950, 8);
     ASSERT_TRUE(person.partner.has_value());
-    EXPECT_EQ(Cp1251ToUtf8(person.partner->first), "Анна");
+    EXPECT_EQ(engine::Cp1251ToUtf8(person.partner->first), "Анна");
     EXPECT_EQ(person.text, std::optional<std::string>("12"));
 
     QTemporaryDir folder;

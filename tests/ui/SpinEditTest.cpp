@@ -46,17 +46,17 @@ class SpinEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
         host = std::make_unique<QWidget>();
-        day = new TSpinEdit(1, 31, 2, host.get());
-        year = new TSpinEdit(0, 2020, 4, host.get());
+        day = new SpinEdit(1, 31, 2, host.get());
+        year = new SpinEdit(0, 2020, 4, host.get());
         other = new QLineEdit(host.get());
         day->SetValue(1);
         year->SetValue(1970);
         host->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(host.get()));
     }
-    static QString Text(TSpinEdit* spin) { return spin->findChild<QLineEdit*>()->text(); }
+    static QString Text(SpinEdit* spin) { return spin->findChild<QLineEdit*>()->text(); }
     // Clears the field, then types each character as a key press.
-    static void Type(TSpinEdit* spin, const QString& keys) {
+    static void Type(SpinEdit* spin, const QString& keys) {
         spin->setFocus();
         spin->findChild<QLineEdit*>()->clear();
         for (const QChar c : keys) {
@@ -65,8 +65,8 @@ protected:
     }
 
     std::unique_ptr<QWidget> host;
-    TSpinEdit* day = nullptr;
-    TSpinEdit* year = nullptr;
+    SpinEdit* day = nullptr;
+    SpinEdit* year = nullptr;
     QLineEdit* other = nullptr;
 };
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace preview {
+namespace lirem::preview {
 namespace {
 
 const QColor kMaroon(128, 0, 0);
@@ -102,4 +102,4 @@ std::vector<MockPage> mockPages(const QString& sample) {
     return {synthesisPage(sample), spectrumPage(sample), pinnaclesPage(sample), yearsPage(sample), miscPage(sample)};
 }
 
-} // namespace preview
+} // namespace lirem::preview

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace preview {
+namespace lirem::preview {
 
 enum class Face { Window, WindowBold, Arial9, Arial10, Arial12, Arial14 };
 
@@ -43,4 +43,4 @@ struct MockPage {
 // so that one- and two-digit values can both be checked.
 std::vector<MockPage> mockPages(const QString& sample);
 
-} // namespace preview
+} // namespace lirem::preview

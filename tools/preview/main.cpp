@@ -26,19 +26,19 @@ namespace {
 
 constexpr QSize kPageSize(673, 330);
 
-QFont fontFor(preview::Face face) {
+QFont fontFor(lirem::preview::Face face) {
     switch (face) {
-    case preview::Face::Window:
+    case lirem::preview::Face::Window:
         return QFont("MS Sans Serif", 8);
-    case preview::Face::WindowBold:
+    case lirem::preview::Face::WindowBold:
         return QFont("MS Sans Serif", 8, QFont::Bold);
-    case preview::Face::Arial9:
+    case lirem::preview::Face::Arial9:
         return QFont("Arial", 9, QFont::Bold);
-    case preview::Face::Arial10:
+    case lirem::preview::Face::Arial10:
         return QFont("Arial", 10, QFont::Bold);
-    case preview::Face::Arial12:
+    case lirem::preview::Face::Arial12:
         return QFont("Arial", 12, QFont::Bold);
-    case preview::Face::Arial14:
+    case lirem::preview::Face::Arial14:
         return QFont("Arial", 14, QFont::Bold);
     }
     return {};
@@ -52,17 +52,17 @@ int px(int designUnits) {
     return static_cast<int>(std::lround(designUnits * kScale));
 }
 
-QRect pictureRect(const preview::MockPicture& pic, const QSvgRenderer& svg) {
+QRect pictureRect(const lirem::preview::MockPicture& pic, const QSvgRenderer& svg) {
     const QSize size = pic.stretched ? pic.box.size() : svg.defaultSize();
     return {px(pic.box.x()), px(pic.box.y()), px(size.width()), px(size.height())};
 }
 
-void drawPicture(QPainter& p, const preview::MockPicture& pic) {
+void drawPicture(QPainter& p, const lirem::preview::MockPicture& pic) {
     QSvgRenderer svg(pic.resource);
     svg.render(&p, pictureRect(pic, svg));
 }
 
-void drawLabel(QPainter& p, const preview::MockLabel& label, bool transparent) {
+void drawLabel(QPainter& p, const lirem::preview::MockLabel& label, bool transparent) {
     p.setFont(fontFor(label.face));
     const QFontMetrics fm(p.font(), p.device());
     const QRect rect(QPoint(px(label.pos.x()), px(label.pos.y())),
@@ -75,7 +75,7 @@ void drawLabel(QPainter& p, const preview::MockLabel& label, bool transparent) {
     p.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
 }
 
-QImage renderPage(const preview::MockPage& page, int ratio, bool transparent) {
+QImage renderPage(const lirem::preview::MockPage& page, int ratio, bool transparent) {
     QImage image(QSize(px(kPageSize.width()), px(kPageSize.height())) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(QGuiApplication::palette().color(QPalette::Window));
@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
     for (int ratio : {1, 2}) {
         const QString pct = QString::number(ratio * 100);
         for (const QString& sample : {QString("9"), QString("22")}) {
-            for (const auto& page : preview::mockPages(sample))
+            for (const auto& page : lirem::preview::mockPages(sample))
                 ok &= save(renderPage(page, ratio, transparent),
                            out.filePath(QString("%1-%2-%3.png").arg(page.name, sample, pct)));
         }

@@ -4,7 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace skinpack {
+namespace lirem::skinpack {
 namespace {
 
 void PutInt32(std::vector<std::uint8_t>& out, std::size_t value) {
@@ -41,4 +41,4 @@ std::vector<std::uint8_t> FrameSkinStream(const std::vector<std::uint8_t>& packe
     return out;
 }
 
-} // namespace skinpack
+} // namespace lirem::skinpack

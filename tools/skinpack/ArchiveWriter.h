@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace skinpack {
+namespace lirem::skinpack {
 
 struct ArchiveEntry {
     std::string name;
@@ -21,4 +21,4 @@ std::vector<std::uint8_t> WriteArchive(const std::vector<ArchiveEntry>& entries)
 // Wraps a packed skin as the stored skin block: int32 length, then the bytes.
 std::vector<std::uint8_t> FrameSkinStream(const std::vector<std::uint8_t>& packed);
 
-} // namespace skinpack
+} // namespace lirem::skinpack

@@ -8,10 +8,10 @@
 #include <memory>
 #include <stdexcept>
 
-namespace skinpack {
+namespace lirem::skinpack {
 namespace {
 
-using namespace skin::lzh;
+using namespace lirem::skin::lzh;
 
 // MSB-first bit output; the last byte is padded with zero bits.
 class BitWriter {
@@ -153,4 +153,4 @@ std::vector<std::uint8_t> EncodeLzh(std::span<const std::uint8_t> input, EncodeS
     return out;
 }
 
-} // namespace skinpack
+} // namespace lirem::skinpack

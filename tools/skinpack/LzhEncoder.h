@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-namespace skinpack {
+namespace lirem::skinpack {
 
 struct EncodeStats {
     int rebuilds = 0; // Huffman tree rebuilds while encoding (the decoder does the same number)
@@ -17,4 +17,4 @@ struct EncodeStats {
 // Returns a bare packed stream: little-endian 4-byte unpacked size, then the bit stream.
 std::vector<std::uint8_t> EncodeLzh(std::span<const std::uint8_t> input, EncodeStats* stats = nullptr);
 
-} // namespace skinpack
+} // namespace lirem::skinpack

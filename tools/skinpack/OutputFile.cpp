@@ -15,7 +15,7 @@
 
 namespace fs = std::filesystem;
 
-namespace skinpack {
+namespace lirem::skinpack {
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, int error) {
@@ -143,4 +143,4 @@ void FinishStandardOutput() {
         Fail("cannot write standard output", error != 0 ? error : EIO);
 }
 
-} // namespace skinpack
+} // namespace lirem::skinpack

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <span>
 
-namespace skinpack {
+namespace lirem::skinpack {
 
 // "-" names standard output.
 inline constexpr const char* kStandardOutput = "-";
@@ -21,4 +21,4 @@ void WriteOutput(const std::filesystem::path& path, std::span<const std::uint8_t
 // Flushes and closes standard output; throws std::runtime_error when that fails.
 void FinishStandardOutput();
 
-} // namespace skinpack
+} // namespace lirem::skinpack

@@ -11,7 +11,7 @@
 
 namespace fs = std::filesystem;
 
-namespace skinpack {
+namespace lirem::skinpack {
 namespace {
 
 bool IsIni(std::string name) {
@@ -111,4 +111,4 @@ std::vector<ArchiveEntry> ReadSkinFolder(const fs::path& dir) {
     return entries;
 }
 
-} // namespace skinpack
+} // namespace lirem::skinpack

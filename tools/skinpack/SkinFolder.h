@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <vector>
 
-namespace skinpack {
+namespace lirem::skinpack {
 
 // The order file of a skin folder: one entry name per line; blank lines and
 // lines starting with '#' are skipped. It is never packed itself.
@@ -21,4 +21,4 @@ inline constexpr const char* kOrderFileName = "entries.lst";
 // symlink leading out), and for a folder larger than a skin may unpack to.
 std::vector<ArchiveEntry> ReadSkinFolder(const std::filesystem::path& dir);
 
-} // namespace skinpack
+} // namespace lirem::skinpack

@@ -51,52 +51,52 @@ std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file) {
     return {stored.begin() + 4, stored.begin() + 4 + n};
 }
 
-skin::TSkinReader OpenSkin(const fs::path& file) {
-    skin::TSkinReader reader;
+lirem::skin::TSkinReader OpenSkin(const fs::path& file) {
+    lirem::skin::TSkinReader reader;
     if (!reader.LoadFromPacked(LoadStoredSkin(file)))
         throw std::runtime_error("malformed skin archive in " + file.string());
     return reader;
 }
 
 int Pack(const fs::path& dir, const fs::path& out) {
-    const std::vector<skinpack::ArchiveEntry> entries = skinpack::ReadSkinFolder(dir);
+    const std::vector<lirem::skinpack::ArchiveEntry> entries = lirem::skinpack::ReadSkinFolder(dir);
     if (entries.empty())
         std::cerr << "skinpack: no entries in " << dir.string() << ", packing an empty archive\n";
-    const std::vector<std::uint8_t> archive = skinpack::WriteArchive(entries);
-    const std::vector<std::uint8_t> packed = skinpack::EncodeLzh(archive);
-    skinpack::WriteOutput(out, skinpack::FrameSkinStream(packed));
-    std::ostream& report = out == skinpack::kStandardOutput ? std::cerr : std::cout;
+    const std::vector<std::uint8_t> archive = lirem::skinpack::WriteArchive(entries);
+    const std::vector<std::uint8_t> packed = lirem::skinpack::EncodeLzh(archive);
+    lirem::skinpack::WriteOutput(out, lirem::skinpack::FrameSkinStream(packed));
+    std::ostream& report = out == lirem::skinpack::kStandardOutput ? std::cerr : std::cout;
     report << entries.size() << " entries, " << archive.size() << " bytes unpacked, " << packed.size()
            << " bytes packed\n";
     return 0;
 }
 
 int List(const fs::path& file) {
-    const skin::TSkinReader reader = OpenSkin(file);
+    const lirem::skin::TSkinReader reader = OpenSkin(file);
     for (std::size_t i = 0; i < reader.Names().size(); ++i)
         std::cout << reader.Sizes()[i] << '\t' << reader.Names()[i] << '\n';
     return 0;
 }
 
 int Extract(const fs::path& file, const std::string& name, const fs::path& out) {
-    const skin::TSkinReader reader = OpenSkin(file);
+    const lirem::skin::TSkinReader reader = OpenSkin(file);
     std::vector<std::uint8_t> bytes;
     if (!reader.ExtractByName(name, bytes)) {
         std::cerr << "skinpack: no entry " << name << '\n';
         return 1;
     }
-    skinpack::WriteOutput(out, bytes);
+    lirem::skinpack::WriteOutput(out, bytes);
     return 0;
 }
 
 int Decode(const fs::path& in, const fs::path& out) {
     std::vector<std::uint8_t> bytes;
-    skin::TLZH lzh;
+    lirem::skin::TLZH lzh;
     if (!lzh.DecodePacked(ReadFile(in), bytes)) {
         std::cerr << "skinpack: not a packed stream or unpacked size too large\n";
         return 1;
     }
-    skinpack::WriteOutput(out, bytes);
+    lirem::skinpack::WriteOutput(out, bytes);
     return 0;
 }
 
@@ -114,7 +114,7 @@ int Run(const std::vector<std::string>& args) {
         if (args.size() == 4 && args[0] == "extract")
             return Extract(args[1], args[2], args[3]);
         if (args.size() == 3 && args[0] == "encode") {
-            skinpack::WriteOutput(args[2], skinpack::EncodeLzh(ReadFile(args[1])));
+            lirem::skinpack::WriteOutput(args[2], lirem::skinpack::EncodeLzh(ReadFile(args[1])));
             return 0;
         }
         if (args.size() == 3 && args[0] == "decode")
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN); // a file size limit fails the write, so the temporary file is removed
     int status = Run(std::vector<std::string>(argv + 1, argv + argc));
     try {
-        skinpack::FinishStandardOutput();
+        lirem::skinpack::FinishStandardOutput();
     } catch (const std::exception& e) {
         std::cerr << "skinpack: " << e.what() << '\n';
         status = 1;

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QTest>
 
-namespace skintest {
+namespace lirem::skin::test {
 
 Harness::Harness(std::unique_ptr<skin::TSkinData> data) : data_(std::move(data)) {
     window_.resize(420, 320);
@@ -33,4 +33,4 @@ QList<QRgb> ColoursBut(const QImage& image, const QRect& rect, QRgb except) {
     return colours;
 }
 
-} // namespace skintest
+} // namespace lirem::skin::test

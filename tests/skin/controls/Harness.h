@@ -13,7 +13,7 @@
 
 #include <memory>
 
-namespace skintest {
+namespace lirem::skin::test {
 
 class Harness {
 public:
@@ -48,4 +48,4 @@ private:
 // Colours of the pixels of image inside rect that are not `except`.
 QList<QRgb> ColoursBut(const QImage& image, const QRect& rect, QRgb except);
 
-} // namespace skintest
+} // namespace lirem::skin::test

@@ -15,8 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using namespace skintest;
-using skin::SkinControlClass;
+using namespace lirem::skin::test;
+using lirem::skin::SkinControlClass;
 
 namespace {
 
@@ -47,7 +47,7 @@ struct ButtonFixture : ::testing::Test {
         button->setFont(font);
         harness.Show();
     }
-    skin::TSkinButton* Skin() const { return qobject_cast<skin::TSkinButton*>(harness.Skinned()); }
+    lirem::skin::TSkinButton* Skin() const { return qobject_cast<lirem::skin::TSkinButton*>(harness.Skinned()); }
     // A pixel of the button's face away from the caption and the corner.
     QColor Face() const { return Harness::Shot(*button).pixel(60, 2); }
 };
@@ -220,7 +220,7 @@ TEST(ButtonColours, CaptionColourFromTheColourNumbers) {
 // --- The router ------------------------------------------------------------
 
 TEST(Router, WithoutAButtonImageTheButtonKeepsItsOwnBehaviour) {
-    Harness harness(std::make_unique<skin::TSkinData>()); // empty skin
+    Harness harness(std::make_unique<lirem::skin::TSkinData>()); // empty skin
     auto* button = harness.Add(SkinControlClass::Button, QRect(10, 10, 100, 30), new CountingButton("Кнопка"));
     harness.Show();
     const QImage before = Harness::Shot(*button);
@@ -240,7 +240,7 @@ TEST(Router, WithoutAButtonImageTheButtonKeepsItsOwnBehaviour) {
 TEST(Router, ControlDestroyedFirstDetaches) {
     Harness harness;
     auto* button = harness.Add(SkinControlClass::Button, QRect(10, 10, 100, 30), new QPushButton("Кнопка"));
-    auto* skinned = qobject_cast<skin::TSkinControl*>(harness.Skinned());
+    auto* skinned = qobject_cast<lirem::skin::TSkinControl*>(harness.Skinned());
     ASSERT_NE(skinned, nullptr);
     EXPECT_TRUE(skinned->Attached());
     delete button;
@@ -267,14 +267,15 @@ TEST(Router, ObjectsAreOwnedByTheOwnerAndShareItsScratch) {
     harness.Add(SkinControlClass::Button, QRect(10, 50, 100, 30), new QPushButton("2"));
     EXPECT_EQ(first->parent(), &harness.Owner());
     EXPECT_EQ(harness.Skinned()->parent(), &harness.Owner());
-    EXPECT_EQ(harness.Owner().findChildren<skin::TSkinScratch*>().size(), 1);
+    EXPECT_EQ(harness.Owner().findChildren<lirem::skin::SkinScratch*>().size(), 1);
 }
 
 TEST(Router, NothingIsMadeWithoutControlOrSkin) {
     Harness harness;
     QPushButton button;
-    EXPECT_EQ(skin::CreateSkinControl(SkinControlClass::Button, nullptr, &harness.Data(), &harness.Owner()), nullptr);
-    EXPECT_EQ(skin::CreateSkinControl(SkinControlClass::Button, &button, nullptr, &harness.Owner()), nullptr);
+    EXPECT_EQ(lirem::skin::CreateSkinControl(SkinControlClass::Button, nullptr, &harness.Data(), &harness.Owner()),
+              nullptr);
+    EXPECT_EQ(lirem::skin::CreateSkinControl(SkinControlClass::Button, &button, nullptr, &harness.Owner()), nullptr);
 }
 
 // --- The program's skin ----------------------------------------------------

@@ -16,7 +16,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-using namespace skintest;
+using namespace lirem::skin::test;
 
 namespace {
 
@@ -35,8 +35,8 @@ TEST(FormSeam, TheFrameSkinsTheControlsOfItsForm) {
     auto* bar = new QStatusBar(client);
     bar->setGeometry(0, 270, 400, 21);
 
-    auto* frame = new skin::TWinSkinForm(&form);
-    frame->SetControlFactory(&skin::CreateSkinControl);
+    auto* frame = new lirem::skin::TWinSkinForm(&form);
+    frame->SetControlFactory(&lirem::skin::CreateSkinControl);
     frame->SetSkinData(data.get());
     frame->Loaded();
     ASSERT_TRUE(frame->Attached());
@@ -46,8 +46,8 @@ TEST(FormSeam, TheFrameSkinsTheControlsOfItsForm) {
     for (const auto& object : frame->SkinnedControls()) {
         ASSERT_NE(object, nullptr);
         EXPECT_EQ(object->parent(), frame) << "owned by the frame";
-        buttons += qobject_cast<skin::TSkinButton*>(object) != nullptr ? 1 : 0;
-        tabs += qobject_cast<skin::TSkinTab*>(object) != nullptr ? 1 : 0;
+        buttons += qobject_cast<lirem::skin::TSkinButton*>(object) != nullptr ? 1 : 0;
+        tabs += qobject_cast<lirem::skin::TSkinTab*>(object) != nullptr ? 1 : 0;
     }
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(tabs, 1);

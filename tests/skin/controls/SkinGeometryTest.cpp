@@ -13,7 +13,7 @@
 
 #include <climits>
 
-using namespace skin;
+using namespace lirem::skin;
 
 namespace {
 

@@ -22,8 +22,8 @@
 #include <QTabWidget>
 #include <QTest>
 
-using namespace skintest;
-using skin::SkinControlClass;
+using namespace lirem::skin::test;
+using lirem::skin::SkinControlClass;
 
 namespace {
 
@@ -348,7 +348,7 @@ struct ScrollFixture : ::testing::Test {
         memo->setPlainText(text);
         harness.Show();
     }
-    skin::TSkinScrollBar* Skin() const { return qobject_cast<skin::TSkinScrollBar*>(harness.Skinned()); }
+    lirem::skin::TSkinScrollBar* Skin() const { return qobject_cast<lirem::skin::TSkinScrollBar*>(harness.Skinned()); }
     // A pixel of a bar, in the memo's coordinates.
     QColor BarPixel(QScrollBar* bar, QPoint at) const {
         return At(*memo, bar->mapTo(memo, at).x(), bar->mapTo(memo, at).y());
@@ -378,17 +378,17 @@ TEST_F(ScrollFixture, PressedPartsFromTheScrollActions) {
         const char* name;
         QScrollBar* bar;
         QAbstractSlider::SliderAction action;
-        skin::ScrollPart part;
+        lirem::skin::ScrollPart part;
     };
     const Case cases[] = {
-        {"line up", v, QAbstractSlider::SliderSingleStepSub, skin::ScrollPart::UpArrow},
-        {"to the bottom: unchanged", v, QAbstractSlider::SliderToMaximum, skin::ScrollPart::UpArrow},
-        {"line down", v, QAbstractSlider::SliderSingleStepAdd, skin::ScrollPart::DownArrow},
-        {"page down: none", v, QAbstractSlider::SliderPageStepAdd, skin::ScrollPart::None},
-        {"line left", h, QAbstractSlider::SliderSingleStepSub, skin::ScrollPart::LeftArrow},
-        {"line right", h, QAbstractSlider::SliderSingleStepAdd, skin::ScrollPart::RightArrow},
-        {"thumb track", h, QAbstractSlider::SliderMove, skin::ScrollPart::HorzThumb},
-        {"vertical thumb", v, QAbstractSlider::SliderMove, skin::ScrollPart::VertThumb},
+        {"line up", v, QAbstractSlider::SliderSingleStepSub, lirem::skin::ScrollPart::UpArrow},
+        {"to the bottom: unchanged", v, QAbstractSlider::SliderToMaximum, lirem::skin::ScrollPart::UpArrow},
+        {"line down", v, QAbstractSlider::SliderSingleStepAdd, lirem::skin::ScrollPart::DownArrow},
+        {"page down: none", v, QAbstractSlider::SliderPageStepAdd, lirem::skin::ScrollPart::None},
+        {"line left", h, QAbstractSlider::SliderSingleStepSub, lirem::skin::ScrollPart::LeftArrow},
+        {"line right", h, QAbstractSlider::SliderSingleStepAdd, lirem::skin::ScrollPart::RightArrow},
+        {"thumb track", h, QAbstractSlider::SliderMove, lirem::skin::ScrollPart::HorzThumb},
+        {"vertical thumb", v, QAbstractSlider::SliderMove, lirem::skin::ScrollPart::VertThumb},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -399,7 +399,7 @@ TEST_F(ScrollFixture, PressedPartsFromTheScrollActions) {
     v->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(BarPixel(v, {s / 2, 1}), FrameColour(kScrollBase, 10)) << "pressed up arrow";
     QTest::mouseRelease(v, Qt::LeftButton, {}, QPoint(s / 2, 1));
-    EXPECT_EQ(Skin()->PressedPart(), skin::ScrollPart::None) << "end of scrolling";
+    EXPECT_EQ(Skin()->PressedPart(), lirem::skin::ScrollPart::None) << "end of scrolling";
     EXPECT_EQ(BarPixel(v, {s / 2, 1}), FrameColour(kScrollBase, 9));
 }
 
@@ -408,7 +408,7 @@ TEST(ScrollBar, Tag55ControlWithoutBarsGetsTheObjectButDrawsNothing) {
     auto* plain = harness.Add(SkinControlClass::ScrollBar, QRect(10, 10, 100, 60), new QLabel("Тег 55"));
     plain->setAutoFillBackground(true);
     harness.Show();
-    ASSERT_NE(qobject_cast<skin::TSkinScrollBar*>(harness.Skinned()), nullptr);
+    ASSERT_NE(qobject_cast<lirem::skin::TSkinScrollBar*>(harness.Skinned()), nullptr);
     const QImage skinned = Harness::Shot(*plain);
     delete harness.Skinned();
     EXPECT_EQ(Harness::Shot(*plain), skinned);
@@ -420,7 +420,7 @@ TEST(ScrollBar, MemoWithoutBarsDrawsNothingAndWithBarsDrawsThem) {
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     harness.Show();
-    auto* skinned = qobject_cast<skin::TSkinScrollBar*>(harness.Skinned());
+    auto* skinned = qobject_cast<lirem::skin::TSkinScrollBar*>(harness.Skinned());
     EXPECT_FALSE(skinned->HasBar(Qt::Vertical));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QApplication::processEvents();
@@ -466,7 +466,7 @@ TEST(BitButton, GlyphBesideTheCaptionWithItsTopLeftColourSeeThrough) {
 
 TEST(ProgramSkin, TabsFromTabsBmpAndTabborderBmp) {
     Harness harness(MakeProgramSkin());
-    const skin::TDataSkinBorder* element = harness.Data().Tabs();
+    const lirem::skin::TDataSkinBorder* element = harness.Data().Tabs();
     ASSERT_NE(element, nullptr);
     ASSERT_FALSE(element->BorderBitmap.isNull());
     auto* tabs = harness.Add(SkinControlClass::Tab, QRect(10, 10, 360, 240), new QTabWidget);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace skintest {
+namespace lirem::skin::test {
 
 namespace {
 
@@ -130,4 +130,4 @@ std::unique_ptr<skin::TSkinData> MakeProgramSkin() {
     return skin::test::LoadProgramSkin();
 }
 
-} // namespace skintest
+} // namespace lirem::skin::test

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace skintest {
+namespace lirem::skin::test {
 
 // Colour of frame (or cell) k, 1-based, of an element; every element has its
 // own base so that no two frames anywhere share a colour.
@@ -54,4 +54,4 @@ std::unique_ptr<skin::TSkinData> MakeTestSkin(const TestSkinOptions& options = {
 // The program's skin, as the program loads it (tests/support).
 std::unique_ptr<skin::TSkinData> MakeProgramSkin();
 
-} // namespace skintest
+} // namespace lirem::skin::test

@@ -27,7 +27,7 @@
 #include <map>
 #include <string>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 using Calls = std::multimap<std::string, SkinControlClass>;
@@ -213,4 +213,4 @@ TEST_F(AttachControlsTest, NoFactoryCreatesNothing) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 struct ConditionCase {
@@ -162,4 +162,4 @@ TEST(FrameIndexTest, BordersAndCaptionButtons) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bool withMenu = argc > 1 && QString::fromLocal8Bit(argv[1]) == QLatin1String("menu");
 
-    skin::TSkinData data;
+    lirem::skin::TSkinData data;
     data.ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
 
     auto form = std::make_unique<QWidget>();
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     layout->addWidget(client);
     form->setFixedSize(545, 305);
 
-    auto* frame = new skin::TWinSkinForm(form.get());
+    auto* frame = new lirem::skin::TWinSkinForm(form.get());
     frame->SetSkinData(&data);
     frame->Loaded();
     form->show();

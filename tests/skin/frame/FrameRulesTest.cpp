@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
 TEST(CaptionTransitionTest, LeftButtonThroughTheCaption) {
@@ -74,4 +74,4 @@ TEST(ClassifyControlTest, FaceColourAndRadioGroup) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin

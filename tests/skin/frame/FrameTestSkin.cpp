@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace skin::test {
+namespace lirem::skin::test {
 
 namespace {
 
@@ -96,4 +96,4 @@ std::unique_ptr<TSkinData> MakeTestSkin(const TestSkinOptions& options) {
     return data;
 }
 
-} // namespace skin::test
+} // namespace lirem::skin::test

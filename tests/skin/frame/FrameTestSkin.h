@@ -12,7 +12,7 @@
 
 #include <memory>
 
-namespace skin::test {
+namespace lirem::skin::test {
 
 // Frame metrics of the test skin.
 inline constexpr int kLeft = 6;
@@ -52,4 +52,4 @@ struct TestSkinOptions {
 void LoadTestSkin(TSkinData& data, const TestSkinOptions& options = {});
 std::unique_ptr<TSkinData> MakeTestSkin(const TestSkinOptions& options = {});
 
-} // namespace skin::test
+} // namespace lirem::skin::test

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-namespace skin::test {
+namespace lirem::skin::test {
 
 inline void SendMouse(QWidget& w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::NoButton,
                       Qt::MouseButtons buttons = Qt::NoButton) {
@@ -33,4 +33,4 @@ inline QRgb PixelAt(QWidget& w, QPoint pos) {
     return w.grab().toImage().pixel(pos);
 }
 
-} // namespace skin::test
+} // namespace lirem::skin::test

@@ -26,10 +26,10 @@
 #include <memory>
 #include <stdexcept>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
-using namespace skin::test;
+using namespace lirem::skin::test;
 
 constexpr QSize kClient(300, 200);
 
@@ -257,7 +257,7 @@ TEST_F(FrameTest, TheSkinDataMayGoFirst) {
 
     QPushButton loose(QStringLiteral("Alone"));
     ASSERT_NE(CreateSkinControl(SkinControlClass::Button, &loose, skin_.get(), nullptr), nullptr);
-    TSkinMenuStyle style(skin_.get());
+    SkinMenuStyle style(skin_.get());
     QMenu popup;
     popup.setStyle(&style);
     popup.addAction(QStringLiteral("Item"));
@@ -684,4 +684,4 @@ TEST(ProgramSkinFrameTest, MetricsButtonsAndCaption) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin

@@ -18,10 +18,10 @@
 
 #include <gtest/gtest.h>
 
-namespace skin {
+namespace lirem::skin {
 namespace {
 
-using namespace skin::test;
+using namespace lirem::skin::test;
 
 class MenuTest : public ::testing::Test {
 protected:
@@ -159,7 +159,7 @@ TEST_F(MenuTest, AltAcceleratorOpensTheItem) {
 
 TEST_F(MenuTest, MenusAreSkinned) {
     for (QMenu* menu : {file_, edit_, help_, popup_})
-        EXPECT_NE(dynamic_cast<TSkinMenuStyle*>(menu->style()), nullptr) << menu->title().toStdString();
+        EXPECT_NE(dynamic_cast<SkinMenuStyle*>(menu->style()), nullptr) << menu->title().toStdString();
     EXPECT_TRUE(file_->property(kMainMenuProperty).toBool());
     EXPECT_FALSE(popup_->property(kMainMenuProperty).toBool());
 
@@ -174,7 +174,7 @@ TEST_F(MenuTest, MenusAreSkinned) {
     EXPECT_EQ(popup_->style()->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(), popup_).width(), text + 28);
 
     frame_->AttachSkin(false);
-    EXPECT_EQ(dynamic_cast<TSkinMenuStyle*>(file_->style()), nullptr);
+    EXPECT_EQ(dynamic_cast<SkinMenuStyle*>(file_->style()), nullptr);
     EXPECT_TRUE(bar_->isVisibleTo(form_.get()));
 }
 
@@ -222,7 +222,7 @@ TEST_F(MenuTest, SelectedItemIsDrawnInTheHighlight) {
 
 TEST(MenuStyleTest, Tag999ItemsKeepThePlatformLook) {
     const std::unique_ptr<TSkinData> skin = MakeTestSkin();
-    TSkinMenuStyle style(skin.get());
+    SkinMenuStyle style(skin.get());
     QMenu menu;
     QAction* own = menu.addAction("Own");
     own->setProperty("Tag", 999);
@@ -239,4 +239,4 @@ TEST(MenuStyleTest, Tag999ItemsKeepThePlatformLook) {
 }
 
 } // namespace
-} // namespace skin
+} // namespace lirem::skin
