@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         BlitTransparent(painter, rect, image);
         break;
     case 3:
-        DrawHorzStrip(painter, rect, image, layout, flag, frameCount, frameIndex, margins.left, margins.right);
+        DrawHorzStrip(painter, rect, image, layout, flag, frameCount, frameIndex, margins.left(), margins.right());
         break;
     case 4:
         DrawFrameCell(painter, rect, image, flag, frameIndex);
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case 6: {
         const QRegion region =
-            RegionFromBitmap(image, in.ConsumeIntegral<QRgb>(), margins.left, margins.top, margins.right);
+            RegionFromBitmap(image, in.ConsumeIntegral<QRgb>(), margins.left(), margins.top(), margins.right());
         Check(image.rect().contains(region.boundingRect()) || region.isEmpty());
         break;
     }
