@@ -33,8 +33,9 @@ TEST(BatchOutput, FailingFileEndsAtTheLastCompleteLine) {
     const std::string out = dir / "batch-full-out.jsonl";
     std::ofstream(in, std::ios::binary) << Rows(400);
     for (const char* limitBlocks : {"16", "37", "129"}) {
-        const std::string command = std::string("(ulimit -f ") + limitBlocks + "; exec '" + LIREM_REPORT_BINARY +
-                                    "' --batch '" + in + "' --calendar 2025-09 >'" + out + "' 2>/dev/null)";
+        std::string command = "(ulimit -f ";
+        command.append(limitBlocks).append("; exec '").append(LIREM_REPORT_BINARY);
+        command.append("' --batch '").append(in).append("' --calendar 2025-09 >'").append(out).append("' 2>/dev/null)");
         const int raw = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << "ulimit -f " << limitBlocks << ": " << raw;
         std::ifstream file(out, std::ios::binary);
