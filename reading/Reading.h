@@ -13,7 +13,7 @@ struct Reading {
     report::RecordingSink shown;
 };
 
-// Runs the engine as the window does. Throws lirem::engine::EngineError where the
+// Runs the engine as the window does. Throws engine::EngineError where the
 // window would report one.
 [[nodiscard]] Reading MakeReading(const report::PersonInput& input);
 

@@ -36,7 +36,7 @@ struct PersonResult {
     std::optional<engine::FreeTextReport> freeText;
 };
 
-// Throws lirem::engine::EngineError where the window's handlers would report one.
+// Throws engine::EngineError where the window's handlers would report one.
 void ComputePersonResult(const PersonInput& in, PersonResult& out);
 
 } // namespace lirem::report

@@ -10,7 +10,7 @@
 namespace lirem::report {
 
 // The whole report in UTF-8. Runs the engine's handlers into a recording of
-// the window's controls; throws lirem::engine::EngineError where the window would
+// the window's controls; throws engine::EngineError where the window would
 // report one, before anything of the report is returned.
 [[nodiscard]] std::string BuildTextReport(const PersonInput& in);
 

@@ -9,7 +9,7 @@
 
 namespace lirem::report {
 
-// Throws lirem::engine::EngineError where the window would report one.
+// Throws engine::EngineError where the window would report one.
 void RunWindowHandlers(const PersonInput& in, RecordingSink& sink);
 
 } // namespace lirem::report

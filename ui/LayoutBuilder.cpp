@@ -34,7 +34,7 @@ private:
     int height_;
 };
 
-QColor ToColor(lirem::engine::Rgb rgb) {
+QColor ToColor(engine::Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 

@@ -33,9 +33,9 @@ struct ControlRow {
     int height = 0;
     QString text{};
     FontFace face = FontFace::Window;
-    std::optional<lirem::engine::Rgb> colour{};
-    std::optional<lirem::engine::Rgb> background{}; // labels; none: the parent's colour
-    int rightBound = 0;                             // labels: x their right edge stays left of; 0: none
+    std::optional<engine::Rgb> colour{};
+    std::optional<engine::Rgb> background{}; // labels; none: the parent's colour
+    int rightBound = 0;                      // labels: x their right edge stays left of; 0: none
     bool hidden = false;
     int tabOrder = -1; // within the parent; -1: not focusable by Tab
     // spin edits

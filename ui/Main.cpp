@@ -48,8 +48,8 @@ double ScreenDpi() {
     return screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
 }
 
-template <class T> T* Require(const lirem::ui::ControlMap& controls, std::string_view name) {
-    auto* widget = qobject_cast<T*>(lirem::ui::FindControl(controls, name));
+template <class T> T* Require(const ControlMap& controls, std::string_view name) {
+    auto* widget = qobject_cast<T*>(FindControl(controls, name));
     if (widget == nullptr) {
         throw std::logic_error("the layout lacks " + std::string(name));
     }
@@ -58,21 +58,21 @@ template <class T> T* Require(const lirem::ui::ControlMap& controls, std::string
 
 } // namespace
 
-TMainForm::TMainForm(QDate today, std::unique_ptr<lirem::ui::ErrorReporter> reporter, QWidget* parent)
+TMainForm::TMainForm(QDate today, std::unique_ptr<ErrorReporter> reporter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       scale_(ScreenDpi()), reporter_(std::move(reporter)) {
-    lirem::ui::InstallAccessibleFactory();
+    InstallAccessibleFactory();
     if (!reporter_) {
-        reporter_ = std::make_unique<lirem::ui::MessageBoxReporter>(this);
+        reporter_ = std::make_unique<MessageBoxReporter>(this);
     }
     setObjectName(QString::fromLatin1(control::MainForm));
-    setWindowTitle(lirem::ui::WindowCaption());
+    setWindowTitle(WindowCaption());
     // The taskbar button shows the application title, the caption stays.
-    setWindowIconText(lirem::ui::ApplicationTitle());
-    setWindowIcon(lirem::ui::ProgramIcon());
-    lirem::ui::InstallFontSubstitutions();
-    setFont(lirem::ui::MakeFont(lirem::ui::FontFace::Window));
+    setWindowIconText(ApplicationTitle());
+    setWindowIcon(ProgramIcon());
+    InstallFontSubstitutions();
+    setFont(MakeFont(FontFace::Window));
     BuildWindow();
     WireEvents();
     sdNumero_ = std::make_unique<lirem::skin::TSkinData>();
@@ -111,7 +111,7 @@ void TMainForm::BuildWindow() {
     const QSize clientSize(scale_(kClientWidth), scale_(kClientHeight));
     client_ = new QWidget(this);
     // A child created after the client, so it outlives every widget that uses it.
-    style_ = new lirem::ui::WindowStyle;
+    style_ = new WindowStyle;
     style_->setParent(this);
     client_->setObjectName(QStringLiteral("Client"));
     client_->setGeometry(QRect(QPoint(0, 0), clientSize));
@@ -121,7 +121,7 @@ void TMainForm::BuildWindow() {
     sbMessage_->setObjectName(QString::fromLatin1(control::sbMessage));
     sbMessage_->setSizeGripEnabled(false);
     sbMessage_->setGeometry(scale_.Rect(0, 360, 681, 21));
-    auto* panel = new QLabel(lirem::ui::StatusText(), sbMessage_);
+    auto* panel = new QLabel(StatusText(), sbMessage_);
     panel->setObjectName(QStringLiteral("sbMessagePanel"));
     panel->setAlignment(Qt::AlignCenter);
     sbMessage_->addWidget(panel, 1);
@@ -132,7 +132,7 @@ void TMainForm::BuildWindow() {
     pcPages_->setGeometry(scale_.Rect(0, 0, 681, 360));
     pcPages_->tabBar()->setStyle(style_);
     controls_.emplace(control::pcPages, pcPages_);
-    for (const lirem::ui::PageRow& page : lirem::ui::Pages()) {
+    for (const PageRow& page : Pages()) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QString::fromStdString(page.name));
         sheet->setAutoFillBackground(true);
@@ -140,32 +140,32 @@ void TMainForm::BuildWindow() {
         controls_.emplace(page.name, sheet);
     }
 
-    lirem::ui::BuildControls(lirem::ui::Controls(), scale_, controls_);
+    BuildControls(Controls(), scale_, controls_);
     for (QGroupBox* group : client_->findChildren<QGroupBox*>()) {
         group->setStyle(style_);
     }
-    lirem::ui::ApplyTabOrder(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
-    lirem::ui::ApplyAccessibleNames(lirem::ui::Pages(), lirem::ui::Controls(), controls_);
-    spoken_ = std::make_unique<lirem::ui::SpokenResults>(lirem::ui::Controls(), controls_);
+    ApplyTabOrder(Pages(), Controls(), controls_);
+    ApplyAccessibleNames(Pages(), Controls(), controls_);
+    spoken_ = std::make_unique<SpokenResults>(Controls(), controls_);
 
     auto* month = Require<QComboBox>(controls_, control::cbMonth);
-    month->addItems(lirem::ui::MonthNames());
+    month->addItems(MonthNames());
     month->setCurrentIndex(8); // "Сентябрь" until the start-up picks the current month
     auto* misc = Require<QPlainTextEdit>(controls_, control::meMisc);
-    misc->setPlainText(lirem::ui::MiscMemoLines().join(QLatin1Char('\n')));
-    Require<QPlainTextEdit>(controls_, control::meAuthor)->setPlainText(lirem::ui::AuthorText());
+    misc->setPlainText(MiscMemoLines().join(QLatin1Char('\n')));
+    Require<QPlainTextEdit>(controls_, control::meAuthor)->setPlainText(AuthorText());
 
-    fields_.day = Require<lirem::ui::SpinEdit>(controls_, control::seDay);
-    fields_.month = Require<lirem::ui::SpinEdit>(controls_, control::seMonth);
-    fields_.year = Require<lirem::ui::SpinEdit>(controls_, control::seYear);
+    fields_.day = Require<SpinEdit>(controls_, control::seDay);
+    fields_.month = Require<SpinEdit>(controls_, control::seMonth);
+    fields_.year = Require<SpinEdit>(controls_, control::seYear);
     fields_.first = Require<QLineEdit>(controls_, control::edFirst);
     fields_.middle = Require<QLineEdit>(controls_, control::edMiddle);
     fields_.last = Require<QLineEdit>(controls_, control::edLast);
     fields_.calendarYear = Require<QComboBox>(controls_, control::cbYear);
     fields_.calendarMonth = month;
-    fields_.partnerDay = Require<lirem::ui::SpinEdit>(controls_, control::sePartnerDay);
-    fields_.partnerMonth = Require<lirem::ui::SpinEdit>(controls_, control::sePartnerMonth);
-    fields_.partnerYear = Require<lirem::ui::SpinEdit>(controls_, control::sePartnerYear);
+    fields_.partnerDay = Require<SpinEdit>(controls_, control::sePartnerDay);
+    fields_.partnerMonth = Require<SpinEdit>(controls_, control::sePartnerMonth);
+    fields_.partnerYear = Require<SpinEdit>(controls_, control::sePartnerYear);
     fields_.partnerFirst = Require<QLineEdit>(controls_, control::edPartnerFirst);
     fields_.partnerMiddle = Require<QLineEdit>(controls_, control::edPartnerMiddle);
     fields_.partnerLast = Require<QLineEdit>(controls_, control::edPartnerLast);
@@ -239,9 +239,7 @@ bool TMainForm::IsPageSwitchKey(const QKeyEvent& key) {
 
 void TMainForm::FocusFirstField() {
     QWidget* page = pcPages_->currentWidget();
-    QWidget* first = page != nullptr
-                         ? lirem::ui::FirstField(page->objectName().toStdString(), lirem::ui::Controls(), controls_)
-                         : nullptr;
+    QWidget* first = page != nullptr ? FirstField(page->objectName().toStdString(), Controls(), controls_) : nullptr;
     // A page without fields leaves the focus on the tab row, which shows it.
     (first != nullptr ? first : static_cast<QWidget*>(pcPages_->tabBar()))->setFocus(Qt::TabFocusReason);
 }
@@ -291,19 +289,18 @@ void TMainForm::FormCreate(QDate today) {
     bnDoitClick();
 }
 
-void TMainForm::SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter) {
+void TMainForm::SetErrorReporter(std::unique_ptr<ErrorReporter> reporter) {
     if (reporter) {
         reporter_ = std::move(reporter);
     }
 }
 
 QWidget* TMainForm::Control(std::string_view name) const {
-    return lirem::ui::FindControl(controls_, name);
+    return FindControl(controls_, name);
 }
 
-lirem::engine::WindowInputs TMainForm::ReadInputs(Texts texts) const {
-    using lirem::ui::ToEngineText;
-    lirem::engine::WindowInputs in;
+engine::WindowInputs TMainForm::ReadInputs(Texts texts) const {
+    engine::WindowInputs in;
     in.day = fields_.day->Value();
     in.month = fields_.month->Value();
     in.year = fields_.year->Value();
@@ -331,13 +328,13 @@ lirem::engine::WindowInputs TMainForm::ReadInputs(Texts texts) const {
 }
 
 template <class Step> void TMainForm::Guarded(Step&& step) {
-    // An error (lirem::engine::EngineError or any other) ends the handler; whatever it
+    // An error (engine::EngineError or any other) ends the handler; whatever it
     // wrote stays, and the error is reported.
     std::optional<QString> error;
     try {
         step();
     } catch (const std::exception& e) {
-        error = lirem::ui::ErrorText(e.what());
+        error = ErrorText(e.what());
     }
     // Screen readers hear the results that changed, before any error box.
     spoken_->Refresh();
@@ -348,34 +345,34 @@ template <class Step> void TMainForm::Guarded(Step&& step) {
 
 void TMainForm::bnDoitClick() {
     Guarded([this] {
-        const lirem::engine::WindowInputs in = ReadInputs(Texts::Person);
+        const engine::WindowInputs in = ReadInputs(Texts::Person);
         reading_.Calculated(in);
-        lirem::engine::RunFullRecalculation(in, profile_, sink_);
+        engine::RunFullRecalculation(in, profile_, sink_);
     });
 }
 
 void TMainForm::bnPartnerClick() {
     Guarded([this] {
-        const lirem::engine::WindowInputs in = ReadInputs(Texts::PersonAndPartner);
-        lirem::engine::RunPartnerComparison(in, profile_, sink_);
+        const engine::WindowInputs in = ReadInputs(Texts::PersonAndPartner);
+        engine::RunPartnerComparison(in, profile_, sink_);
         reading_.PartnerCompared(in);
     });
 }
 
 void TMainForm::bnMiscClick() {
     Guarded([this] {
-        const lirem::engine::WindowInputs in = ReadInputs(Texts::Free);
-        lirem::engine::RunFreeText(in, sink_);
+        const engine::WindowInputs in = ReadInputs(Texts::Free);
+        engine::RunFreeText(in, sink_);
         reading_.TextCounted(in);
     });
 }
 
 void TMainForm::cbYearChange() {
-    Guarded([this] { lirem::engine::RunYearChange(ReadInputs(Texts::None), profile_, sink_); });
+    Guarded([this] { engine::RunYearChange(ReadInputs(Texts::None), profile_, sink_); });
 }
 
 void TMainForm::cbMonthChange() {
-    Guarded([this] { lirem::engine::RunMonthChange(ReadInputs(Texts::None), profile_, sink_); });
+    Guarded([this] { engine::RunMonthChange(ReadInputs(Texts::None), profile_, sink_); });
 }
 
 } // namespace lirem::ui

@@ -39,7 +39,7 @@ class TMainForm final : public QWidget {
 public:
     // today: the local date the calendar starts with. reporter: where errors
     // go; a modal message box when none is given.
-    explicit TMainForm(QDate today = QDate::currentDate(), std::unique_ptr<lirem::ui::ErrorReporter> reporter = {},
+    explicit TMainForm(QDate today = QDate::currentDate(), std::unique_ptr<ErrorReporter> reporter = {},
                        QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -56,11 +56,11 @@ public:
     [[nodiscard]] QTabWidget* PageControl() const { return pcPages_; }
     [[nodiscard]] QStatusBar* StatusBar() const { return sbMessage_; }
     [[nodiscard]] skin::TWinSkinForm* SkinForm() const { return wsfNumero_; }
-    [[nodiscard]] const lirem::engine::NumerologyProfile& Profile() const { return profile_; }
-    [[nodiscard]] const lirem::ui::DesignScale& Scale() const { return scale_; }
-    void SetErrorReporter(std::unique_ptr<lirem::ui::ErrorReporter> reporter);
+    [[nodiscard]] const engine::NumerologyProfile& Profile() const { return profile_; }
+    [[nodiscard]] const DesignScale& Scale() const { return scale_; }
+    void SetErrorReporter(std::unique_ptr<ErrorReporter> reporter);
     // What Ctrl+P prints.
-    [[nodiscard]] const lirem::ui::ReadingExport& Reading() const { return reading_; }
+    [[nodiscard]] const ReadingExport& Reading() const { return reading_; }
 
     // The handlers.
     void bnDoitClick();
@@ -83,34 +83,34 @@ private:
     void ConnectCombo(QComboBox* combo, void (TMainForm::*handler)());
     // The text fields a handler reads; the others are left empty, unconverted.
     enum class Texts { None, Person, PersonAndPartner, Free };
-    [[nodiscard]] lirem::engine::WindowInputs ReadInputs(Texts texts) const;
+    [[nodiscard]] engine::WindowInputs ReadInputs(Texts texts) const;
     template <class Step> void Guarded(Step&& step);
 
-    lirem::ui::DesignScale scale_;
+    DesignScale scale_;
     QStyle* style_ = nullptr; // owned by the window
     QWidget* client_ = nullptr;
     QTabWidget* pcPages_ = nullptr;
     QStatusBar* sbMessage_ = nullptr;
-    lirem::ui::ControlMap controls_;
-    lirem::ui::WidgetSink sink_{controls_};
-    std::unique_ptr<lirem::ui::ErrorReporter> reporter_;
-    lirem::engine::NumerologyProfile profile_{};
-    std::unique_ptr<lirem::ui::SpokenResults> spoken_;
-    lirem::ui::ReadingExport reading_; // Ctrl+P
+    ControlMap controls_;
+    WidgetSink sink_{controls_};
+    std::unique_ptr<ErrorReporter> reporter_;
+    engine::NumerologyProfile profile_{};
+    std::unique_ptr<SpokenResults> spoken_;
+    ReadingExport reading_; // Ctrl+P
 
     // The fields the handlers read, looked up once.
     struct Fields {
-        lirem::ui::SpinEdit* day = nullptr;
-        lirem::ui::SpinEdit* month = nullptr;
-        lirem::ui::SpinEdit* year = nullptr;
+        SpinEdit* day = nullptr;
+        SpinEdit* month = nullptr;
+        SpinEdit* year = nullptr;
         QLineEdit* first = nullptr;
         QLineEdit* middle = nullptr;
         QLineEdit* last = nullptr;
         QComboBox* calendarYear = nullptr;
         QComboBox* calendarMonth = nullptr;
-        lirem::ui::SpinEdit* partnerDay = nullptr;
-        lirem::ui::SpinEdit* partnerMonth = nullptr;
-        lirem::ui::SpinEdit* partnerYear = nullptr;
+        SpinEdit* partnerDay = nullptr;
+        SpinEdit* partnerMonth = nullptr;
+        SpinEdit* partnerYear = nullptr;
         QLineEdit* partnerFirst = nullptr;
         QLineEdit* partnerMiddle = nullptr;
         QLineEdit* partnerLast = nullptr;

@@ -32,8 +32,7 @@ template <class T> T* Require(const ControlMap& controls, const std::string& nam
 }
 
 bool IsPurple(const QLabel* label) {
-    const QColor purple(lirem::engine::colour::Purple.r, lirem::engine::colour::Purple.g,
-                        lirem::engine::colour::Purple.b);
+    const QColor purple(engine::colour::Purple.r, engine::colour::Purple.g, engine::colour::Purple.b);
     return label->palette().color(label->foregroundRole()) == purple;
 }
 

@@ -74,7 +74,7 @@ void WidgetSink::SetVisible(std::string_view control, bool visible) {
     Widget(control)->setVisible(visible);
 }
 
-void WidgetSink::SetFontColour(std::string_view control, lirem::engine::Rgb colour) {
+void WidgetSink::SetFontColour(std::string_view control, engine::Rgb colour) {
     QWidget* widget = Widget(control);
     const QColor wanted(colour.r, colour.g, colour.b);
     const QPalette::ColorRole role = widget->foregroundRole();

@@ -10,14 +10,14 @@
 
 namespace lirem::ui {
 
-class WidgetSink final : public lirem::engine::DisplaySink {
+class WidgetSink final : public engine::DisplaySink {
 public:
     explicit WidgetSink(const ControlMap& controls) : controls_(controls) {}
 
     void SetText(std::string_view control, std::string_view text) override;
     [[nodiscard]] std::string Text(std::string_view control) const override;
     void SetVisible(std::string_view control, bool visible) override;
-    void SetFontColour(std::string_view control, lirem::engine::Rgb colour) override;
+    void SetFontColour(std::string_view control, engine::Rgb colour) override;
     void ClearLines(std::string_view memo) override;
     void AddLine(std::string_view memo, std::string_view line) override;
 

@@ -80,7 +80,7 @@ TEST(TextBoundaryTest, AgreesWithTheToolkitsNormalisationOnOrdinaryText) {
     };
     for (const QString& text : texts) {
         const QString nfc = text.normalized(QString::NormalizationForm_C);
-        const std::string viaToolkit = lirem::engine::Utf16ToCp1251(
+        const std::string viaToolkit = engine::Utf16ToCp1251(
             std::u16string_view(reinterpret_cast<const char16_t*>(nfc.utf16()), static_cast<std::size_t>(nfc.size())));
         EXPECT_EQ(ToEngineText(text), viaToolkit) << text.toStdString();
     }

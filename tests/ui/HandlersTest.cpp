@@ -115,7 +115,7 @@ TEST_F(HandlersTest, FirstShownStateIsTheResultOfTheDefaultInputs) {
     ExpectTexts({{control::lSumma, "Сумма: 0"}, {control::lKarma, "Кармическое Число: 0"}});
     ExpectDigitLabels(control::lMiscN, std::vector<QString>(9, "0"));
 
-    const lirem::engine::NumerologyProfile& p = window->Profile();
+    const engine::NumerologyProfile& p = window->Profile();
     EXPECT_EQ(p.LifePath, 1);
     EXPECT_EQ(p.Birthday, 1);
     EXPECT_EQ(p.PersonalYear, 2);
@@ -188,7 +188,7 @@ TEST_F(HandlersTest, WorkedExampleThroughTheControls) {
         EXPECT_EQ(CellColour(k), (k == 9 || k == 18 || k == 27) ? kPurple : kTeal) << k;
     }
 
-    const lirem::engine::NumerologyProfile& p = window->Profile();
+    const engine::NumerologyProfile& p = window->Profile();
     EXPECT_EQ(p.DigitMarks, (std::array<std::uint8_t, 9>{3, 0, 3, 1, 0, 0, 0, 0, 3}));
 }
 
@@ -383,14 +383,14 @@ TEST_F(HandlersTest, NegativeDayConfirmedWithEnterReportsAndKeepsThePartialWrite
                  {control::stReason, "22"},
                  {control::lPinN(1), "22"}});
     ExpectDigitLabels(control::lSpN, {"5", "1", "3", "-", "1", "2", "4", "1", "2"});
-    const lirem::engine::NumerologyProfile& p = window->Profile();
+    const engine::NumerologyProfile& p = window->Profile();
     EXPECT_EQ(p.Birthday, -5);
     EXPECT_EQ(p.LifePath, 9);
     EXPECT_EQ(p.DigitMarks, (std::array<std::uint8_t, 9>{}));
     // The raw value stays in the field until it loses the focus.
-    EXPECT_EQ(Get<lirem::ui::SpinEdit>(control::seDay)->Value(), -5);
+    EXPECT_EQ(Get<SpinEdit>(control::seDay)->Value(), -5);
     Get<QLineEdit>(control::edFirst)->setFocus();
-    EXPECT_EQ(Get<lirem::ui::SpinEdit>(control::seDay)->Value(), 1);
+    EXPECT_EQ(Get<SpinEdit>(control::seDay)->Value(), 1);
 }
 
 TEST_F(HandlersTest, TypingIntoTheMonthListReportsAnInvalidDateAfterThePersonalMonth) {
@@ -463,7 +463,7 @@ TEST_F(HandlersTest, EnterWithModifiersOrInTheEditableMemoPressesNothing) {
 TEST_F(HandlersTest, ClickingTheButtonClampsADayTypedOutOfRange) {
     Type(control::seDay, "45");
     Click(control::bnDoit);
-    EXPECT_EQ(Get<lirem::ui::SpinEdit>(control::seDay)->Value(), 31);
+    EXPECT_EQ(Get<SpinEdit>(control::seDay)->Value(), 31);
     EXPECT_EQ(Caption(control::stBDay), "4");
     EXPECT_TRUE(errors.empty());
 }

@@ -216,7 +216,7 @@ bool IsKind(QWidget* widget, Kind kind) {
     case Kind::Edit:
         return qobject_cast<QLineEdit*>(widget) != nullptr;
     case Kind::Spin:
-        return qobject_cast<lirem::ui::SpinEdit*>(widget) != nullptr;
+        return qobject_cast<SpinEdit*>(widget) != nullptr;
     case Kind::Combo:
         return qobject_cast<QComboBox*>(widget) != nullptr;
     case Kind::Memo:
@@ -224,7 +224,7 @@ bool IsKind(QWidget* widget, Kind kind) {
     case Kind::Group:
         return qobject_cast<QGroupBox*>(widget) != nullptr;
     case Kind::Picture:
-        return qobject_cast<lirem::ui::Picture*>(widget) != nullptr;
+        return qobject_cast<Picture*>(widget) != nullptr;
     case Kind::Button:
         return qobject_cast<QPushButton*>(widget) != nullptr;
     }

@@ -197,7 +197,7 @@ TEST_F(WindowTest, SpinEditRangesAndInitialValues) {
         {control::sePartnerMonth, 1, 12, 2, 1}, {control::sePartnerYear, 0, 2020, 4, 1970},
     };
     for (const Case& c : cases) {
-        auto* spin = Get<lirem::ui::SpinEdit>(c.name);
+        auto* spin = Get<SpinEdit>(c.name);
         EXPECT_EQ(spin->Minimum(), c.minimum) << c.name;
         EXPECT_EQ(spin->Maximum(), c.maximum) << c.name;
         EXPECT_EQ(spin->MaxLength(), c.length) << c.name;

@@ -24,7 +24,7 @@
 
 namespace lirem::ui::test {
 
-class RecordingReporter final : public lirem::ui::ErrorReporter {
+class RecordingReporter final : public ErrorReporter {
 public:
     explicit RecordingReporter(std::vector<QString>& messages) : messages_(messages) {}
     void Report(const QString& message) override { messages_.push_back(message); }
