@@ -25,15 +25,7 @@ if [ -n "$missing" ]; then
 fi
 
 BUILD=${BUILD_DIR:-build}
-# ccache, when there, keeps rebuilds of unchanged sources cheap.
-LAUNCHER=""
-if command -v ccache >/dev/null 2>&1; then
-    LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
-    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
-    # CI builds each run in a fresh clone: without the folder in the key,
-    # clones share objects (debug info then names the first clone's folder).
-    if [ -n "${CI:-}" ]; then export CCACHE_NOHASHDIR=1; fi
-fi
+. ./.ci/ccache.sh
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $LAUNCHER
 cmake --build "$BUILD"
 

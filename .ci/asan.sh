@@ -7,12 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 BUILD="${ASAN_BUILD_DIR:-build-asan}"
-LAUNCHER=""
-if command -v ccache >/dev/null 2>&1; then
-    LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
-    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
-    if [ -n "${CI:-}" ]; then export CCACHE_NOHASHDIR=1; fi
-fi
+. ./.ci/ccache.sh
 cmake -S . -B "$BUILD" -G Ninja $LAUNCHER -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLIREM_SANITIZE=ON -DLIREM_TESTS=ON -DLIREM_BENCH=OFF >/dev/null
 cmake --build "$BUILD" -j2

@@ -13,12 +13,7 @@ BUILD="${FUZZ_BUILD_DIR:-build-fuzz}"
 SECONDS_TO_RUN="${FUZZ_SECONDS:-40}"
 TARGETS="skin_archive skin_data skin_draw report"
 
-LAUNCHER=""
-if command -v ccache >/dev/null 2>&1; then
-    LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
-    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
-    if [ -n "${CI:-}" ]; then export CCACHE_NOHASHDIR=1; fi
-fi
+. ./.ci/ccache.sh
 cmake -S . -B "$BUILD" -G Ninja $LAUNCHER \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
