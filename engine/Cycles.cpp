@@ -5,6 +5,7 @@
 #include "engine/Numera.h"
 #include "engine/Text.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace lirem::engine {
@@ -74,24 +75,19 @@ CycleReport ComputeCycles(std::int32_t day, std::int32_t month, std::int32_t yea
 }
 
 void ShowCycles(const CycleReport& report, DisplaySink& out) {
-    SetNumber(out, control::lPinN(1), report.Pinnacles[0]);
-    SetNumber(out, control::lPinN(2), report.Pinnacles[1]);
-    SetNumber(out, control::lPinN(3), report.Pinnacles[2]);
-    SetNumber(out, control::lPinN(4), report.Pinnacles[3]);
+    // Each row's labels are numbered from 1; the first start is the birth date.
+    for (std::size_t i = 0; i < report.Pinnacles.size(); ++i)
+        SetNumber(out, control::lPinN(i + 1), report.Pinnacles[i]);
     out.SetText(control::lPinStartN(1), report.BirthDateText);
-    ShowStartYear(out, control::lPinStartN(2), report.PinnacleStartYears[0]);
-    ShowStartYear(out, control::lPinStartN(3), report.PinnacleStartYears[1]);
-    ShowStartYear(out, control::lPinStartN(4), report.PinnacleStartYears[2]);
-    SetNumber(out, control::lPerN(1), report.Periods[0]);
-    SetNumber(out, control::lPerN(2), report.Periods[1]);
-    SetNumber(out, control::lPerN(3), report.Periods[2]);
+    for (std::size_t i = 0; i < report.PinnacleStartYears.size(); ++i)
+        ShowStartYear(out, control::lPinStartN(i + 2), report.PinnacleStartYears[i]);
+    for (std::size_t i = 0; i < report.Periods.size(); ++i)
+        SetNumber(out, control::lPerN(i + 1), report.Periods[i]);
     out.SetText(control::lPerStartN(1), report.BirthDateText);
-    ShowStartYear(out, control::lPerStartN(2), report.PeriodStartYears[0]);
-    ShowStartYear(out, control::lPerStartN(3), report.PeriodStartYears[1]);
-    SetNumber(out, control::lIspN(1), report.Challenges[0]);
-    SetNumber(out, control::lIspN(2), report.Challenges[1]);
-    SetNumber(out, control::lIspN(3), report.Challenges[2]);
-    SetNumber(out, control::lIspN(4), report.Challenges[3]);
+    for (std::size_t i = 0; i < report.PeriodStartYears.size(); ++i)
+        ShowStartYear(out, control::lPerStartN(i + 2), report.PeriodStartYears[i]);
+    for (std::size_t i = 0; i < report.Challenges.size(); ++i)
+        SetNumber(out, control::lIspN(i + 1), report.Challenges[i]);
 }
 
 } // namespace lirem::engine
