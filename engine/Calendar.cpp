@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Calendar.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Cycles.h"
 #include "engine/Errors.h"
@@ -13,14 +12,6 @@
 
 namespace lirem::engine {
 namespace {
-
-// The day of the month and the Personal Day of calendar cell i (from 0).
-std::string_view DayLabel(std::size_t i) {
-    return control::lDayN(i + 1);
-}
-std::string_view PersonalDayLabel(std::size_t i) {
-    return control::liDayN(i + 1);
-}
 
 // The Gregorian calendar repeats every 400 years (146097 days, a whole number
 // of weeks), so any year maps onto one in the range std::chrono handles.
@@ -90,54 +81,6 @@ std::int64_t SelectedYear(std::int32_t yearIndex) noexcept {
 }
 std::int64_t SelectedMonth(std::int32_t monthIndex) noexcept {
     return std::int64_t{monthIndex} + 1;
-}
-
-void FillCalendar(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
-                  std::int32_t birthYear, const NumerologyProfile& profile, DisplaySink& out) {
-    for (std::size_t i = 0; i < kCalendarCells; ++i)
-        out.SetFontColour(PersonalDayLabel(i), colour::Teal);
-    const CalendarReport r = ComputeCalendar(SelectedYear(yearIndex), SelectedMonth(monthIndex), day, birthMonth,
-                                             birthYear, profile.PersonalMonth);
-    for (std::size_t i = 0; i < kCalendarCells; ++i) {
-        const CalendarCell& cell = r.Cells[i];
-        if (cell.Visibility != CellVisibility::Leave) {
-            const bool show = cell.Visibility == CellVisibility::Show;
-            out.SetVisible(DayLabel(i), show);
-            out.SetVisible(PersonalDayLabel(i), show);
-        }
-        if (!cell.InMonth)
-            continue;
-        SetNumber(out, DayLabel(i), std::int64_t{cell.Day});
-        SetNumber(out, PersonalDayLabel(i), cell.PersonalDay);
-        if (cell.Purple)
-            out.SetFontColour(PersonalDayLabel(i), colour::Purple);
-    }
-}
-
-namespace {
-
-void ShowPersonalMonthFrom(std::int64_t personalYear, std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day,
-                           std::int32_t birthMonth, std::int32_t birthYear, NumerologyProfile& profile,
-                           DisplaySink& out) {
-    const std::int64_t pm = PersonalMonthNumber(SelectedMonth(monthIndex), personalYear);
-    profile.PersonalMonth = ClampToInt32(pm);
-    out.SetText(control::liMonth, PersonalMonthText(pm).View());
-    FillCalendar(yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
-}
-
-} // namespace
-
-void ShowPersonalYear(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
-                      std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out) {
-    const std::int64_t py = PersonalYearNumber(SelectedYear(yearIndex), day, birthMonth);
-    profile.PersonalYear = ClampToInt32(py);
-    out.SetText(control::liYear, PersonalYearText(py).View());
-    ShowPersonalMonthFrom(py, yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
-}
-
-void ShowPersonalMonth(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
-                       std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out) {
-    ShowPersonalMonthFrom(profile.PersonalYear, yearIndex, monthIndex, day, birthMonth, birthYear, profile, out);
 }
 
 } // namespace lirem::engine

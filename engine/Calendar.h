@@ -2,7 +2,6 @@
 #pragma once
 // Personal Year, Personal Month and the 37-cell calendar of Personal Days.
 
-#include "engine/DisplaySink.h"
 #include "engine/Profile.h"
 #include "engine/Text.h"
 
@@ -58,18 +57,5 @@ struct CalendarReport {
 // The selected year and month of the two lists (index -1: no selection).
 [[nodiscard]] std::int64_t SelectedYear(std::int32_t yearIndex) noexcept;
 [[nodiscard]] std::int64_t SelectedMonth(std::int32_t monthIndex) noexcept;
-
-// Resets all Personal Day colours to teal, then writes the cells; a month
-// outside 1..12 fails after the colours.
-void FillCalendar(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
-                  std::int32_t birthYear, const NumerologyProfile& profile, DisplaySink& out);
-
-// Personal Year and Personal Month of the selected year and month, stored and
-// shown, then the calendar (end of the recalculation; the year list change).
-void ShowPersonalYear(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
-                      std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out);
-// Personal Month from the stored Personal Year, then the calendar (the month list change).
-void ShowPersonalMonth(std::int32_t yearIndex, std::int32_t monthIndex, std::int32_t day, std::int32_t birthMonth,
-                       std::int32_t birthYear, NumerologyProfile& profile, DisplaySink& out);
 
 } // namespace lirem::engine

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CoreNumbers.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Numera.h"
 #include "engine/Text.h"
@@ -17,23 +16,6 @@ CoreNumber Reduce(std::int64_t sum) {
     n.Value = ClampToInt32(ReduceWithMasters(sum));
     n.Karmic = static_cast<std::int32_t>(KarmicNumberOf(sum));
     return n;
-}
-
-void ShowNote(DisplaySink& out, std::string_view note, std::int64_t karmic) {
-    if (karmic == 0)
-        return;
-    out.SetText(note, KarmicNoteText(karmic).View());
-    out.SetVisible(note, true);
-}
-
-// Expression, Soul Urge and Personality share one sequence of writes.
-void ShowNameNumber(DisplaySink& out, std::int64_t sum, std::int32_t& field, std::string_view box,
-                    std::string_view copy, std::string_view note) {
-    const std::int32_t value = ClampToInt32(ReduceWithMasters(sum));
-    field = value;
-    SetNumber(out, box, value);
-    out.SetText(copy, out.Text(box));
-    ShowNote(out, note, KarmicNumberOf(sum));
 }
 
 } // namespace
@@ -71,37 +53,6 @@ CoreReport ComputeCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t
     r.SoulUrge = Reduce(SoulUrgeSum(first, middle, last));
     r.Personality = Reduce(PersonalitySum(first, middle, last));
     return r;
-}
-
-void ShowCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year, std::string_view first,
-                     std::string_view middle, std::string_view last, NumerologyProfile& profile, DisplaySink& out) {
-    profile.DigitMarks.fill(MarkNone);
-    for (const std::string_view note : {control::lBDayKarma, control::lPathKarma, control::lExpressKarma,
-                                        control::lSoulKarma, control::lPersonKarma}) {
-        out.SetText(note, kNoteTitle);
-        out.SetVisible(note, false);
-    }
-
-    // Birthday: its Karmic Number is sought in the day itself.
-    profile.Birthday = ClampToInt32(ReduceWithMasters(day));
-    SetNumber(out, control::stBDay, profile.Birthday);
-    ShowNote(out, control::lBDayKarma, KarmicNumberOf(day));
-    out.SetText(control::lShowBDay, out.Text(control::stBDay));
-
-    // Life Path: the note comes before the number here.
-    const std::int64_t dateSum = DateSum(day, month, year);
-    const std::int64_t lifePath = ReduceWithMasters(dateSum);
-    profile.LifePath = ClampToInt32(lifePath);
-    ShowNote(out, control::lPathKarma, KarmicNumberOf(dateSum));
-    SetNumber(out, control::stPath, lifePath);
-    out.SetText(control::lShowPath, out.Text(control::stPath));
-
-    ShowNameNumber(out, ExpressionSum(first, middle, last), profile.Expression, control::stExpress,
-                   control::lShowExpress, control::lExpressKarma);
-    ShowNameNumber(out, SoulUrgeSum(first, middle, last), profile.SoulUrge, control::stSoul, control::lShowSoul,
-                   control::lSoulKarma);
-    ShowNameNumber(out, PersonalitySum(first, middle, last), profile.Personality, control::stPerson,
-                   control::lShowPerson, control::lPersonKarma);
 }
 
 } // namespace lirem::engine

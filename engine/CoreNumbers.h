@@ -3,7 +3,6 @@
 // The five core numbers (Birthday, Life Path, Expression, Soul Urge,
 // Personality) with the Karmic Numbers met in their sums.
 
-#include "engine/DisplaySink.h"
 #include "engine/Profile.h"
 #include "engine/Text.h"
 
@@ -41,11 +40,5 @@ struct CoreReport {
 // All five numbers. A negative day or date sum fails with ConvertError.
 [[nodiscard]] CoreReport ComputeCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year,
                                             std::string_view first, std::string_view middle, std::string_view last);
-
-// First stage of the recalculation: clears the digit marks, resets the notes,
-// then computes, stores and shows each number in turn. A ConvertError leaves
-// exactly the writes made before it.
-void ShowCoreNumbers(std::int32_t day, std::int32_t month, std::int32_t year, std::string_view first,
-                     std::string_view middle, std::string_view last, NumerologyProfile& profile, DisplaySink& out);
 
 } // namespace lirem::engine

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Cycles.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Numera.h"
 #include "engine/Text.h"
 
@@ -13,10 +12,6 @@ namespace {
 
 std::int64_t AbsDiff(std::int64_t a, std::int64_t b) {
     return a > b ? a - b : b - a;
-}
-
-void ShowStartYear(DisplaySink& out, std::string_view control, std::int64_t year) {
-    out.SetText(control, StartYearText(year).View());
 }
 
 } // namespace
@@ -72,22 +67,6 @@ CycleReport ComputeCycles(std::int32_t day, std::int32_t month, std::int32_t yea
     r.Challenges[2] = AbsDiff(r.Challenges[0], r.Challenges[1]);
     r.Challenges[3] = AbsDiff(ry, rm);
     return r;
-}
-
-void ShowCycles(const CycleReport& report, DisplaySink& out) {
-    // Each row's labels are numbered from 1; the first start is the birth date.
-    for (std::size_t i = 0; i < report.Pinnacles.size(); ++i)
-        SetNumber(out, control::lPinN(i + 1), report.Pinnacles[i]);
-    out.SetText(control::lPinStartN(1), report.BirthDateText);
-    for (std::size_t i = 0; i < report.PinnacleStartYears.size(); ++i)
-        ShowStartYear(out, control::lPinStartN(i + 2), report.PinnacleStartYears[i]);
-    for (std::size_t i = 0; i < report.Periods.size(); ++i)
-        SetNumber(out, control::lPerN(i + 1), report.Periods[i]);
-    out.SetText(control::lPerStartN(1), report.BirthDateText);
-    for (std::size_t i = 0; i < report.PeriodStartYears.size(); ++i)
-        ShowStartYear(out, control::lPerStartN(i + 2), report.PeriodStartYears[i]);
-    for (std::size_t i = 0; i < report.Challenges.size(); ++i)
-        SetNumber(out, control::lIspN(i + 1), report.Challenges[i]);
 }
 
 } // namespace lirem::engine

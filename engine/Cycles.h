@@ -5,7 +5,6 @@
 // Years and numbers are 64-bit here: a year near the 32-bit limit plus 37 or
 // 56 is still the exact year.
 
-#include "engine/DisplaySink.h"
 #include "engine/Text.h"
 
 #include <array>
@@ -34,8 +33,5 @@ struct CycleReport {
 
 [[nodiscard]] CycleReport ComputeCycles(std::int32_t day, std::int32_t month, std::int32_t year, std::int32_t birthday,
                                         std::int32_t lifePath);
-
-// Fourth stage of the recalculation.
-void ShowCycles(const CycleReport& report, DisplaySink& out);
 
 } // namespace lirem::engine

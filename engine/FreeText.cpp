@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/FreeText.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Text.h"
 
@@ -39,17 +38,6 @@ Caption KarmaText(const FreeTextReport& report) noexcept {
     else
         karma.Append("-");
     return karma;
-}
-
-void ShowFreeText(std::string_view text, DisplaySink& out) {
-    const std::string_view trimmed = TrimControls(text);
-    if (trimmed.empty())
-        return;
-    const FreeTextReport r = AnalyzeFreeText(trimmed);
-    out.SetText(control::lSumma, SumText(r).View());
-    out.SetText(control::lKarma, KarmaText(r).View());
-    for (std::size_t i = 0; i < 9; ++i)
-        SetNumber(out, control::lMiscN(i + 1), std::int64_t{r.Counts[i]});
 }
 
 } // namespace lirem::engine

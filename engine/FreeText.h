@@ -2,7 +2,6 @@
 #pragma once
 // The number, Karmic Number and digit counts of any text.
 
-#include "engine/DisplaySink.h"
 #include "engine/Numera.h"
 #include "engine/Text.h"
 
@@ -24,8 +23,5 @@ struct FreeTextReport {
 // "Сумма: 6" and "Кармическое Число: 13" (or ": -" when there is none).
 [[nodiscard]] Caption SumText(const FreeTextReport& report) noexcept;
 [[nodiscard]] Caption KarmaText(const FreeTextReport& report) noexcept;
-
-// The page for the text as typed: a blank text changes nothing.
-void ShowFreeText(std::string_view text, DisplaySink& out);
 
 } // namespace lirem::engine

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/NameAnalysis.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Text.h"
 
@@ -103,6 +102,19 @@ SpectrumReport AnalyzeNameSpectrum(std::string_view first, std::string_view midd
     return r;
 }
 
+std::string_view KarmicLessonsTitle() noexcept {
+    return kKarmicLessonsTitle;
+}
+std::string_view MuchMoreTitle() noexcept {
+    return kMuchMoreTitle;
+}
+std::string_view MuchLessTitle() noexcept {
+    return kMuchLessTitle;
+}
+std::string_view HiddenPassionTitle() noexcept {
+    return kHiddenPassionTitle;
+}
+
 std::string KarmicLessonsLine(const SpectrumReport& report) {
     return ListLine(kKarmicLessonsTitle, report.KarmicLessons);
 }
@@ -130,74 +142,6 @@ std::string_view AlphabetLine(NameAlphabet alphabet) noexcept {
         break;
     }
     return "Алфавит: -"_cp;
-}
-
-void ShowSpectrum(const SpectrumReport& report, NumerologyProfile& profile, DisplaySink& out) {
-    DigitLine lessons(kKarmicLessonsTitle);
-    out.SetText(control::lKarLes, lessons.View());
-    for (std::size_t i = 0; i < 9; ++i) {
-        const int digit = static_cast<int>(i) + 1;
-        if (report.Spectrum[i] == 0) {
-            out.SetText(control::lSpN(i + 1), "-");
-            out.SetFontColour(control::lSpN(i + 1), colour::Red);
-            lessons.Add(digit);
-            out.SetText(control::lKarLes, lessons.View());
-            profile.DigitMarks[i] = MarkKarmicLesson;
-        } else {
-            SetNumber(out, control::lSpN(i + 1), std::int64_t{report.Spectrum[i]});
-            out.SetFontColour(control::lSpN(i + 1), colour::Black);
-        }
-    }
-    if (lessons.Empty()) {
-        lessons.CloseEmpty();
-        out.SetText(control::lKarLes, lessons.View());
-    }
-
-    out.SetText(control::lNameLength, Caption("Общая длина имени: "_cp).Append(report.NameLength).View());
-    out.SetText(control::lAlphabet, AlphabetLine(report.Alphabet));
-    for (std::size_t i = 0; i < 9; ++i)
-        SetNumber(out, control::lEtN(i + 1), std::int64_t{report.Etalon[i]});
-
-    DigitLine more(kMuchMoreTitle);
-    DigitLine less(kMuchLessTitle);
-    out.SetText(control::lMuchMore, more.View());
-    out.SetText(control::lMuchLess, less.View());
-    for (std::size_t i = 0; i < 9; ++i) {
-        const int digit = static_cast<int>(i) + 1;
-        if (report.MuchMore.Contains(digit)) {
-            out.SetFontColour(control::lSpN(i + 1), colour::Green);
-            more.Add(digit);
-            out.SetText(control::lMuchMore, more.View());
-        }
-        if (report.MuchLess.Contains(digit)) {
-            if (report.Spectrum[i] != 0)
-                out.SetFontColour(control::lSpN(i + 1), colour::Navy);
-            less.Add(digit);
-            out.SetText(control::lMuchLess, less.View());
-        }
-    }
-    if (more.Empty()) {
-        more.CloseEmpty();
-        out.SetText(control::lMuchMore, more.View());
-    }
-    if (less.Empty()) {
-        less.CloseEmpty();
-        out.SetText(control::lMuchLess, less.View());
-    }
-
-    DigitLine passion(kHiddenPassionTitle);
-    out.SetText(control::lHidPas, passion.View());
-    if (report.HiddenPassion.Empty()) {
-        passion.CloseEmpty();
-        out.SetText(control::lHidPas, passion.View());
-    }
-    for (const int digit : report.HiddenPassion) {
-        const auto i = static_cast<std::size_t>(digit - 1);
-        out.SetFontColour(control::lSpN(i + 1), colour::Purple);
-        passion.Add(digit);
-        out.SetText(control::lHidPas, passion.View());
-        profile.DigitMarks[i] = MarkHiddenPassion;
-    }
 }
 
 } // namespace lirem::engine

@@ -4,7 +4,6 @@
 // same length: Karmic Lessons, significant deviations, Hidden Passion.
 
 #include "engine/DigitList.h"
-#include "engine/DisplaySink.h"
 #include "engine/Numera.h"
 #include "engine/Profile.h"
 
@@ -47,7 +46,10 @@ struct SpectrumReport {
 [[nodiscard]] std::string NameLengthLine(const SpectrumReport& report);
 [[nodiscard]] std::string_view AlphabetLine(NameAlphabet alphabet) noexcept;
 
-// Third stage of the recalculation: writes the page and sets the digit marks.
-void ShowSpectrum(const SpectrumReport& report, NumerologyProfile& profile, DisplaySink& out);
+// The titles of the four digit lists.
+[[nodiscard]] std::string_view KarmicLessonsTitle() noexcept;
+[[nodiscard]] std::string_view MuchMoreTitle() noexcept;
+[[nodiscard]] std::string_view MuchLessTitle() noexcept;
+[[nodiscard]] std::string_view HiddenPassionTitle() noexcept;
 
 } // namespace lirem::engine

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Partner.h"
 
-#include "engine/ControlNames.h"
 #include "engine/CoreNumbers.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Numera.h"
@@ -117,22 +116,6 @@ std::vector<std::string> ComparePartners(const NumerologyProfile& profile, const
             NumbersAgainstPartnerDigit(result, " совпадает со Скрытой Страстью "_cp, n, profile);
     }
     return std::move(result).Finish();
-}
-
-void ShowPartnerComparison(std::string_view first, std::string_view middle, std::string_view last,
-                           const PartnerInputs& partner, const NumerologyProfile& profile, DisplaySink& out) {
-    out.SetVisible(control::meResult, false);
-    out.ClearLines(control::meResult);
-    out.SetVisible(control::lNoFirst, false);
-    out.SetVisible(control::lNoFirst2, false);
-    if (TrimControls(first).empty() && TrimControls(middle).empty() && TrimControls(last).empty()) {
-        out.SetVisible(control::lNoFirst, true);
-        out.SetVisible(control::lNoFirst2, true);
-        return;
-    }
-    for (const std::string& line : ComparePartners(profile, BuildPartnerProfile(partner)))
-        out.AddLine(control::meResult, line);
-    out.SetVisible(control::meResult, true);
 }
 
 } // namespace lirem::engine

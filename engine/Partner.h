@@ -2,7 +2,6 @@
 #pragma once
 // Compatibility of the person of the last recalculation with a partner.
 
-#include "engine/DisplaySink.h"
 #include "engine/NameAnalysis.h"
 #include "engine/Profile.h"
 
@@ -37,10 +36,5 @@ struct PartnerInputs {
 // The result lines in order: each match followed by an empty line, or the
 // single line "Нет значимых совпадений".
 [[nodiscard]] std::vector<std::string> ComparePartners(const NumerologyProfile& profile, const PartnerProfile& partner);
-
-// The whole partner page: the warning when the first person's name fields are
-// all blank (then no partner number is computed), otherwise the comparison.
-void ShowPartnerComparison(std::string_view first, std::string_view middle, std::string_view last,
-                           const PartnerInputs& partner, const NumerologyProfile& profile, DisplaySink& out);
 
 } // namespace lirem::engine

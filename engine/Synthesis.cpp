@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Synthesis.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Numera.h"
 #include "engine/Text.h"
@@ -86,20 +85,6 @@ SynthesisReport ComputeSynthesis(std::int32_t lifePath, std::int32_t expression,
     r.ExpressionSoulBridge = Bridge(expression, soulUrge);
     r.Reason = ClampToInt32(ReduceWithMasters(std::int64_t{NameExpression(firstName)} + birthday));
     return r;
-}
-
-void ShowSynthesis(const SynthesisReport& report, DisplaySink& out) {
-    out.ClearLines(control::meVozSpo);
-    out.ClearLines(control::meVozMot);
-    out.ClearLines(control::meSpoMot);
-    out.AddLine(control::meVozSpo, report.PossibilitiesAbilitiesLine);
-    out.AddLine(control::meVozMot, report.PossibilitiesMotivationLine);
-    out.AddLine(control::meSpoMot, report.AbilitiesMotivationLine);
-    SetNumber(out, control::stRealize, report.Realization);
-    SetNumber(out, control::lPEBridge, report.PathExpressionBridge);
-    SetNumber(out, control::lSPBridge, report.SoulPersonalityBridge);
-    SetNumber(out, control::lESBridge, report.ExpressionSoulBridge);
-    SetNumber(out, control::stReason, report.Reason);
 }
 
 } // namespace lirem::engine

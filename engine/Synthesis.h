@@ -4,8 +4,6 @@
 // Path), Abilities (Expression) and Motivation (Soul Urge), the Realization
 // Number, the three Bridges and the Reason Number.
 
-#include "engine/DisplaySink.h"
-
 #include <cstdint>
 #include <string_view>
 
@@ -28,8 +26,5 @@ struct SynthesisReport {
 [[nodiscard]] SynthesisReport ComputeSynthesis(std::int32_t lifePath, std::int32_t expression, std::int32_t soulUrge,
                                                std::int32_t personality, std::int32_t birthday,
                                                std::string_view firstName) noexcept;
-
-// Second stage of the recalculation.
-void ShowSynthesis(const SynthesisReport& report, DisplaySink& out);
 
 } // namespace lirem::engine

@@ -48,17 +48,11 @@ std::string Decimal(std::int64_t number) {
     return Caption().Append(number).Str();
 }
 
-} // namespace lirem::engine
-
-namespace lirem::engine {
-
-void SetNumber(DisplaySink& out, std::string_view control, std::int64_t number) {
-    if (number >= 0 && number < 100) {
-        const auto& d = kSmallNumbers.digits[static_cast<std::size_t>(number)];
-        out.SetText(control, std::string_view(d.data(), number < 10 ? 1 : 2));
-        return;
-    }
-    out.SetText(control, Caption().Append(number).View());
+std::string_view SmallDecimal(std::int64_t number) noexcept {
+    if (number < 0 || number >= 100)
+        return {};
+    const auto& d = kSmallNumbers.digits[static_cast<std::size_t>(number)];
+    return {d.data(), number < 10 ? std::size_t{1} : std::size_t{2}};
 }
 
 } // namespace lirem::engine

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Small text helpers shared by the display steps: trimming as the input
+// Small text helpers shared by the stages and the display steps: trimming as the input
 // fields are trimmed, decimal numbers, and captions built without the heap.
-
-#include "engine/DisplaySink.h"
 
 #include <array>
 #include <charconv>
@@ -70,8 +68,8 @@ private:
 // Decimal text of a number (no leading zeros, "-" for negatives).
 [[nodiscard]] std::string Decimal(std::int64_t number);
 
-// Writes a number as a control's text; 0..99, nearly every number shown,
-// come from a ready table.
-void SetNumber(DisplaySink& out, std::string_view control, std::int64_t number);
+// The decimal text of 0..99 (nearly every number shown) from a ready table;
+// empty for any other number.
+[[nodiscard]] std::string_view SmallDecimal(std::int64_t number) noexcept;
 
 } // namespace lirem::engine

@@ -14,7 +14,7 @@
 #include "report/DateArgs.h"
 #include "report/JsonReport.h"
 #include "report/JsonWriter.h"
-#include "report/PersonResult.h"
+#include "session/PersonResult.h"
 
 #include <nlohmann/json.hpp>
 
@@ -76,7 +76,7 @@ void ComputeDates(std::string_view text) {
 
     if (const auto value = ParseInt32(number))
         Check(ParseInt32(std::to_string(*value)) == value);
-    PersonInput person;
+    session::PersonInput person;
     if (const auto parsed = ParseBirthDate(date))
         person.date = *parsed;
     else
@@ -88,7 +88,7 @@ void ComputeDates(std::string_view text) {
     person.first = "Иван";
     person.partner.emplace().date = person.date;
     try {
-        PersonResult result;
+        session::PersonResult result;
         ComputePersonResult(person, result);
         JsonWriter json;
         WritePersonJson(person, result, std::nullopt, json);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/GuiSession.h"
 
-#include "ui/Fonts.h"
+#include "look/Fonts.h"
 
 #include <QGuiApplication>
 
@@ -33,7 +33,7 @@ void EnsureGuiApplication() {
         static char* argv[] = {name, nullptr};
         static const auto app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    ui::InstallFontSubstitutions();
+    look::InstallFontSubstitutions();
 }
 
 } // namespace lirem::reading

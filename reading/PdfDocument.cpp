@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/PdfDocument.h"
 
+#include "look/TextBoundary.h"
 #include "reading/ReadingPainter.h"
-#include "ui/TextBoundary.h"
 
 #include <QBuffer>
 #include <QHashSeed>
@@ -55,9 +55,9 @@ QByteArray RenderPdf(const Reading& reading) {
         QPdfWriter writer(&buffer);
         writer.setResolution(96);
         writer.setCreator(QString::fromLatin1(kCreator));
-        const report::PersonInput& in = reading.input;
-        writer.setTitle((ui::FromEngineText(in.first) + QLatin1Char(' ') + ui::FromEngineText(in.middle) +
-                         QLatin1Char(' ') + ui::FromEngineText(in.last))
+        const session::PersonInput& in = reading.input;
+        writer.setTitle((look::FromEngineText(in.first) + QLatin1Char(' ') + look::FromEngineText(in.middle) +
+                         QLatin1Char(' ') + look::FromEngineText(in.last))
                             .simplified());
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter(&writer);

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/Reading.h"
 
-#include "report/WindowRun.h"
+#include "session/Pipeline.h"
 
 namespace lirem::reading {
 
-Reading MakeReading(const report::PersonInput& input) {
+Reading MakeReading(const session::PersonInput& input) {
     Reading reading{input, {}};
-    report::RunWindowHandlers(reading.input, reading.shown);
+    session::RunPerson(reading.input, reading.shown);
     return reading;
 }
 

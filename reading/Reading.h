@@ -3,18 +3,18 @@
 // One person's reading: the inputs and what the window's result controls show
 // for them once the handlers have run.
 
-#include "report/PersonInput.h"
-#include "report/RecordingSink.h"
+#include "session/PersonInput.h"
+#include "session/RecordingSink.h"
 
 namespace lirem::reading {
 
 struct Reading {
-    report::PersonInput input;
-    report::RecordingSink shown;
+    session::PersonInput input;
+    session::RecordingSink shown;
 };
 
-// Runs the engine as the window does. Throws engine::EngineError where the
+// Runs the session pipeline as the window does. Throws engine::EngineError where the
 // window would report one.
-[[nodiscard]] Reading MakeReading(const report::PersonInput& input);
+[[nodiscard]] Reading MakeReading(const session::PersonInput& input);
 
 } // namespace lirem::reading

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/ReadingPainter.h"
 
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
+#include "layout/LayoutTable.h"
+#include "look/AppTitle.h"
+#include "look/DesignScale.h"
+#include "look/Fonts.h"
+#include "look/LayoutLook.h"
+#include "look/TextBoundary.h"
 #include "reading/PictureCache.h"
-#include "ui/AppTitle.h"
-#include "ui/DesignScale.h"
-#include "ui/LayoutTable.h"
-#include "ui/TextBoundary.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -20,8 +22,8 @@
 namespace lirem::reading {
 namespace {
 
-using ui::ControlKind;
-using ui::ControlRow;
+using layout::ControlKind;
+using layout::ControlRow;
 
 const QColor kInk(0, 0, 0);
 const QColor kFrame(160, 160, 160);
@@ -30,25 +32,21 @@ const QColor kAccent(64, 112, 176); // the skin's highlight
 const QColor kFieldFill(250, 250, 250);
 
 // Faces of the window, sized so that a design unit is one sheet unit.
-QFont FaceFont(ui::FontFace face, const QPaintDevice& device, double scale = 1.0) {
-    QFont font = ui::MakeFont(face);
-    font.setPointSizeF(font.pointSizeF() * scale * ui::DesignScale::kDesignDpi / device.logicalDpiY());
+QFont FaceFont(layout::FontFace face, const QPaintDevice& device, double scale = 1.0) {
+    QFont font = look::MakeFont(face);
+    font.setPointSizeF(font.pointSizeF() * scale * look::DesignScale::kDesignDpi / device.logicalDpiY());
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
-QColor ToColor(engine::Rgb rgb) {
-    return {rgb.r, rgb.g, rgb.b};
-}
-
-QString DateText(const report::BirthDate& date) {
+QString DateText(const session::BirthDate& date) {
     return QStringLiteral("%1.%2.%3").arg(date.day).arg(date.month, 2, 10, QLatin1Char('0')).arg(date.year);
 }
 
 QString FullName(const std::string& first, const std::string& middle, const std::string& last) {
     QStringList parts;
     for (const std::string* part : {&first, &middle, &last}) {
-        const QString text = ui::FromEngineText(*part).simplified();
+        const QString text = look::FromEngineText(*part).simplified();
         if (!text.isEmpty())
             parts.append(text);
     }
@@ -56,26 +54,26 @@ QString FullName(const std::string& first, const std::string& middle, const std:
 }
 
 // The value an input field of the window holds for this reading.
-std::optional<QString> FieldValue(const std::string& name, const report::PersonInput& in) {
-    static const QStringList months = ui::MonthNames();
-    const report::PartnerInput partner = in.partner.value_or(report::PartnerInput{});
+std::optional<QString> FieldValue(const std::string& name, const session::PersonInput& in) {
+    static const QStringList months = look::FromUtf8(layout::MonthNames());
+    const session::PartnerInput partner = in.partner.value_or(session::PartnerInput{});
     const std::map<std::string, QString, std::less<>> values{
         {control::seDay, QString::number(in.date.day)},
         {control::seMonth, QString::number(in.date.month)},
         {control::seYear, QString::number(in.date.year)},
-        {control::edFirst, ui::FromEngineText(in.first)},
-        {control::edMiddle, ui::FromEngineText(in.middle)},
-        {control::edLast, ui::FromEngineText(in.last)},
+        {control::edFirst, look::FromEngineText(in.first)},
+        {control::edMiddle, look::FromEngineText(in.middle)},
+        {control::edLast, look::FromEngineText(in.last)},
         {control::sePartnerDay, QString::number(partner.date.day)},
         {control::sePartnerMonth, QString::number(partner.date.month)},
         {control::sePartnerYear, QString::number(partner.date.year)},
-        {control::edPartnerFirst, ui::FromEngineText(partner.first)},
-        {control::edPartnerMiddle, ui::FromEngineText(partner.middle)},
-        {control::edPartnerLast, ui::FromEngineText(partner.last)},
+        {control::edPartnerFirst, look::FromEngineText(partner.first)},
+        {control::edPartnerMiddle, look::FromEngineText(partner.middle)},
+        {control::edPartnerLast, look::FromEngineText(partner.last)},
         {control::cbYear, QString::number(in.calendar.year)},
         {control::cbMonth,
          in.calendar.month >= 1 && in.calendar.month <= 12 ? months[in.calendar.month - 1] : QString()},
-        {control::edMisc, ui::FromEngineText(in.text.value_or(std::string()))},
+        {control::edMisc, look::FromEngineText(in.text.value_or(std::string()))},
     };
     const auto it = values.find(name);
     if (it == values.end())
@@ -83,7 +81,7 @@ std::optional<QString> FieldValue(const std::string& name, const report::PersonI
     return it->second;
 }
 
-bool PagePrinted(const std::string& page, const report::PersonInput& in) {
+bool PagePrinted(const std::string& page, const session::PersonInput& in) {
     if (page == control::tsAbout)
         return false;
     if (page == control::tsSynastry)
@@ -103,7 +101,7 @@ bool ControlPrinted(const ControlRow& row) {
 class PageArtist {
 public:
     PageArtist(const Reading& reading, const QPaintDevice& device) : reading_(reading), device_(device) {
-        for (const ControlRow& row : ui::Controls())
+        for (const ControlRow& row : layout::Controls())
             if (row.kind == ControlKind::GroupBox)
                 groups_.emplace(row.name, &row);
     }
@@ -121,26 +119,26 @@ public:
     }
 
     [[nodiscard]] bool Visible(const ControlRow& row) const {
-        const report::RecordingSink& shown = reading_.shown;
+        const session::RecordingSink& shown = reading_.shown;
         return shown.Written(row.name) ? shown.Control(row.name).visible : !row.hidden;
     }
 
     [[nodiscard]] QString Text(const ControlRow& row) const {
-        const report::RecordingSink& shown = reading_.shown;
-        return shown.Written(row.name) ? ui::FromEngineText(shown.Control(row.name).text) : row.text;
+        const session::RecordingSink& shown = reading_.shown;
+        return shown.Written(row.name) ? look::FromEngineText(shown.Control(row.name).text) : look::FromUtf8(row.text);
     }
 
     [[nodiscard]] QColor Colour(const ControlRow& row) const {
-        const report::ControlState& state = reading_.shown.Control(row.name);
+        const session::ControlState& state = reading_.shown.Control(row.name);
         if (state.colourSet)
-            return ToColor(state.colour);
-        return row.colour ? ToColor(*row.colour) : kInk;
+            return look::ToQColor(state.colour);
+        return row.colour ? look::ToQColor(*row.colour) : kInk;
     }
 
     [[nodiscard]] QStringList MemoLines(const ControlRow& row) const {
         QStringList lines;
         for (const std::string& line : reading_.shown.Control(row.name).lines)
-            lines.append(ui::FromEngineText(line));
+            lines.append(look::FromEngineText(line));
         return lines;
     }
 
@@ -170,7 +168,7 @@ public:
     // Height of a page's box: down to its lowest control.
     [[nodiscard]] double PageHeight(const std::string& page) const {
         double bottom = 0;
-        for (const ControlRow& row : ui::Controls()) {
+        for (const ControlRow& row : layout::Controls()) {
             if (PageOf(row) != page || !Printed(row))
                 continue;
             const double height = row.kind == ControlKind::Memo ? MemoHeight(row) : row.height;
@@ -180,7 +178,7 @@ public:
     }
 
     void Paint(QPainter& painter, const std::string& page) const {
-        for (const ControlRow& row : ui::Controls()) {
+        for (const ControlRow& row : layout::Controls()) {
             if (PageOf(row) != page || !Printed(row))
                 continue;
             const QPointF at = Origin(row);
@@ -219,7 +217,7 @@ private:
         if (row.background) {
             // The label sizes itself to its text, as in the window.
             const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
-            painter.fillRect(box, ToColor(*row.background));
+            painter.fillRect(box, look::ToQColor(*row.background));
         }
         painter.setFont(font);
         painter.setPen(Colour(row));
@@ -284,15 +282,16 @@ private:
         painter.setPen(QPen(kFrame, 0.8));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(at + QPointF(0, half), QSizeF(row.width, row.height - half)), 3, 3);
-        const QRectF caption(at + QPointF(8, 0), QSizeF(metrics.horizontalAdvance(row.text) + 6, metrics.height()));
+        const QString text = look::FromUtf8(row.text);
+        const QRectF caption(at + QPointF(8, 0), QSizeF(metrics.horizontalAdvance(text) + 6, metrics.height()));
         painter.fillRect(caption, Qt::white);
         painter.setFont(font);
         painter.setPen(kInk);
-        painter.drawText(caption, Qt::AlignCenter, row.text);
+        painter.drawText(caption, Qt::AlignCenter, text);
     }
 
     void PaintPicture(QPainter& painter, const ControlRow& row, QPointF at) const {
-        QSvgRenderer& renderer = Picture(row.picture);
+        QSvgRenderer& renderer = Picture(look::PicturePath(row.picture));
         if (!renderer.isValid())
             return;
         const QSizeF size = row.stretch ? QSizeF(row.width, row.height) : QSizeF(renderer.defaultSize());
@@ -305,9 +304,9 @@ private:
 };
 
 QString CaptionOf(const std::string& page) {
-    for (const ui::PageRow& tab : ui::Pages())
+    for (const layout::PageRow& tab : layout::Pages())
         if (tab.name == page)
-            return tab.caption;
+            return look::FromUtf8(tab.caption);
     return {};
 }
 
@@ -317,7 +316,7 @@ ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& devic
     : reading_(reading), device_(device) {
     const PageArtist artist(reading_, device_);
     std::vector<Section> pages;
-    for (const ui::PageRow& tab : ui::Pages())
+    for (const layout::PageRow& tab : layout::Pages())
         if (PagePrinted(tab.name, reading_.input))
             pages.push_back({tab.name, CaptionOf(tab.name), 0, artist.PageHeight(tab.name)});
     sheets_ = PlanSheets(pages);
@@ -327,7 +326,7 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
     if (index < 0 || index >= SheetCount())
         return;
     const Sheet& sheet = sheets_[static_cast<std::size_t>(index)];
-    const report::PersonInput& in = reading_.input;
+    const session::PersonInput& in = reading_.input;
     const QString name = FullName(in.first, in.middle, in.last);
     const QString born = QStringLiteral("Дата рождения: ") + DateText(in.date);
 
@@ -337,16 +336,16 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     if (sheet.titleBlock) {
-        const QFont small = FaceFont(ui::FontFace::Window, device_);
-        QFont big = FaceFont(ui::FontFace::Arial14, device_, 1.4);
+        const QFont small = FaceFont(layout::FontFace::Window, device_);
+        QFont big = FaceFont(layout::FontFace::Arial14, device_, 1.4);
         // A long name gets a smaller face, down to the size of the date below it.
         const double nameWidth = QFontMetricsF(big, &device_).horizontalAdvance(name.isEmpty() ? born : name);
         if (nameWidth > kBoxWidth)
             big.setPointSizeF(big.pointSizeF() * std::max(kBoxWidth / nameWidth, 0.55));
-        const QFont date = FaceFont(ui::FontFace::Arial10, device_);
+        const QFont date = FaceFont(layout::FontFace::Arial10, device_);
         painter.setPen(kFaint);
         painter.setFont(small);
-        painter.drawText(QRectF(kBoxLeft, kTop, kBoxWidth, 18), Qt::AlignLeft | Qt::AlignTop, ui::WindowCaption());
+        painter.drawText(QRectF(kBoxLeft, kTop, kBoxWidth, 18), Qt::AlignLeft | Qt::AlignTop, look::WindowCaption());
         painter.setPen(kInk);
         painter.setFont(big);
         const QString headline =
@@ -361,7 +360,7 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
     }
 
     const PageArtist artist(reading_, device_);
-    const QFont heading = FaceFont(ui::FontFace::Arial12, device_);
+    const QFont heading = FaceFont(layout::FontFace::Arial12, device_);
     for (const Section& section : sheet.sections) {
         painter.setFont(heading);
         painter.setPen(kAccent);
@@ -383,7 +382,7 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
     painter.setPen(QPen(QColor(200, 200, 200), 0.8));
     painter.drawLine(QPointF(kBoxLeft, footer - 8), QPointF(kBoxLeft + kBoxWidth, footer - 8));
     painter.setPen(kFaint);
-    const QFont small = FaceFont(ui::FontFace::Window, device_, 0.9);
+    const QFont small = FaceFont(layout::FontFace::Window, device_, 0.9);
     painter.setFont(small);
     const QString who =
         QFontMetricsF(small, &device_)

@@ -8,8 +8,9 @@
 #include "report/JsonWriter.h"
 #include "report/Options.h"
 #include "report/PdfOutput.h"
-#include "report/PersonResult.h"
 #include "report/TextReport.h"
+#include "session/NullSink.h"
+#include "session/Pipeline.h"
 
 #include <nlohmann/json.hpp>
 
@@ -42,7 +43,8 @@ int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, s
             err << "lirem-report: " << problem << "\n";
             return 1;
         }
-        pdfPerRow = [&pdfs](std::int64_t line, const PersonInput& person) { return pdfs->Write(line, person); };
+        pdfPerRow = [&pdfs](std::int64_t line, const session::PersonInput& person,
+                            const session::RecordingSink& shown) { return pdfs->Write(line, person, shown); };
     }
     const BatchSummary summary = RunBatch(csv, out, options.person.calendar, lineBuffered, pdfPerRow);
     if (summary.writeFailed) {
@@ -63,24 +65,24 @@ int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, s
 
 } // namespace
 
-std::string BuildJsonReport(const PersonInput& person) {
-    PersonResult result;
-    ComputePersonResult(person, result);
+std::string BuildJsonReport(const session::PersonInput& person) {
+    session::NullSink shown;
+    const session::PersonResult result = session::RunPerson(person, shown);
     JsonWriter json;
     WritePersonJson(person, result, std::nullopt, json);
     // The batch's compact object, indented by the JSON library.
     return nlohmann::ordered_json::parse(json.View()).dump(2) + "\n";
 }
 
-CalendarMonth CurrentMonth() {
+session::CalendarMonth CurrentMonth() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return CalendarMonth{local.tm_year + 1900, local.tm_mon + 1};
+    return session::CalendarMonth{local.tm_year + 1900, local.tm_mon + 1};
 }
 
 int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err,
-           CalendarMonth today, Descriptors fds) {
+           session::CalendarMonth today, Descriptors fds) {
     const ParseOutcome parsed = ParseOptions(argc, argv, today);
     if (!parsed.options) {
         if (!parsed.err.empty())

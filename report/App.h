@@ -3,7 +3,7 @@
 // The whole program behind main(), on streams, so tests can run it in-process.
 
 #include "report/Descriptors.h"
-#include "report/PersonInput.h"
+#include "session/PersonInput.h"
 
 #include <istream>
 #include <ostream>
@@ -15,12 +15,12 @@ namespace lirem::report {
 // failed, or output that could not be written), 2 bad arguments. fds: the
 // descriptors behind in and out, which decide how the batch buffers its output.
 [[nodiscard]] int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err,
-                         CalendarMonth today, Descriptors fds = {});
+                         session::CalendarMonth today, Descriptors fds = {});
 
 // One person's results as a pretty-printed JSON object, with a final newline.
-[[nodiscard]] std::string BuildJsonReport(const PersonInput& person);
+[[nodiscard]] std::string BuildJsonReport(const session::PersonInput& person);
 
 // The current month of the local clock.
-[[nodiscard]] CalendarMonth CurrentMonth();
+[[nodiscard]] session::CalendarMonth CurrentMonth();
 
 } // namespace lirem::report

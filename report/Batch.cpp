@@ -9,7 +9,8 @@
 #include "report/ErrorText.h"
 #include "report/JsonReport.h"
 #include "report/JsonWriter.h"
-#include "report/PersonResult.h"
+#include "session/NullSink.h"
+#include "session/Pipeline.h"
 
 #include <string>
 #include <string_view>
@@ -46,7 +47,7 @@ std::string BadDate(std::string_view what, std::string_view field) {
 }
 
 // Fills the person from a row; returns the reason when the row is unusable.
-std::string ReadRow(const CsvRecord& r, PersonInput& person) {
+std::string ReadRow(const CsvRecord& r, session::PersonInput& person) {
     if (r.unterminatedQuote) {
         std::string reason = "quoted field opened on line " + std::to_string(r.quoteLine) + " is not closed";
         if (r.linesInQuote > 0)
@@ -70,7 +71,7 @@ std::string ReadRow(const CsvRecord& r, PersonInput& person) {
     person.partner.reset();
     if (r.fieldCount == 8 &&
         !(r.fields[4].empty() && r.fields[5].empty() && r.fields[6].empty() && r.fields[7].empty())) {
-        PartnerInput& partner = person.partner.emplace();
+        session::PartnerInput& partner = person.partner.emplace();
         const std::string_view partnerDate = TrimBlanks(r.fields[4]);
         if (!partnerDate.empty()) {
             const auto parsed = ParseBirthDate(partnerDate);
@@ -87,14 +88,16 @@ std::string ReadRow(const CsvRecord& r, PersonInput& person) {
 
 } // namespace
 
-BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar, bool lineBuffered,
+BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMonth calendar, bool lineBuffered,
                       const RowHook& rowDone) {
     BatchSummary summary;
     CsvReader reader(in);
     CsvRecord record;
-    PersonInput person;
+    session::PersonInput person;
     person.calendar = calendar;
-    PersonResult result;
+    session::PersonResult result;
+    session::RecordingSink shown; // filled only for the row hook
+    session::NullSink discard;
     JsonWriter json;
     bool firstRecord = true;
 
@@ -121,13 +124,18 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calenda
         std::string reason = ReadRow(record, person);
         if (reason.empty()) {
             try {
-                ComputePersonResult(person, result);
+                if (rowDone) {
+                    shown = session::RecordingSink();
+                    result = session::RunPerson(person, shown);
+                } else {
+                    result = session::RunPerson(person, discard);
+                }
             } catch (const engine::EngineError& e) {
                 reason = WithFullStop(e.what());
             }
         }
         if (reason.empty() && rowDone)
-            reason = rowDone(record.line, person);
+            reason = rowDone(record.line, person, shown);
         if (reason.empty()) {
             WritePersonJson(person, result, record.line, json);
             ++summary.people;

@@ -8,7 +8,8 @@
 // that cannot be computed gives {"row": n, "error": reason} and the batch goes
 // on; n is the line on which the row starts.
 
-#include "report/PersonInput.h"
+#include "session/PersonInput.h"
+#include "session/RecordingSink.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,12 +27,15 @@ struct BatchSummary {
 
 // Called for each row that was computed, before its line is written; a
 // non-empty result makes the row an error with that reason.
-using RowHook = std::function<std::string(std::int64_t line, const PersonInput& person)>;
+// Called for each good row with what the window would show for it (only
+// then does the batch record the window's controls).
+using RowHook = std::function<std::string(std::int64_t line, const session::PersonInput& person,
+                                          const session::RecordingSink& shown)>;
 
 // lineBuffered: each row's line is written and flushed before the next row is
 // read (for a reader waiting on a pipe or a terminal); otherwise lines are
 // written in large blocks.
-[[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, CalendarMonth calendar,
+[[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMonth calendar,
                                     bool lineBuffered = false, const RowHook& rowDone = {});
 
 } // namespace lirem::report

@@ -18,7 +18,7 @@ std::optional<std::int32_t> ParseInt32(std::string_view text) {
     return value;
 }
 
-std::optional<BirthDate> ParseBirthDate(std::string_view text) {
+std::optional<session::BirthDate> ParseBirthDate(std::string_view text) {
     const std::size_t firstDot = text.find('.');
     if (firstDot == std::string_view::npos)
         return std::nullopt;
@@ -30,10 +30,10 @@ std::optional<BirthDate> ParseBirthDate(std::string_view text) {
     const auto year = ParseInt32(text.substr(secondDot + 1));
     if (!day || !month || !year)
         return std::nullopt;
-    return BirthDate{*day, *month, *year};
+    return session::BirthDate{*day, *month, *year};
 }
 
-std::optional<CalendarMonth> ParseCalendarMonth(std::string_view text) {
+std::optional<session::CalendarMonth> ParseCalendarMonth(std::string_view text) {
     const std::size_t dash = text.find('-');
     if (dash == std::string_view::npos || dash == 0)
         return std::nullopt;
@@ -51,7 +51,7 @@ std::optional<CalendarMonth> ParseCalendarMonth(std::string_view text) {
     const auto month = ParseInt32(monthText);
     if (!year || !month || *year < 1)
         return std::nullopt;
-    return CalendarMonth{*year, *month};
+    return session::CalendarMonth{*year, *month};
 }
 
 } // namespace lirem::report

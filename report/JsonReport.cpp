@@ -6,7 +6,7 @@
 namespace lirem::report {
 namespace {
 
-void WriteDate(const BirthDate& d, JsonWriter& out) {
+void WriteDate(const session::BirthDate& d, JsonWriter& out) {
     out.Key("day").Int(d.day).Key("month").Int(d.month).Key("year").Int(d.year);
 }
 
@@ -107,14 +107,14 @@ void WriteCalendar(const engine::NumerologyProfile& profile, const engine::Calen
     out.EndObject();
 }
 
-void WritePartner(const PersonInput& in, const PersonResult& result, JsonWriter& out) {
+void WritePartner(const session::PersonInput& in, const session::PersonResult& result, JsonWriter& out) {
     out.Key("partner");
     if (!in.partner || !result.partner) {
         out.Null();
         return;
     }
-    const PartnerInput& p = *in.partner;
-    const PartnerResult& r = *result.partner;
+    const session::PartnerInput& p = *in.partner;
+    const session::PartnerResult& r = *result.partner;
     out.BeginObject();
     out.Key("input").BeginObject();
     WriteDate(p.date, out);
@@ -141,7 +141,7 @@ void WritePartner(const PersonInput& in, const PersonResult& result, JsonWriter&
     out.EndObject();
 }
 
-void WriteFreeText(const PersonInput& in, const PersonResult& result, JsonWriter& out) {
+void WriteFreeText(const session::PersonInput& in, const session::PersonResult& result, JsonWriter& out) {
     out.Key("free_text");
     if (!in.text || !result.freeText) {
         out.Null();
@@ -157,8 +157,8 @@ void WriteFreeText(const PersonInput& in, const PersonResult& result, JsonWriter
 
 } // namespace
 
-void WritePersonJson(const PersonInput& in, const PersonResult& result, std::optional<std::int64_t> row,
-                     JsonWriter& out) {
+void WritePersonJson(const session::PersonInput& in, const session::PersonResult& result,
+                     std::optional<std::int64_t> row, JsonWriter& out) {
     out.BeginObject();
     if (row)
         out.Key("row").Int(*row);

@@ -4,8 +4,8 @@
 // the README), and the error object of a batch row.
 
 #include "report/JsonWriter.h"
-#include "report/PersonInput.h"
-#include "report/PersonResult.h"
+#include "session/PersonInput.h"
+#include "session/PersonResult.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,8 +14,8 @@
 namespace lirem::report {
 
 // row: the batch row the person came from; a single report has none.
-void WritePersonJson(const PersonInput& in, const PersonResult& result, std::optional<std::int64_t> row,
-                     JsonWriter& out);
+void WritePersonJson(const session::PersonInput& in, const session::PersonResult& result,
+                     std::optional<std::int64_t> row, JsonWriter& out);
 
 // {"row": n, "error": reason}; the reason is code page 1251.
 void WriteRowErrorJson(std::int64_t row, std::string_view reason, JsonWriter& out);

@@ -50,7 +50,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-BirthDate DateArgument(const std::string& option, const std::string& text) {
+session::BirthDate DateArgument(const std::string& option, const std::string& text) {
     const auto date = ParseBirthDate(text);
     if (!date)
         throw UsageError(option + ": '" + text + "' is not a date D.M.Y (for example 29.11.1985)");
@@ -76,7 +76,7 @@ std::string Usage(const std::string& message) {
 
 } // namespace
 
-ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today) {
+ParseOutcome ParseOptions(int argc, const char* const* argv, session::CalendarMonth today) {
     CLI::App app(kDescription, kProgram);
     app.footer(kFooter);
     app.set_version_flag("--version", std::string(kProgram) + " " + LIREM_VERSION,
@@ -155,7 +155,7 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
         app.parse(argc, argv);
 
         Options options;
-        PersonInput& p = options.person;
+        session::PersonInput& p = options.person;
         if (*optDate)
             p.date = DateArgument("--date", date);
         if (*optDay)
@@ -175,7 +175,7 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today
             p.calendar = *parsed;
         }
         if (*optPartnerDate || *optPartnerFirst || *optPartnerMiddle || *optPartnerLast) {
-            PartnerInput& partner = p.partner.emplace();
+            session::PartnerInput& partner = p.partner.emplace();
             if (*optPartnerDate)
                 partner.date = DateArgument("--partner-date", partnerDate);
             partner.first = engine::Utf8ToCp1251(partnerFirst);

@@ -2,7 +2,7 @@
 #pragma once
 // The command line: what to compute and how to print it.
 
-#include "report/PersonInput.h"
+#include "session/PersonInput.h"
 
 #include <optional>
 #include <string>
@@ -10,7 +10,7 @@
 namespace lirem::report {
 
 struct Options {
-    PersonInput person;               // texts already in code page 1251
+    session::PersonInput person;      // texts already in code page 1251
     bool json = false;                // one JSON object instead of the text report
     std::optional<std::string> batch; // CSV file, "-" for standard input
 
@@ -30,6 +30,6 @@ struct ParseOutcome {
 };
 
 // today: the month the calendar shows when --calendar is not given.
-[[nodiscard]] ParseOutcome ParseOptions(int argc, const char* const* argv, CalendarMonth today);
+[[nodiscard]] ParseOutcome ParseOptions(int argc, const char* const* argv, session::CalendarMonth today);
 
 } // namespace lirem::report

@@ -4,7 +4,8 @@
 // so the text and JSON reports start without the graphics libraries. This is
 // the module's one entry point, shared by both sides of the build.
 
-#include "report/PersonInput.h"
+#include "session/PersonInput.h"
+#include "session/RecordingSink.h"
 
 #include <cstdint>
 #include <string>
@@ -15,13 +16,15 @@ struct PdfApi {
     int version; // kPdfApiVersion of the module's build
     // Each returns an empty string on success, otherwise the message in UTF-8;
     // engineError tells an engine message (printed as it stands) from a file problem.
-    std::string (*writePerson)(const PersonInput& person, const std::string& file, bool force, bool& engineError);
+    std::string (*writePerson)(const session::PersonInput& person, const std::string& file, bool force,
+                               bool& engineError);
     std::string (*prepareFolder)(const std::string& folder);
-    std::string (*writeRow)(const std::string& folder, bool force, std::int64_t line, const PersonInput& person,
-                            bool& engineError);
+    // A batch row, with what the batch's own run of it showed.
+    std::string (*writeRow)(const std::string& folder, bool force, std::int64_t line,
+                            const session::PersonInput& person, const session::RecordingSink& shown, bool& engineError);
 };
 
-inline constexpr int kPdfApiVersion = 1;
+inline constexpr int kPdfApiVersion = 2;
 inline constexpr const char* kPdfApiSymbol = "lirem_report_pdf_api";
 
 } // namespace lirem::report

@@ -7,7 +7,7 @@
 
 namespace lirem::report {
 
-std::string PdfFileName(std::int64_t line, const PersonInput& person) {
+std::string PdfFileName(std::int64_t line, const session::PersonInput& person) {
     constexpr qsizetype kMaxNameCharacters = 80;
     const QString name =
         QString::fromStdString(engine::Cp1251ToUtf8(person.first + ' ' + person.middle + ' ' + person.last));

@@ -16,22 +16,21 @@
 namespace lirem::report {
 namespace {
 
-std::string Write(const PersonInput& person, const std::filesystem::path& file, bool force, bool& engineError) {
+std::string Write(const reading::Reading& shown, const std::filesystem::path& file, bool force) {
+    reading::EnsureGuiApplication();
+    const QByteArray pdf = reading::RenderPdf(shown);
+    return reading::WriteFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                                        force ? reading::Existing::Replace : reading::Existing::Keep);
+}
+
+std::string WritePerson(const session::PersonInput& person, const std::string& file, bool force, bool& engineError) {
     engineError = false;
     try {
-        reading::EnsureGuiApplication();
-        const QByteArray pdf = reading::RenderPdf(reading::MakeReading(person));
-        return reading::WriteFileAtomically(file,
-                                            std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-                                            force ? reading::Existing::Replace : reading::Existing::Keep);
+        return Write(reading::MakeReading(person), file, force);
     } catch (const engine::EngineError& e) {
         engineError = true;
         return engine::Cp1251ToUtf8(e.what());
     }
-}
-
-std::string WritePerson(const PersonInput& person, const std::string& file, bool force, bool& engineError) {
-    return Write(person, file, force, engineError);
 }
 
 std::string PrepareFolder(const std::string& folder) {
@@ -45,9 +44,10 @@ std::string PrepareFolder(const std::string& folder) {
     return {};
 }
 
-std::string WriteRow(const std::string& folder, bool force, std::int64_t line, const PersonInput& person,
-                     bool& engineError) {
-    return Write(person, std::filesystem::path(folder) / PdfFileName(line, person), force, engineError);
+std::string WriteRow(const std::string& folder, bool force, std::int64_t line, const session::PersonInput& person,
+                     const session::RecordingSink& shown, bool& engineError) {
+    engineError = false;
+    return Write(reading::Reading{person, shown}, std::filesystem::path(folder) / PdfFileName(line, person), force);
 }
 
 constexpr PdfApi kApi{kPdfApiVersion, &WritePerson, &PrepareFolder, &WriteRow};

@@ -46,7 +46,7 @@ const PdfApi* LoadPdfApi(std::string& error) {
 
 } // namespace
 
-int WritePersonPdf(const PersonInput& person, const std::string& file, bool force, std::ostream& err) {
+int WritePersonPdf(const session::PersonInput& person, const std::string& file, bool force, std::ostream& err) {
     std::string problem;
     const PdfApi* api = LoadPdfApi(problem);
     bool engineError = false;
@@ -69,11 +69,12 @@ std::string PdfFolder::Prepare() {
     return api_ != nullptr ? api_->prepareFolder(folder_) : problem;
 }
 
-std::string PdfFolder::Write(std::int64_t line, const PersonInput& person) const {
+std::string PdfFolder::Write(std::int64_t line, const session::PersonInput& person,
+                             const session::RecordingSink& shown) const {
     if (api_ == nullptr)
         return "PDF output is not available";
     bool engineError = false;
-    const std::string problem = engine::Utf8ToCp1251(api_->writeRow(folder_, force_, line, person, engineError));
+    const std::string problem = engine::Utf8ToCp1251(api_->writeRow(folder_, force_, line, person, shown, engineError));
     return engineError ? WithFullStop(problem) : problem;
 }
 

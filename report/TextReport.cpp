@@ -2,11 +2,12 @@
 #include "report/TextReport.h"
 
 #include "engine/Calendar.h"
-#include "engine/ControlNames.h"
 #include "engine/Cp1251.h"
 #include "engine/Cp1251Literal.h"
-#include "report/RecordingSink.h"
-#include "report/WindowRun.h"
+#include "layout/ControlNames.h"
+#include "layout/LayoutTable.h"
+#include "session/Pipeline.h"
+#include "session/RecordingSink.h"
 
 #include <array>
 #include <string_view>
@@ -16,11 +17,27 @@ namespace lirem::report {
 using namespace engine::literals;
 namespace {
 
+// The window's texts, from its layout, in code page 1251.
+std::string Cp1251(std::string_view utf8) {
+    return engine::Utf8ToCp1251(utf8);
+}
+// The caption a control starts with.
+std::string CaptionOf(std::string_view control) {
+    const layout::ControlRow* row = layout::FindControl(control);
+    return row != nullptr ? Cp1251(row->text) : std::string();
+}
+std::string PageCaption(std::string_view page) {
+    for (const layout::PageRow& row : layout::Pages())
+        if (row.name == page)
+            return Cp1251(row.caption);
+    return {};
+}
+
 // The report is assembled in code page 1251, where one byte is one
 // character, so columns line up by byte counts; it becomes UTF-8 at the end.
 class Page {
 public:
-    explicit Page(const RecordingSink& sink) : sink_(sink) {}
+    explicit Page(const session::RecordingSink& sink) : sink_(sink) {}
 
     void Title(std::string_view caption) {
         if (!out_.empty())
@@ -53,7 +70,9 @@ public:
     void EndLine() { out_ += '\n'; }
 
     [[nodiscard]] std::string_view Text(std::string_view control) const { return sink_.Control(control).text; }
-    [[nodiscard]] const ControlState& Control(std::string_view control) const { return sink_.Control(control); }
+    [[nodiscard]] const session::ControlState& Control(std::string_view control) const {
+        return sink_.Control(control);
+    }
     // The report without blanks at line ends (empty name fields, the
     // trailing blank of a window caption).
     [[nodiscard]] std::string Result() const {
@@ -74,7 +93,7 @@ public:
     }
 
 private:
-    const RecordingSink& sink_;
+    const session::RecordingSink& sink_;
     std::string out_;
 };
 
@@ -82,23 +101,23 @@ private:
 template <class Date>
 void DateAndName(Page& page, const Date& date, const std::string& first, const std::string& middle,
                  const std::string& last) {
-    page.Raw("День: "_cp);
+    page.Raw(CaptionOf(control::lDay) + " ");
     page.Raw(std::to_string(date.day));
-    page.Raw("  Месяц: "_cp);
+    page.Raw("  " + CaptionOf(control::lMonth) + " ");
     page.Raw(std::to_string(date.month));
-    page.Raw("  Год: "_cp);
+    page.Raw("  " + CaptionOf(control::lYear) + " ");
     page.Line(std::to_string(date.year));
-    page.Padded("Имя:"_cp, 11);
+    page.Padded(CaptionOf(control::lName), 11);
     page.Line(first);
-    page.Padded("Отчество:"_cp, 11);
+    page.Padded(CaptionOf(control::lSecond), 11);
     page.Line(middle);
-    page.Padded("Фамилия:"_cp, 11);
+    page.Padded(CaptionOf(control::lLast), 11);
     page.Line(last);
 }
 
-void Inputs(Page& page, const PersonInput& in) {
-    page.Line("Нумерологический Калькулятор Lirem 3.0"_cp);
-    page.Title("Исходные Данные"_cp);
+void Inputs(Page& page, const session::PersonInput& in) {
+    page.Line(Cp1251(layout::WindowCaption()));
+    page.Title(CaptionOf(control::gbData));
     DateAndName(page, in.date, in.first, in.middle, in.last);
 }
 
@@ -110,15 +129,15 @@ void Nucleus(Page& page) {
         std::string_view note;
     };
     static constexpr std::array<Row, 5> kRows{{
-        {"Жизненный Путь:"_cp, control::stPath, control::lPathKarma},
-        {"Экспрессия:"_cp, control::stExpress, control::lExpressKarma},
-        {"Душевное Побуждение:"_cp, control::stSoul, control::lSoulKarma},
-        {"День Рождения:"_cp, control::stBDay, control::lBDayKarma},
-        {"Личность:"_cp, control::stPerson, control::lPersonKarma},
+        {control::lPath, control::stPath, control::lPathKarma},
+        {control::lExpress, control::stExpress, control::lExpressKarma},
+        {control::lSoul, control::stSoul, control::lSoulKarma},
+        {control::lBDay, control::stBDay, control::lBDayKarma},
+        {control::lPerson, control::stPerson, control::lPersonKarma},
     }};
-    page.Title("Ядро"_cp);
+    page.Title(PageCaption(control::tsNucleus));
     for (const Row& row : kRows) {
-        page.Field(row.caption, row.box, 22);
+        page.Field(CaptionOf(row.caption), row.box, 22);
         if (page.Control(row.note).visible) {
             page.Raw("    ");
             page.Raw(page.Text(row.note));
@@ -129,26 +148,24 @@ void Nucleus(Page& page) {
 
 // Page 2: the three verdicts, the two numbers and the bridges.
 void Synthesis(Page& page) {
-    page.Title("Синтез"_cp);
+    page.Title(PageCaption(control::tsSyntez));
     for (const std::string_view memo : {control::meVozSpo, control::meVozMot, control::meSpoMot})
         for (const std::string& line : page.Control(memo).lines)
             page.Line(line);
     page.Line();
-    page.Field("Число Реализации:"_cp, control::stRealize, 19);
+    page.Field(CaptionOf(control::lRealize), control::stRealize, 19);
     page.EndLine();
-    page.Field("Число Разума:"_cp, control::stReason, 19);
+    page.Field(CaptionOf(control::Label4), control::stReason, 19);
     page.EndLine();
     page.Line();
-    page.Line("Мосты"_cp);
-    page.Raw("  ");
-    page.Field("Путь - Экспрессия:"_cp, control::lPEBridge, 20);
-    page.EndLine();
-    page.Raw("  ");
-    page.Field("Душа - Личность:"_cp, control::lSPBridge, 20);
-    page.EndLine();
-    page.Raw("  ");
-    page.Field("Экспрессия - Душа:"_cp, control::lESBridge, 20);
-    page.EndLine();
+    page.Line(CaptionOf(control::gbBridges));
+    for (const auto& [caption, bridge] :
+         {std::pair{control::lPE, control::lPEBridge}, std::pair{control::lSP, control::lSPBridge},
+          std::pair{control::lES, control::lESBridge}}) {
+        page.Raw("  ");
+        page.Field(CaptionOf(caption), bridge, 20);
+        page.EndLine();
+    }
 }
 
 // A 3 x 3 square of labels: digits 1-2-3 on top, 7-8-9 at the bottom.
@@ -158,9 +175,9 @@ void SquareRow(Page& page, const control::NameSeries& digits, std::size_t row) {
 }
 
 void Spectrum(Page& page) {
-    page.Title("Спектр"_cp);
-    page.Padded("Спектр имени"_cp, 16);
-    page.Line("Эталон"_cp);
+    page.Title(PageCaption(control::tsSpectrum));
+    page.Padded(CaptionOf(control::lSpectre), 16);
+    page.Line(CaptionOf(control::lEtalonTitle));
     for (std::size_t row = 0; row < 3; ++row) {
         SquareRow(page, control::lSpN, row);
         page.Raw("    ");
@@ -176,10 +193,10 @@ void Spectrum(Page& page) {
     page.Line(page.Text(control::lMuchLess));
 }
 
-void Synastry(Page& page, const PersonInput& in) {
-    page.Title("Партнерство"_cp);
-    const PartnerInput& p = *in.partner;
-    page.Line("Исходные Данные Партнера"_cp);
+void Synastry(Page& page, const session::PersonInput& in) {
+    page.Title(PageCaption(control::tsSynastry));
+    const session::PartnerInput& p = *in.partner;
+    page.Line(CaptionOf(control::gbPartner));
     DateAndName(page, p.date, p.first, p.middle, p.last);
     page.Line();
     for (const std::string_view warning : {control::lNoFirst, control::lNoFirst2})
@@ -199,51 +216,46 @@ void CycleRow(Page& page, const control::NameSeries& cycle) {
 }
 
 void Pinnacles(Page& page) {
-    page.Title("Периоды"_cp);
-    page.Line("Вершины"_cp);
+    page.Title(PageCaption(control::tsPinnacles));
+    page.Line(CaptionOf(control::lPinTitle));
     CycleRow(page, control::lPinN);
     CycleRow(page, control::lPinStartN);
-    page.Line("Испытания"_cp);
+    page.Line(CaptionOf(control::lIspTitle));
     CycleRow(page, control::lIspN);
-    page.Line("Периоды Жизненного Пути"_cp);
+    page.Line(CaptionOf(control::lPerTitle));
     CycleRow(page, control::lPerN);
     CycleRow(page, control::lPerStartN);
 }
 
-constexpr std::array<std::string_view, 12> kMonthNames{
-    "Январь"_cp, "Февраль"_cp, "Март"_cp,     "Апрель"_cp,  "Май"_cp,    "Июнь"_cp,
-    "Июль"_cp,   "Август"_cp,  "Сентябрь"_cp, "Октябрь"_cp, "Ноябрь"_cp, "Декабрь"_cp,
-};
-
 // The 37 cells in 7 columns, Monday first; a shown cell reads "day personal",
 // with "*" after a purple Personal Day; a hidden cell is blank.
-void Years(Page& page, const PersonInput& in) {
-    page.Title("Годы и Дни"_cp);
-    page.Raw("Год: "_cp);
+void Years(Page& page, const session::PersonInput& in) {
+    page.Title(PageCaption(control::tsYears));
+    page.Raw(CaptionOf(control::lCurYear) + " ");
     page.Line(std::to_string(in.calendar.year));
-    page.Raw("Месяц: "_cp);
+    page.Raw(CaptionOf(control::lCurMonth) + " ");
     // The engine has already rejected any month outside 1..12.
     if (in.calendar.month >= 1 && in.calendar.month <= 12)
-        page.Raw(kMonthNames[static_cast<std::size_t>(in.calendar.month - 1)]);
+        page.Raw(Cp1251(layout::MonthNames()[static_cast<std::size_t>(in.calendar.month - 1)]));
     page.EndLine();
     page.Line(page.Text(control::liYear));
     page.Line(page.Text(control::liMonth));
     page.Line();
-    page.Line("Индивидуальные Дни"_cp);
+    page.Line(CaptionOf(control::liDayTitle));
     for (const std::string_view weekday : {"Пн"_cp, "Вт"_cp, "Ср"_cp, "Чт"_cp, "Пт"_cp, "Сб"_cp, "Вс"_cp})
         page.RightAligned(weekday, 7);
     page.EndLine();
     for (int rowStart = 1; rowStart <= engine::kCalendarCells; rowStart += 7) {
         std::string row;
         for (int k = rowStart; k < rowStart + 7 && k <= engine::kCalendarCells; ++k) {
-            const ControlState& day = page.Control(control::lDayN(k));
-            const ControlState& personal = page.Control(control::liDayN(k));
+            const session::ControlState& day = page.Control(control::lDayN(k));
+            const session::ControlState& personal = page.Control(control::liDayN(k));
             std::string cell;
             if (day.visible && personal.visible) {
                 cell = day.text;
                 cell += ' ';
                 cell += personal.text;
-                cell += personal.colour == engine::colour::Purple ? '*' : ' ';
+                cell += personal.colour == layout::colour::Purple ? '*' : ' ';
             }
             row.append(cell.size() < 7 ? 7 - cell.size() : 0, ' ');
             row += cell;
@@ -254,12 +266,12 @@ void Years(Page& page, const PersonInput& in) {
             page.Line(row);
     }
     page.Line();
-    page.Line("* Фиолетовым цветом выделены"_cp);
-    page.Line("  Духовные Дни Рождения (см. Главу 20)"_cp);
+    page.Line("* " + CaptionOf(control::Label1));
+    page.Line("  " + CaptionOf(control::Label2));
 }
 
-void Misc(Page& page, const PersonInput& in) {
-    page.Title("Разное"_cp);
+void Misc(Page& page, const session::PersonInput& in) {
+    page.Title(PageCaption(control::tsMisc));
     page.Line(*in.text);
     page.Line();
     page.Line(page.Text(control::lSumma));
@@ -272,9 +284,9 @@ void Misc(Page& page, const PersonInput& in) {
 
 } // namespace
 
-std::string BuildTextReport(const PersonInput& in) {
-    RecordingSink sink;
-    RunWindowHandlers(in, sink);
+std::string BuildTextReport(const session::PersonInput& in) {
+    session::RecordingSink sink;
+    session::RunPerson(in, sink);
 
     Page page(sink);
     Inputs(page, in);

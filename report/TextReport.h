@@ -3,7 +3,7 @@
 // The readable Russian report: the window's pages 1 to 7 in order, with the
 // window's own captions and the texts the engine's handlers write.
 
-#include "report/PersonInput.h"
+#include "session/PersonInput.h"
 
 #include <string>
 
@@ -12,6 +12,6 @@ namespace lirem::report {
 // The whole report in UTF-8. Runs the engine's handlers into a recording of
 // the window's controls; throws engine::EngineError where the window would
 // report one, before anything of the report is returned.
-[[nodiscard]] std::string BuildTextReport(const PersonInput& in);
+[[nodiscard]] std::string BuildTextReport(const session::PersonInput& in);
 
 } // namespace lirem::report

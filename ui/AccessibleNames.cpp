@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/AccessibleNames.h"
 
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
+#include "look/LayoutLook.h"
 
 #include <QLabel>
 
@@ -22,7 +23,7 @@ QString AsName(QString caption) {
 
 class Builder {
 public:
-    explicit Builder(const std::vector<ControlRow>& layout) : layout_(layout) {}
+    explicit Builder(const std::vector<layout::ControlRow>& layout) : layout_(layout) {}
 
     // A control named by the caption label beside it.
     void Caption(const std::string& control, const std::string& label) { Add(control, Text(label), {}); }
@@ -55,24 +56,24 @@ public:
 
 private:
     QString Text(const std::string& label) const {
-        const auto it =
-            std::find_if(layout_.begin(), layout_.end(), [&](const ControlRow& row) { return row.name == label; });
+        const auto it = std::find_if(layout_.begin(), layout_.end(),
+                                     [&](const layout::ControlRow& row) { return row.name == label; });
         if (it == layout_.end()) {
             throw std::logic_error("no caption label " + label);
         }
-        return AsName(it->text);
+        return AsName(look::FromUtf8(it->text));
     }
     void Add(std::string control, QString name, std::string buddy) {
         out_.push_back({std::move(control), std::move(name), std::move(buddy)});
     }
 
-    const std::vector<ControlRow>& layout_;
+    const std::vector<layout::ControlRow>& layout_;
     std::vector<AccessibleCaption> out_;
 };
 
 } // namespace
 
-std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<ControlRow>& layout) {
+std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<layout::ControlRow>& layout) {
     Builder b(layout);
     // Page 1: the five numbers and the person's inputs.
     b.Caption(control::stPath, control::lPath);
@@ -130,11 +131,11 @@ std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<ControlRow>&
     return b.Take();
 }
 
-void ApplyAccessibleNames(const std::vector<PageRow>& pages, const std::vector<ControlRow>& layout,
+void ApplyAccessibleNames(const std::vector<layout::PageRow>& pages, const std::vector<layout::ControlRow>& layout,
                           const ControlMap& controls) {
-    for (const PageRow& page : pages) {
+    for (const layout::PageRow& page : pages) {
         if (QWidget* sheet = FindControl(controls, page.name)) {
-            sheet->setAccessibleName(page.caption);
+            sheet->setAccessibleName(look::FromUtf8(page.caption));
         }
     }
     for (const AccessibleCaption& entry : AccessibleCaptions(layout)) {

@@ -4,8 +4,8 @@
 // every result is named by the caption beside it ("Жизненный Путь" for the
 // Life Path box), input fields also get that caption label as their buddy.
 
+#include "layout/LayoutTable.h"
 #include "ui/ControlMap.h"
-#include "ui/LayoutTable.h"
 
 #include <QString>
 
@@ -23,11 +23,11 @@ struct AccessibleCaption {
 
 // The accessible name of every captioned control, derived from the layout's
 // caption texts (without their closing colon).
-[[nodiscard]] std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<ControlRow>& layout);
+[[nodiscard]] std::vector<AccessibleCaption> AccessibleCaptions(const std::vector<layout::ControlRow>& layout);
 
 // Sets the names and buddies on the built controls, and names each page by
 // its tab caption.
-void ApplyAccessibleNames(const std::vector<PageRow>& pages, const std::vector<ControlRow>& layout,
+void ApplyAccessibleNames(const std::vector<layout::PageRow>& pages, const std::vector<layout::ControlRow>& layout,
                           const ControlMap& controls);
 
 } // namespace lirem::ui

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ErrorReporter.h"
 
-#include "ui/AppTitle.h"
-#include "ui/TextBoundary.h"
+#include "look/AppTitle.h"
+#include "look/TextBoundary.h"
 
 #include <QMessageBox>
 
 namespace lirem::ui {
 
 void MessageBoxReporter::Report(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message, QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::Critical, look::ApplicationTitle(), message, QMessageBox::Ok, owner_);
     box.exec();
 }
 
@@ -18,7 +18,7 @@ QString ErrorText(std::string_view cp1251Message) {
     if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
         text.push_back('.');
     }
-    return FromEngineText(text);
+    return look::FromEngineText(text);
 }
 
 } // namespace lirem::ui

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/LayoutBuilder.h"
 
+#include "look/Fonts.h"
+#include "look/LayoutLook.h"
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 #include "ui/ValueLabel.h"
@@ -34,10 +36,6 @@ private:
     int height_;
 };
 
-QColor ToColor(engine::Rgb rgb) {
-    return {rgb.r, rgb.g, rgb.b};
-}
-
 void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Active, role, colour);
@@ -46,8 +44,8 @@ void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
     widget->setPalette(palette);
 }
 
-QWidget* MakeLabel(const ControlRow& row, const DesignScale& scale, QWidget* parent, bool valueBox) {
-    auto* label = new ValueLabel(row.text, parent);
+QWidget* MakeLabel(const layout::ControlRow& row, const look::DesignScale& scale, QWidget* parent, bool valueBox) {
+    auto* label = new ValueLabel(look::FromUtf8(row.text), parent);
     if (row.rightBound > 0) {
         // Ends before the line at the bound, whichever way the line's pixel rounds.
         label->SetRightBound(static_cast<int>(std::floor(row.rightBound * scale.Factor())));
@@ -57,10 +55,10 @@ QWidget* MakeLabel(const ControlRow& row, const DesignScale& scale, QWidget* par
     // Labels are opaque, in their parent's colour unless the layout gives one.
     label->setAutoFillBackground(true);
     if (row.background) {
-        SetRoleColour(label, QPalette::Window, ToColor(*row.background));
+        SetRoleColour(label, QPalette::Window, look::ToQColor(*row.background));
     }
     if (row.colour) {
-        SetRoleColour(label, QPalette::WindowText, ToColor(*row.colour));
+        SetRoleColour(label, QPalette::WindowText, look::ToQColor(*row.colour));
     }
     if (valueBox) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -71,9 +69,9 @@ QWidget* MakeLabel(const ControlRow& row, const DesignScale& scale, QWidget* par
     return label;
 }
 
-QWidget* MakeMemo(const ControlRow& row, QWidget* parent) {
+QWidget* MakeMemo(const layout::ControlRow& row, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
-    const MemoLook& look = row.memo;
+    const layout::MemoLook& look = row.memo;
     memo->setReadOnly(look.readOnly);
     if (look.readOnly) {
         // A caret, so the focus shows; arrows and Page keys move it and scroll.
@@ -93,23 +91,23 @@ QWidget* MakeMemo(const ControlRow& row, QWidget* parent) {
     return memo;
 }
 
-QWidget* MakeWidget(const ControlRow& row, const DesignScale& scale, QWidget* parent) {
+QWidget* MakeWidget(const layout::ControlRow& row, const look::DesignScale& scale, QWidget* parent) {
     switch (row.kind) {
-    case ControlKind::Label:
+    case layout::ControlKind::Label:
         return MakeLabel(row, scale, parent, false);
-    case ControlKind::ValueBox:
+    case layout::ControlKind::ValueBox:
         return MakeLabel(row, scale, parent, true);
-    case ControlKind::Edit: {
+    case layout::ControlKind::Edit: {
         auto* edit = new QLineEdit(parent);
         edit->setMaxLength(std::numeric_limits<int>::max());
         return edit;
     }
-    case ControlKind::SpinEdit: {
+    case layout::ControlKind::SpinEdit: {
         auto* spin = new SpinEdit(row.minimum, row.maximum, row.maxLength, parent);
-        spin->SetValue(row.text.toInt());
+        spin->SetValue(look::FromUtf8(row.text).toInt());
         return spin;
     }
-    case ControlKind::ComboBox: {
+    case layout::ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -117,35 +115,36 @@ QWidget* MakeWidget(const ControlRow& row, const DesignScale& scale, QWidget* pa
         combo->setItemDelegate(new FixedRowDelegate(scale(16), combo));
         return combo;
     }
-    case ControlKind::Memo:
+    case layout::ControlKind::Memo:
         return MakeMemo(row, parent);
-    case ControlKind::GroupBox:
-        return new QGroupBox(row.text, parent);
-    case ControlKind::Picture:
-        return new Picture(row.picture, row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize, scale.Factor(),
-                           parent);
-    case ControlKind::Button:
-        return new QPushButton(row.text, parent);
+    case layout::ControlKind::GroupBox:
+        return new QGroupBox(look::FromUtf8(row.text), parent);
+    case layout::ControlKind::Picture:
+        return new Picture(look::PicturePath(row.picture),
+                           row.stretch ? PictureMode::Stretch : PictureMode::NaturalSize, scale.Factor(), parent);
+    case layout::ControlKind::Button:
+        return new QPushButton(look::FromUtf8(row.text), parent);
     }
     throw std::logic_error("unknown control kind");
 }
 
-bool SizesToText(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::ValueBox;
+bool SizesToText(layout::ControlKind kind) {
+    return kind == layout::ControlKind::Label || kind == layout::ControlKind::ValueBox;
 }
 
 } // namespace
 
-void BuildControls(const std::vector<ControlRow>& layout, const DesignScale& scale, ControlMap& controls) {
-    for (const ControlRow& row : layout) {
+void BuildControls(const std::vector<layout::ControlRow>& layout, const look::DesignScale& scale,
+                   ControlMap& controls) {
+    for (const layout::ControlRow& row : layout) {
         QWidget* parent = FindControl(controls, row.parent);
         if (parent == nullptr) {
             throw std::logic_error("no parent " + row.parent + " for " + row.name);
         }
         QWidget* widget = MakeWidget(row, scale, parent);
         widget->setObjectName(QString::fromStdString(row.name));
-        if (row.face != FontFace::Window) {
-            widget->setFont(MakeFont(row.face));
+        if (row.face != layout::FontFace::Window) {
+            widget->setFont(look::MakeFont(row.face));
         }
         if (auto* label = qobject_cast<ValueLabel*>(widget); label != nullptr && SizesToText(row.kind)) {
             label->move(scale.Point(row.x, row.y));
@@ -164,18 +163,19 @@ namespace {
 
 // Appends the Tab chain of one container to `chain`: its members by tab
 // order, a group box contributing its own members in its place.
-void CollectTabChain(const std::string& container, const std::vector<ControlRow>& layout, const ControlMap& controls,
-                     std::vector<QWidget*>& chain) {
-    std::vector<const ControlRow*> members;
-    for (const ControlRow& row : layout) {
+void CollectTabChain(const std::string& container, const std::vector<layout::ControlRow>& layout,
+                     const ControlMap& controls, std::vector<QWidget*>& chain) {
+    std::vector<const layout::ControlRow*> members;
+    for (const layout::ControlRow& row : layout) {
         if (row.parent == container && row.tabOrder >= 0) {
             members.push_back(&row);
         }
     }
-    std::stable_sort(members.begin(), members.end(),
-                     [](const ControlRow* a, const ControlRow* b) { return a->tabOrder < b->tabOrder; });
-    for (const ControlRow* row : members) {
-        if (row->kind == ControlKind::GroupBox) {
+    std::stable_sort(members.begin(), members.end(), [](const layout::ControlRow* a, const layout::ControlRow* b) {
+        return a->tabOrder < b->tabOrder;
+    });
+    for (const layout::ControlRow* row : members) {
+        if (row->kind == layout::ControlKind::GroupBox) {
             CollectTabChain(row->name, layout, controls, chain);
         } else {
             chain.push_back(FindControl(controls, row->name));
@@ -185,10 +185,10 @@ void CollectTabChain(const std::string& container, const std::vector<ControlRow>
 
 } // namespace
 
-void ApplyTabOrder(const std::vector<PageRow>& pages, const std::vector<ControlRow>& layout,
+void ApplyTabOrder(const std::vector<layout::PageRow>& pages, const std::vector<layout::ControlRow>& layout,
                    const ControlMap& controls) {
     std::vector<QWidget*> chain;
-    for (const PageRow& page : pages) {
+    for (const layout::PageRow& page : pages) {
         CollectTabChain(page.name, layout, controls, chain);
     }
     for (std::size_t i = 1; i < chain.size(); ++i) {
@@ -196,7 +196,8 @@ void ApplyTabOrder(const std::vector<PageRow>& pages, const std::vector<ControlR
     }
 }
 
-QWidget* FirstField(const std::string& page, const std::vector<ControlRow>& layout, const ControlMap& controls) {
+QWidget* FirstField(const std::string& page, const std::vector<layout::ControlRow>& layout,
+                    const ControlMap& controls) {
     std::vector<QWidget*> chain;
     CollectTabChain(page, layout, controls, chain);
     return chain.empty() ? nullptr : chain.front();

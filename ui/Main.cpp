@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Main.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Errors.h"
+#include "layout/ControlNames.h"
+#include "layout/LayoutTable.h"
+#include "look/AppTitle.h"
+#include "look/Fonts.h"
+#include "look/LayoutLook.h"
+#include "look/TextBoundary.h"
 #include "skin/controls/WinSubClass.h"
 #include "ui/AccessibleFactory.h"
 #include "ui/AccessibleNames.h"
-#include "ui/AppTitle.h"
-#include "ui/Fonts.h"
 #include "ui/LayoutBuilder.h"
-#include "ui/LayoutTable.h"
 #include "ui/ProgramIcon.h"
 #include "ui/SpinEdit.h"
-#include "ui/TextBoundary.h"
 #include "ui/WindowStyle.h"
 
 #include <QApplication>
@@ -67,12 +68,12 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<ErrorReporter> reporter, QWidg
         reporter_ = std::make_unique<MessageBoxReporter>(this);
     }
     setObjectName(QString::fromLatin1(control::MainForm));
-    setWindowTitle(WindowCaption());
+    setWindowTitle(look::WindowCaption());
     // The taskbar button shows the application title, the caption stays.
-    setWindowIconText(ApplicationTitle());
+    setWindowIconText(look::ApplicationTitle());
     setWindowIcon(ProgramIcon());
-    InstallFontSubstitutions();
-    setFont(MakeFont(FontFace::Window));
+    look::InstallFontSubstitutions();
+    setFont(look::MakeFont(layout::FontFace::Window));
     BuildWindow();
     WireEvents();
     sdNumero_ = std::make_unique<lirem::skin::TSkinData>();
@@ -121,7 +122,7 @@ void TMainForm::BuildWindow() {
     sbMessage_->setObjectName(QString::fromLatin1(control::sbMessage));
     sbMessage_->setSizeGripEnabled(false);
     sbMessage_->setGeometry(scale_.Rect(0, 360, 681, 21));
-    auto* panel = new QLabel(StatusText(), sbMessage_);
+    auto* panel = new QLabel(look::FromUtf8(layout::StatusText()), sbMessage_);
     panel->setObjectName(QStringLiteral("sbMessagePanel"));
     panel->setAlignment(Qt::AlignCenter);
     sbMessage_->addWidget(panel, 1);
@@ -132,28 +133,28 @@ void TMainForm::BuildWindow() {
     pcPages_->setGeometry(scale_.Rect(0, 0, 681, 360));
     pcPages_->tabBar()->setStyle(style_);
     controls_.emplace(control::pcPages, pcPages_);
-    for (const PageRow& page : Pages()) {
+    for (const layout::PageRow& page : layout::Pages()) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QString::fromStdString(page.name));
         sheet->setAutoFillBackground(true);
-        pcPages_->addTab(sheet, page.caption);
+        pcPages_->addTab(sheet, look::FromUtf8(page.caption));
         controls_.emplace(page.name, sheet);
     }
 
-    BuildControls(Controls(), scale_, controls_);
+    BuildControls(layout::Controls(), scale_, controls_);
     for (QGroupBox* group : client_->findChildren<QGroupBox*>()) {
         group->setStyle(style_);
     }
-    ApplyTabOrder(Pages(), Controls(), controls_);
-    ApplyAccessibleNames(Pages(), Controls(), controls_);
-    spoken_ = std::make_unique<SpokenResults>(Controls(), controls_);
+    ApplyTabOrder(layout::Pages(), layout::Controls(), controls_);
+    ApplyAccessibleNames(layout::Pages(), layout::Controls(), controls_);
+    spoken_ = std::make_unique<SpokenResults>(layout::Controls(), controls_);
 
     auto* month = Require<QComboBox>(controls_, control::cbMonth);
-    month->addItems(MonthNames());
+    month->addItems(look::FromUtf8(layout::MonthNames()));
     month->setCurrentIndex(8); // "Сентябрь" until the start-up picks the current month
     auto* misc = Require<QPlainTextEdit>(controls_, control::meMisc);
-    misc->setPlainText(MiscMemoLines().join(QLatin1Char('\n')));
-    Require<QPlainTextEdit>(controls_, control::meAuthor)->setPlainText(AuthorText());
+    misc->setPlainText(look::FromUtf8(layout::MiscMemoLines()).join(QLatin1Char('\n')));
+    Require<QPlainTextEdit>(controls_, control::meAuthor)->setPlainText(look::FromUtf8(layout::AuthorText()));
 
     fields_.day = Require<SpinEdit>(controls_, control::seDay);
     fields_.month = Require<SpinEdit>(controls_, control::seMonth);
@@ -216,10 +217,8 @@ void TMainForm::WireEvents() {
     synastryPage_->installEventFilter(this);
     connect(pcPages_, &QTabWidget::currentChanged, this, &TMainForm::KeepFocusVisible);
     // Ctrl+P saves the reading of what the window shows as a PDF.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, [this] {
-        reading_.SaveAsPdf(this, fields_.calendarYear->currentIndex(), fields_.calendarMonth->currentIndex(),
-                           *reporter_);
-    });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            [this] { reading_.SaveAsPdf(this, ShownMonth(), *reporter_); });
 }
 
 bool TMainForm::IsPageSwitchKey(const QKeyEvent& key) {
@@ -239,7 +238,8 @@ bool TMainForm::IsPageSwitchKey(const QKeyEvent& key) {
 
 void TMainForm::FocusFirstField() {
     QWidget* page = pcPages_->currentWidget();
-    QWidget* first = page != nullptr ? FirstField(page->objectName().toStdString(), Controls(), controls_) : nullptr;
+    QWidget* first =
+        page != nullptr ? FirstField(page->objectName().toStdString(), layout::Controls(), controls_) : nullptr;
     // A page without fields leaves the focus on the tab row, which shows it.
     (first != nullptr ? first : static_cast<QWidget*>(pcPages_->tabBar()))->setFocus(Qt::TabFocusReason);
 }
@@ -276,6 +276,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::FormCreate(QDate today) {
+    today_ = today;
     fields_.year->SetValue(1970);
     QStringList years;
     for (int year = kFirstCalendarYear; year <= kLastCalendarYear; ++year) {
@@ -299,32 +300,37 @@ QWidget* TMainForm::Control(std::string_view name) const {
     return FindControl(controls_, name);
 }
 
-engine::WindowInputs TMainForm::ReadInputs(Texts texts) const {
-    engine::WindowInputs in;
-    in.day = fields_.day->Value();
-    in.month = fields_.month->Value();
-    in.year = fields_.year->Value();
-    in.yearIndex = fields_.calendarYear->currentIndex();
-    in.monthIndex = fields_.calendarMonth->currentIndex();
-    in.partnerDay = fields_.partnerDay->Value();
-    in.partnerMonth = fields_.partnerMonth->Value();
-    in.partnerYear = fields_.partnerYear->Value();
+session::PersonInput TMainForm::ReadInputs(Texts texts) const {
+    session::PersonInput in;
+    in.date = {fields_.day->Value(), fields_.month->Value(), fields_.year->Value()};
+    // The lists' selections as the handlers read them (no selection: index -1).
+    in.calendar = {static_cast<std::int32_t>(engine::SelectedYear(fields_.calendarYear->currentIndex())),
+                   static_cast<std::int32_t>(engine::SelectedMonth(fields_.calendarMonth->currentIndex()))};
     // Only the texts the handler reads are converted: a huge text in another
     // field costs nothing.
     if (texts == Texts::Person || texts == Texts::PersonAndPartner) {
-        in.first = ToEngineText(fields_.first->text());
-        in.middle = ToEngineText(fields_.middle->text());
-        in.last = ToEngineText(fields_.last->text());
+        in.first = look::ToEngineText(fields_.first->text());
+        in.middle = look::ToEngineText(fields_.middle->text());
+        in.last = look::ToEngineText(fields_.last->text());
     }
     if (texts == Texts::PersonAndPartner) {
-        in.partnerFirst = ToEngineText(fields_.partnerFirst->text());
-        in.partnerMiddle = ToEngineText(fields_.partnerMiddle->text());
-        in.partnerLast = ToEngineText(fields_.partnerLast->text());
+        in.partner = session::PartnerInput{
+            {fields_.partnerDay->Value(), fields_.partnerMonth->Value(), fields_.partnerYear->Value()},
+            look::ToEngineText(fields_.partnerFirst->text()),
+            look::ToEngineText(fields_.partnerMiddle->text()),
+            look::ToEngineText(fields_.partnerLast->text())};
     }
     if (texts == Texts::Free) {
-        in.miscText = ToEngineText(fields_.misc->text());
+        in.text = look::ToEngineText(fields_.misc->text());
     }
     return in;
+}
+
+session::CalendarMonth TMainForm::ShownMonth() const {
+    const int year = fields_.calendarYear->currentIndex();
+    const int month = fields_.calendarMonth->currentIndex();
+    return {year >= 0 ? static_cast<std::int32_t>(engine::SelectedYear(year)) : today_.year(),
+            month >= 0 ? static_cast<std::int32_t>(engine::SelectedMonth(month)) : today_.month()};
 }
 
 template <class Step> void TMainForm::Guarded(Step&& step) {
@@ -345,34 +351,34 @@ template <class Step> void TMainForm::Guarded(Step&& step) {
 
 void TMainForm::bnDoitClick() {
     Guarded([this] {
-        const engine::WindowInputs in = ReadInputs(Texts::Person);
+        const session::PersonInput in = ReadInputs(Texts::Person);
         reading_.Calculated(in);
-        engine::RunFullRecalculation(in, profile_, sink_);
+        session::RunFullRecalculation(in, profile_, sink_);
     });
 }
 
 void TMainForm::bnPartnerClick() {
     Guarded([this] {
-        const engine::WindowInputs in = ReadInputs(Texts::PersonAndPartner);
-        engine::RunPartnerComparison(in, profile_, sink_);
+        const session::PersonInput in = ReadInputs(Texts::PersonAndPartner);
+        session::RunPartnerComparison(in, profile_, sink_);
         reading_.PartnerCompared(in);
     });
 }
 
 void TMainForm::bnMiscClick() {
     Guarded([this] {
-        const engine::WindowInputs in = ReadInputs(Texts::Free);
-        engine::RunFreeText(in, sink_);
+        const session::PersonInput in = ReadInputs(Texts::Free);
+        session::RunFreeText(in, sink_);
         reading_.TextCounted(in);
     });
 }
 
 void TMainForm::cbYearChange() {
-    Guarded([this] { engine::RunYearChange(ReadInputs(Texts::None), profile_, sink_); });
+    Guarded([this] { session::RunYearChange(ReadInputs(Texts::None), profile_, sink_); });
 }
 
 void TMainForm::cbMonthChange() {
-    Guarded([this] { engine::RunMonthChange(ReadInputs(Texts::None), profile_, sink_); });
+    Guarded([this] { session::RunMonthChange(ReadInputs(Texts::None), profile_, sink_); });
 }
 
 } // namespace lirem::ui

@@ -5,12 +5,12 @@
 // computes numerology itself; it reads its fields, calls the engine and lets
 // the engine write through a sink over its widgets.
 
-#include "engine/Handlers.h"
 #include "engine/Profile.h"
+#include "look/DesignScale.h"
+#include "session/Handlers.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
 #include "ui/ControlMap.h"
-#include "ui/DesignScale.h"
 #include "ui/ErrorReporter.h"
 #include "ui/ReadingExport.h"
 #include "ui/SpokenResults.h"
@@ -57,7 +57,7 @@ public:
     [[nodiscard]] QStatusBar* StatusBar() const { return sbMessage_; }
     [[nodiscard]] skin::TWinSkinForm* SkinForm() const { return wsfNumero_; }
     [[nodiscard]] const engine::NumerologyProfile& Profile() const { return profile_; }
-    [[nodiscard]] const DesignScale& Scale() const { return scale_; }
+    [[nodiscard]] const look::DesignScale& Scale() const { return scale_; }
     void SetErrorReporter(std::unique_ptr<ErrorReporter> reporter);
     // What Ctrl+P prints.
     [[nodiscard]] const ReadingExport& Reading() const { return reading_; }
@@ -83,10 +83,13 @@ private:
     void ConnectCombo(QComboBox* combo, void (TMainForm::*handler)());
     // The text fields a handler reads; the others are left empty, unconverted.
     enum class Texts { None, Person, PersonAndPartner, Free };
-    [[nodiscard]] engine::WindowInputs ReadInputs(Texts texts) const;
+    [[nodiscard]] session::PersonInput ReadInputs(Texts texts) const;
+    // The calendar month the lists show, for the printed reading (today's
+    // where a list has no selection).
+    [[nodiscard]] session::CalendarMonth ShownMonth() const;
     template <class Step> void Guarded(Step&& step);
 
-    DesignScale scale_;
+    look::DesignScale scale_;
     QStyle* style_ = nullptr; // owned by the window
     QWidget* client_ = nullptr;
     QTabWidget* pcPages_ = nullptr;
@@ -95,6 +98,7 @@ private:
     WidgetSink sink_{controls_};
     std::unique_ptr<ErrorReporter> reporter_;
     engine::NumerologyProfile profile_{};
+    QDate today_; // the date the window was started with
     std::unique_ptr<SpokenResults> spoken_;
     ReadingExport reading_; // Ctrl+P
 

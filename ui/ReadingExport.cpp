@@ -1,52 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ReadingExport.h"
 
-#include "engine/Calendar.h"
 #include "engine/Errors.h"
 #include "engine/Text.h"
+#include "look/TextBoundary.h"
 #include "reading/AtomicFile.h"
 #include "reading/PdfDocument.h"
 #include "ui/ErrorReporter.h"
-#include "ui/TextBoundary.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
 
 namespace lirem::ui {
 
-void ReadingExport::Calculated(const engine::WindowInputs& in) {
-    person_.date = {in.day, in.month, in.year};
+void ReadingExport::Calculated(const session::PersonInput& in) {
+    person_.date = in.date;
     person_.first = in.first;
     person_.middle = in.middle;
     person_.last = in.last;
 }
 
-void ReadingExport::PartnerCompared(const engine::WindowInputs& in) {
-    person_.partner = report::PartnerInput{
-        {in.partnerDay, in.partnerMonth, in.partnerYear}, in.partnerFirst, in.partnerMiddle, in.partnerLast};
+void ReadingExport::PartnerCompared(const session::PersonInput& in) {
+    person_.partner = in.partner;
 }
 
-void ReadingExport::TextCounted(const engine::WindowInputs& in) {
+void ReadingExport::TextCounted(const session::PersonInput& in) {
     // A blank text leaves the page as it was.
-    if (!engine::TrimControls(in.miscText).empty())
-        person_.text = in.miscText;
+    if (in.text && !engine::TrimControls(*in.text).empty())
+        person_.text = in.text;
 }
 
-report::PersonInput ReadingExport::Person(int yearIndex, int monthIndex) const {
-    report::PersonInput person = person_;
-    const QDate today = QDate::currentDate();
-    person.calendar.year =
-        yearIndex >= 0 ? static_cast<std::int32_t>(engine::kFirstListYear) + yearIndex : today.year();
-    person.calendar.month = monthIndex >= 0 ? monthIndex + 1 : today.month();
+session::PersonInput ReadingExport::Person(session::CalendarMonth shown) const {
+    session::PersonInput person = person_;
+    person.calendar = shown;
     return person;
 }
 
 QString ReadingExport::SuggestedFileName() const {
     QStringList parts;
     for (const std::string* part : {&person_.first, &person_.last}) {
-        QString text = FromEngineText(*part).simplified();
+        QString text = look::FromEngineText(*part).simplified();
         text.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char(' '), QLatin1Char('_'));
         if (!text.isEmpty())
             parts.append(text);
@@ -54,9 +48,9 @@ QString ReadingExport::SuggestedFileName() const {
     return (parts.isEmpty() ? QStringLiteral("reading") : parts.join(QLatin1Char('_'))) + QStringLiteral(".pdf");
 }
 
-QString ReadingExport::WritePdf(const QString& file, int yearIndex, int monthIndex) const {
+QString ReadingExport::WritePdf(const QString& file, session::CalendarMonth shown) const {
     try {
-        const QByteArray pdf = reading::RenderPdf(reading::MakeReading(Person(yearIndex, monthIndex)));
+        const QByteArray pdf = reading::RenderPdf(reading::MakeReading(Person(shown)));
         // The file dialog has already asked whether to replace an existing file.
         const std::string problem = reading::WriteFileAtomically(
             file.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
@@ -67,7 +61,7 @@ QString ReadingExport::WritePdf(const QString& file, int yearIndex, int monthInd
     }
 }
 
-void ReadingExport::SaveAsPdf(QWidget* parent, int yearIndex, int monthIndex, ErrorReporter& reporter) const {
+void ReadingExport::SaveAsPdf(QWidget* parent, session::CalendarMonth shown, ErrorReporter& reporter) const {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
@@ -76,7 +70,7 @@ void ReadingExport::SaveAsPdf(QWidget* parent, int yearIndex, int monthIndex, Er
                                      QDir(folder).filePath(SuggestedFileName()), QStringLiteral("PDF (*.pdf)"));
     if (file.isEmpty())
         return;
-    const QString problem = WritePdf(file, yearIndex, monthIndex);
+    const QString problem = WritePdf(file, shown);
     if (!problem.isEmpty())
         reporter.Report(problem);
 }

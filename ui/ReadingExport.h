@@ -4,8 +4,7 @@
 // It remembers the inputs each calculation ran with, so the printed reading
 // matches the results on screen even after the fields were edited.
 
-#include "engine/Handlers.h"
-#include "report/PersonInput.h"
+#include "session/PersonInput.h"
 
 #include <QString>
 
@@ -17,22 +16,22 @@ class ErrorReporter;
 
 class ReadingExport {
 public:
-    void Calculated(const engine::WindowInputs& in);      // bnDoit
-    void PartnerCompared(const engine::WindowInputs& in); // bnPartner
-    void TextCounted(const engine::WindowInputs& in);     // bnMisc
+    void Calculated(const session::PersonInput& in);      // bnDoit
+    void PartnerCompared(const session::PersonInput& in); // bnPartner
+    void TextCounted(const session::PersonInput& in);     // bnMisc
 
-    // The person of the last calculations with the calendar month selected now.
-    [[nodiscard]] report::PersonInput Person(int yearIndex, int monthIndex) const;
+    // The person of the last calculations with the calendar month shown now.
+    [[nodiscard]] session::PersonInput Person(session::CalendarMonth shown) const;
     // "Иван_Сидоров.pdf", or "reading.pdf" without a name.
     [[nodiscard]] QString SuggestedFileName() const;
 
     // Asks for a file and writes the reading into it; failures go to the reporter.
-    void SaveAsPdf(QWidget* parent, int yearIndex, int monthIndex, ErrorReporter& reporter) const;
+    void SaveAsPdf(QWidget* parent, session::CalendarMonth shown, ErrorReporter& reporter) const;
     // Writes without asking; returns the error message, empty on success.
-    [[nodiscard]] QString WritePdf(const QString& file, int yearIndex, int monthIndex) const;
+    [[nodiscard]] QString WritePdf(const QString& file, session::CalendarMonth shown) const;
 
 private:
-    report::PersonInput person_;
+    session::PersonInput person_;
 };
 
 } // namespace lirem::ui

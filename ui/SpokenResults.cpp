@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SpokenResults.h"
 
-#include "engine/ControlNames.h"
-#include "engine/DisplaySink.h"
+#include "layout/ControlNames.h"
+#include "session/DisplaySink.h"
 #include "ui/AccessibleNames.h"
 
 #include <QComboBox>
@@ -32,7 +32,7 @@ template <class T> T* Require(const ControlMap& controls, const std::string& nam
 }
 
 bool IsPurple(const QLabel* label) {
-    const QColor purple(engine::colour::Purple.r, engine::colour::Purple.g, engine::colour::Purple.b);
+    const QColor purple(layout::colour::Purple.r, layout::colour::Purple.g, layout::colour::Purple.b);
     return label->palette().color(label->foregroundRole()) == purple;
 }
 
@@ -44,7 +44,7 @@ void Rename(QLabel* label, const QString& spoken) {
 
 } // namespace
 
-SpokenResults::SpokenResults(const std::vector<ControlRow>& layout, const ControlMap& controls) {
+SpokenResults::SpokenResults(const std::vector<layout::ControlRow>& layout, const ControlMap& controls) {
     // The karmic note under each core number, said with that number's caption.
     static const std::pair<const char*, const char*> notes[] = {{control::lPathKarma, control::stPath},
                                                                 {control::lExpressKarma, control::stExpress},

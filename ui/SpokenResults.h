@@ -10,8 +10,8 @@
 // Labels that carry their caption in their own text (personal year and month,
 // the free-text sum, the name's karmic lessons) are announced by that text.
 
+#include "layout/LayoutTable.h"
 #include "ui/ControlMap.h"
-#include "ui/LayoutTable.h"
 
 #include <QString>
 
@@ -25,7 +25,7 @@ namespace lirem::ui {
 class SpokenResults {
 public:
     // The captions are the layout's accessible captions (see AccessibleNames.h).
-    SpokenResults(const std::vector<ControlRow>& layout, const ControlMap& controls);
+    SpokenResults(const std::vector<layout::ControlRow>& layout, const ControlMap& controls);
 
     // Renames every result whose spoken text changed since the last call.
     void Refresh() const;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WidgetSink.h"
 
-#include "ui/TextBoundary.h"
+#include "look/TextBoundary.h"
 #include "ui/ValueLabel.h"
 
 #include <QLabel>
@@ -36,7 +36,7 @@ QWidget* WidgetSink::Widget(std::string_view control) const {
 
 void WidgetSink::SetText(std::string_view control, std::string_view text) {
     QWidget* widget = Widget(control);
-    const QString value = FromEngineText(text);
+    const QString value = look::FromEngineText(text);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text() != value) {
             label->setText(value);
@@ -59,13 +59,13 @@ void WidgetSink::SetText(std::string_view control, std::string_view text) {
 std::string WidgetSink::Text(std::string_view control) const {
     QWidget* widget = Widget(control);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return ToEngineText(label->text());
+        return look::ToEngineText(label->text());
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        return ToEngineText(edit->text());
+        return look::ToEngineText(edit->text());
     }
     if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-        return ToEngineText(memo->toPlainText());
+        return look::ToEngineText(memo->toPlainText());
     }
     throw std::logic_error("no text on control " + std::string(control));
 }
@@ -74,7 +74,7 @@ void WidgetSink::SetVisible(std::string_view control, bool visible) {
     Widget(control)->setVisible(visible);
 }
 
-void WidgetSink::SetFontColour(std::string_view control, engine::Rgb colour) {
+void WidgetSink::SetFontColour(std::string_view control, layout::Rgb colour) {
     QWidget* widget = Widget(control);
     const QColor wanted(colour.r, colour.g, colour.b);
     const QPalette::ColorRole role = widget->foregroundRole();
@@ -104,7 +104,7 @@ void WidgetSink::AddLine(std::string_view memo, std::string_view line) {
     if (!intoFirstBlock) {
         cursor.insertBlock();
     }
-    cursor.insertText(FromEngineText(line));
+    cursor.insertText(look::FromEngineText(line));
     edit->setProperty(kHasLine, true);
 }
 

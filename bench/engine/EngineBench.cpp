@@ -4,8 +4,8 @@
 // everything, for a realistic three-part Cyrillic name.
 
 #include "engine/Cp1251Literal.h"
-#include "engine/Handlers.h"
 #include "engine/Partner.h"
+#include "session/Handlers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +13,7 @@ namespace {
 
 using lirem::engine::operator""_cp;
 
-class NullSink : public lirem::engine::DisplaySink {
+class NullSink : public lirem::session::DisplaySink {
 public:
     void SetText(std::string_view control, std::string_view text) override {
         benchmark::DoNotOptimize(control.data());
@@ -21,7 +21,7 @@ public:
     }
     [[nodiscard]] std::string Text(std::string_view) const override { return {}; }
     void SetVisible(std::string_view control, bool) override { benchmark::DoNotOptimize(control.data()); }
-    void SetFontColour(std::string_view control, lirem::engine::Rgb) override {
+    void SetFontColour(std::string_view control, lirem::layout::Rgb) override {
         benchmark::DoNotOptimize(control.data());
     }
     void ClearLines(std::string_view memo) override { benchmark::DoNotOptimize(memo.data()); }
@@ -31,53 +31,49 @@ public:
     }
 };
 
-lirem::engine::WindowInputs Person() {
-    lirem::engine::WindowInputs in;
-    in.day = 29;
-    in.month = 11;
-    in.year = 1985;
+lirem::session::PersonInput Person() {
+    lirem::session::PersonInput in;
+    in.date.day = 29;
+    in.date.month = 11;
+    in.date.year = 1985;
     in.first = "Иван"_cp;
     in.middle = "Петрович"_cp;
     in.last = "Сидоров"_cp;
-    in.yearIndex = 2025 - 1950;
-    in.monthIndex = 8;
-    in.partnerDay = 1;
-    in.partnerMonth = 1;
-    in.partnerYear = 1970;
-    in.partnerFirst = "Анна"_cp;
-    in.partnerMiddle = "Сергеевна"_cp;
-    in.partnerLast = "Кузнецова"_cp;
+    in.calendar.year = static_cast<std::int32_t>(SelectedYear(2025 - 1950));
+    in.calendar.month = static_cast<std::int32_t>(SelectedMonth(8));
+    in.partner = lirem::session::PartnerInput{{1, 1, 1970}, "Анна"_cp, "Сергеевна"_cp, "Кузнецова"_cp};
     return in;
 }
 
 void BM_FullRecalculation(benchmark::State& state) {
-    const lirem::engine::WindowInputs in = Person();
+    const lirem::session::PersonInput in = Person();
     lirem::engine::NumerologyProfile profile;
     NullSink sink;
     for (auto _ : state) {
-        lirem::engine::RunFullRecalculation(in, profile, sink);
+        lirem::session::RunFullRecalculation(in, profile, sink);
         benchmark::DoNotOptimize(profile);
     }
 }
 BENCHMARK(BM_FullRecalculation);
 
 void BM_PartnerComparison(benchmark::State& state) {
-    const lirem::engine::WindowInputs in = Person();
+    const lirem::session::PersonInput in = Person();
     lirem::engine::NumerologyProfile profile;
     NullSink sink;
-    lirem::engine::RunFullRecalculation(in, profile, sink);
+    lirem::session::RunFullRecalculation(in, profile, sink);
     for (auto _ : state)
-        lirem::engine::RunPartnerComparison(in, profile, sink);
+        lirem::session::RunPartnerComparison(in, profile, sink);
 }
 BENCHMARK(BM_PartnerComparison);
 
 void BM_ComparePartnersOnly(benchmark::State& state) {
-    const lirem::engine::WindowInputs in = Person();
+    const lirem::session::PersonInput in = Person();
     lirem::engine::NumerologyProfile profile;
     NullSink sink;
-    lirem::engine::RunFullRecalculation(in, profile, sink);
-    const lirem::engine::PartnerProfile partner = lirem::engine::BuildPartnerProfile(
-        {in.partnerDay, in.partnerMonth, in.partnerYear, in.partnerFirst, in.partnerMiddle, in.partnerLast});
+    lirem::session::RunFullRecalculation(in, profile, sink);
+    const lirem::engine::PartnerProfile partner =
+        lirem::engine::BuildPartnerProfile({in.partner->date.day, in.partner->date.month, in.partner->date.year,
+                                            in.partner->first, in.partner->middle, in.partner->last});
     for (auto _ : state)
         benchmark::DoNotOptimize(lirem::engine::ComparePartners(profile, partner));
 }

@@ -22,7 +22,7 @@
 
 namespace {
 
-using lirem::report::PersonInput;
+using lirem::session::PersonInput;
 
 PersonInput WorkedExample() {
     PersonInput p;
@@ -31,7 +31,7 @@ PersonInput WorkedExample() {
     p.middle = lirem::engine::Utf8ToCp1251("Петрович");
     p.last = lirem::engine::Utf8ToCp1251("Сидоров");
     p.calendar = {2025, 9};
-    p.partner = lirem::report::PartnerInput{{1, 1, 1970}, lirem::engine::Utf8ToCp1251("Анна"), {}, {}};
+    p.partner = lirem::session::PartnerInput{{1, 1, 1970}, lirem::engine::Utf8ToCp1251("Анна"), {}, {}};
     p.text = "+7 (495) 123-45-67";
     return p;
 }

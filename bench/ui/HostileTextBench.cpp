@@ -5,7 +5,7 @@
 //     ./build/bench/ui/bench_ui_text
 #include "ui/Main.h"
 
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
 
 #include <benchmark/benchmark.h>
 

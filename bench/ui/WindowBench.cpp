@@ -37,8 +37,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "engine/ControlNames.h"
-#include "ui/Fonts.h"
+#include "layout/ControlNames.h"
+#include "look/Fonts.h"
 #include "ui/SpinEdit.h"
 
 #include <cstdio>
@@ -156,14 +156,15 @@ Launch LaunchChild(const QStringList& arguments) {
 class TextFloorWindow final : public QWidget {
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
-        using lirem::ui::FontFace;
+        using lirem::layout::FontFace;
         QPainter painter(this);
         QFont caption = QApplication::font("QMdiSubWindowTitleBar");
         caption.setBold(true);
         std::vector<QFont> fonts{caption};
-        for (FontFace face : {FontFace::Window, FontFace::WindowBold, FontFace::Arial9, FontFace::Arial10,
-                              FontFace::Arial12, FontFace::Arial14}) {
-            fonts.push_back(lirem::ui::MakeFont(face));
+        for (layout::FontFace face :
+             {layout::FontFace::Window, layout::FontFace::WindowBold, layout::FontFace::Arial9,
+              layout::FontFace::Arial10, layout::FontFace::Arial12, layout::FontFace::Arial14}) {
+            fonts.push_back(lirem::look::MakeFont(face));
         }
         int y = 0;
         for (const QFont& font : fonts) {
@@ -229,7 +230,7 @@ int ChildMain(int argc, char** argv, Child kind, const char* bareSize) {
             return 2;
         }
         if (kind == Child::Text) {
-            lirem::ui::InstallFontSubstitutions();
+            lirem::look::InstallFontSubstitutions();
             window = std::make_unique<TextFloorWindow>();
         } else {
             window = std::make_unique<QWidget>();

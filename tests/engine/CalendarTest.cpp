@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Display.h"
 #include "tests/support/RecordingSink.h"
 
 #include "engine/Calendar.h"
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Errors.h"
+#include "layout/ControlNames.h"
 
 #include <gtest/gtest.h>
 
@@ -104,7 +105,7 @@ TEST(Calendar, ShapesOfMonths) {
 TEST(Calendar, PageOfTheWorkedExample) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowPersonalYear(2025 - 1950, 8, 5, 9, 1970, profile, sink);
+    session::ShowPersonalYear(SelectedYear(2025 - 1950), SelectedMonth(8), 5, 9, 1970, profile, sink);
     EXPECT_EQ(profile.PersonalYear, 5);
     EXPECT_EQ(profile.PersonalMonth, 5);
     EXPECT_EQ(sink.texts[control::liYear], YearText(5));
@@ -115,7 +116,7 @@ TEST(Calendar, PageOfTheWorkedExample) {
         if (k <= 30) {
             EXPECT_EQ(sink.texts[day], std::to_string(k));
             EXPECT_EQ(sink.texts[pd], std::to_string((k + 4) % 9 + 1));
-            EXPECT_EQ(sink.colours[pd], k == 4 || k == 13 ? colour::Purple : colour::Teal) << k;
+            EXPECT_EQ(sink.colours[pd], k == 4 || k == 13 ? layout::colour::Purple : layout::colour::Teal) << k;
         } else {
             EXPECT_EQ(sink.texts.count(day), 0u);
             EXPECT_FALSE(sink.IsVisible(day));
@@ -126,7 +127,7 @@ TEST(Calendar, PageOfTheWorkedExample) {
     }
 
     // January 2023: Personal Year 3, Personal Month 4, first six cells hidden.
-    ShowPersonalYear(2023 - 1950, 0, 5, 9, 1970, profile, sink);
+    session::ShowPersonalYear(SelectedYear(2023 - 1950), SelectedMonth(0), 5, 9, 1970, profile, sink);
     EXPECT_EQ(sink.texts[control::liYear], YearText(3));
     EXPECT_EQ(sink.texts[control::liMonth], MonthText(4));
     for (int k = 1; k <= 6; ++k)
@@ -139,10 +140,10 @@ TEST(Calendar, PageOfTheWorkedExample) {
 TEST(Calendar, MonthChangeUsesTheStoredPersonalYear) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowPersonalYear(2025 - 1950, 8, 5, 9, 1970, profile, sink); // PY 5
+    session::ShowPersonalYear(SelectedYear(2025 - 1950), SelectedMonth(8), 5, 9, 1970, profile, sink); // PY 5
     // The birth day changes to 6 without a recalculation: the Personal Month
     // still comes from the stored year, the purple days from the new date.
-    ShowPersonalMonth(2025 - 1950, 9, 6, 9, 1970, profile, sink);
+    session::ShowPersonalMonth(SelectedYear(2025 - 1950), SelectedMonth(9), 6, 9, 1970, profile, sink);
     EXPECT_EQ(profile.PersonalYear, 5);
     EXPECT_EQ(profile.PersonalMonth, 6); // RTD(10 + 5)
     EXPECT_EQ(sink.texts[control::liMonth], MonthText(6));
@@ -152,26 +153,26 @@ TEST(Calendar, MonthChangeUsesTheStoredPersonalYear) {
     for (int day = 1; day <= 31; ++day) {
         const std::string pd = control::liDayN(day + 2);
         const bool purple = day == 4 || day == 13 || day == 22 || day == 31;
-        EXPECT_EQ(sink.colours[pd], purple ? colour::Purple : colour::Teal) << day;
+        EXPECT_EQ(sink.colours[pd], purple ? layout::colour::Purple : layout::colour::Teal) << day;
     }
 }
 
 TEST(Calendar, YearWithoutSelectionIs1949) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowPersonalYear(-1, 0, 1, 1, 1970, profile, sink);
+    session::ShowPersonalYear(SelectedYear(-1), SelectedMonth(0), 1, 1, 1970, profile, sink);
     EXPECT_EQ(profile.PersonalYear, 7); // 1949 gives 23, then 5; 5 + 1 + 1
 }
 
 TEST(Calendar, MonthWithoutSelectionFailsAfterTheColours) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowPersonalYear(2025 - 1950, 8, 5, 9, 1970, profile, sink);
+    session::ShowPersonalYear(SelectedYear(2025 - 1950), SelectedMonth(8), 5, 9, 1970, profile, sink);
     const auto textsBefore = sink.texts;
     const auto visibleBefore = sink.visible;
     sink.calls.clear();
     try {
-        ShowPersonalMonth(2025 - 1950, -1, 5, 9, 1970, profile, sink);
+        session::ShowPersonalMonth(SelectedYear(2025 - 1950), SelectedMonth(-1), 5, 9, 1970, profile, sink);
         ADD_FAILURE() << "no error";
     } catch (const DateEncodeError& e) {
         EXPECT_STREQ(e.what(), "Invalid argument to date encode");
@@ -182,7 +183,7 @@ TEST(Calendar, MonthWithoutSelectionFailsAfterTheColours) {
     EXPECT_EQ(sink.calls.front(), "text liMonth");
     for (int k = 1; k <= 37; ++k) {
         EXPECT_EQ(sink.calls[static_cast<std::size_t>(k)], std::string("colour ") + control::liDayN(k));
-        EXPECT_EQ(sink.colours[control::liDayN(k)], colour::Teal);
+        EXPECT_EQ(sink.colours[control::liDayN(k)], layout::colour::Teal);
     }
     auto expectedTexts = textsBefore;
     expectedTexts[control::liMonth] = MonthText(5);
@@ -193,10 +194,14 @@ TEST(Calendar, MonthWithoutSelectionFailsAfterTheColours) {
 TEST(Calendar, ExtremeIndicesDoNotOverflow) {
     RecordingSink sink;
     NumerologyProfile profile;
-    EXPECT_NO_THROW(ShowPersonalYear(INT32_MAX, 0, INT32_MAX, 1, INT32_MAX, profile, sink));
-    EXPECT_NO_THROW(ShowPersonalYear(INT32_MIN, 11, INT32_MIN, INT32_MIN, INT32_MIN, profile, sink));
-    EXPECT_THROW(ShowPersonalMonth(0, INT32_MAX, 1, 1, 1, profile, sink), DateEncodeError);
-    EXPECT_THROW(ShowPersonalMonth(0, INT32_MIN, 1, 1, 1, profile, sink), DateEncodeError);
+    EXPECT_NO_THROW(
+        session::ShowPersonalYear(SelectedYear(INT32_MAX), SelectedMonth(0), INT32_MAX, 1, INT32_MAX, profile, sink));
+    EXPECT_NO_THROW(session::ShowPersonalYear(SelectedYear(INT32_MIN), SelectedMonth(11), INT32_MIN, INT32_MIN,
+                                              INT32_MIN, profile, sink));
+    EXPECT_THROW(session::ShowPersonalMonth(SelectedYear(0), SelectedMonth(INT32_MAX), 1, 1, 1, profile, sink),
+                 DateEncodeError);
+    EXPECT_THROW(session::ShowPersonalMonth(SelectedYear(0), SelectedMonth(INT32_MIN), 1, 1, 1, profile, sink),
+                 DateEncodeError);
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Display.h"
 #include "tests/support/RecordingSink.h"
 
-#include "engine/ControlNames.h"
 #include "engine/CoreNumbers.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Errors.h"
+#include "layout/ControlNames.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ TEST(CoreNumbers, DisplayOfTheWorkedExample) {
     RecordingSink sink;
     NumerologyProfile profile;
     profile.DigitMarks.fill(3);
-    ShowCoreNumbers(29, 11, 1985, "Иван"_cp, "Петрович"_cp, "Сидоров"_cp, profile, sink);
+    session::ShowCoreNumbers(29, 11, 1985, "Иван"_cp, "Петрович"_cp, "Сидоров"_cp, profile, sink);
     EXPECT_EQ(profile.DigitMarks, (std::array<std::uint8_t, 9>{}));
     EXPECT_EQ(profile.Birthday, 11);
     EXPECT_EQ(profile.LifePath, 9);
@@ -88,7 +89,7 @@ TEST(CoreNumbers, NoteTexts) {
 TEST(CoreNumbers, WriteOrder) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink); // day and date sum karmic
+    session::ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink); // day and date sum karmic
     const std::vector<std::string> expected = {
         "text lBDayKarma",
         "hide lBDayKarma",
@@ -126,10 +127,10 @@ TEST(CoreNumbers, WriteOrder) {
 TEST(CoreNumbers, ANoteIsHiddenAgainAndNeverDoubled) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink);
-    ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink);
+    session::ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink);
+    session::ShowCoreNumbers(13, 1, 1970, "", "", "", profile, sink);
     EXPECT_EQ(sink.texts[control::lBDayKarma], kNote + "13");
-    ShowCoreNumbers(12, 1, 1970, "", "", "", profile, sink);
+    session::ShowCoreNumbers(12, 1, 1970, "", "", "", profile, sink);
     EXPECT_FALSE(sink.IsVisible(control::lBDayKarma));
     EXPECT_EQ(sink.texts[control::lBDayKarma], kNote);
 }
@@ -139,7 +140,7 @@ TEST(CoreNumbers, NegativeDayStopsAfterTheBirthday) {
     NumerologyProfile profile;
     profile.LifePath = 7;
     profile.DigitMarks.fill(1);
-    EXPECT_THROW(ShowCoreNumbers(-5, 1, 1970, "", "", "", profile, sink), ConvertError);
+    EXPECT_THROW(session::ShowCoreNumbers(-5, 1, 1970, "", "", "", profile, sink), ConvertError);
     EXPECT_EQ(profile.DigitMarks, (std::array<std::uint8_t, 9>{}));
     EXPECT_EQ(profile.Birthday, -5);
     EXPECT_EQ(profile.LifePath, 7); // untouched
@@ -151,12 +152,12 @@ TEST(CoreNumbers, NegativeDayStopsAfterTheBirthday) {
 TEST(CoreNumbers, NegativeDateSumStopsInTheLifePath) {
     RecordingSink sink;
     NumerologyProfile profile;
-    EXPECT_THROW(ShowCoreNumbers(1, 1, -5, "", "", "", profile, sink), ConvertError);
+    EXPECT_THROW(session::ShowCoreNumbers(1, 1, -5, "", "", "", profile, sink), ConvertError);
     EXPECT_EQ(profile.LifePath, -3); // stored before its Karmic Number is sought
     EXPECT_EQ(sink.calls.back(), "text lShowBDay");
     EXPECT_EQ(sink.texts.count(control::stPath), 0u);
     // A negative year whose sum stays positive is no error.
-    EXPECT_NO_THROW(ShowCoreNumbers(9, 9, -5, "", "", "", profile, sink));
+    EXPECT_NO_THROW(session::ShowCoreNumbers(9, 9, -5, "", "", "", profile, sink));
     EXPECT_EQ(profile.LifePath, 4); // 9 + 9 - 5 = 13, note 13
     EXPECT_EQ(sink.texts[control::lPathKarma], kNote + "13");
 }
@@ -169,7 +170,7 @@ TEST(CoreNumbers, DisplayAgreesWithTheReport) {
                 for (const auto name : names) {
                     RecordingSink sink;
                     NumerologyProfile profile;
-                    ShowCoreNumbers(day, month, year, name, name, "Сидоров"_cp, profile, sink);
+                    session::ShowCoreNumbers(day, month, year, name, name, "Сидоров"_cp, profile, sink);
                     const CoreReport r = ComputeCoreNumbers(day, month, year, name, name, "Сидоров"_cp);
                     ASSERT_EQ(sink.texts[control::stBDay], std::to_string(r.Birthday.Value));
                     ASSERT_EQ(sink.texts[control::stPath], std::to_string(r.LifePath.Value));
@@ -189,7 +190,7 @@ TEST(CoreNumbers, ExtremeDatesDoNotOverflow) {
     EXPECT_THROW((void)ComputeCoreNumbers(INT32_MIN, 1, 1, "", "", ""), ConvertError);
     RecordingSink sink;
     NumerologyProfile profile;
-    EXPECT_THROW(ShowCoreNumbers(1, INT32_MIN, INT32_MIN, "", "", "", profile, sink), ConvertError);
+    EXPECT_THROW(session::ShowCoreNumbers(1, INT32_MIN, INT32_MIN, "", "", "", profile, sink), ConvertError);
     EXPECT_EQ(profile.LifePath, INT32_MIN); // the exact sum is below the 32-bit range: saturated
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Display.h"
 #include "tests/support/RecordingSink.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cycles.h"
+#include "layout/ControlNames.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +94,7 @@ TEST(Cycles, ExtremeYearsStayExact) {
 
 TEST(Cycles, DisplayOrderAndTexts) {
     RecordingSink sink;
-    ShowCycles(ComputeCycles(5, 9, 1970, 5, 22), sink);
+    session::ShowCycles(ComputeCycles(5, 9, 1970, 5, 22), sink);
     const std::vector<std::string> order = {
         "text lPin1",      "text lPin2",      "text lPin3", "text lPin4", "text lPinStart1", "text lPinStart2",
         "text lPinStart3", "text lPinStart4", "text lPer1", "text lPer2", "text lPer3",      "text lPerStart1",

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Display.h"
 #include "tests/support/RecordingSink.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/FreeText.h"
+#include "layout/ControlNames.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ TEST(FreeText, WorkedExamples) {
 
 TEST(FreeText, PageTexts) {
     RecordingSink sink;
-    ShowFreeText("  49  ", sink);
+    session::ShowFreeText("  49  ", sink);
     EXPECT_EQ(sink.texts[control::lSumma], "Сумма: 4"_cp);
     EXPECT_EQ(sink.texts[control::lKarma], "Кармическое Число: 13"_cp);
     const std::vector<std::string> order = {"text lSumma", "text lKarma", "text lMisc1", "text lMisc2",
@@ -63,7 +64,7 @@ TEST(FreeText, PageTexts) {
     EXPECT_EQ(sink.texts[control::lMiscN(4)], "1");
     EXPECT_EQ(sink.texts[control::lMiscN(9)], "1");
     EXPECT_EQ(sink.texts[control::lMiscN(1)], "0");
-    ShowFreeText("29", sink);
+    session::ShowFreeText("29", sink);
     EXPECT_EQ(sink.texts[control::lSumma], "Сумма: 11"_cp);
     EXPECT_EQ(sink.texts[control::lKarma], "Кармическое Число: -"_cp);
 }
@@ -76,8 +77,8 @@ TEST(FreeText, TextsForReports) {
 
 TEST(FreeText, BlankTextChangesNothing) {
     RecordingSink sink;
-    ShowFreeText("", sink);
-    ShowFreeText(" \t\r\n ", sink);
+    session::ShowFreeText("", sink);
+    session::ShowFreeText(" \t\r\n ", sink);
     EXPECT_TRUE(sink.calls.empty());
 }
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Display.h"
 #include "tests/support/RecordingSink.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Errors.h"
-#include "engine/Handlers.h"
-#include "engine/NullSink.h"
+#include "layout/ControlNames.h"
+#include "session/Handlers.h"
+#include "session/NullSink.h"
 
 #include <gtest/gtest.h>
 
@@ -17,23 +18,23 @@ namespace {
 
 using test::RecordingSink;
 
-WindowInputs IvanPetrovichSidorov() {
-    WindowInputs in;
-    in.day = 29;
-    in.month = 11;
-    in.year = 1985;
+session::PersonInput IvanPetrovichSidorov() {
+    session::PersonInput in;
+    in.date.day = 29;
+    in.date.month = 11;
+    in.date.year = 1985;
     in.first = "Иван"_cp;
     in.middle = "Петрович"_cp;
     in.last = "Сидоров"_cp;
-    in.yearIndex = 2025 - 1950;
-    in.monthIndex = 8;
+    in.calendar.year = static_cast<std::int32_t>(SelectedYear(2025 - 1950));
+    in.calendar.month = static_cast<std::int32_t>(SelectedMonth(8));
     return in;
 }
 
 TEST(Handlers, FullRecalculationOfTheWorkedExample) {
     RecordingSink sink;
     NumerologyProfile profile;
-    RunFullRecalculation(IvanPetrovichSidorov(), profile, sink);
+    session::RunFullRecalculation(IvanPetrovichSidorov(), profile, sink);
     EXPECT_EQ(profile.Birthday, 11);
     EXPECT_EQ(profile.LifePath, 9);
     EXPECT_EQ(profile.Expression, 6);
@@ -65,11 +66,11 @@ TEST(Handlers, FullRecalculationOfTheWorkedExample) {
 TEST(Handlers, StartUpDefaults) {
     RecordingSink sink;
     NumerologyProfile profile;
-    WindowInputs in;
-    in.year = 1970;
-    in.yearIndex = 2026 - 1950;
-    in.monthIndex = 11;
-    RunFullRecalculation(in, profile, sink);
+    session::PersonInput in;
+    in.date.year = 1970;
+    in.calendar.year = static_cast<std::int32_t>(SelectedYear(2026 - 1950));
+    in.calendar.month = static_cast<std::int32_t>(SelectedMonth(11));
+    session::RunFullRecalculation(in, profile, sink);
     EXPECT_EQ(sink.texts[control::stBDay], "1");
     EXPECT_EQ(sink.texts[control::stPath], "1");
     EXPECT_EQ(sink.texts[control::stExpress], "0");
@@ -86,13 +87,13 @@ TEST(Handlers, StartUpDefaults) {
 TEST(Handlers, NegativeDayLeavesOnlyTheEarlierWrites) {
     RecordingSink sink;
     NumerologyProfile profile;
-    RunFullRecalculation(IvanPetrovichSidorov(), profile, sink);
+    session::RunFullRecalculation(IvanPetrovichSidorov(), profile, sink);
     const auto before = sink.texts;
     sink.calls.clear();
-    WindowInputs in = IvanPetrovichSidorov();
-    in.day = -5;
+    session::PersonInput in = IvanPetrovichSidorov();
+    in.date.day = -5;
     try {
-        RunFullRecalculation(in, profile, sink);
+        session::RunFullRecalculation(in, profile, sink);
         ADD_FAILURE() << "no error";
     } catch (const ConvertError& e) {
         EXPECT_STREQ(e.what(), "'-' is not a valid integer value");
@@ -110,9 +111,9 @@ TEST(Handlers, NegativeDayLeavesOnlyTheEarlierWrites) {
 TEST(Handlers, MonthWithoutSelectionFailsLast) {
     RecordingSink sink;
     NumerologyProfile profile;
-    WindowInputs in = IvanPetrovichSidorov();
-    in.monthIndex = -1;
-    EXPECT_THROW(RunFullRecalculation(in, profile, sink), DateEncodeError);
+    session::PersonInput in = IvanPetrovichSidorov();
+    in.calendar.month = static_cast<std::int32_t>(SelectedMonth(-1));
+    EXPECT_THROW(session::RunFullRecalculation(in, profile, sink), DateEncodeError);
     EXPECT_EQ(sink.texts[control::liMonth], "Индивидуальный Месяц 4"_cp); // the Personal Year itself
     EXPECT_EQ(sink.calls.back(), "colour liDay37");
     EXPECT_EQ(sink.texts.count(control::lDayN(1)), 0u);
@@ -122,28 +123,28 @@ TEST(Handlers, MonthWithoutSelectionFailsLast) {
 TEST(Handlers, YearAndMonthChange) {
     RecordingSink sink;
     NumerologyProfile profile;
-    WindowInputs in;
-    in.day = 5;
-    in.month = 9;
-    in.year = 1970;
-    in.yearIndex = 2025 - 1950;
-    in.monthIndex = 8;
-    RunYearChange(in, profile, sink);
+    session::PersonInput in;
+    in.date.day = 5;
+    in.date.month = 9;
+    in.date.year = 1970;
+    in.calendar.year = static_cast<std::int32_t>(SelectedYear(2025 - 1950));
+    in.calendar.month = static_cast<std::int32_t>(SelectedMonth(8));
+    session::RunYearChange(in, profile, sink);
     EXPECT_EQ(sink.texts[control::liYear], "Индивидуальный Год 5"_cp);
     EXPECT_EQ(sink.texts[control::liMonth], "Индивидуальный Месяц 5"_cp);
-    in.monthIndex = 0;
-    in.day = 6; // edited, not recalculated
+    in.calendar.month = static_cast<std::int32_t>(SelectedMonth(0));
+    in.date.day = 6; // edited, not recalculated
     sink.calls.clear();
-    RunMonthChange(in, profile, sink);
+    session::RunMonthChange(in, profile, sink);
     EXPECT_EQ(sink.texts[control::liMonth], "Индивидуальный Месяц 6"_cp); // 1 + 5
     EXPECT_EQ(sink.calls.front(), "text liMonth");
 }
 
 TEST(Handlers, FreeText) {
     RecordingSink sink;
-    WindowInputs in;
-    in.miscText = "Ivan 1970";
-    RunFreeText(in, sink);
+    session::PersonInput in;
+    in.text = "Ivan 1970";
+    session::RunFreeText(in, sink);
     EXPECT_EQ(sink.texts[control::lSumma], "Сумма: 9"_cp);
 }
 
@@ -157,14 +158,13 @@ TEST(Handlers, BadInputNeverCrashes) {
     const std::string* texts[] = {&all, &big};
     for (const std::int32_t v : values)
         for (const std::string* text : texts) {
-            WindowInputs in;
-            in.day = in.month = in.year = v;
-            in.partnerDay = in.partnerMonth = in.partnerYear = v;
-            in.yearIndex = in.monthIndex = v;
+            session::PersonInput in;
+            in.date = {v, v, v};
+            in.partner = session::PartnerInput{{v, v, v}, *text, *text, *text};
+            in.calendar = {static_cast<std::int32_t>(SelectedYear(v)), static_cast<std::int32_t>(SelectedMonth(v))};
             in.first = in.middle = in.last = *text;
-            in.partnerFirst = in.partnerMiddle = in.partnerLast = *text;
-            in.miscText = *text;
-            NullSink sink;
+            in.text = *text;
+            session::NullSink sink;
             NumerologyProfile profile;
             const auto run = [&](auto&& handler) {
                 try {
@@ -173,11 +173,11 @@ TEST(Handlers, BadInputNeverCrashes) {
                 } catch (const DateEncodeError&) {
                 }
             };
-            run([&] { RunFullRecalculation(in, profile, sink); });
-            run([&] { RunPartnerComparison(in, profile, sink); });
-            run([&] { RunFreeText(in, sink); });
-            run([&] { RunYearChange(in, profile, sink); });
-            run([&] { RunMonthChange(in, profile, sink); });
+            run([&] { session::RunFullRecalculation(in, profile, sink); });
+            run([&] { session::RunPartnerComparison(in, profile, sink); });
+            run([&] { session::RunFreeText(in, sink); });
+            run([&] { session::RunYearChange(in, profile, sink); });
+            run([&] { session::RunMonthChange(in, profile, sink); });
         }
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Display.h"
 #include "tests/support/RecordingSink.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/NameAnalysis.h"
+#include "layout/ControlNames.h"
 
 #include <gtest/gtest.h>
 
@@ -172,7 +173,7 @@ TEST(Spectrum, RussianLettersSet) {
 TEST(Spectrum, DisplayColoursLinesAndMarks) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowSpectrum(AnalyzeNameSpectrum("Мария"_cp, "Ивановна"_cp, "Петрова"_cp), profile, sink);
+    session::ShowSpectrum(AnalyzeNameSpectrum("Мария"_cp, "Ивановна"_cp, "Петрова"_cp), profile, sink);
     EXPECT_EQ(sink.texts[control::lKarLes], "Кармические Уроки: 4"_cp);
     EXPECT_EQ(sink.texts[control::lMuchMore], "Значительно больше Эталона: 1"_cp);
     EXPECT_EQ(sink.texts[control::lMuchLess], "Значительно меньше Эталона: 7"_cp);
@@ -181,8 +182,9 @@ TEST(Spectrum, DisplayColoursLinesAndMarks) {
     EXPECT_EQ(sink.texts[control::lAlphabet], "Алфавит: русский"_cp);
     const char* spectrum[] = {"6", "1", "3", "-", "1", "4", "2", "1", "2"};
     const char* etalon[] = {"4", "2", "2", "1", "1", "3", "4", "1", "1"};
-    const Rgb colours[] = {colour::Purple, colour::Black, colour::Black, colour::Red,  colour::Black,
-                           colour::Black,  colour::Navy,  colour::Black, colour::Black};
+    const layout::Rgb colours[] = {layout::colour::Purple, layout::colour::Black, layout::colour::Black,
+                                   layout::colour::Red,    layout::colour::Black, layout::colour::Black,
+                                   layout::colour::Navy,   layout::colour::Black, layout::colour::Black};
     for (int d = 1; d <= 9; ++d) {
         const std::string sp = control::lSpN(d);
         EXPECT_EQ(sink.texts[sp], spectrum[d - 1]) << d;
@@ -196,7 +198,7 @@ TEST(Spectrum, DisplayColoursLinesAndMarks) {
 TEST(Spectrum, DisplayOfAnEmptyName) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowSpectrum(AnalyzeNameSpectrum("", "", ""), profile, sink);
+    session::ShowSpectrum(AnalyzeNameSpectrum("", "", ""), profile, sink);
     EXPECT_EQ(sink.texts[control::lKarLes], "Кармические Уроки: 1, 2, 3, 4, 5, 6, 7, 8, 9"_cp);
     EXPECT_EQ(sink.texts[control::lMuchMore], "Значительно больше Эталона: нет"_cp);
     EXPECT_EQ(sink.texts[control::lMuchLess], "Значительно меньше Эталона: нет"_cp);
@@ -205,7 +207,7 @@ TEST(Spectrum, DisplayOfAnEmptyName) {
     EXPECT_EQ(sink.texts[control::lAlphabet], "Алфавит: -"_cp);
     for (int d = 1; d <= 9; ++d) {
         EXPECT_EQ(sink.texts[control::lSpN(d)], "-");
-        EXPECT_EQ(sink.colours[control::lSpN(d)], colour::Red);
+        EXPECT_EQ(sink.colours[control::lSpN(d)], layout::colour::Red);
         EXPECT_EQ(sink.texts[control::lEtN(d)], "0");
     }
     EXPECT_EQ(profile.DigitMarks, (Nine{1, 1, 1, 1, 1, 1, 1, 1, 1}));
@@ -217,15 +219,15 @@ TEST(Spectrum, AZeroCountBelowTheEtalonKeepsItsRed) {
     NumerologyProfile profile;
     const auto r = AnalyzeNameSpectrum("Аааааааааааа"_cp, "", ""); // 12 letters: Etalon digit 1 = 60/27 -> 2
     ASSERT_TRUE(r.MuchLess.Contains(7));                           // 60/27 -> 2 against 0
-    ShowSpectrum(r, profile, sink);
-    EXPECT_EQ(sink.colours[control::lSpN(7)], colour::Red);
+    session::ShowSpectrum(r, profile, sink);
+    EXPECT_EQ(sink.colours[control::lSpN(7)], layout::colour::Red);
     EXPECT_EQ(profile.DigitMarks[6], MarkKarmicLesson);
 }
 
 TEST(Spectrum, WriteOrder) {
     RecordingSink sink;
     NumerologyProfile profile;
-    ShowSpectrum(AnalyzeNameSpectrum("Bob", "", ""), profile, sink);
+    session::ShowSpectrum(AnalyzeNameSpectrum("Bob", "", ""), profile, sink);
     const std::vector<std::string> head = {"text lKarLes", "text lSp1", "colour lSp1",
                                            "text lKarLes", "text lSp2", "colour lSp2"};
     EXPECT_TRUE(std::equal(head.begin(), head.end(), sink.calls.begin()));

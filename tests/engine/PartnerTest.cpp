@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Display.h"
 #include "tests/support/RecordingSink.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251.h"
 #include "engine/Cp1251Literal.h"
-#include "engine/Handlers.h"
 #include "engine/Partner.h"
+#include "layout/ControlNames.h"
+#include "session/Handlers.h"
 #include "tests/support/PartnerExample.h"
 
 #include <gtest/gtest.h>
@@ -158,11 +159,11 @@ TEST(Partner, ZeroNumbersMatchBlankPartnerNames) {
 
 TEST(Partner, PageWarnsWhenTheFirstPersonIsBlank) {
     RecordingSink sink;
-    WindowInputs in;
+    session::PersonInput in;
     in.first = " ";
     in.middle = "\t";
-    in.partnerFirst = "Анна"_cp;
-    RunPartnerComparison(in, IvanPetrovichSidorov(), sink);
+    in.partner = session::PartnerInput{{1, 1, 1970}, std::string("Анна"_cp), "", ""};
+    session::RunPartnerComparison(in, IvanPetrovichSidorov(), sink);
     const std::vector<std::string> calls = {"hide meResult",  "clear meResult", "hide lNoFirst",
                                             "hide lNoFirst2", "show lNoFirst",  "show lNoFirst2"};
     EXPECT_EQ(sink.calls, calls);
@@ -171,22 +172,17 @@ TEST(Partner, PageWarnsWhenTheFirstPersonIsBlank) {
 
 TEST(Partner, PageShowsTheLines) {
     RecordingSink sink;
-    WindowInputs in;
+    session::PersonInput in;
     in.first = "Иван"_cp;
-    in.partnerDay = 1;
-    in.partnerMonth = 1;
-    in.partnerYear = 1970;
-    in.partnerFirst = "Анна"_cp;
-    RunPartnerComparison(in, IvanPetrovichSidorov(), sink);
+    in.partner = session::PartnerInput{{1, 1, 1970}, std::string("Анна"_cp), "", ""};
+    session::RunPartnerComparison(in, IvanPetrovichSidorov(), sink);
     EXPECT_EQ(sink.lines[control::meResult].size(), 20u);
     EXPECT_TRUE(sink.IsVisible(control::meResult));
     EXPECT_FALSE(sink.IsVisible(control::lNoFirst));
     EXPECT_EQ(sink.calls.back(), "show meResult");
     // Extreme partner dates are no error and do not overflow.
-    in.partnerDay = INT32_MIN;
-    in.partnerMonth = INT32_MIN;
-    in.partnerYear = INT32_MIN;
-    EXPECT_NO_THROW(RunPartnerComparison(in, IvanPetrovichSidorov(), sink));
+    in.partner->date = {INT32_MIN, INT32_MIN, INT32_MIN};
+    EXPECT_NO_THROW(session::RunPartnerComparison(in, IvanPetrovichSidorov(), sink));
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Display.h"
 #include "tests/support/RecordingSink.h"
 
-#include "engine/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 #include "engine/Synthesis.h"
+#include "layout/ControlNames.h"
 
 #include <gtest/gtest.h>
 
@@ -103,8 +104,8 @@ TEST(Synthesis, ExtremeValuesDoNotOverflow) {
 TEST(Synthesis, DisplayOrderAndOneLinePerMemo) {
     RecordingSink sink;
     const auto r = ComputeSynthesis(9, 6, 4, 11, 11, "Иван"_cp);
-    ShowSynthesis(r, sink);
-    ShowSynthesis(r, sink);
+    session::ShowSynthesis(r, sink);
+    session::ShowSynthesis(r, sink);
     const std::vector<std::string> once = {"clear meVozSpo", "clear meVozMot", "clear meSpoMot", "line meVozSpo",
                                            "line meVozMot",  "line meSpoMot",  "text stRealize", "text lPEBridge",
                                            "text lSPBridge", "text lESBridge", "text stReason"};

@@ -3,7 +3,8 @@
 #include "engine/Cp1251.h"
 #include "report/JsonReport.h"
 #include "report/JsonWriter.h"
-#include "report/PersonResult.h"
+#include "session/NullSink.h"
+#include "session/Pipeline.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -68,8 +69,9 @@ TEST(JsonWriter, NumbersAndNesting) {
                              "\"f\":[7,null,true,false,[10]]}\n{\"g\":1}");
 }
 
-PersonInput Person(BirthDate date, std::string_view first, std::string_view middle, std::string_view last) {
-    PersonInput p;
+session::PersonInput Person(session::BirthDate date, std::string_view first, std::string_view middle,
+                            std::string_view last) {
+    session::PersonInput p;
     p.date = date;
     p.first = engine::Utf8ToCp1251(first);
     p.middle = engine::Utf8ToCp1251(middle);
@@ -78,17 +80,17 @@ PersonInput Person(BirthDate date, std::string_view first, std::string_view midd
     return p;
 }
 
-std::vector<PersonInput> People() {
-    std::vector<PersonInput> people;
+std::vector<session::PersonInput> People() {
+    std::vector<session::PersonInput> people;
     people.push_back(Person({29, 11, 1985}, "Иван", "Петрович", "Сидоров"));
     people.push_back(Person({1, 1, 1970}, "", "", ""));
     people.push_back(Person({5, 9, 1970}, "Alexander", "", "Smith"));
-    PersonInput withPartner = Person({29, 11, 1985}, "Иван", "Петрович", "Сидоров");
-    withPartner.partner = PartnerInput{{1, 1, 1970}, engine::Utf8ToCp1251("Анна"), "", ""};
+    session::PersonInput withPartner = Person({29, 11, 1985}, "Иван", "Петрович", "Сидоров");
+    withPartner.partner = session::PartnerInput{{1, 1, 1970}, engine::Utf8ToCp1251("Анна"), "", ""};
     withPartner.text = engine::Utf8ToCp1251("+7 (495) 123-45-67 \"quoted\"\t№");
     people.push_back(withPartner);
-    PersonInput noFirstPerson = Person({13, 3, 2000}, " ", "", "");
-    noFirstPerson.partner = PartnerInput{};
+    session::PersonInput noFirstPerson = Person({13, 3, 2000}, " ", "", "");
+    noFirstPerson.partner = session::PartnerInput{};
     noFirstPerson.text = "   ";
     people.push_back(noFirstPerson);
     return people;
@@ -97,9 +99,9 @@ std::vector<PersonInput> People() {
 // The batch's fast writer writes what the JSON library would, byte for byte
 // (the single report is the library's indented form of the same object).
 TEST(JsonReport, FastWriterEqualsLibraryDump) {
-    for (const PersonInput& person : People()) {
-        PersonResult result;
-        ComputePersonResult(person, result);
+    for (const session::PersonInput& person : People()) {
+        session::NullSink shown;
+        const session::PersonResult result = session::RunPerson(person, shown);
         JsonWriter writer;
         WritePersonJson(person, result, std::nullopt, writer);
         EXPECT_EQ(ordered_json::parse(writer.View()).dump(), writer.View());
@@ -154,7 +156,7 @@ TEST(JsonReport, StableKeys) {
 }
 
 TEST(JsonReport, SingleReportParsesAndRoundTrips) {
-    for (const PersonInput& person : People()) {
+    for (const session::PersonInput& person : People()) {
         const ordered_json first = ordered_json::parse(BuildJsonReport(person));
         const ordered_json again = ordered_json::parse(first.dump());
         EXPECT_EQ(first, again);

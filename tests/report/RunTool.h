@@ -17,7 +17,8 @@ struct ToolRun {
     std::string err;
 };
 
-inline ToolRun RunTool(std::vector<std::string> args, const std::string& input = {}, CalendarMonth today = {2025, 9}) {
+inline ToolRun RunTool(std::vector<std::string> args, const std::string& input = {},
+                       session::CalendarMonth today = {2025, 9}) {
     args.insert(args.begin(), "lirem-report");
     std::vector<const char*> argv;
     argv.reserve(args.size());

@@ -3,7 +3,7 @@
 // A display sink for tests: keeps the state of every control and the list of
 // calls in the order they came.
 
-#include "engine/DisplaySink.h"
+#include "session/DisplaySink.h"
 
 #include <map>
 #include <string>
@@ -12,7 +12,7 @@
 
 namespace lirem::test {
 
-class RecordingSink : public engine::DisplaySink {
+class RecordingSink : public session::DisplaySink {
 public:
     void SetText(std::string_view control, std::string_view text) override {
         texts[std::string(control)] = std::string(text);
@@ -26,7 +26,7 @@ public:
         visible[std::string(control)] = shown;
         calls.push_back((shown ? "show " : "hide ") + std::string(control));
     }
-    void SetFontColour(std::string_view control, engine::Rgb colour) override {
+    void SetFontColour(std::string_view control, layout::Rgb colour) override {
         colours[std::string(control)] = colour;
         calls.push_back("colour " + std::string(control));
     }
@@ -46,7 +46,7 @@ public:
 
     std::map<std::string, std::string> texts;
     std::map<std::string, bool> visible;
-    std::map<std::string, engine::Rgb> colours;
+    std::map<std::string, layout::Rgb> colours;
     std::map<std::string, std::vector<std::string>> lines;
     std::vector<std::string> calls;
 };

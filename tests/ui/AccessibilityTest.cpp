@@ -3,9 +3,9 @@
 // window driven from the keyboard alone.
 #include "WindowFixture.h"
 
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
+#include "layout/LayoutTable.h"
 #include "skin/frame/WinSkinForm.h"
-#include "ui/LayoutTable.h"
 #include "ui/SpinEdit.h"
 
 #include <QAccessible>
@@ -91,9 +91,9 @@ TEST_F(WindowTest, ControlsAreAnnouncedByTheirCaptionsAndResultsWithTheirNumbers
 }
 
 TEST_F(WindowTest, EveryFocusableAndEveryValueControlHasAName) {
-    for (const ControlRow& row : Controls()) {
-        const bool focusable = row.tabOrder >= 0 && row.kind != ControlKind::GroupBox;
-        if (!focusable && row.kind != ControlKind::ValueBox && row.kind != ControlKind::Memo) {
+    for (const layout::ControlRow& row : layout::Controls()) {
+        const bool focusable = row.tabOrder >= 0 && row.kind != layout::ControlKind::GroupBox;
+        if (!focusable && row.kind != layout::ControlKind::ValueBox && row.kind != layout::ControlKind::Memo) {
             continue;
         }
         const QString name = Announced(window->Control(row.name));

@@ -2,7 +2,7 @@
 // Inputs of any length and script reach the handlers without a crash, a hang
 // or an unexpected error report.
 #include "WindowFixture.h"
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 

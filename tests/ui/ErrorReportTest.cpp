@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the error report and the code page boundary.
+#include "look/TextBoundary.h"
 #include "ui/ErrorReporter.h"
-#include "ui/TextBoundary.h"
 
 #include "engine/Cp1251.h"
 #include "tests/support/TestNames.h"
@@ -40,11 +40,11 @@ TEST(TextBoundaryTest, RoundTripsEveryCyrillicLetter) {
     for (char16_t c = 0x0410; c <= 0x044F; ++c) {
         letters.append(QChar(c));
     }
-    const std::string bytes = ToEngineText(letters);
+    const std::string bytes = look::ToEngineText(letters);
     ASSERT_EQ(bytes.size(), static_cast<std::size_t>(letters.size()));
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xA8);
     EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xB8);
-    EXPECT_EQ(FromEngineText(bytes), letters);
+    EXPECT_EQ(look::FromEngineText(bytes), letters);
 }
 
 TEST(TextBoundaryTest, ComposesBeforeConvertingAndMarksTheRest) {
@@ -60,7 +60,7 @@ TEST(TextBoundaryTest, ComposesBeforeConvertingAndMarksTheRest) {
         {QStringLiteral("a\tb\n"), "a\tb\n"},     // control characters pass through
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ToEngineText(c.text), c.bytes) << c.text.toStdString();
+        EXPECT_EQ(look::ToEngineText(c.text), c.bytes) << c.text.toStdString();
     }
 }
 
@@ -82,7 +82,7 @@ TEST(TextBoundaryTest, AgreesWithTheToolkitsNormalisationOnOrdinaryText) {
         const QString nfc = text.normalized(QString::NormalizationForm_C);
         const std::string viaToolkit = engine::Utf16ToCp1251(
             std::u16string_view(reinterpret_cast<const char16_t*>(nfc.utf16()), static_cast<std::size_t>(nfc.size())));
-        EXPECT_EQ(ToEngineText(text), viaToolkit) << text.toStdString();
+        EXPECT_EQ(look::ToEngineText(text), viaToolkit) << text.toStdString();
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include "WindowFixture.h"
 
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
 
 #include <QApplication>
 #include <QImage>

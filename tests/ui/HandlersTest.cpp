@@ -3,7 +3,7 @@
 // start-up, the worked examples, the calendar, the partner page, the free
 // text, both error paths and Enter on the pages.
 #include "WindowFixture.h"
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
 #include "tests/support/PartnerExample.h"
 #include "tests/support/TestNames.h"
 #include "ui/SpinEdit.h"

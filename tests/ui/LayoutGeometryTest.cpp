@@ -2,7 +2,7 @@
 // Every named control of the window exists, has the right kind and parent,
 // and stands at its design position scaled to the screen.
 #include "WindowFixture.h"
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 #include "ui/WidgetSink.h"
@@ -331,10 +331,10 @@ TEST_F(WindowTest, LayoutHasNoUnexpectedNamedControls) {
 // control the window creates (the window, its pages and status bar by itself).
 TEST(ControlNames, ListAndLayoutAgree) {
     std::multiset<std::string_view> created{control::MainForm, control::pcPages, control::sbMessage};
-    for (const PageRow& page : Pages()) {
+    for (const layout::PageRow& page : layout::Pages()) {
         created.insert(page.name);
     }
-    for (const ControlRow& row : Controls()) {
+    for (const layout::ControlRow& row : layout::Controls()) {
         created.insert(row.name);
     }
     const std::vector<std::string_view> listed = control::EveryName();

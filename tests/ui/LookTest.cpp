@@ -2,7 +2,7 @@
 // Fixed look of the window as built: faces, colours, backgrounds, visibility,
 // memo styles, list contents and Tab order.
 #include "WindowFixture.h"
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
 #include "ui/SpinEdit.h"
 
 #include <QFontInfo>

@@ -2,8 +2,8 @@
 // Ctrl+P prints the results on screen: the inputs of the last calculations,
 // not fields edited since, and the calendar month selected now.
 #include "WindowFixture.h"
-#include "engine/ControlNames.h"
 #include "engine/Cp1251.h"
+#include "layout/ControlNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,10 +24,10 @@ TEST_F(ReadingExportTest, PrintsTheLastCalculationsAndTheSelectedMonth) {
     ChooseMonth(9);
 
     const auto& reading = window->Reading();
-    report::PersonInput person = reading.Person(2025 - 1950, 8);
-    EXPECT_EQ(person.date, (report::BirthDate{29, 11, 1985}));
+    session::PersonInput person = reading.Person({2025, 9});
+    EXPECT_EQ(person.date, (session::BirthDate{29, 11, 1985}));
     EXPECT_EQ(engine::Cp1251ToUtf8(person.first), "Иван");
-    EXPECT_EQ(person.calendar, (report::CalendarMonth{2025, 9}));
+    EXPECT_EQ(person.calendar, (session::CalendarMonth{2025, 9}));
     EXPECT_FALSE(person.partner.has_value());
     EXPECT_FALSE(person.text.has_value());
     EXPECT_EQ(reading.SuggestedFileName(), QStringLiteral("Иван_Сидоров.pdf"));
@@ -36,18 +36,18 @@ TEST_F(ReadingExportTest, PrintsTheLastCalculationsAndTheSelectedMonth) {
     ShowPage(control::tsMisc);
     Type(control::edMisc, "12");
     Click(control::bnMisc);
-    person = reading.Person(2025 - 1950, 8);
+    person = reading.Person({2025, 9});
     ASSERT_TRUE(person.partner.has_value());
     EXPECT_EQ(engine::Cp1251ToUtf8(person.partner->first), "Анна");
     EXPECT_EQ(person.text, std::optional<std::string>("12"));
 
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("reading.pdf"));
-    EXPECT_EQ(reading.WritePdf(file, 75, 8), QString());
+    EXPECT_EQ(reading.WritePdf(file, {2025, 9}), QString());
     QFile written(file);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(5) == "%PDF-");
-    EXPECT_FALSE(reading.WritePdf(folder.filePath(QStringLiteral("missing/reading.pdf")), 75, 8).isEmpty());
+    EXPECT_FALSE(reading.WritePdf(folder.filePath(QStringLiteral("missing/reading.pdf")), {2025, 9}).isEmpty());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("reading.pdf")});
 }

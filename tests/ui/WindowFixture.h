@@ -3,7 +3,7 @@
 // A main window with a fixed start date and an error reporter that records
 // messages instead of showing boxes.
 
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
 #include "ui/Main.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace lirem::ui {
+namespace lirem::look {
 
 // Through the engine's converter: NFC first (a decomposed й or ё counts as the
 // letter), then one byte per character; characters the code page lacks become
@@ -17,4 +17,4 @@ namespace lirem::ui {
 
 [[nodiscard]] QString FromEngineText(std::string_view cp1251);
 
-} // namespace lirem::ui
+} // namespace lirem::look

@@ -4,22 +4,17 @@
 // where the platform lacks them, Liberation Sans (metric-compatible) and then
 // DejaVu Sans stand in.
 
+#include "layout/FontFace.h"
+
 #include <QFont>
 
-namespace lirem::ui {
+namespace lirem::look {
 
-enum class FontFace {
-    Window,     // MS Sans Serif 8 pt
-    WindowBold, // MS Sans Serif 8 pt bold
-    Arial9,     // Arial 9 pt bold
-    Arial10,    // Arial 10 pt bold
-    Arial12,    // Arial 12 pt bold
-    Arial14,    // Arial 14 pt bold
-};
+using layout::FontFace;
 
 // Registers the substitutes once per process; safe to call repeatedly.
 void InstallFontSubstitutions();
 
 [[nodiscard]] QFont MakeFont(FontFace face);
 
-} // namespace lirem::ui
+} // namespace lirem::look

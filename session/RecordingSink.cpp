@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/RecordingSink.h"
+#include "session/RecordingSink.h"
 
-#include "engine/ControlNames.h"
+#include "layout/ControlNames.h"
 #include "engine/Cp1251Literal.h"
 
-namespace lirem::report {
+namespace lirem::session {
 
 using namespace engine::literals;
 
@@ -14,10 +14,10 @@ RecordingSink::RecordingSink() {
         ControlState& c = At(note);
         c.text = "Кармическое Число "_cp;
         c.visible = false;
-        c.colour = engine::colour::Maroon;
+        c.colour = layout::colour::Maroon;
     }
-    At(control::lNoFirst) = {std::string("Не введены исходные данные "_cp), false, engine::colour::Red, {}};
-    At(control::lNoFirst2) = {std::string("для первого партнера!"_cp), false, engine::colour::Red, {}};
+    At(control::lNoFirst) = {std::string("Не введены исходные данные "_cp), false, layout::colour::Red, {}};
+    At(control::lNoFirst2) = {std::string("для первого партнера!"_cp), false, layout::colour::Red, {}};
     At(control::lSumma).text = "Сумма: 0"_cp;
     At(control::lKarma).text = "Кармическое Число: 0"_cp;
     for (std::size_t n = 1; n <= control::lMiscN.size(); ++n)
@@ -43,7 +43,7 @@ void RecordingSink::SetVisible(std::string_view control, bool visible) {
     At(control).visible = visible;
 }
 
-void RecordingSink::SetFontColour(std::string_view control, engine::Rgb colour) {
+void RecordingSink::SetFontColour(std::string_view control, layout::Rgb colour) {
     ControlState& c = At(control);
     c.colour = colour;
     c.colourSet = true;
@@ -67,4 +67,4 @@ const ControlState& RecordingSink::Control(std::string_view name) const {
     return it != controls_.end() ? it->second : kUnwritten;
 }
 
-} // namespace lirem::report
+} // namespace lirem::session

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace lirem::ui {
+namespace lirem::look {
 
 class DesignScale {
 public:
@@ -29,4 +29,4 @@ private:
     double factor_;
 };
 
-} // namespace lirem::ui
+} // namespace lirem::look

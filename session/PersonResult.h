@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Every number of pages 1 to 7 for one person, as the engine's report
-// structures. Nothing here is computed by the report tool itself.
+// Every number of pages 1 to 7 for one person, as the display steps computed
+// and showed them: the JSON report reads these, the text report and the
+// reading read what the same run wrote into its sink.
 
 #include "engine/Calendar.h"
 #include "engine/CoreNumbers.h"
@@ -11,13 +12,12 @@
 #include "engine/Partner.h"
 #include "engine/Profile.h"
 #include "engine/Synthesis.h"
-#include "report/PersonInput.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace lirem::report {
+namespace lirem::session {
 
 struct PartnerResult {
     bool firstPersonMissing = false; // the window's warning: the first person's names are blank
@@ -25,18 +25,19 @@ struct PartnerResult {
     std::vector<std::string> lines;  // the memo's lines, code page 1251
 };
 
-struct PersonResult {
+// What the full recalculation computed, stage by stage.
+struct Recalculation {
     engine::CoreReport core;
     engine::SynthesisReport synthesis;
     engine::SpectrumReport spectrum;
-    engine::NumerologyProfile profile; // as the full recalculation leaves it
     engine::CycleReport cycles;
     engine::CalendarReport calendar;
+};
+
+struct PersonResult : Recalculation {
+    engine::NumerologyProfile profile; // as the full recalculation leaves it
     std::optional<PartnerResult> partner;
     std::optional<engine::FreeTextReport> freeText;
 };
 
-// Throws engine::EngineError where the window's handlers would report one.
-void ComputePersonResult(const PersonInput& in, PersonResult& out);
-
-} // namespace lirem::report
+} // namespace lirem::session

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/TextBoundary.h"
+#include "look/TextBoundary.h"
 
 #include "engine/Cp1251.h"
 
-namespace lirem::ui {
+namespace lirem::look {
 
 std::string ToEngineText(const QString& text) {
     // The engine composes itself (a composed character the code page lacks,
@@ -18,4 +18,4 @@ QString FromEngineText(std::string_view cp1251) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-} // namespace lirem::ui
+} // namespace lirem::look

@@ -3,15 +3,18 @@
 // The fixed layout of the main window: every named control with its parent,
 // kind, position and size in design units, initial text and look. Controls
 // are listed in creation order; a later control lies on top of an earlier one.
+// The only copy of the layout: the window, the reading, the text report, the
+// preview tool and the tests read it. Texts are UTF-8.
 
-#include "engine/DisplaySink.h"
-#include "ui/Fonts.h"
+#include "layout/Colour.h"
+#include "layout/FontFace.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace lirem::ui {
+namespace lirem::layout {
 
 enum class ControlKind { Label, ValueBox, Edit, SpinEdit, ComboBox, Memo, GroupBox, Picture, Button };
 
@@ -31,10 +34,10 @@ struct ControlRow {
     int y = 0;
     int width = 0;
     int height = 0;
-    QString text{};
+    std::string text{};
     FontFace face = FontFace::Window;
-    std::optional<engine::Rgb> colour{};
-    std::optional<engine::Rgb> background{}; // labels; none: the parent's colour
+    std::optional<Rgb> colour{};
+    std::optional<Rgb> background{}; // labels; none: the parent's colour
     int rightBound = 0;                      // labels: x their right edge stays left of; 0: none
     bool hidden = false;
     int tabOrder = -1; // within the parent; -1: not focusable by Tab
@@ -42,8 +45,8 @@ struct ControlRow {
     int minimum = 0;
     int maximum = 0;
     int maxLength = 0;
-    // pictures
-    QString picture{};
+    // pictures: the file name among the program's pictures
+    std::string picture{};
     bool stretch = false;
     // memos
     MemoLook memo{};
@@ -51,7 +54,7 @@ struct ControlRow {
 
 struct PageRow {
     std::string name{};
-    QString caption;
+    std::string caption;
 };
 
 // The eight pages of pcPages, in tab order.
@@ -61,9 +64,15 @@ struct PageRow {
 [[nodiscard]] const std::vector<ControlRow>& Controls();
 
 // Fixed texts.
-[[nodiscard]] QStringList MonthNames();
-[[nodiscard]] QStringList MiscMemoLines();
-[[nodiscard]] QString AuthorText();
-[[nodiscard]] QString StatusText();
+[[nodiscard]] std::string_view WindowCaption();
+// The application title: the caption of every error box.
+[[nodiscard]] std::string_view ApplicationTitle();
+[[nodiscard]] const std::vector<std::string_view>& MonthNames();
+[[nodiscard]] const std::vector<std::string_view>& MiscMemoLines();
+[[nodiscard]] std::string_view AuthorText();
+[[nodiscard]] std::string_view StatusText();
 
-} // namespace lirem::ui
+// The row of a control, or nothing for a name the layout lacks.
+[[nodiscard]] const ControlRow* FindControl(std::string_view name);
+
+} // namespace lirem::layout

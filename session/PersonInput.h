@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One person's inputs as the window's fields would hold them: numbers as the
+// One person's inputs as the window's fields hold them: numbers as the
 // spin edits report them, texts already in code page 1251.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-namespace lirem::report {
+namespace lirem::session {
 
 struct BirthDate {
     std::int32_t day = 1;
@@ -41,4 +41,4 @@ struct PersonInput {
     std::optional<std::string> text;     // the free-text page is shown only with a text
 };
 
-} // namespace lirem::report
+} // namespace lirem::session

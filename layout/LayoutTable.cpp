@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/LayoutTable.h"
+#include "layout/LayoutTable.h"
 
-#include "engine/ControlNames.h"
-
-#include <QStringList>
+#include "layout/ControlNames.h"
 
 #include <array>
+#include <map>
 
-namespace lirem::ui {
+namespace lirem::layout {
 
 namespace {
 
-constexpr engine::Rgb kWhite{255, 255, 255};
-constexpr engine::Rgb kSilver{192, 192, 192};
-constexpr engine::Rgb kMoneyGreen{192, 220, 192};
+constexpr Rgb kWhite = colour::White;
+constexpr Rgb kSilver = colour::Silver;
+constexpr Rgb kMoneyGreen = colour::MoneyGreen;
 // The window's own colour: the label paints its parent's background.
-constexpr std::optional<engine::Rgb> kButtonFace{};
+constexpr std::optional<Rgb> kButtonFace{};
 
 using K = ControlKind;
 using F = FontFace;
@@ -68,15 +67,12 @@ ControlRow Row(ControlKind kind, std::string name, std::string parent, Box box, 
         if (row.height == 0) {
             row.height = defaults.height;
         }
-        if (row.text.isNull() && defaults.text != nullptr) {
-            row.text = QString::fromUtf8(defaults.text);
+        if (row.text.empty() && defaults.text != nullptr) {
+            row.text = defaults.text;
         }
         if (row.face == F::Window) {
             row.face = defaults.face;
         }
-    }
-    if (kind == K::Picture) {
-        row.picture.prepend(QStringLiteral(":/pictures/"));
     }
     return row;
 }
@@ -105,15 +101,15 @@ void AddNucleus(std::vector<ControlRow>& c) {
         Row(K::Label, control::lPerson, page, {118, 260, 80, 16}, {.text = "Личность:", .face = F::WindowBold}));
     const char* karmic = "Кармическое Число ";
     c.push_back(Row(K::Label, control::lPathKarma, page, {77, 40, 138, 16},
-                    {.text = karmic, .colour = engine::colour::Maroon, .hidden = true}));
+                    {.text = karmic, .colour = colour::Maroon, .hidden = true}));
     c.push_back(Row(K::Label, control::lExpressKarma, page, {77, 100, 138, 16},
-                    {.text = karmic, .colour = engine::colour::Maroon, .hidden = true}));
+                    {.text = karmic, .colour = colour::Maroon, .hidden = true}));
     c.push_back(Row(K::Label, control::lSoulKarma, page, {77, 160, 138, 16},
-                    {.text = karmic, .colour = engine::colour::Maroon, .hidden = true}));
+                    {.text = karmic, .colour = colour::Maroon, .hidden = true}));
     c.push_back(Row(K::Label, control::lBDayKarma, page, {77, 220, 138, 16},
-                    {.text = karmic, .colour = engine::colour::Maroon, .hidden = true}));
+                    {.text = karmic, .colour = colour::Maroon, .hidden = true}));
     c.push_back(Row(K::Label, control::lPersonKarma, page, {77, 280, 138, 16},
-                    {.text = karmic, .colour = engine::colour::Maroon, .hidden = true}));
+                    {.text = karmic, .colour = colour::Maroon, .hidden = true}));
     c.push_back(
         Row(K::GroupBox, control::gbData, page, {256, 1, 393, 312}, {.text = "Исходные Данные", .tabOrder = 0}));
     c.push_back(Row(K::ValueBox, control::stPath, page, {220, 16}));
@@ -155,7 +151,7 @@ void AddSyntez(std::vector<ControlRow>& c) {
     c.push_back(Row(K::Label, control::lShowExpress, page, {48, 100, 13, 27},
                     {.text = "9", .face = F::Arial14, .background = kMoneyGreen}));
     c.push_back(Row(K::Label, control::lShowPath, page, {552, 236, 13, 27},
-                    {.text = "9", .face = F::Arial14, .colour = kWhite, .background = engine::colour::Purple}));
+                    {.text = "9", .face = F::Arial14, .colour = kWhite, .background = colour::Purple}));
     c.push_back(Row(K::Label, control::lShowBDay, page, {264, 252, 13, 27},
                     {.text = "9", .face = F::Arial14, .background = kButtonFace}));
     c.push_back(Row(K::Label, control::lRealize, page, {235, 56, 132, 16}, {.text = "Число Реализации:"}));
@@ -189,13 +185,13 @@ void AddSpectrum(std::vector<ControlRow>& c) {
     c.push_back(Row(K::Label, control::lNameLength, page, {422, 45, 141, 16}, {.text = "Общая длина имени:"}));
     c.push_back(Row(K::Label, control::lAlphabet, page, {422, 69, 67, 16}, {.text = "Алфавит:"}));
     c.push_back(Row(K::Label, control::lKarLes, page, {113, 207, 150, 18},
-                    {.text = "Кармические Уроки:", .face = F::Arial9, .colour = engine::colour::Red}));
+                    {.text = "Кармические Уроки:", .face = F::Arial9, .colour = colour::Red}));
     c.push_back(Row(K::Label, control::lHidPas, page, {113, 230, 181, 18},
-                    {.text = "Число Скрытой Страсти:", .face = F::Arial9, .colour = engine::colour::Purple}));
+                    {.text = "Число Скрытой Страсти:", .face = F::Arial9, .colour = colour::Purple}));
     c.push_back(Row(K::Label, control::lMuchMore, page, {113, 253, 227, 18},
-                    {.text = "Значительно больше Эталона:", .face = F::Arial9, .colour = engine::colour::Green}));
+                    {.text = "Значительно больше Эталона:", .face = F::Arial9, .colour = colour::Green}));
     c.push_back(Row(K::Label, control::lMuchLess, page, {113, 276, 228, 18},
-                    {.text = "Значительно меньше Эталона:", .face = F::Arial9, .colour = engine::colour::Navy}));
+                    {.text = "Значительно меньше Эталона:", .face = F::Arial9, .colour = colour::Navy}));
 }
 
 void AddSynastry(std::vector<ControlRow>& c) {
@@ -214,10 +210,10 @@ void AddSynastry(std::vector<ControlRow>& c) {
     c.push_back(Row(K::Label, control::lPartnerLast, group, {22, 212, 69, 16}, {.text = "Фамилия:"}));
     c.push_back(Row(
         K::Label, control::lNoFirst, group, {6, 240, 233, 16},
-        {.text = "Не введены исходные данные ", .face = F::WindowBold, .colour = engine::colour::Red, .hidden = true}));
+        {.text = "Не введены исходные данные ", .face = F::WindowBold, .colour = colour::Red, .hidden = true}));
     c.push_back(
         Row(K::Label, control::lNoFirst2, group, {6, 256, 177, 16},
-            {.text = "для первого партнера!", .face = F::WindowBold, .colour = engine::colour::Red, .hidden = true}));
+            {.text = "для первого партнера!", .face = F::WindowBold, .colour = colour::Red, .hidden = true}));
     c.push_back(Row(K::SpinEdit, control::sePartnerDay, group, {61, 47, 43},
                     {.tabOrder = 0, .minimum = 1, .maximum = 31, .maxLength = 2}));
     c.push_back(Row(K::SpinEdit, control::sePartnerMonth, group, {171, 47, 43},
@@ -242,7 +238,7 @@ void AddPinnacles(std::vector<ControlRow>& c) {
     constexpr std::array<int, 4> pinLefts{133, 286, 361, 515};
     for (int i = 0; i < 4; ++i) {
         c.push_back(Row(K::Label, control::lPinN(i + 1), page, {pinLefts[static_cast<std::size_t>(i)], 10, 11, 24},
-                        {.text = "0", .face = F::Arial12, .colour = engine::colour::Green}));
+                        {.text = "0", .face = F::Arial12, .colour = colour::Green}));
     }
     constexpr std::array<int, 4> pinStartLefts{3, 233, 310, 388};
     for (int i = 0; i < 4; ++i) {
@@ -258,13 +254,13 @@ void AddPinnacles(std::vector<ControlRow>& c) {
     constexpr std::array<int, 3> perLefts{123, 331, 542};
     for (int i = 0; i < 3; ++i) {
         c.push_back(Row(K::Label, control::lPerN(i + 1), page, {perLefts[static_cast<std::size_t>(i)], 227, 11, 24},
-                        {.text = "0", .face = F::Arial12, .colour = engine::colour::Purple}));
+                        {.text = "0", .face = F::Arial12, .colour = colour::Purple}));
     }
     c.push_back(Row(K::Label, control::lIspTitle, page, {96, 72, 82, 18},
-                    {.text = "Испытания", .face = F::Arial9, .colour = engine::colour::Maroon}));
+                    {.text = "Испытания", .face = F::Arial9, .colour = colour::Maroon}));
     for (int i = 0; i < 4; ++i) {
         c.push_back(Row(K::Label, control::lIspN(i + 1), page, {pinLefts[static_cast<std::size_t>(i)], 95, 11, 24},
-                        {.text = "0", .face = F::Arial12, .colour = engine::colour::Maroon}));
+                        {.text = "0", .face = F::Arial12, .colour = colour::Maroon}));
     }
 }
 
@@ -281,7 +277,7 @@ void AddYears(std::vector<ControlRow>& c) {
         const auto row = static_cast<std::size_t>((k - 1) / 7);
         const auto column = static_cast<std::size_t>((k - 1) % 7);
         c.push_back(Row(K::Label, control::liDayN(k), page, {bigLefts[column] + shift(k), bigTops[row], 11, 24},
-                        {.text = "0", .face = F::Arial12, .colour = engine::colour::Teal}));
+                        {.text = "0", .face = F::Arial12, .colour = colour::Teal}));
     }
     // The grid's vertical lines right of each column: a two-digit day stays left of them.
     constexpr std::array<int, 7> cellRights{381, 422, 463, 503, 544, 585, 625};
@@ -289,21 +285,21 @@ void AddYears(std::vector<ControlRow>& c) {
         const auto row = static_cast<std::size_t>((k - 1) / 7);
         const auto column = static_cast<std::size_t>((k - 1) % 7);
         c.push_back(Row(K::Label, control::lDayN(k), page, {smallLefts[column] + shift(k), smallTops[row], 7, 16},
-                        {.text = "0", .colour = engine::colour::Black, .rightBound = cellRights[column]}));
+                        {.text = "0", .colour = colour::Black, .rightBound = cellRights[column]}));
     }
     c.push_back(Row(K::Label, control::lCurYear, page, {35, 33, 32, 18}, {.text = "Год:", .face = F::Arial9}));
     c.push_back(Row(K::Label, control::lCurMonth, page, {35, 133, 52, 18}, {.text = "Месяц:", .face = F::Arial9}));
     c.push_back(Row(K::Label, control::liYear, page, {48, 85, 176, 18},
-                    {.text = "Индивидуальный Год 0", .face = F::Arial9, .colour = engine::colour::Teal}));
+                    {.text = "Индивидуальный Год 0", .face = F::Arial9, .colour = colour::Teal}));
     c.push_back(Row(K::Label, control::liMonth, page, {48, 185, 196, 18},
-                    {.text = "Индивидуальный Месяц 0", .face = F::Arial9, .colour = engine::colour::Teal}));
+                    {.text = "Индивидуальный Месяц 0", .face = F::Arial9, .colour = colour::Teal}));
     c.push_back(Row(K::Label, control::liDayTitle, page, {339, 15, 165, 18},
-                    {.text = "Индивидуальные Дни", .face = F::Arial9, .colour = engine::colour::Teal}));
+                    {.text = "Индивидуальные Дни", .face = F::Arial9, .colour = colour::Teal}));
     c.push_back(Row(K::Label, control::Label1, page, {14, 247, 246, 16},
-                    {.text = "Фиолетовым цветом выделены", .face = F::WindowBold, .colour = engine::colour::Purple}));
+                    {.text = "Фиолетовым цветом выделены", .face = F::WindowBold, .colour = colour::Purple}));
     c.push_back(
         Row(K::Label, control::Label2, page, {14, 267, 297, 16},
-            {.text = "Духовные Дни Рождения (см. Главу 20)", .face = F::WindowBold, .colour = engine::colour::Purple}));
+            {.text = "Духовные Дни Рождения (см. Главу 20)", .face = F::WindowBold, .colour = colour::Purple}));
     c.push_back(Row(K::ComboBox, control::cbYear, page, {48, 56, 73}, {.tabOrder = 0}));
     c.push_back(Row(K::ComboBox, control::cbMonth, page, {48, 156, 113}, {.tabOrder = 1}));
 }
@@ -358,13 +354,23 @@ const std::vector<ControlRow>& Controls() {
     return controls;
 }
 
-QStringList MonthNames() {
-    return {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-            "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+std::string_view WindowCaption() {
+    return "Нумерологический Калькулятор Lirem 3.0";
 }
 
-QStringList MiscMemoLines() {
-    return {
+std::string_view ApplicationTitle() {
+    return "Нумерологический Калькулятор Лирем 3.0";
+}
+
+const std::vector<std::string_view>& MonthNames() {
+    static const std::vector<std::string_view> months{"Январь", "Февраль", "Март",     "Апрель",
+                                                      "Май",    "Июнь",    "Июль",     "Август",
+                                                      "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+    return months;
+}
+
+const std::vector<std::string_view>& MiscMemoLines() {
+    static const std::vector<std::string_view> lines{
         "Здесь вы можете определить нумерологическую ",
         "сумму и спектр для любого сколь угодно длинного ",
         "числа - телефонного номера, номера банковского ",
@@ -381,10 +387,11 @@ QStringList MiscMemoLines() {
         "так вы получите больше информации (числа ",
         "Душевного Побуждения и Личности).",
     };
+    return lines;
 }
 
-QString AuthorText() {
-    return QStringLiteral(
+std::string_view AuthorText() {
+    return 
         "Дорогой друг!\n"
         "\n"
         "Спасибо, что открыли «Лирем». Эта программа — спутник книги о нумерологии: она берёт на себя "
@@ -399,11 +406,22 @@ QString AuthorText() {
         "кого вы любите.\n"
         "\n"
         "С теплом и наилучшими пожеланиями,\n"
-        "автор программы");
+        "автор программы";
 }
 
-QString StatusText() {
-    return QStringLiteral("Лирем 3.0 — нумерологический калькулятор, спутник книги о числах");
+std::string_view StatusText() {
+    return "Лирем 3.0 — нумерологический калькулятор, спутник книги о числах";
 }
 
-} // namespace lirem::ui
+const ControlRow* FindControl(std::string_view name) {
+    static const std::map<std::string_view, const ControlRow*, std::less<>> index = [] {
+        std::map<std::string_view, const ControlRow*, std::less<>> rows;
+        for (const ControlRow& row : Controls())
+            rows.emplace(row.name, &row);
+        return rows;
+    }();
+    const auto it = index.find(name);
+    return it != index.end() ? it->second : nullptr;
+}
+
+} // namespace lirem::layout

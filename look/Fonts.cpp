@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Fonts.h"
+#include "look/Fonts.h"
 
 #include <QStringList>
 
-namespace lirem::ui {
+namespace lirem::look {
 
 namespace {
 const QStringList& Substitutes() {
@@ -39,4 +39,4 @@ QFont MakeFont(FontFace face) {
     return QFont(QStringLiteral("MS Sans Serif"), 8);
 }
 
-} // namespace lirem::ui
+} // namespace lirem::look

@@ -3,7 +3,7 @@
 // The window's result controls as plain data: the engine's handlers write into
 // it exactly as into the window, and the text report reads it back.
 
-#include "engine/DisplaySink.h"
+#include "session/DisplaySink.h"
 
 #include <functional>
 #include <map>
@@ -11,17 +11,17 @@
 #include <string_view>
 #include <vector>
 
-namespace lirem::report {
+namespace lirem::session {
 
 struct ControlState {
     std::string text; // code page 1251
     bool visible = true;
-    engine::Rgb colour{};
+    layout::Rgb colour{};
     std::vector<std::string> lines; // memos
     bool colourSet = false;         // the colour was written; otherwise the layout's own applies
 };
 
-class RecordingSink final : public engine::DisplaySink {
+class RecordingSink final : public DisplaySink {
 public:
     // Starts with the controls the report reads as the window builds them.
     RecordingSink();
@@ -29,7 +29,7 @@ public:
     void SetText(std::string_view control, std::string_view text) override;
     [[nodiscard]] std::string Text(std::string_view control) const override;
     void SetVisible(std::string_view control, bool visible) override;
-    void SetFontColour(std::string_view control, engine::Rgb colour) override;
+    void SetFontColour(std::string_view control, layout::Rgb colour) override;
     void ClearLines(std::string_view memo) override;
     void AddLine(std::string_view memo, std::string_view line) override;
 
@@ -44,4 +44,4 @@ private:
     std::map<std::string, ControlState, std::less<>> controls_;
 };
 
-} // namespace lirem::report
+} // namespace lirem::session
