@@ -1,28 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/RecordingSink.h"
 
-#include "layout/ControlNames.h"
-#include "engine/Cp1251Literal.h"
+#include "engine/Cp1251.h"
+#include "layout/LayoutTable.h"
 
 namespace lirem::session {
 
-using namespace engine::literals;
+namespace {
 
-RecordingSink::RecordingSink() {
-    for (const std::string_view note : {control::lPathKarma, control::lExpressKarma, control::lSoulKarma,
-                                        control::lBDayKarma, control::lPersonKarma}) {
-        ControlState& c = At(note);
-        c.text = "Кармическое Число "_cp;
-        c.visible = false;
-        c.colour = layout::colour::Maroon;
-    }
-    At(control::lNoFirst) = {std::string("Не введены исходные данные "_cp), false, layout::colour::Red, {}};
-    At(control::lNoFirst2) = {std::string("для первого партнера!"_cp), false, layout::colour::Red, {}};
-    At(control::lSumma).text = "Сумма: 0"_cp;
-    At(control::lKarma).text = "Кармическое Число: 0"_cp;
-    for (std::size_t n = 1; n <= control::lMiscN.size(); ++n)
-        At(control::lMiscN(n)).text = "0";
+// Every control as the window builds it: the layout's text (in code page
+// 1251), visibility and colour. Built once; each sink starts from a copy.
+const std::map<std::string, ControlState, std::less<>>& LayoutStart() {
+    static const std::map<std::string, ControlState, std::less<>> start = [] {
+        std::map<std::string, ControlState, std::less<>> controls;
+        for (const layout::ControlRow& row : layout::Controls())
+            controls.emplace(row.name, ControlState{engine::Utf8ToCp1251(row.text),
+                                                    !row.hidden,
+                                                    row.colour.value_or(layout::colour::Black),
+                                                    {},
+                                                    false});
+        return controls;
+    }();
+    return start;
 }
+
+} // namespace
+
+RecordingSink::RecordingSink() : controls_(LayoutStart()) {}
 
 ControlState& RecordingSink::At(std::string_view name) {
     const auto it = controls_.find(name);

@@ -23,7 +23,7 @@ struct ControlState {
 
 class RecordingSink final : public DisplaySink {
 public:
-    // Starts with the controls the report reads as the window builds them.
+    // Starts with every control of the layout as the window builds it.
     RecordingSink();
 
     void SetText(std::string_view control, std::string_view text) override;
@@ -35,7 +35,7 @@ public:
 
     // A control never written reads as an empty, visible, black one.
     [[nodiscard]] const ControlState& Control(std::string_view name) const;
-    // Whether anything was written to the control (or set when the sink was built).
+    // Whether the control is one of the layout's or was written.
     [[nodiscard]] bool Written(std::string_view name) const;
 
 private:

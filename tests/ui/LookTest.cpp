@@ -3,6 +3,8 @@
 // memo styles, list contents and Tab order.
 #include "WindowFixture.h"
 #include "layout/ControlNames.h"
+#include "layout/LayoutTable.h"
+#include "look/LayoutLook.h"
 #include "ui/SpinEdit.h"
 
 #include <QFontInfo>
@@ -121,23 +123,9 @@ TEST_F(WindowTest, MemoStyles) {
 }
 
 TEST_F(WindowTest, FixedTexts) {
-    const QStringList misc = {
-        "Здесь вы можете определить нумерологическую ",
-        "сумму и спектр для любого сколь угодно длинного ",
-        "числа - телефонного номера, номера банковского ",
-        "счета и т.д.",
-        "",
-        "Если во введенной вами строке будут буквы, ",
-        "программа преобразует их при суммировании в ",
-        "соответствующие числа русского или латинского ",
-        "алфавита. Таким образом, здесь можно ",
-        "анализировать и названия.",
-        "",
-        "Однако если вы изучаете какие-либо названия, их ",
-        "лучше вводить на странице \"Ядро\" вместо имени: ",
-        "так вы получите больше информации (числа ",
-        "Душевного Побуждения и Личности).",
-    };
+    // The memo holds the layout's lines, each a line of its own.
+    const QStringList misc = look::FromUtf8(layout::MiscMemoLines());
+    ASSERT_EQ(misc.size(), 15);
     EXPECT_EQ(MemoLines(control::meMisc), misc);
     EXPECT_GT(Get<QPlainTextEdit>(control::meAuthor)->toPlainText().size(), 100);
     EXPECT_TRUE(Get<QPlainTextEdit>(control::meResult)->toPlainText().isEmpty());

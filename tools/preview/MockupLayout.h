@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Layout of the result pages as far as the pictures are concerned: every picture
-// with its box and every label that stands on or next to a picture.
+// The result pages as far as the pictures are concerned, read from the
+// window's layout table: every picture with its box and every label of a page
+// that has pictures.
 #pragma once
+
+#include "layout/FontFace.h"
 
 #include <QColor>
 #include <QPoint>
@@ -14,22 +17,17 @@
 
 namespace lirem::preview {
 
-enum class Face { Window, WindowBold, Arial9, Arial10, Arial12, Arial14 };
-
 struct MockPicture {
-    MockPicture(QString res, QRect r, bool stretch = true) : resource(std::move(res)), box(r), stretched(stretch) {}
     QString resource;
     QRect box; // design units at 120 ppi, relative to the page
-    bool stretched;
+    bool stretched = true;
 };
 
 struct MockLabel {
-    MockLabel(QString t, QPoint p, Face f = Face::Window, QColor i = Qt::black, std::optional<QColor> bg = std::nullopt)
-        : text(std::move(t)), pos(p), face(f), ink(i), background(bg) {}
     QString text;
     QPoint pos; // design units, relative to the page
-    Face face;
-    QColor ink;
+    layout::FontFace face = layout::FontFace::Window;
+    QColor ink = Qt::black;
     std::optional<QColor> background; // none: the page colour
 };
 
@@ -39,8 +37,8 @@ struct MockPage {
     std::vector<MockLabel> labels;
 };
 
-// The pages with pictures; count labels and numbers carry `sample` as their text
-// so that one- and two-digit values can both be checked.
+// The pages with pictures; labels that show a number carry `sample` as their
+// text so that one- and two-digit values can both be checked.
 std::vector<MockPage> mockPages(const QString& sample);
 
 } // namespace lirem::preview

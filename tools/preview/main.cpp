@@ -8,6 +8,7 @@
 // Labels are painted on an opaque background of the page colour (the palette's
 // window colour, as in the program) unless they have their own background;
 // --transparent leaves them see-through instead.
+#include "look/Fonts.h"
 #include "tools/preview/MockupLayout.h"
 
 #include <QDir>
@@ -26,22 +27,8 @@ namespace {
 
 constexpr QSize kPageSize(673, 330);
 
-QFont fontFor(lirem::preview::Face face) {
-    switch (face) {
-    case lirem::preview::Face::Window:
-        return QFont("MS Sans Serif", 8);
-    case lirem::preview::Face::WindowBold:
-        return QFont("MS Sans Serif", 8, QFont::Bold);
-    case lirem::preview::Face::Arial9:
-        return QFont("Arial", 9, QFont::Bold);
-    case lirem::preview::Face::Arial10:
-        return QFont("Arial", 10, QFont::Bold);
-    case lirem::preview::Face::Arial12:
-        return QFont("Arial", 12, QFont::Bold);
-    case lirem::preview::Face::Arial14:
-        return QFont("Arial", 14, QFont::Bold);
-    }
-    return {};
+QFont fontFor(lirem::layout::FontFace face) {
+    return lirem::look::MakeFont(face);
 }
 
 // Design units map to logical pixels as in the window: 96 dpi, positions and
@@ -102,6 +89,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed
     QGuiApplication app(argc, argv);
+    lirem::look::InstallFontSubstitutions();
     // the window's faces and their metric-compatible substitutes
     QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
