@@ -38,7 +38,7 @@ struct ControlRow {
     FontFace face = FontFace::Window;
     std::optional<Rgb> colour{};
     std::optional<Rgb> background{}; // labels; none: the parent's colour
-    int rightBound = 0;                      // labels: x their right edge stays left of; 0: none
+    int rightBound = 0;              // labels: x their right edge stays left of; 0: none
     bool hidden = false;
     int tabOrder = -1; // within the parent; -1: not focusable by Tab
     // spin edits
@@ -51,6 +51,14 @@ struct ControlRow {
     // memos
     MemoLook memo{};
 };
+
+// The window's client area, in design units: the tab pages above, the
+// status bar below; and the inside of one tab page, where its controls stand.
+inline constexpr int kClientWidth = 681;
+inline constexpr int kClientHeight = 381;
+inline constexpr int kPagesHeight = 360;
+inline constexpr int kPageWidth = 673;
+inline constexpr int kPageHeight = 330;
 
 struct PageRow {
     std::string name{};

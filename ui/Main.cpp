@@ -121,7 +121,8 @@ void TMainForm::BuildWindow() {
     sbMessage_ = new QStatusBar(client_);
     sbMessage_->setObjectName(QString::fromLatin1(control::sbMessage));
     sbMessage_->setSizeGripEnabled(false);
-    sbMessage_->setGeometry(scale_.Rect(0, 360, 681, 21));
+    sbMessage_->setGeometry(
+        scale_.Rect(0, layout::kPagesHeight, layout::kClientWidth, layout::kClientHeight - layout::kPagesHeight));
     auto* panel = new QLabel(look::FromUtf8(layout::StatusText()), sbMessage_);
     panel->setObjectName(QStringLiteral("sbMessagePanel"));
     panel->setAlignment(Qt::AlignCenter);
@@ -130,7 +131,7 @@ void TMainForm::BuildWindow() {
 
     pcPages_ = new QTabWidget(client_);
     pcPages_->setObjectName(QString::fromLatin1(control::pcPages));
-    pcPages_->setGeometry(scale_.Rect(0, 0, 681, 360));
+    pcPages_->setGeometry(scale_.Rect(0, 0, layout::kClientWidth, layout::kPagesHeight));
     pcPages_->tabBar()->setStyle(style_);
     controls_.emplace(control::pcPages, pcPages_);
     for (const layout::PageRow& page : layout::Pages()) {

@@ -209,22 +209,6 @@ TEST_F(WindowTest, LayoutHasNoUnexpectedNamedControls) {
     EXPECT_EQ(named, static_cast<int>(expected.size()));
 }
 
-// The shared list of control names and the layout agree both ways: every
-// control the layout creates is listed once, and every listed name is a
-// control the window creates (the window, its pages and status bar by itself).
-TEST(ControlNames, ListAndLayoutAgree) {
-    std::multiset<std::string_view> created{control::MainForm, control::pcPages, control::sbMessage};
-    for (const layout::PageRow& page : layout::Pages()) {
-        created.insert(page.name);
-    }
-    for (const layout::ControlRow& row : layout::Controls()) {
-        created.insert(row.name);
-    }
-    const std::vector<std::string_view> listed = control::EveryName();
-    EXPECT_EQ(created, std::multiset<std::string_view>(listed.begin(), listed.end()));
-    EXPECT_EQ(std::set<std::string_view>(listed.begin(), listed.end()).size(), listed.size());
-}
-
 TEST_F(WindowTest, WindowFrameAndPages) {
     const auto& s = window->Scale();
     EXPECT_EQ(window->objectName(), control::MainForm);

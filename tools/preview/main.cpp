@@ -8,6 +8,7 @@
 // Labels are painted on an opaque background of the page colour (the palette's
 // window colour, as in the program) unless they have their own background;
 // --transparent leaves them see-through instead.
+#include "layout/LayoutTable.h"
 #include "look/Fonts.h"
 #include "tools/preview/MockupLayout.h"
 
@@ -25,7 +26,7 @@
 
 namespace {
 
-constexpr QSize kPageSize(673, 330);
+constexpr QSize kPageSize(lirem::layout::kPageWidth, lirem::layout::kPageHeight);
 
 QFont fontFor(lirem::layout::FontFace face) {
     return lirem::look::MakeFont(face);

@@ -8,7 +8,7 @@
 #include "reading/GuiSession.h"
 #include "reading/PdfDocument.h"
 #include "report/PdfApi.h"
-#include "report/PdfFileName.h"
+#include "report/pdf/PdfFileName.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/PdfFileName.h"
+#include "report/pdf/PdfFileName.h"
 
 #include "engine/Cp1251.h"
 
