@@ -115,22 +115,9 @@ private:
     std::u32string text_;
 };
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
 } // namespace
 
-std::string Utf8ToCp1251(std::string_view utf8) {
+std::string Utf8ToCp1251Standard(std::string_view utf8) {
     Encoder enc(utf8.size());
     std::size_t i = 0;
     const std::size_t n = utf8.size();
@@ -184,6 +171,69 @@ std::string Utf8ToCp1251(std::string_view utf8) {
         i += k;
     }
     return std::move(enc).Finish();
+}
+
+namespace {
+
+// ASCII and the Russian letters А..я, Ё, ё hold no combining mark and nothing
+// that normalisation changes: byte for character. False at the first other
+// character (out then holds a part).
+bool PlainUtf8ToCp1251(std::string_view utf8, std::string& out) {
+    out.clear();
+    const std::size_t n = utf8.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out += static_cast<char>(lead);
+            continue;
+        }
+        if (i + 1 >= n || (lead != 0xD0 && lead != 0xD1))
+            return false;
+        const auto trail = static_cast<unsigned char>(utf8[i + 1]);
+        if (lead == 0xD0 && trail >= 0x90 && trail <= 0xBF) // А..п
+            out += static_cast<char>(0xC0 + (trail - 0x90));
+        else if (lead == 0xD0 && trail == 0x81) // Ё
+            out += static_cast<char>(0xA8);
+        else if (lead == 0xD1 && trail >= 0x80 && trail <= 0x8F) // р..я
+            out += static_cast<char>(0xF0 + (trail - 0x80));
+        else if (lead == 0xD1 && trail == 0x91) // ё
+            out += static_cast<char>(0xB8);
+        else
+            return false;
+        ++i;
+    }
+    return true;
+}
+
+} // namespace
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+void Utf8ToCp1251Into(std::string_view utf8, std::string& out) {
+    if (!PlainUtf8ToCp1251(utf8, out))
+        out = Utf8ToCp1251Standard(utf8);
+}
+
+std::string Utf8ToCp1251(std::string_view utf8) {
+    std::string out;
+    Utf8ToCp1251Into(utf8, out);
+    return out;
 }
 
 std::string Utf16ToCp1251(std::u16string_view utf16) {

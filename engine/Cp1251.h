@@ -16,11 +16,20 @@
 namespace lirem::engine {
 
 [[nodiscard]] std::string Utf8ToCp1251(std::string_view utf8);
+// The same into a string whose buffer is reused (the batch, row by row). Text
+// of ASCII and plain Russian letters takes a byte-for-character path.
+void Utf8ToCp1251Into(std::string_view utf8, std::string& out);
+// The standard conversion alone, without the plain path (what the plain path
+// is checked against).
+[[nodiscard]] std::string Utf8ToCp1251Standard(std::string_view utf8);
 [[nodiscard]] std::string Utf16ToCp1251(std::u16string_view utf16);
 
 // Byte 0x98, the one byte the code page leaves unassigned, reads as U+FFFD.
 [[nodiscard]] std::u16string Cp1251ToUtf16(std::string_view text);
 [[nodiscard]] std::string Cp1251ToUtf8(std::string_view text);
+
+// Appends the UTF-8 form of one code point: the program's one UTF-8 encoder.
+void AppendUtf8(std::string& out, char32_t cp);
 
 // The code point of one byte (U+FFFD for 0x98).
 [[nodiscard]] char32_t Cp1251CodePoint(unsigned char byte) noexcept;

@@ -9,7 +9,6 @@
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
 #include "report/Batch.h"
-#include "report/Cp1251Shortcut.h"
 #include "report/CsvReader.h"
 #include "report/DateArgs.h"
 #include "report/JsonReport.h"
@@ -136,9 +135,7 @@ std::size_t CodePoints(std::string_view utf8) {
 
 void ConvertName(std::string_view utf8) {
     const std::string bytes = engine::Utf8ToCp1251(utf8);
-    std::string shortcut;
-    Utf8ToCp1251Into(utf8, shortcut);
-    Check(shortcut == bytes);
+    Check(engine::Utf8ToCp1251Standard(utf8) == bytes);
     // NFC turns one code point into at most three, and every character gives
     // one byte; a malformed sequence gives one '?' and holds at least one byte.
     Check(bytes.size() <= 3 * utf8.size());

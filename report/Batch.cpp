@@ -3,7 +3,6 @@
 
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
-#include "report/Cp1251Shortcut.h"
 #include "report/CsvReader.h"
 #include "report/DateArgs.h"
 #include "report/ErrorText.h"
@@ -65,9 +64,9 @@ std::string ReadRow(const CsvRecord& r, session::PersonInput& person) {
     if (!date)
         return BadDate("birth date", TrimBlanks(r.fields[0]));
     person.date = *date;
-    Utf8ToCp1251Into(r.fields[1], person.first);
-    Utf8ToCp1251Into(r.fields[2], person.middle);
-    Utf8ToCp1251Into(r.fields[3], person.last);
+    engine::Utf8ToCp1251Into(r.fields[1], person.first);
+    engine::Utf8ToCp1251Into(r.fields[2], person.middle);
+    engine::Utf8ToCp1251Into(r.fields[3], person.last);
     person.partner.reset();
     if (r.fieldCount == 8 &&
         !(r.fields[4].empty() && r.fields[5].empty() && r.fields[6].empty() && r.fields[7].empty())) {
@@ -79,9 +78,9 @@ std::string ReadRow(const CsvRecord& r, session::PersonInput& person) {
                 return BadDate("partner's birth date", partnerDate);
             partner.date = *parsed;
         }
-        Utf8ToCp1251Into(r.fields[5], partner.first);
-        Utf8ToCp1251Into(r.fields[6], partner.middle);
-        Utf8ToCp1251Into(r.fields[7], partner.last);
+        engine::Utf8ToCp1251Into(r.fields[5], partner.first);
+        engine::Utf8ToCp1251Into(r.fields[6], partner.middle);
+        engine::Utf8ToCp1251Into(r.fields[7], partner.last);
     }
     return {};
 }

@@ -42,15 +42,11 @@ std::array<Encoded, 256> BuildEncodings() {
                 put(static_cast<unsigned char>(c));
             put(static_cast<unsigned char>(kHex[cp >> 4]));
             put(static_cast<unsigned char>(kHex[cp & 0xF]));
-        } else if (cp < 0x80) {
-            put(cp);
-        } else if (cp < 0x800) {
-            put(0xC0 | (cp >> 6));
-            put(0x80 | (cp & 0x3F));
-        } else { // the code page holds nothing beyond the Basic Multilingual Plane
-            put(0xE0 | (cp >> 12));
-            put(0x80 | ((cp >> 6) & 0x3F));
-            put(0x80 | (cp & 0x3F));
+        } else {
+            std::string utf8;
+            engine::AppendUtf8(utf8, cp);
+            for (const char c : utf8)
+                put(static_cast<unsigned char>(c));
         }
     }
     return table;
