@@ -20,8 +20,9 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # The program's own code; --all adds the tests, benchmarks and fuzzers (a cold
 # run of those costs as much again: every unit parses the Qt headers).
-FOLDERS = re.compile(r"^(Lirem3\.cpp|engine|skin|ui|report|reading|tools|assets)(/|$)")
-ALL_FOLDERS = re.compile(r"^(Lirem3\.cpp|engine|skin|ui|report|reading|tools|assets|tests|bench|fuzz)(/|$)")
+FOLDERS = re.compile(r"^(Lirem3\.cpp|engine|layout|session|look|io|book|skin|ui|report|reading|tools|assets)(/|$)")
+ALL_FOLDERS = re.compile(
+    r"^(Lirem3\.cpp|engine|layout|session|look|io|book|skin|ui|report|reading|tools|assets|tests|bench|fuzz)(/|$)")
 
 
 def project_deps(build, obj):

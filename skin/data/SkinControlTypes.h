@@ -26,6 +26,8 @@ enum class TSkinControlType {
 };
 
 inline constexpr int kSkinControlTypeCount = 16;
+static_assert(static_cast<int>(TSkinControlType::xcTab) + 1 == kSkinControlTypeCount,
+              "the count follows the last kind");
 
 // A set of TSkinControlType: bit n stands for the n-th kind.
 class TSkinControlTypes {

@@ -29,6 +29,9 @@ constexpr std::array<std::string_view, 15> kImageSections = {
     "SunkEdge",     "ExtraImages", "Headerbar",  "MenuItem",        "MenuBackground",
     "Scrollbar",    "HorzScroll",  "VertScroll", "HorzScrollThumb", "VertScrollThumb",
 };
+// Progress and MenuBar follow them; they are read from keys of their own.
+static_assert(kImageSections.size() == static_cast<std::size_t>(SkinElementKind::Progress),
+              "one section per element read from an Image key");
 
 std::string Upper(std::string_view s) {
     std::string out(s);

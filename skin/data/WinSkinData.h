@@ -130,6 +130,8 @@ enum class SkinElementKind {
     MenuBar,
 };
 inline constexpr std::size_t kSkinElementCount = 17;
+static_assert(static_cast<std::size_t>(SkinElementKind::MenuBar) + 1 == kSkinElementCount,
+              "the count follows the last element");
 
 // The palette of section "Colours".
 struct SkinPalette {
