@@ -168,7 +168,18 @@ struct Book::State {
     }
 
     // What kind of file this is: a book (its version), a fresh database, or something else.
+    // The three values are read in one transaction: another program may be
+    // creating the book meanwhile.
     Result<std::int64_t> Identify() const {
+        if (sqlite3_get_autocommit(db.get()) != 0) {
+            Transaction tx(db.get());
+            if (const int rc = tx.BeginRead(); rc != SQLITE_OK)
+                return Fail(rc);
+            auto version = Identify();
+            if (const int rc = tx.Commit(); version && rc != SQLITE_OK)
+                return Fail(rc);
+            return version;
+        }
         const auto appId = QueryInt("PRAGMA application_id");
         if (!appId)
             return appId.Err();
@@ -225,6 +236,23 @@ struct Book::State {
         }
     }
 
+    // Switching a new book to WAL needs the file to itself. When another
+    // program is creating the same book, SQLite answers "busy" at once
+    // instead of waiting (two readers wanting to write would wait for each
+    // other), so the switch is tried again for up to the busy timeout. A book
+    // already in WAL mode needs no lock for this.
+    Status UseWal() const {
+        constexpr int kPauseMs = 5;
+        for (int waited = 0;; waited += kPauseMs) {
+            const int rc = sqlite::Exec(db.get(), "PRAGMA journal_mode = WAL");
+            if (rc == SQLITE_OK)
+                return std::nullopt;
+            if ((rc & 0xff) != SQLITE_BUSY || waited >= options.busyTimeoutMs)
+                return Fail(rc);
+            sqlite3_sleep(kPauseMs);
+        }
+    }
+
     Status Setup(bool forReading) {
         if (auto error = Connect(forReading))
             return error;
@@ -250,10 +278,10 @@ struct Book::State {
             empty = fileVersion == 0;
             return std::nullopt;
         }
-        for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
-            if (const int rc = sqlite::Exec(db.get(), pragma); rc != SQLITE_OK)
-                return Fail(rc);
-        }
+        if (auto error = UseWal())
+            return error;
+        if (const int rc = sqlite::Exec(db.get(), "PRAGMA synchronous = FULL"); rc != SQLITE_OK)
+            return Fail(rc);
         return Migrate();
     }
 
