@@ -256,6 +256,12 @@ struct Book::State {
     Status Setup(bool forReading) {
         if (auto error = Connect(forReading))
             return error;
+        if (!forReading && sqlite3_db_readonly(db.get(), "main") == 1) {
+            // SQLite fell back to reading (a read-only file or disk): say so and go on reading.
+            readOnly = true;
+            forReading = true;
+            warning = Error{ErrorCode::ReadOnly, messages::ReadOnlyFile(path)};
+        }
         const auto version = Identify();
         if (!version)
             return version.Err();

@@ -46,8 +46,10 @@ std::string Damaged(const std::string& path) {
 }
 
 std::string Locked(const std::string& path, int timeoutMs) {
-    return "Картотека " + Quoted(path) + " занята другой программой дольше " + std::to_string(timeoutMs / 1000) +
-           " с; изменение не сохранено, попробуйте ещё раз.";
+    const std::string wait =
+        timeoutMs % 1000 == 0 ? std::to_string(timeoutMs / 1000) + " с" : std::to_string(timeoutMs) + " мс";
+    return "Картотека " + Quoted(path) + " занята другой программой дольше " + wait +
+           "; изменение не сохранено, попробуйте ещё раз.";
 }
 
 std::string DiskFull(const std::string& path) {
