@@ -3,6 +3,7 @@
 
 #include "engine/Errors.h"
 #include "report/Batch.h"
+#include "report/BookCommand.h"
 #include "report/ErrorText.h"
 #include "report/JsonReport.h"
 #include "report/JsonWriter.h"
@@ -83,6 +84,8 @@ session::CalendarMonth CurrentMonth() {
 
 int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err,
            session::CalendarMonth today, Descriptors fds) {
+    if (IsBookCommand(argc, argv))
+        return RunBookCommand(argc, argv, in, out, err, today);
     const ParseOutcome parsed = ParseOptions(argc, argv, today);
     if (!parsed.options) {
         if (!parsed.err.empty())

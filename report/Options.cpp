@@ -29,6 +29,7 @@ constexpr const char* kFooter =
     "  lirem-report --batch people.csv > results.jsonl\n"
     "  lirem-report --date 29.11.1985 --first Иван --last Сидоров --pdf reading.pdf\n"
     "  lirem-report --batch people.csv --pdf-dir readings > results.jsonl\n"
+    "  lirem-report book list          (the client book: see lirem-report book --help)\n"
     "\n"
     "Batch file columns: birth date, first name, middle name, last name, and optionally the partner's birth date,\n"
     "first, middle and last name. A first line starting with \"date\" is a header and is skipped.\n"
