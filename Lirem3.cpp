@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -41,12 +42,44 @@ int AnswerInfoOption(int argc, char* argv[]) {
     return -1;
 }
 
+constexpr const char* kNoDisplay = "Lirem3: для окна калькулятора нужен графический сеанс (X11 или Wayland).\n"
+                                   "Lirem3: the calculator's window needs a graphical session (X11 or Wayland).\n";
+
+[[noreturn]] void NoGraphicalSession() {
+    std::fputs(kNoDisplay, stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// While the application object connects to the window system, a fatal
+// message from the toolkit means there is no display to show the window on.
+QtMessageHandler previousHandler = nullptr;
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg)
+        NoGraphicalSession();
+    if (previousHandler != nullptr)
+        previousHandler(type, context, message);
+}
+
+bool NoDisplayNamed() {
+    const auto unset = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value == nullptr || *value == '\0';
+    };
+    // A platform chosen by hand (offscreen, vnc, ...) may need no display.
+    return unset("QT_QPA_PLATFORM") && unset("DISPLAY") && unset("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (const int status = AnswerInfoOption(argc, argv); status >= 0)
         return status;
+    if (NoDisplayNamed())
+        NoGraphicalSession();
+    previousHandler = qInstallMessageHandler(StartupMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
     lirem::ui::InstallToolkitTranslations(app);
     // Lets the desktop match the window to its desktop entry (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(LIREM_APP_ID));

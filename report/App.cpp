@@ -9,6 +9,7 @@
 #include "report/JsonWriter.h"
 #include "report/Options.h"
 #include "report/PdfOutput.h"
+#include "report/TerminalText.h"
 #include "report/TextReport.h"
 #include "session/NullSink.h"
 #include "session/Pipeline.h"
@@ -22,6 +23,10 @@
 #include <fstream>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace lirem::report {
 namespace {
 
@@ -33,6 +38,21 @@ int WriteAll(std::ostream& out, std::ostream& err, const std::string& text) {
         return 1;
     }
     return 0;
+}
+
+// A report to a regular file that could not be written whole is cut back to
+// where it began, so no partial report is left behind.
+int WriteReport(std::ostream& out, std::ostream& err, const std::string& text, int fd) {
+    off_t start = -1;
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        start = flags >= 0 && (flags & O_APPEND) != 0 ? info.st_size : ::lseek(fd, 0, SEEK_CUR);
+    }
+    const int status = WriteAll(out, err, text);
+    if (status != 0 && start >= 0 && ::ftruncate(fd, start) != 0)
+        err << "lirem-report: the partial report could not be removed: " << std::strerror(errno) << "\n";
+    return status;
 }
 
 int RunBatchFrom(std::istream& csv, const Options& options, std::ostream& out, std::ostream& err, bool lineBuffered) {
@@ -128,7 +148,10 @@ int RunApp(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         err << WithFullStop(e.what()) << "\n";
         return 1;
     }
-    return WriteAll(out, err, report);
+    // Names on a terminal never reach it as control sequences.
+    if (!options.json && fds.out >= 0 && ::isatty(fds.out) == 1)
+        ReplaceControlCharacters(report);
+    return WriteReport(out, err, report, fds.out);
 }
 
 } // namespace lirem::report

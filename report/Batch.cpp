@@ -100,12 +100,14 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMont
     JsonWriter json;
     bool firstRecord = true;
 
-    // Only whole lines reach the output.
+    // Only whole lines reach the output. With a reading per row, each row's
+    // line follows its file at once, so what was written is always described.
+    const bool eachRow = lineBuffered || static_cast<bool>(rowDone);
     auto flush = [&] {
         const std::string_view text = json.View();
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         json.Clear();
-        if (lineBuffered)
+        if (eachRow)
             out.flush();
         if (!out)
             summary.writeFailed = true;
@@ -143,7 +145,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMont
             ++summary.errors;
         }
         json.EndLine();
-        if (lineBuffered || json.View().size() >= kFlushBytes) {
+        if (eachRow || json.View().size() >= kFlushBytes) {
             flush();
             if (summary.writeFailed)
                 return summary;

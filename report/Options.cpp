@@ -143,7 +143,8 @@ ParseOutcome ParseOptions(int argc, const char* const* argv, session::CalendarMo
                                      "With --batch: also write one PDF reading per good row into this folder "
                                      "(created when missing), named by row number and name.")
                           ->type_name("DIR");
-    auto* optForce = app.add_flag("--force", force, "Let --pdf and --pdf-dir replace existing files.");
+    auto* optForce = app.add_flag("--force", force, "Let --pdf and --pdf-dir replace existing files.")
+                         ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     optPdf->excludes(optBatch);
     optPdf->excludes("--json");
     optPdfDir->needs(optBatch);

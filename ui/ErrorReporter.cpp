@@ -21,4 +21,13 @@ QString ErrorText(std::string_view cp1251Message) {
     return look::FromEngineText(text);
 }
 
+QString WithFullStop(const QString& message) {
+    if (message.isEmpty())
+        return message;
+    // The last character in code page order; one the code page lacks reads as "?".
+    const std::string last = look::ToEngineText(message.right(message.back().isLowSurrogate() ? 2 : 1));
+    const bool after = !last.empty() && static_cast<unsigned char>(last.back()) > static_cast<unsigned char>('.');
+    return after ? message + QLatin1Char('.') : message;
+}
+
 } // namespace lirem::ui

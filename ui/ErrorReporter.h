@@ -33,5 +33,7 @@ private:
 // The text shown for an error message given as code page 1251 bytes: a full
 // stop is appended when the last character comes after "." in code page order.
 [[nodiscard]] QString ErrorText(std::string_view cp1251Message);
+// The same rule for a message the window words itself.
+[[nodiscard]] QString WithFullStop(const QString& message);
 
 } // namespace lirem::ui

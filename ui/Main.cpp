@@ -12,12 +12,16 @@
 #include "ui/AccessibleFactory.h"
 #include "ui/AccessibleNames.h"
 #include "ui/LayoutBuilder.h"
+#include "ui/ListMatch.h"
+#include "ui/PasteGuard.h"
 #include "ui/ProgramIcon.h"
 #include "ui/SpinEdit.h"
 #include "ui/WindowStyle.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -75,6 +79,7 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<ErrorReporter> reporter, QWidg
     look::InstallFontSubstitutions();
     setFont(look::MakeFont(layout::FontFace::Window));
     BuildWindow();
+    new PasteGuard(this);
     WireEvents();
     sdNumero_ = std::make_unique<lirem::skin::TSkinData>();
     sdNumero_->ReadSkinStreamFrom(QStringLiteral(":/skin/numero.skin"));
@@ -190,20 +195,36 @@ void TMainForm::CentreOnScreen() {
     }
 }
 
-void TMainForm::ConnectCombo(QComboBox* combo, void (TMainForm::*handler)()) {
+void TMainForm::ConnectCombo(QComboBox* combo, ListMatching matching, void (TMainForm::*handler)()) {
     // Choosing an item from the list.
     connect(combo, &QComboBox::activated, this, [this, handler] { (this->*handler)(); });
-    // Typing into the text field leaves the list without a selection.
-    connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, combo, handler](const QString& text) {
+    // Typing selects the item the text names and leaves the text as typed;
+    // a text that names no item changes nothing.
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, combo, matching, handler](const QString& text) {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i) {
+            items.append(combo->itemText(i));
+        }
+        const int match = MatchingItem(items, text, matching);
+        if (match < 0 || match == combo->currentIndex()) {
+            return;
+        }
         QLineEdit* edit = combo->lineEdit();
         const int cursor = edit->cursorPosition();
         {
             const QSignalBlocker blocker(combo);
-            combo->setCurrentIndex(-1);
+            combo->setCurrentIndex(match);
             edit->setText(text);
             edit->setCursorPosition(cursor);
         }
         (this->*handler)();
+    });
+    // Leaving the list shows the selected item again.
+    connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [combo] {
+        if (combo->currentIndex() >= 0 && combo->currentText() != combo->itemText(combo->currentIndex())) {
+            const QSignalBlocker blocker(combo);
+            combo->lineEdit()->setText(combo->itemText(combo->currentIndex()));
+        }
     });
 }
 
@@ -211,15 +232,31 @@ void TMainForm::WireEvents() {
     connect(fields_.doit, &QPushButton::clicked, this, &TMainForm::bnDoitClick);
     connect(fields_.partner, &QPushButton::clicked, this, &TMainForm::bnPartnerClick);
     connect(fields_.miscButton, &QPushButton::clicked, this, &TMainForm::bnMiscClick);
-    ConnectCombo(fields_.calendarYear, &TMainForm::cbYearChange);
-    ConnectCombo(fields_.calendarMonth, &TMainForm::cbMonthChange);
+    ConnectCombo(fields_.calendarYear, ListMatching::WholeItem, &TMainForm::cbYearChange);
+    ConnectCombo(fields_.calendarMonth, ListMatching::WholeItemNumberOrPrefix, &TMainForm::cbMonthChange);
     // Enter presses the default button of pages 1 and 4.
     nucleusPage_->installEventFilter(this);
     synastryPage_->installEventFilter(this);
     connect(pcPages_, &QTabWidget::currentChanged, this, &TMainForm::KeepFocusVisible);
-    // Ctrl+P saves the reading of what the window shows as a PDF.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
-            [this] { reading_.SaveAsPdf(this, ShownMonth(), *reporter_); });
+    // Ctrl+P saves the reading of what the window shows as a PDF, inside the
+    // handlers' guard; the status bar names the file written.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, [this] {
+        Guarded([this] {
+            const QString file = reading_.SaveAsPdf(this, ShownMonth(), *reporter_);
+            if (!file.isEmpty()) {
+                ShowNotice(QStringLiteral("Расчет сохранен в файл %1").arg(QDir::toNativeSeparators(file)));
+            }
+        });
+    });
+}
+
+void TMainForm::ShowNotice(const QString& text) {
+    // A passing message over the credit text: the bar keeps its place and size.
+    constexpr int kNoticeMilliseconds = 15000;
+    sbMessage_->showMessage(text, kNoticeMilliseconds);
+    // A screen reader announces it as it does an alert.
+    QAccessibleEvent alert(sbMessage_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 bool TMainForm::IsPageSwitchKey(const QKeyEvent& key) {
@@ -274,6 +311,17 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Asks for the keyboard when first shown: a window manager would give it,
+    // a bare X server leaves the window inactive, without a focus frame and
+    // deaf to Alt+Space until it is clicked.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        activateWindow();
+    }
 }
 
 void TMainForm::FormCreate(QDate today) {
@@ -342,6 +390,8 @@ template <class Step> void TMainForm::Guarded(Step&& step) {
         step();
     } catch (const std::exception& e) {
         error = ErrorText(e.what());
+    } catch (...) {
+        error = QStringLiteral("Непредвиденная ошибка.");
     }
     // Screen readers hear the results that changed, before any error box.
     spoken_->Refresh();

@@ -12,6 +12,7 @@
 #include "skin/frame/WinSkinForm.h"
 #include "ui/ControlMap.h"
 #include "ui/ErrorReporter.h"
+#include "ui/ListMatch.h"
 #include "ui/ReadingExport.h"
 #include "ui/SpokenResults.h"
 #include "ui/WidgetSink.h"
@@ -71,6 +72,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildWindow();
@@ -79,8 +81,9 @@ private:
     void KeepFocusVisible();
     [[nodiscard]] static bool IsPageSwitchKey(const QKeyEvent& key);
     void WireEvents();
+    void ShowNotice(const QString& text);
     void FormCreate(QDate today);
-    void ConnectCombo(QComboBox* combo, void (TMainForm::*handler)());
+    void ConnectCombo(QComboBox* combo, ListMatching matching, void (TMainForm::*handler)());
     // The text fields a handler reads; the others are left empty, unconverted.
     enum class Texts { None, Person, PersonAndPartner, Free };
     [[nodiscard]] session::PersonInput ReadInputs(Texts texts) const;
@@ -125,6 +128,7 @@ private:
     } fields_;
     QWidget* nucleusPage_ = nullptr;
     QWidget* synastryPage_ = nullptr;
+    bool shownOnce_ = false;
 
     // The skin and the skinned frame. Either may go first; the frame is a Qt
     // child of the window, which deletes it.

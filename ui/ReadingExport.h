@@ -8,6 +8,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QTemporaryDir;
 class QWidget;
 
 namespace lirem::ui {
@@ -22,16 +25,32 @@ public:
 
     // The person of the last calculations with the calendar month shown now.
     [[nodiscard]] session::PersonInput Person(session::CalendarMonth shown) const;
-    // "Иван_Сидоров.pdf", or "reading.pdf" without a name.
+    // "Иван_Сидоров.pdf" by the batch's rule for safe names, or "reading.pdf"
+    // without a name.
     [[nodiscard]] QString SuggestedFileName() const;
+    // Where the file dialog opens: the folder of the last save in this
+    // session, at first the documents folder (or home).
+    [[nodiscard]] QString StartFolder() const;
 
-    // Asks for a file and writes the reading into it; failures go to the reporter.
-    void SaveAsPdf(QWidget* parent, session::CalendarMonth shown, ErrorReporter& reporter) const;
-    // Writes without asking; returns the error message, empty on success.
+    ReadingExport();
+    ~ReadingExport();
+    ReadingExport(const ReadingExport&) = delete;
+    ReadingExport& operator=(const ReadingExport&) = delete;
+
+    // Asks for a file and writes the reading into it; a failure goes to the
+    // reporter. Returns the file written, empty when nothing was. Errors other
+    // than the engine's are left to the caller's guard.
+    [[nodiscard]] QString SaveAsPdf(QWidget* parent, session::CalendarMonth shown, ErrorReporter& reporter);
+    // Writes without asking; returns the message to show (Russian, with its
+    // full stop), empty on success.
     [[nodiscard]] QString WritePdf(const QString& file, session::CalendarMonth shown) const;
 
 private:
     session::PersonInput person_;
+    QString lastFolder_; // kept for the session only
+    // Where the file dialog keeps its history instead of the user's settings:
+    // nothing of the window outlives it.
+    std::unique_ptr<QTemporaryDir> dialogSettings_;
 };
 
 } // namespace lirem::ui

@@ -18,6 +18,12 @@ CaptionStep CaptionTransition(CaptionState state, CaptionInput input) {
         // The move starts on the first move, so that the release and double clicks still arrive.
         if (state == CaptionState::MovePending)
             return {CaptionState::Moving, CaptionEffect::StartMove};
+        if (state == CaptionState::MovingByHand)
+            return {state, CaptionEffect::MoveByHand};
+        return {state, CaptionEffect::None};
+    case CaptionInput::SystemMoveRefused:
+        if (state == CaptionState::Moving)
+            return {CaptionState::MovingByHand, CaptionEffect::MoveByHand};
         return {state, CaptionEffect::None};
     case CaptionInput::LeftRelease:
         return {CaptionState::Idle,

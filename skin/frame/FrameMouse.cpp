@@ -48,7 +48,7 @@ bool TWinSkinForm::HandleMouse(QEvent* event) {
     const QPoint pos = me->position().toPoint();
     switch (event->type()) {
     case QEvent::MouseMove:
-        return MouseMove(pos, me->buttons());
+        return MouseMove(pos, me->globalPosition().toPoint(), me->buttons());
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         return MousePress(pos, me->globalPosition().toPoint(), me->button(),
@@ -68,11 +68,17 @@ CaptionEffect TWinSkinForm::StepCaption(CaptionInput input) {
     return step.effect;
 }
 
-bool TWinSkinForm::MouseMove(const QPoint& pos, Qt::MouseButtons buttons) {
+bool TWinSkinForm::MouseMove(const QPoint& pos, const QPoint& globalPos, Qt::MouseButtons buttons) {
     const bool canDrag = (buttons & Qt::LeftButton) != 0 && form_->windowHandle() != nullptr;
-    if (StepCaption(canDrag ? CaptionInput::DragMove : CaptionInput::Move) == CaptionEffect::StartMove) {
-        // Moving through the window system (Wayland ignores move()).
-        form_->windowHandle()->startSystemMove();
+    CaptionEffect effect = StepCaption(canDrag ? CaptionInput::DragMove : CaptionInput::Move);
+    // Moving through the window system (Wayland ignores move()); without a
+    // window manager X11 refuses, and the window follows the mouse itself.
+    if (effect == CaptionEffect::StartMove && !form_->windowHandle()->startSystemMove())
+        effect = StepCaption(CaptionInput::SystemMoveRefused);
+    if (effect == CaptionEffect::StartMove)
+        return true;
+    if (effect == CaptionEffect::MoveByHand) {
+        form_->move(windowAtPress_ + (globalPos - pressAt_));
         return true;
     }
     const bool inFrame = pressed_ != nullptr || !ClientRect().contains(pos);
@@ -102,6 +108,8 @@ bool TWinSkinForm::MousePress(const QPoint& pos, const QPoint& globalPos, Qt::Mo
         input = doubleClick ? CaptionInput::DoubleClickOnCaption : CaptionInput::PressOnCaption;
     if (!input)
         return true; // a press on a border
+    pressAt_ = globalPos;
+    windowAtPress_ = form_->pos();
     switch (StepCaption(*input)) {
     case CaptionEffect::PressObject:
         object->NCMouseDown();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TWinSkinForm: the system menu and what the caption buttons do.
 #include "skin/frame/WinSkinForm.h"
+#include "skin/frame/WindowSystem.h"
 
 #include "skin/frame/NCObjects.h"
 #include "skin/frame/SkinMenuStyle.h"
@@ -92,7 +93,10 @@ void TWinSkinForm::RunSystemCommand(SysCommand command) {
         }
         break;
     case SysCommand::Minimize:
-        form_->showMinimized();
+        // The window system iconifies the window on request; where nothing
+        // could bring it back (X11 without a window manager) it stays.
+        if (CanIconify())
+            form_->showMinimized();
         break;
     case SysCommand::Restore:
         if (form_->isMinimized() || form_->isMaximized())

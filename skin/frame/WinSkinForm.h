@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QPalette>
+#include <QPoint>
 #include <QPointer>
 #include <QRegion>
 #include <QShortcut>
@@ -160,7 +161,7 @@ private:
     QImage ComposeBorder(const TDataSkinBorder& border, QSize size, bool vertical) const;
     BorderIcons ReadBorderIcons() const;
     bool HandleMouse(QEvent* event);
-    bool MouseMove(const QPoint& pos, Qt::MouseButtons buttons);
+    bool MouseMove(const QPoint& pos, const QPoint& globalPos, Qt::MouseButtons buttons);
     bool MousePress(const QPoint& pos, const QPoint& globalPos, Qt::MouseButton button, bool doubleClick);
     bool MouseRelease(const QPoint& pos, Qt::MouseButton button);
     // Feeds a left-button event to the caption state machine; returns the effect to carry out.
@@ -197,6 +198,8 @@ private:
     TNCObject* hot_ = nullptr;
     TNCObject* pressed_ = nullptr;              // the object that took the left press (PressedOnButton)
     CaptionState caption_ = CaptionState::Idle; // what the left button is doing in the frame
+    QPoint pressAt_;                            // where the left press was, on the screen
+    QPoint windowAtPress_;                      // where the window stood then
     std::unique_ptr<QTimer> hoverTimer_;
     // Alt+Space opens the system menu, since the platform's caption is gone.
     QPointer<QShortcut> systemMenuKey_;        // a child of the form

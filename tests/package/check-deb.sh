@@ -29,6 +29,10 @@ for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-libe
     echo "$depends" | tr ',' '\n' | grep -Eq "^ *$package( |$)" || fail "Depends lacks $package: $depends"
 done
 
+# The native Wayland platform is recommended: without it QT_QPA_PLATFORM=wayland
+# finds no platform plugin.
+recommends=$(field Recommends)
+echo "$recommends" | tr ',' '\n' | grep -Eq "^ *qt6-wayland( |$)" || fail "Recommends lacks qt6-wayland: $recommends"
 dpkg-deb --contents "$deb" >"$work/contents.txt" || fail "dpkg-deb --contents"
 awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' "$work/contents.txt" | LC_ALL=C sort >"$work/files.txt"
 expected_files "$app" | sed 's|^|usr/|' | diff -u - "$work/files.txt" >&2 ||

@@ -82,6 +82,7 @@ TEST(ExitStatus, Table) {
         {"--batch - --json", 2, true, "lirem-report: "},
         {"--json --batch -", 2, true, "lirem-report: "},
         {"--json --json --calendar 2025-09", 2, true, "lirem-report: --json"},
+        {"--force --force --pdf /nonexistent/x.pdf", 2, true, "lirem-report: --force"},
         {"--first a --first b", 2, true, "lirem-report: --first"},
         {"--first", 2, true, "lirem-report: "},
     };

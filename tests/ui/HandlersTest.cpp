@@ -393,42 +393,67 @@ TEST_F(HandlersTest, NegativeDayConfirmedWithEnterReportsAndKeepsThePartialWrite
     EXPECT_EQ(Get<SpinEdit>(control::seDay)->Value(), 1);
 }
 
-TEST_F(HandlersTest, TypingIntoTheMonthListReportsAnInvalidDateAfterThePersonalMonth) {
+// Typing into a calendar list selects the item the text names (a whole year;
+// a month by name, number or the start of its name); a text that names none
+// leaves the selection and the calendar as they were, and leaving the list
+// shows the selected item again. Typing never raises an error.
+TEST_F(HandlersTest, TypingIntoTheCalendarListsSelectsTheNamedItemOrNothing) {
     EnterWorkedExample();
     ShowPage(control::tsYears);
+    struct Case {
+        const char* list;
+        const char* typed;
+        int index; // selected afterwards
+    };
+    const Case cases[] = {
+        {control::cbYear, "2030", 2030 - 1950},
+        {control::cbYear, "20", 2025 - 1950},   // not a year yet: the calendar stays
+        {control::cbYear, "1949", 2025 - 1950}, // not in the list
+        {control::cbYear, "x", 2025 - 1950},
+        {control::cbMonth, "Март", 2},
+        {control::cbMonth, "мар", 2},
+        {control::cbMonth, "Ию", 5}, // the first month that starts so: Июнь
+        {control::cbMonth, "12", 11},
+        {control::cbMonth, "3", 2},
+        {control::cbMonth, "13", 0}, // "1" named January on the way
+        {control::cbMonth, "x", 8},
+        {control::cbMonth, "Сентябрьx", 8},
+    };
+    for (const Case& c : cases) {
+        ChooseYear(2025);
+        ChooseMonth(9);
+        const QString year = Caption(control::liYear);
+        const QString month = Caption(control::liMonth);
+        const QString day9 = Cell(control::liDayN, 9);
+        auto* list = Get<QComboBox>(c.list);
+        list->lineEdit()->setFocus();
+        list->lineEdit()->selectAll();
+        for (const QChar ch : QString::fromUtf8(c.typed)) {
+            QTest::sendKeyEvent(QTest::Click, list->lineEdit(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+        EXPECT_EQ(list->currentIndex(), c.index) << c.typed;
+        EXPECT_EQ(list->currentText(), QString::fromUtf8(c.typed)) << "the text stays as typed: " << c.typed;
+        EXPECT_TRUE(errors.empty()) << c.typed << ": " << (errors.empty() ? QString() : errors.back()).toStdString();
+        const bool moved = c.index != (c.list == control::cbYear ? 2025 - 1950 : 8);
+        if (!moved) {
+            EXPECT_EQ(Caption(control::liYear), year) << c.typed;
+            EXPECT_EQ(Caption(control::liMonth), month) << c.typed;
+            EXPECT_EQ(Cell(control::liDayN, 9), day9) << c.typed;
+        }
+        // Leaving the list shows the selected item.
+        Get<QComboBox>(c.list == control::cbYear ? control::cbMonth : control::cbYear)->lineEdit()->setFocus();
+        EXPECT_EQ(list->currentText(), list->itemText(c.index)) << c.typed;
+        errors.clear();
+    }
+    // A year typed in full runs the year's handler: 2030 for 29.11.1985.
     ChooseYear(2025);
-    ChooseMonth(9);
-    // Mark a cell purple first, to see the colours reset before the failure.
-    ASSERT_EQ(CellColour(9), kPurple);
-    const QString day9 = Cell(control::liDayN, 9);
-    auto* month = Get<QComboBox>(control::cbMonth);
-    month->lineEdit()->setFocus();
-    month->lineEdit()->end(false);
-    QTest::keyClicks(month->lineEdit(), "x");
-    EXPECT_EQ(month->currentIndex(), -1);
-    EXPECT_EQ(month->currentText(), "Сентябрьx");
-    ASSERT_FALSE(errors.empty());
-    EXPECT_EQ(errors.back(), "Invalid argument to date encode.");
-    // The Personal Month of month 0 is the Personal Year itself.
-    EXPECT_EQ(Caption(control::liMonth), "Индивидуальный Месяц 4");
-    for (int k = 1; k <= 37; ++k) {
-        EXPECT_EQ(CellColour(k), kTeal) << k;
-    }
-    EXPECT_EQ(Cell(control::liDayN, 9), day9);
-    for (int k = 1; k <= 37; ++k) {
-        EXPECT_EQ(CellShown(k), k <= 30) << k;
-    }
-}
-
-TEST_F(HandlersTest, TypingIntoTheYearListUsesTheYearBeforeTheList) {
-    auto* year = Get<QComboBox>(control::cbYear);
-    year->lineEdit()->setFocus();
-    year->lineEdit()->selectAll();
-    QTest::keyClicks(year->lineEdit(), "2");
-    EXPECT_EQ(year->currentIndex(), -1);
-    EXPECT_TRUE(errors.empty());
-    // 1949 for 1.1.1970: RTD(RWM(1949) + 1 + 1) = RTD(5 + 2) = 7.
-    EXPECT_EQ(Caption(control::liYear), "Индивидуальный Год 7");
+    auto* years = Get<QComboBox>(control::cbYear);
+    years->lineEdit()->setFocus();
+    years->lineEdit()->selectAll();
+    QTest::keyClicks(years->lineEdit(), "2030");
+    const QString typed = Caption(control::liYear);
+    ChooseYear(2030);
+    EXPECT_EQ(Caption(control::liYear), typed);
 }
 
 TEST_F(HandlersTest, EnterPressesTheButtonOfPagesOneAndFourOnly) {

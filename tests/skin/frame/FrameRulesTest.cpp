@@ -41,6 +41,13 @@ TEST(CaptionTransitionTest, LeftButtonThroughTheCaption) {
         {S::Moving, I::Move, {S::Idle, E::None}},
         {S::Moving, I::LeftRelease, {S::Idle, E::None}},
         {S::Moving, I::PressOnCaption, {S::MovePending, E::None}},
+        // Without a window manager the frame moves the window itself, until the release.
+        {S::Moving, I::SystemMoveRefused, {S::MovingByHand, E::MoveByHand}},
+        {S::MovingByHand, I::DragMove, {S::MovingByHand, E::MoveByHand}},
+        {S::MovingByHand, I::Move, {S::Idle, E::None}},
+        {S::MovingByHand, I::LeftRelease, {S::Idle, E::None}},
+        {S::MovePending, I::SystemMoveRefused, {S::MovePending, E::None}},
+        {S::Idle, I::SystemMoveRefused, {S::Idle, E::None}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CaptionTransition(c.state, c.input), c.step)
