@@ -404,7 +404,7 @@ Result<CardId> Book::Add(const Card& card) {
         return state_->Fail(rc);
     Statement insertCard = state_->CardInsert();
     Statement insertName = state_->NameInsert();
-    const auto id = state_->InsertCard(card, insertCard, insertName, Now());
+    auto id = state_->InsertCard(card, insertCard, insertName, Now());
     if (!id)
         return id;
     if (const int rc = tx.Commit(); rc != SQLITE_OK)

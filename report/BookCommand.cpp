@@ -187,6 +187,10 @@ std::string CardText(const book::Card& card) {
     return text;
 }
 
+std::string NoSuchCardText(book::CardId id) {
+    return "В картотеке нет карточки № " + std::to_string(id) + ".";
+}
+
 struct Context {
     std::string path;
     bool defaultPath = false;
@@ -255,16 +259,16 @@ int Show(const Context& c, book::CardId id, bool json) {
     auto book = OpenBook(c, book::OpenMode::ReadOnly);
     if (!book && book.Err().code != book::ErrorCode::Missing)
         return Fail(c, book.Err());
-    const auto card =
-        book ? book.Value().Get(id)
-             : book::Result<book::Card>(
-                   book::Error{book::ErrorCode::NoSuchCard, "В картотеке нет карточки № " + std::to_string(id) + "."});
+    const auto card = book ? book.Value().Get(id)
+                           : book::Result<book::Card>(book::Error{book::ErrorCode::NoSuchCard, NoSuchCardText(id)});
     if (!card)
         return Fail(c, card.Err());
     return Written(c, json ? CardJson(card.Value()) : CardText(card.Value()));
 }
 
 int Remove(const Context& c, book::CardId id) {
+    if (book::KindOf(c.path) == book::PathKind::Missing) // no book is made just to say so
+        return Fail(c, {book::ErrorCode::NoSuchCard, NoSuchCardText(id)});
     auto book = OpenBook(c, book::OpenMode::ReadWrite);
     if (!book)
         return Fail(c, book.Err());

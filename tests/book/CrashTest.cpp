@@ -32,7 +32,7 @@ int ExitStatus(pid_t pid) {
 
 struct KillPoint {
     const char* name;
-    std::size_t row; // the child reports after writing this row
+    std::size_t row; // the child reports after writing this row; 0: after the commit
     bool waits;      // the child stops there until it is killed; otherwise it goes on
 };
 
@@ -65,7 +65,15 @@ TEST_P(KilledImport, LeavesAGoodBookWithAllOrNoneOfIt) {
             if (point.waits)
                 _exit(read(never[0], &byte, 1) == 0 ? 13 : 14);
         });
-        return imported ? 0 : 11;
+        if (!imported)
+            return 11;
+        if (point.row == 0) { // after the commit, before the book is closed (its WAL not yet folded in)
+            char byte = 1;
+            if (write(reached[1], &byte, 1) != 1)
+                return 12;
+            return read(never[0], &byte, 1) == 0 ? 13 : 14;
+        }
+        return 0;
     });
     ASSERT_GT(child, 0);
     char byte = 0;
@@ -77,10 +85,15 @@ TEST_P(KilledImport, LeavesAGoodBookWithAllOrNoneOfIt) {
     // A racing kill may come after the commit: then the child exited normally.
     EXPECT_TRUE(status == 128 + SIGKILL || (!point.waits && status == 0)) << status;
 
+    if (point.row == 0) {
+        EXPECT_GT(std::filesystem::file_size(path + "-wal"), 0U); // the import lives in the WAL only
+    }
     Book book = OpenOrFail(path);
     EXPECT_EQ(book.CheckIntegrity(), std::nullopt);
     const std::size_t count = book.Count().Value();
-    if (point.waits) {
+    if (point.row == 0) {
+        EXPECT_EQ(count, kCardsBefore + kImportRows);
+    } else if (point.waits) {
         EXPECT_EQ(count, kCardsBefore);
     } else {
         EXPECT_TRUE(count == kCardsBefore || count == kCardsBefore + kImportRows) << count;
@@ -96,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, KilledImport,
                          ::testing::Values(KillPoint{"FirstRow", 1, true}, KillPoint{"HalfWay", kImportRows / 2, true},
                                            KillPoint{"LastRowBeforeCommit", kImportRows, true},
                                            KillPoint{"RacingTheCommit", kImportRows, false},
-                                           KillPoint{"RacingHalfWay", kImportRows / 2, false}),
+                                           KillPoint{"RacingHalfWay", kImportRows / 2, false},
+                                           KillPoint{"AfterCommit", 0, true}),
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST(TwoWriters, LoseNoCard) {

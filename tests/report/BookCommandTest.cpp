@@ -80,6 +80,8 @@ TEST_F(BookCommand, RefusesBadArgumentsAndCardsTheEngineRejects) {
         {{"import"}, 2, "CSV is required"},
         {{"import", "/nonexistent.csv"}, 2, "cannot open '/nonexistent.csv'"},
         {{"add", "--day", "-1"}, 1, "'-' is not a valid integer value."},
+        {{"remove", "3"}, 1, "В картотеке нет карточки № 3."},
+        {{"show", "3"}, 1, "В картотеке нет карточки № 3."},
     };
     for (const auto& c : cases) {
         const ToolRun run = Book(c.args);
