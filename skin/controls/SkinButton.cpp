@@ -76,7 +76,7 @@ void TSkinButton::BeforeMessage(QEvent* event) {
     // release below decides about the click.
     Set(StateBit::Pressed, true);
     RepaintSkin();
-    consumed = true;
+    consumed_ = true;
 }
 
 void TSkinButton::AfterMessage(QEvent* event) {

@@ -72,9 +72,9 @@ bool TSkinControl::eventFilter(QObject* watched, QEvent* event) {
     if (!control_->isEnabled() && event->isInputEvent())
         return false;
 
-    consumed = false;
+    consumed_ = false;
     BeforeMessage(event);
-    if (consumed)
+    if (consumed_)
         return true;
 
     const QPointer<TSkinControl> self(this);

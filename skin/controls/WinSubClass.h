@@ -59,7 +59,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // Runs before the control sees an event; sets consumed to keep it away.
+    // Runs before the control sees an event; sets consumed_ to keep it away.
     virtual void BeforeMessage(QEvent* event);
     // Runs after the control has handled an event it was given.
     virtual void AfterMessage(QEvent* event);
@@ -87,7 +87,7 @@ protected:
     bool Has(StateBit bit) const { return (state_ & static_cast<std::uint8_t>(bit)) != 0; }
     void Set(StateBit bit, bool on);
 
-    bool consumed = false;
+    bool consumed_ = false;
 
 private:
     QPointer<QWidget> control_;

@@ -103,9 +103,9 @@ QRect FrameRect(const QImage& image, FrameStrip layout, int frameCount, int fram
 
 QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, FrameStrip layout, bool tile,
                         int frameCount, int frameIndex) {
-    const int W = target.width();
-    const int H = target.height();
-    if (W <= 0 || H <= 0)
+    const int w = target.width();
+    const int h = target.height();
+    if (w <= 0 || h <= 0)
         return {};
     QImage out = Blank(target);
     if (image.isNull())
@@ -114,57 +114,57 @@ QImage ComposeNineSlice(QSize target, const QImage& image, QMargins margins, Fra
     const QRect f = FrameRect(image, layout, frameCount, frameIndex);
     const int fw = f.width();
     const int fh = f.height();
-    int L = std::max(margins.left(), 0);
-    int T = std::max(margins.top(), 0);
-    int R = std::max(margins.right(), 0);
-    int B = std::max(margins.bottom(), 0);
+    int l = std::max(margins.left(), 0);
+    int t = std::max(margins.top(), 0);
+    int r = std::max(margins.right(), 0);
+    int b = std::max(margins.bottom(), 0);
     // Margins that do not fit the target, or the frame itself, are dropped.
-    if (!Fits(W, L, R) || !Fits(fw, L, R))
-        L = R = 0;
-    if (!Fits(H, T, B) || !Fits(fh, T, B))
-        T = B = 0;
+    if (!Fits(w, l, r) || !Fits(fw, l, r))
+        l = r = 0;
+    if (!Fits(h, t, b) || !Fits(fh, t, b))
+        t = b = 0;
 
     QPainter p(&out);
     BeginCopy(p);
     const auto copy = [&](int dx, int dy, int dw, int dh, int sx, int sy, int sw, int sh) {
         Stretch(p, QRect(dx, dy, dw, dh), image, QRect(f.x() + sx, f.y() + sy, sw, sh));
     };
-    const int cw = W - L - R; // centre of the target
-    const int ch = H - T - B;
-    const int bw = fw - L - R; // centre of the frame
-    const int bh = fh - T - B;
+    const int cw = w - l - r; // centre of the target
+    const int ch = h - t - b;
+    const int bw = fw - l - r; // centre of the frame
+    const int bh = fh - t - b;
 
-    if (L > 0 && T > 0)
-        copy(0, 0, L, T, 0, 0, L, T);
-    if (L > 0 && B > 0)
-        copy(0, H - B, L, B, 0, fh - B, L, B);
-    if (R > 0 && T > 0)
-        copy(W - R, 0, R, T, fw - R, 0, R, T);
-    if (L > 0)
-        copy(0, T, L, ch, 0, T, L, bh);
-    if (T > 0)
-        copy(L, 0, cw, T, L, 0, bw, T);
+    if (l > 0 && t > 0)
+        copy(0, 0, l, t, 0, 0, l, t);
+    if (l > 0 && b > 0)
+        copy(0, h - b, l, b, 0, fh - b, l, b);
+    if (r > 0 && t > 0)
+        copy(w - r, 0, r, t, fw - r, 0, r, t);
+    if (l > 0)
+        copy(0, t, l, ch, 0, t, l, bh);
+    if (t > 0)
+        copy(l, 0, cw, t, l, 0, bw, t);
 
     if (cw > 0 && ch > 0 && bw > 0 && bh > 0) {
         if (tile) {
-            const QImage block = image.copy(f.x() + L, f.y() + T, bw, bh);
+            const QImage block = image.copy(f.x() + l, f.y() + t, bw, bh);
             p.save();
-            p.setClipRect(QRect(L, T, cw, ch));
-            for (int y = T; y < H - B; y += bh)
-                for (int x = L; x < W - R; x += bw)
+            p.setClipRect(QRect(l, t, cw, ch));
+            for (int y = t; y < h - b; y += bh)
+                for (int x = l; x < w - r; x += bw)
                     p.drawImage(x, y, block);
             p.restore();
         } else {
-            copy(L, T, cw, ch, L, T, bw, bh);
+            copy(l, t, cw, ch, l, t, bw, bh);
         }
     }
 
-    if (R > 0)
-        copy(W - R, T, R, ch, fw - R, T, R, bh);
-    if (B > 0)
-        copy(L, H - B, cw, B, L, fh - B, bw, B);
-    if (R > 0 && B > 0)
-        copy(W - R, H - B, R, B, fw - R, fh - B, R, B);
+    if (r > 0)
+        copy(w - r, t, r, ch, fw - r, t, r, bh);
+    if (b > 0)
+        copy(l, h - b, cw, b, l, fh - b, bw, b);
+    if (r > 0 && b > 0)
+        copy(w - r, h - b, r, b, fw - r, fh - b, r, b);
     p.end();
     ClearKey(out);
     return out;
@@ -187,46 +187,46 @@ void BlitTransparent(QPainter& painter, const QRect& rect, const QImage& image) 
 
 void DrawHorzStrip(QPainter& painter, const QRect& rect, const QImage& image, FrameStrip layout, bool transparent,
                    int frameCount, int frameIndex, int capLeft, int capRight) {
-    const int W = rect.width();
-    const int H = rect.height();
-    if (W <= 0 || H <= 0 || image.isNull())
+    const int w = rect.width();
+    const int h = rect.height();
+    if (w <= 0 || h <= 0 || image.isNull())
         return;
     const QRect f = FrameRect(image, layout, frameCount, frameIndex);
     // A cap is never wider than the frame it is cut from.
-    const int L = std::clamp(capLeft, 0, f.width());
-    const int R = std::clamp(capRight, 0, f.width());
-    const int middle = f.width() - L - R;
+    const int l = std::clamp(capLeft, 0, f.width());
+    const int r = std::clamp(capRight, 0, f.width());
+    const int middle = f.width() - l - r;
 
     QImage strip = Blank(rect.size());
     {
         QPainter p(&strip);
         BeginCopy(p);
-        Stretch(p, QRect(0, 0, L, H), image, QRect(f.x(), f.y(), L, f.height()));
+        Stretch(p, QRect(0, 0, l, h), image, QRect(f.x(), f.y(), l, f.height()));
         if (middle > 0)
-            for (int x = L; x < W - R; x += middle)
-                Stretch(p, QRect(x, 0, middle, H), image, QRect(f.x() + L, f.y(), middle, f.height()));
-        Stretch(p, QRect(W - R, 0, R, H), image, QRect(f.x() + f.width() - R, f.y(), R, f.height()));
+            for (int x = l; x < w - r; x += middle)
+                Stretch(p, QRect(x, 0, middle, h), image, QRect(f.x() + l, f.y(), middle, f.height()));
+        Stretch(p, QRect(w - r, 0, r, h), image, QRect(f.x() + f.width() - r, f.y(), r, f.height()));
     }
     ClearKey(strip);
     Finish(painter, rect, strip, transparent);
 }
 
 void DrawFrameCell(QPainter& painter, const QRect& rect, const QImage& image, bool transparent, int frameIndex) {
-    const int W = rect.width();
-    const int H = rect.height();
-    if (W <= 0 || H <= 0 || image.isNull())
+    const int w = rect.width();
+    const int h = rect.height();
+    if (w <= 0 || h <= 0 || image.isNull())
         return;
     // The cell is as wide as the target; only its part inside the image is copied.
-    const long long left = (static_cast<long long>(frameIndex) - 1) * W;
+    const long long left = (static_cast<long long>(frameIndex) - 1) * w;
     if (left < 0 || left >= image.width())
         return Finish(painter, rect, Blank(rect.size()), transparent);
-    const QRect wanted(static_cast<int>(left), 0, W, image.height());
+    const QRect wanted(static_cast<int>(left), 0, w, image.height());
     const QRect src = wanted.intersected(image.rect());
     QImage cell = Blank(rect.size());
     if (!src.isEmpty()) {
         QPainter p(&cell);
         BeginCopy(p);
-        Stretch(p, QRect(src.x() - wanted.x(), 0, src.width(), H), image, src);
+        Stretch(p, QRect(src.x() - wanted.x(), 0, src.width(), h), image, src);
     }
     ClearKey(cell);
     Finish(painter, rect, cell, transparent);

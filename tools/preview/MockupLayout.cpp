@@ -21,7 +21,7 @@ bool ShowsANumber(const std::string& text) {
 
 } // namespace
 
-std::vector<MockPage> mockPages(const QString& sample) {
+std::vector<MockPage> MockPages(const QString& sample) {
     std::vector<MockPage> pages;
     std::map<std::string, const layout::ControlRow*> groups;
     for (const layout::ControlRow& row : layout::Controls())

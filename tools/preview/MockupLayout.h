@@ -39,6 +39,6 @@ struct MockPage {
 
 // The pages with pictures; labels that show a number carry `sample` as their
 // text so that one- and two-digit values can both be checked.
-std::vector<MockPage> mockPages(const QString& sample);
+std::vector<MockPage> MockPages(const QString& sample);
 
 } // namespace lirem::preview

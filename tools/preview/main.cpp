@@ -28,7 +28,7 @@ namespace {
 
 constexpr QSize kPageSize(lirem::layout::kPageWidth, lirem::layout::kPageHeight);
 
-QFont fontFor(lirem::layout::FontFace face) {
+QFont FontFor(lirem::layout::FontFace face) {
     return lirem::look::MakeFont(face);
 }
 
@@ -36,24 +36,24 @@ QFont fontFor(lirem::layout::FontFace face) {
 // sizes rounded to whole pixels. `ratio` is the device pixel ratio (2 for 200 %).
 constexpr double kScale = 96.0 / 120.0;
 
-int px(int designUnits) {
+int Px(int designUnits) {
     return static_cast<int>(std::lround(designUnits * kScale));
 }
 
-QRect pictureRect(const lirem::preview::MockPicture& pic, const QSvgRenderer& svg) {
+QRect PictureRect(const lirem::preview::MockPicture& pic, const QSvgRenderer& svg) {
     const QSize size = pic.stretched ? pic.box.size() : svg.defaultSize();
-    return {px(pic.box.x()), px(pic.box.y()), px(size.width()), px(size.height())};
+    return {Px(pic.box.x()), Px(pic.box.y()), Px(size.width()), Px(size.height())};
 }
 
-void drawPicture(QPainter& p, const lirem::preview::MockPicture& pic) {
+void DrawPicture(QPainter& p, const lirem::preview::MockPicture& pic) {
     QSvgRenderer svg(pic.resource);
-    svg.render(&p, pictureRect(pic, svg));
+    svg.render(&p, PictureRect(pic, svg));
 }
 
-void drawLabel(QPainter& p, const lirem::preview::MockLabel& label, bool transparent) {
-    p.setFont(fontFor(label.face));
+void DrawLabel(QPainter& p, const lirem::preview::MockLabel& label, bool transparent) {
+    p.setFont(FontFor(label.face));
     const QFontMetrics fm(p.font(), p.device());
-    const QRect rect(QPoint(px(label.pos.x()), px(label.pos.y())),
+    const QRect rect(QPoint(Px(label.pos.x()), Px(label.pos.y())),
                      QSize(fm.horizontalAdvance(label.text), fm.height()));
     if (label.background)
         p.fillRect(rect, *label.background);
@@ -63,21 +63,21 @@ void drawLabel(QPainter& p, const lirem::preview::MockLabel& label, bool transpa
     p.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
 }
 
-QImage renderPage(const lirem::preview::MockPage& page, int ratio, bool transparent) {
-    QImage image(QSize(px(kPageSize.width()), px(kPageSize.height())) * ratio, QImage::Format_ARGB32_Premultiplied);
+QImage RenderPage(const lirem::preview::MockPage& page, int ratio, bool transparent) {
+    QImage image(QSize(Px(kPageSize.width()), Px(kPageSize.height())) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(QGuiApplication::palette().color(QPalette::Window));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const auto& pic : page.pictures)
-        drawPicture(p, pic);
+        DrawPicture(p, pic);
     for (const auto& label : page.labels)
-        drawLabel(p, label, transparent);
+        DrawLabel(p, label, transparent);
     return image;
 }
 
-bool save(const QImage& image, const QString& path) {
+bool Save(const QImage& image, const QString& path) {
     if (image.save(path))
         return true;
     QTextStream(stderr) << "cannot write " << path << '\n';
@@ -108,8 +108,8 @@ int main(int argc, char* argv[]) {
     for (int ratio : {1, 2}) {
         const QString pct = QString::number(ratio * 100);
         for (const QString& sample : {QString("9"), QString("22")}) {
-            for (const auto& page : lirem::preview::mockPages(sample))
-                ok &= save(renderPage(page, ratio, transparent),
+            for (const auto& page : lirem::preview::MockPages(sample))
+                ok &= Save(RenderPage(page, ratio, transparent),
                            out.filePath(QString("%1-%2-%3.png").arg(page.name, sample, pct)));
         }
     }
