@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/AccessibleFactory.h"
 
+#include "ui/AccessibleRect.h"
 #include "ui/Main.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
 
 namespace lirem::ui {
 
@@ -38,6 +41,8 @@ public:
         return s;
     }
 
+    QRect rect() const override { return DeviceRect(widget()); }
+
     QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
 
     void doAction(const QString& action) override {
@@ -49,10 +54,25 @@ public:
     }
 };
 
+// A widget placed in screen pixels (see AccessibleRect.h).
+class PlacedWidgetAccessible final : public QAccessibleWidget {
+public:
+    PlacedWidgetAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    QRect rect() const override { return DeviceRect(widget()); }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String(TMainForm::staticMetaObject.className())) {
         if (auto* window = qobject_cast<TMainForm*>(object)) {
-            return new QAccessibleWidget(window, QAccessible::Window);
+            return new PlacedWidgetAccessible(window, QAccessible::Window);
+        }
+    }
+    // The page control's stack of pages is only layout: a plain panel rather
+    // than a "layered pane" the reader would name on every page change.
+    if (className == QLatin1String("QStackedWidget")) {
+        auto* stack = qobject_cast<QStackedWidget*>(object);
+        if (stack != nullptr && qobject_cast<QTabWidget*>(stack->parentWidget()) != nullptr) {
+            return new PlacedWidgetAccessible(stack, QAccessible::Pane);
         }
     }
     if (className == QLatin1String("QComboBox")) {
