@@ -13,11 +13,12 @@
 
 namespace lirem::ui {
 
-[[nodiscard]] inline QRect DeviceRect(const QWidget* widget) {
+// local: a rectangle in the widget's coordinates.
+[[nodiscard]] inline QRect DeviceRect(const QWidget* widget, const QRect& local) {
     if (widget == nullptr) {
         return {};
     }
-    const QRect logical(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    const QRect logical(widget->mapToGlobal(local.topLeft()), local.size());
     const qreal ratio = widget->devicePixelRatioF();
     const QScreen* screen = widget->screen();
     if (ratio == 1.0 || screen == nullptr) {
@@ -30,6 +31,10 @@ namespace lirem::ui {
     const QPoint to = logical.bottomRight() + QPoint(1, 1) - origin;
     return {origin + QPoint(scale(from.x()), scale(from.y())),
             origin + QPoint(scale(to.x()), scale(to.y())) - QPoint(1, 1)};
+}
+
+[[nodiscard]] inline QRect DeviceRect(const QWidget* widget) {
+    return widget != nullptr ? DeviceRect(widget, widget->rect()) : QRect();
 }
 
 } // namespace lirem::ui

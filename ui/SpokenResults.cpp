@@ -114,7 +114,8 @@ SpokenResults::SpokenResults(const std::vector<ControlRow>& layout, const Contro
     const QComboBox* month = Require<QComboBox>(controls, control::cbMonth);
     for (std::size_t i = 1; i <= control::liDayN.size(); ++i) {
         auto* cell = Require<ValueLabel>(controls, control::liDayN(i));
-        const QLabel* date = Require<QLabel>(controls, control::lDayN(i));
+        auto* date = Require<ValueLabel>(controls, control::lDayN(i));
+        date->SetSilent(true); // the cell says its date
         add(cell, [dayCaption, cell, date, month] { return DaySpoken(dayCaption, cell, date, month); });
     }
     personalYear_ = Require<QLabel>(controls, control::liYear);

@@ -32,6 +32,10 @@ PAGES = {
     5: ("Годы и Дни", ["Индивидуальный Год", "Индивидуальный Месяц", "Индивидуальные Дни, 1 "]),
 }
 # The spoken text, then the voice Orca used: SPEECH OUTPUT: 'text' {voice}.
+# Page 4, where Enter compares with the partner, and what it and the calendar say.
+PARTNER = 3
+MATCHES = "Совпадения: "
+CALENDAR = "Индивидуальный Год "
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(?:[\[{].*)?$")
 
 failures = []
@@ -130,6 +134,33 @@ def flat_review(heard):
     return lines
 
 
+def compare_partner(heard):
+    """Enter on the partner page: the number of matches is said; then the list
+    of matches is read from its first line."""
+    mark = len(heard.lines)
+    xdotool("key", "Return")
+    said = heard.wait_for(lambda s: MATCHES in s, mark, 10)
+    check(said is not None, f"Enter on the partner page says «{MATCHES}…» ({heard.lines[mark:]})")
+    print("--- page 4 «Партнерство», Enter:", flush=True)
+    for line in heard.wait_quiet(mark, 3):
+        print("    " + line, flush=True)
+    print("--- the list of matches, Tab and Down:", flush=True)
+    focus = []
+    for _ in range(10):
+        mark = len(heard.lines)
+        xdotool("key", "Tab")
+        focus = heard.wait_quiet(mark, 5)
+        if any(s.startswith("Совпадения") for s in focus):
+            break
+    mark = len(heard.lines)
+    xdotool("key", "Down")
+    down = heard.wait_quiet(mark, 5)
+    for line in focus + down:
+        print("    " + line, flush=True)
+    check(any(s.startswith("Совпадения") for s in focus), f"the list is named «Совпадения» ({focus})")
+    check(bool(down), f"Down reads the list's next line ({down})")
+
+
 def main():
     program, work = sys.argv[1], sys.argv[2]
     debug_log = os.path.join(work, "orca-debug.out")
@@ -174,12 +205,16 @@ def main():
         check(summary is not None, f"after Enter Orca says «{SUMMARY}» ({log.lines[mark:]})")
 
         page = 0
-        for index, (title, expected) in PAGES.items():
+        for index in sorted(list(PAGES) + [PARTNER]):
             while page < index:
                 mark = len(log.lines)
                 xdotool("key", "ctrl+Tab")
                 page += 1
                 log.wait_quiet(mark, 3)
+            if index == PARTNER:
+                compare_partner(log)
+                continue
+            title, expected = PAGES[index]
             heard = flat_review(log)
             expected_all.extend(expected)
             print(f"--- page {index + 1} «{title}», flat review:", flush=True)
@@ -190,6 +225,11 @@ def main():
                 check(phrase in text, f"page {index + 1} says «{phrase}»")
             check("layered pane" not in text and "многоуровневая панель" not in text,
                   f"page {index + 1} without a layered pane")
+        # The calendar: the next year, from the keyboard, on the year list.
+        mark = len(log.lines)
+        xdotool("key", "Down")
+        said = log.wait_for(lambda s: CALENDAR in s, mark, 10)
+        check(said is not None, f"a new calendar year says «{CALENDAR}…» ({log.wait_quiet(mark, 1)})")
     finally:
         for proc in reversed(procs):
             proc.terminate()

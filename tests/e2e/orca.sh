@@ -89,8 +89,14 @@ until grep -q '^[0-9][0-9]*$' "$WORK/display" 2>/dev/null; do
 done
 DISPLAY=":$(cat "$WORK/display")"
 export DISPLAY
-# Every Cyrillic letter gets its own key, so xdotool types without remapping.
-setxkbmap -layout ru || { echo "FAIL: setxkbmap -layout ru"; exit 1; }
+# Every Cyrillic letter gets its own key, so xdotool types without remapping
+# (tried until the server answers).
+n=0
+until setxkbmap -layout ru 2>/dev/null; do
+    n=$((n + 1))
+    [ $n -lt 200 ] || { cat "$WORK/xvfb.log"; echo "FAIL: setxkbmap -layout ru"; exit 1; }
+    sleep 0.05
+done
 
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_ENABLE_HIGHDPI_SCALING
 printf 'leak:libdbus-1.so\n' >"$WORK/lsan.supp"
