@@ -143,8 +143,8 @@ public:
             return nullptr;
         }
         while (tabs_.size() <= static_cast<std::size_t>(index)) {
-            tabs_.push_back(QAccessible::registerAccessibleInterface(
-                new PageTabAccessible(Bar(), static_cast<int>(tabs_.size()))));
+            tabs_.push_back(
+                QAccessible::registerAccessibleInterface(new PageTabAccessible(Bar(), static_cast<int>(tabs_.size()))));
         }
         return QAccessible::accessibleInterface(tabs_[static_cast<std::size_t>(index)]);
     }
