@@ -65,6 +65,26 @@ public:
     QRect rect() const override { return DeviceRect(widget()); }
 };
 
+// The page control's stack of pages: the pages in their order.
+class PageStackAccessible final : public QAccessibleWidget {
+public:
+    explicit PageStackAccessible(QStackedWidget* stack) : QAccessibleWidget(stack, QAccessible::Pane) {}
+    int childCount() const override { return Stack()->count(); }
+    QAccessibleInterface* child(int index) const override {
+        QWidget* page = Stack()->widget(index);
+        return page != nullptr ? QAccessible::queryAccessibleInterface(page) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() != nullptr
+                   ? Stack()->indexOf(qobject_cast<QWidget*>(child->object()))
+                   : -1;
+    }
+    QRect rect() const override { return DeviceRect(widget()); }
+
+private:
+    [[nodiscard]] QStackedWidget* Stack() const { return static_cast<QStackedWidget*>(widget()); }
+};
+
 // One tab of the page row. The toolkit's own tab says it has the focus while
 // it is the current one, even when a field has the focus.
 class PageTabAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -188,7 +208,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("QStackedWidget")) {
         auto* stack = qobject_cast<QStackedWidget*>(object);
         if (stack != nullptr && qobject_cast<QTabWidget*>(stack->parentWidget()) != nullptr) {
-            return new PlacedWidgetAccessible(stack, QAccessible::Pane);
+            return new PageStackAccessible(stack);
         }
     }
     if (className == QLatin1String("QComboBox")) {
