@@ -118,6 +118,17 @@ SpokenResults::SpokenResults(const std::vector<ControlRow>& layout, const Contro
         date->SetSilent(true); // the cell says its date
         add(cell, [dayCaption, cell, date, month] { return DaySpoken(dayCaption, cell, date, month); });
     }
+    // Every other label of a page (personal year, karmic lessons, the sum…) is
+    // said by its text; its changes are reported as the results' are.
+    for (const ControlRow& row : layout) {
+        auto* label = qobject_cast<ValueLabel*>(FindControl(controls, row.name));
+        if (label == nullptr || label->IsSilent() || pageOf(label) == nullptr ||
+            std::any_of(results_.begin(), results_.end(), [label](const Result& r) { return r.label == label; })) {
+            continue;
+        }
+        label->SetSaidByText();
+        results_.push_back({label, pageOf(label), label->Spoken()});
+    }
     personalYear_ = Require<QLabel>(controls, control::liYear);
     personalMonth_ = Require<QLabel>(controls, control::liMonth);
     matches_ = Require<QPlainTextEdit>(controls, control::meResult);

@@ -21,7 +21,7 @@ public:
         case QAccessible::Name:
             return label->Spoken();
         case QAccessible::Value:
-            return named && !label->IsSilent() ? label->text() : QString();
+            return named && !label->IsSilent() && !label->IsSaidByText() ? label->text() : QString();
         default:
             return QAccessibleWidget::text(t);
         }
@@ -45,7 +45,17 @@ QString ValueLabel::Spoken() const {
     if (speech_) {
         return speech_();
     }
+    if (saidByText_) {
+        return text();
+    }
     return accessibleName().isEmpty() ? text() : accessibleName();
+}
+
+void ValueLabel::SetSaidByText() {
+    saidByText_ = true;
+    // A label with an accessible name of its own sends no event when its text
+    // changes; the name itself is not what is said.
+    setAccessibleName(QStringLiteral("-"));
 }
 
 void ValueLabel::FitToText() {

@@ -32,10 +32,15 @@ public:
     // name, or its text.
     void SetSpeech(std::function<QString()> speech) { speech_ = std::move(speech); }
     [[nodiscard]] QString Spoken() const;
+    // A label said by its own text whose changes are reported by its owner
+    // (see SpokenResults) rather than on every change of its text.
+    void SetSaidByText();
+    [[nodiscard]] bool IsSaidByText() const { return saidByText_; }
 
 private:
     int rightBound_ = 0;
     bool silent_ = false;
+    bool saidByText_ = false;
     std::function<QString()> speech_;
 };
 
