@@ -4,7 +4,9 @@
 
 Run by orca.sh inside a private D-Bus session on an X server with a Russian
 keyboard map: starts openbox, Orca and the program, types the worked example,
-presses Enter, then reads pages 2, 3, 5 and 6 by flat review, line by line.
+presses Enter, then reads pages 1, 2, 3, 5 and 6 by flat review, line by line,
+compares with the partner on page 4 and reads its list, and changes the
+calendar year.
 Every wait is for something Orca says, with a deadline. Exits 0 when every
 expected phrase was spoken, 1 otherwise.
     hear_orca.py <path to Lirem3> <work folder> <speech-dispatcher module folder>
@@ -24,6 +26,7 @@ SUMMARY = "Жизненный Путь 9, День Рождения 11, Эксп
 # What flat review must read on each page for the worked example: a result
 # with its caption, each once. Page indexes count from 0.
 PAGES = {
+    0: ("Ядро", ["Жизненный Путь: 9", "День Рождения: 11", "Душевное Побуждение, Кармическое Число 13"]),
     1: ("Синтез", ["Жизненный Путь: 9", "Экспрессия: 6", "Личность: 11", "Число Реализации: ",
                    "Число Разума: ", "Путь - Экспрессия: "]),
     2: ("Спектр", ["Спектр имени, цифра 1: ", "Эталон, цифра 9: "]),

@@ -202,7 +202,8 @@ TEST_F(WindowTest, ResultsAreReadOnceAndPlainly) {
     EXPECT_GT(dashes, 0);
     for (Picture* picture : window->findChildren<Picture*>()) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(picture);
-        EXPECT_TRUE(iface->state().invisible && iface->text(QAccessible::Name).isEmpty()) << picture->Resource().toStdString();
+        EXPECT_TRUE(iface->state().invisible && iface->text(QAccessible::Name).isEmpty())
+            << picture->Resource().toStdString();
     }
     QAccessibleInterface* pages = QAccessible::queryAccessibleInterface(window->PageControl());
     for (int i = 0; i < pages->childCount(); ++i) {
