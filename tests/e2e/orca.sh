@@ -7,7 +7,8 @@
 # read by flat review (hear_orca.py checks what Orca spoke).
 #   orca.sh <path to Lirem3>
 # Exits 77 (skipped) when Xvfb, xdotool, setxkbmap, openbox, dbus-run-session,
-# the AT-SPI bus, Orca or speech-dispatcher is missing. LIREM_ORCA_KEEP names
+# the AT-SPI bus, Orca or speech-dispatcher is missing, or when another Orca
+# of this user runs. LIREM_XVFB_DISPLAY picks the display; LIREM_ORCA_KEEP names
 # a folder that receives Orca's debug log and the spoken text.
 set -u
 
@@ -30,6 +31,12 @@ for dir in /usr/lib/speech-dispatcher-modules /usr/lib/*/speech-dispatcher-modul
     [ -x "$dir/sd_generic" ] && MODULES=$dir && break
 done
 [ -n "$MODULES" ] || { echo "SKIP: speech-dispatcher has no generic output module"; exit $SKIP; }
+# Orca starts only when no other Orca of this user runs (and the test must not
+# replace the user's own screen reader).
+if pgrep -u "$(id -u)" -x orca >/dev/null 2>&1; then
+    echo "SKIP: another Orca runs for this user"
+    exit $SKIP
+fi
 # Orca and its speech client belong to the system's Python.
 PYTHON=/usr/bin/python3
 "$PYTHON" -c 'import speechd' >/dev/null 2>&1 || { echo "SKIP: python3-speechd is missing"; exit $SKIP; }
