@@ -11,7 +11,7 @@ PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
 libbenchmark-dev clang libclang-rt-14-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick \
 librsvg2-bin poppler-utils libcli11-dev nlohmann-json3-dev desktop-file-utils appstream dpkg-dev file \
 qt6-translations-l10n dbus at-spi2-core python3-pyatspi x11-utils x11-xkb-utils \
-lintian man-db clang-format clang-tidy libicu-dev ccache libsqlite3-dev sqlite3"
+lintian man-db clang-format clang-tidy libicu-dev ccache libsqlite3-dev sqlite3 orca speech-dispatcher openbox"
 
 missing=""
 for p in $PACKAGES; do

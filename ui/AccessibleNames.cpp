@@ -4,6 +4,8 @@
 #include "layout/ControlNames.h"
 #include "look/LayoutLook.h"
 
+#include "ui/ValueLabel.h"
+
 #include <QLabel>
 
 #include <algorithm>
@@ -26,7 +28,7 @@ public:
     explicit Builder(const std::vector<layout::ControlRow>& layout) : layout_(layout) {}
 
     // A control named by the caption label beside it.
-    void Caption(const std::string& control, const std::string& label) { Add(control, Text(label), {}); }
+    void Caption(const std::string& control, const std::string& label) { Add(control, Text(label), {}, label); }
     // An input field and its caption label.
     void Input(const std::string& control, const std::string& label) { Add(control, Text(label), label); }
     // A control with no caption of its own.
@@ -35,16 +37,18 @@ public:
     void Numbered(const control::NameSeries& series, const std::string& label, const QString& suffix = {}) {
         const QString caption = Text(label);
         for (std::size_t i = 1; i <= series.size(); ++i) {
-            Add(series(i), caption + QLatin1Char(' ') + QString::number(i) + suffix, {});
+            Add(series(i), caption + QLatin1Char(' ') + QString::number(i) + suffix, {}, label);
         }
     }
     // The cells of a 3 x 3 digit grid: "caption, цифра 1".."caption, цифра 9".
-    void DigitsFixed(const control::NameSeries& digits, const QString& caption) {
+    void DigitsFixed(const control::NameSeries& digits, const QString& caption, const std::string& label = {}) {
         for (std::size_t i = 1; i <= digits.size(); ++i) {
-            Add(digits(i), caption + QStringLiteral(", цифра ") + QString::number(i), {});
+            Add(digits(i), caption + QStringLiteral(", цифра ") + QString::number(i), {}, label);
         }
     }
-    void Digits(const control::NameSeries& digits, const std::string& label) { DigitsFixed(digits, Text(label)); }
+    void Digits(const control::NameSeries& digits, const std::string& label) {
+        DigitsFixed(digits, Text(label), label);
+    }
     // A numbered row all named by one caption.
     void Same(const control::NameSeries& series, const std::string& label) {
         for (std::size_t i = 1; i <= series.size(); ++i) {
@@ -63,8 +67,8 @@ private:
         }
         return AsName(look::FromUtf8(it->text));
     }
-    void Add(std::string control, QString name, std::string buddy) {
-        out_.push_back({std::move(control), std::move(name), std::move(buddy)});
+    void Add(std::string control, QString name, std::string buddy, std::string caption = {}) {
+        out_.push_back({std::move(control), std::move(name), std::move(buddy), std::move(caption)});
     }
 
     const std::vector<layout::ControlRow>& layout_;
@@ -147,6 +151,11 @@ void ApplyAccessibleNames(const std::vector<layout::PageRow>& pages, const std::
         if (!entry.buddy.empty()) {
             if (auto* label = qobject_cast<QLabel*>(FindControl(controls, entry.buddy))) {
                 label->setBuddy(control);
+            }
+        }
+        if (!entry.caption.empty()) {
+            if (auto* label = qobject_cast<ValueLabel*>(FindControl(controls, entry.caption))) {
+                label->SetSilent(true);
             }
         }
     }

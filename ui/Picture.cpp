@@ -1,16 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Picture.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <cmath>
 
 namespace lirem::ui {
 
+namespace {
+
+// The pictures are decoration behind the results, which say everything: a
+// screen reader leaves them out, as it would a hidden widget.
+class PictureAccessible final : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(Picture* picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+    QString text(QAccessible::Text /*t*/) const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
+} // namespace
+
 Picture::Picture(const QString& resource, PictureMode mode, double scale, QWidget* parent)
     : QWidget(parent), resource_(resource), mode_(mode), scale_(scale) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::NoFocus);
+    QAccessible::registerAccessibleInterface(new PictureAccessible(this));
 }
 
 const QSvgRenderer& Picture::Renderer() const {

@@ -2,7 +2,8 @@
 #pragma once
 // A picture control: renders one SVG, either stretched to the control's box or
 // at its natural size. An SVG's width and height are taken as design units
-// (pixels at 120 ppi), so the natural size scales with the window.
+// (pixels at 120 ppi), so the natural size scales with the window. Screen
+// readers leave the pictures out: they are decoration behind the results.
 
 #include <QPixmap>
 #include <QSvgRenderer>

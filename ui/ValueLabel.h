@@ -3,10 +3,13 @@
 // The window's label. A result label is announced by its accessible name,
 // its caption together with its number (kept up to date by SpokenResults),
 // while its text alone, the number it shows, is its accessible value. A label
-// without an accessible name is announced by its own text, as any label. Its
-// accessible interface is registered when it is built.
+// without an accessible name is announced by its own text, as any label. The
+// caption of a result that already says it is silent: a screen reader would
+// read it twice. Its accessible interface is registered when it is built.
 
 #include <QLabel>
+
+#include <functional>
 
 namespace lirem::ui {
 
@@ -21,8 +24,24 @@ public:
     // Sizes the label to its text, kept left of its right bound.
     void FitToText();
 
+    // A caption said by the results it names: no accessible name of its own.
+    void SetSilent(bool silent) { silent_ = silent; }
+    [[nodiscard]] bool IsSilent() const { return silent_; }
+    // What a screen reader says for the label, worked out when it asks, so
+    // it is right on every page whenever it is read; empty: its accessible
+    // name, or its text.
+    void SetSpeech(std::function<QString()> speech) { speech_ = std::move(speech); }
+    [[nodiscard]] QString Spoken() const;
+    // A label said by its own text whose changes are reported by its owner
+    // (see SpokenResults) rather than on every change of its text.
+    void SetSaidByText();
+    [[nodiscard]] bool IsSaidByText() const { return saidByText_; }
+
 private:
     int rightBound_ = 0;
+    bool silent_ = false;
+    bool saidByText_ = false;
+    std::function<QString()> speech_;
 };
 
 } // namespace lirem::ui

@@ -6,12 +6,15 @@
 #include "layout/ControlNames.h"
 #include "layout/LayoutTable.h"
 #include "skin/frame/WinSkinForm.h"
+#include "ui/Announcer.h"
+#include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QSet>
+#include <QTabBar>
 
 #include <algorithm>
 
@@ -175,6 +178,97 @@ TEST_F(WindowTest, CaptionLabelsAreTheBuddiesOfTheirFields) {
             return relation.first->object() == Get<QLabel>(caption);
         })) << field;
     }
+}
+
+// Each result is read once: the caption beside it is silent, the dates of the
+// calendar are said by their cells, a dash is said as «нет», the pictures
+// and the stack of pages are left out.
+TEST_F(WindowTest, ResultsAreReadOnceAndPlainly) {
+    CalculateWorkedExample(*window);
+    for (const char* caption : {control::lPath, control::lSoul, control::Label4, control::lPinTitle, control::lSpectre,
+                                control::liDayTitle, control::lDayN(1)}) {
+        EXPECT_TRUE(Announced(window->Control(caption)).isEmpty()) << caption;
+    }
+    // An input's caption stays: the field is found by it.
+    EXPECT_EQ(Announced(window->Control(control::lDay)), Caption(control::lDay));
+    int dashes = 0;
+    for (const layout::ControlRow& row : layout::Controls()) {
+        const auto* label = window->ControlAs<QLabel>(row.name.c_str());
+        if (label != nullptr && label->text() == "-" && !Announced(window->Control(row.name.c_str())).isEmpty()) {
+            ++dashes;
+            EXPECT_TRUE(Announced(window->Control(row.name.c_str())).endsWith(": нет")) << row.name;
+        }
+    }
+    EXPECT_GT(dashes, 0);
+    for (Picture* picture : window->findChildren<Picture*>()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(picture);
+        EXPECT_TRUE(iface->state().invisible && iface->text(QAccessible::Name).isEmpty())
+            << picture->Resource().toStdString();
+    }
+    QAccessibleInterface* pages = QAccessible::queryAccessibleInterface(window->PageControl());
+    for (int i = 0; i < pages->childCount(); ++i) {
+        EXPECT_NE(pages->child(i)->role(), QAccessible::LayeredPane);
+    }
+}
+
+// Where assistive technology is told our objects are: in the screen's pixels,
+// at every scale the window tests run at.
+TEST_F(WindowTest, AccessiblePositionsAreInScreenPixels) {
+    window->show();
+    const qreal ratio = window->devicePixelRatioF();
+    for (const char* name : {control::stPath, control::liDayN(1), control::cbMonth}) {
+        QWidget* widget = window->Control(name);
+        const QRect rect = QAccessible::queryAccessibleInterface(widget)->rect();
+        EXPECT_NEAR(rect.width(), widget->width() * ratio, 1) << name;
+        EXPECT_NEAR(rect.left(), widget->mapToGlobal(QPoint(0, 0)).x() * ratio, 1) << name;
+    }
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_NEAR(frame->rect().height(), window->height() * ratio, 1);
+}
+
+// After a calculation the reader is told the page's main results, whatever
+// has the focus; the list of matches starts at its first line.
+TEST_F(ShownWindowTest, ACalculationIsAnnouncedWithoutMovingTheFocus) {
+    const auto* announcer = window->findChild<Announcer*>();
+    ASSERT_NE(announcer, nullptr);
+    EnterPerson("29", "11", "1985", "Иван", "Петрович", "Сидоров");
+    PressEnterIn(control::edLast);
+    EXPECT_EQ(announcer->Text(),
+              "Жизненный Путь 9, День Рождения 11, Экспрессия 6, Душевное Побуждение 4, Личность 11");
+    EXPECT_TRUE(window->Control(control::edLast)->hasFocus());
+
+    ShowPage(control::tsSynastry);
+    Type(control::edPartnerFirst, "Анна");
+    PressEnterIn(control::edPartnerFirst);
+    const QStringList lines = MemoLines(control::meResult);
+    const auto matches =
+        std::count_if(lines.begin(), lines.end(), [](const QString& l) { return !l.trimmed().isEmpty(); });
+    ASSERT_GT(matches, 0);
+    EXPECT_EQ(announcer->Text(), "Совпадения: " + QString::number(matches));
+    EXPECT_EQ(Get<QPlainTextEdit>(control::meResult)->textCursor().position(), 0);
+
+    ShowPage(control::tsYears);
+    ChooseYear(2030);
+    EXPECT_EQ(announcer->Text(), Caption(control::liYear) + ", " + Caption(control::liMonth));
+}
+
+// The current page's tab says it has the focus only while the tab row has it.
+TEST_F(ShownWindowTest, ThePageTabIsFocusedOnlyWithTheTabRow) {
+    QTabBar* bar = window->PageControl()->tabBar();
+    QAccessibleInterface* row = QAccessible::queryAccessibleInterface(bar);
+    ASSERT_EQ(row->childCount(), bar->count());
+    QAccessibleInterface* current = row->child(bar->currentIndex());
+    EXPECT_EQ(current->text(QAccessible::Name), bar->tabText(bar->currentIndex()));
+    EXPECT_EQ(row->indexOfChild(current), bar->currentIndex());
+    window->Control(control::seDay)->setFocus();
+    EXPECT_FALSE(current->state().focused);
+    EXPECT_TRUE(current->state().selected);
+    bar->setFocus();
+    EXPECT_TRUE(current->state().focused);
+    EXPECT_FALSE(row->child((bar->currentIndex() + 1) % bar->count())->state().focused);
+    current->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    row->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(bar->currentIndex(), 2);
 }
 
 class KeyboardTest : public ShownWindowTest {
