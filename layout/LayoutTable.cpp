@@ -208,12 +208,11 @@ void AddSynastry(std::vector<ControlRow>& c) {
     c.push_back(Row(K::Label, control::lPartnerFirst, group, {59, 117, 32, 16}, {.text = "Имя:"}));
     c.push_back(Row(K::Label, control::lPartnerMiddle, group, {21, 164, 70, 16}, {.text = "Отчество:"}));
     c.push_back(Row(K::Label, control::lPartnerLast, group, {22, 212, 69, 16}, {.text = "Фамилия:"}));
-    c.push_back(Row(
-        K::Label, control::lNoFirst, group, {6, 240, 233, 16},
-        {.text = "Не введены исходные данные ", .face = F::WindowBold, .colour = colour::Red, .hidden = true}));
     c.push_back(
-        Row(K::Label, control::lNoFirst2, group, {6, 256, 177, 16},
-            {.text = "для первого партнера!", .face = F::WindowBold, .colour = colour::Red, .hidden = true}));
+        Row(K::Label, control::lNoFirst, group, {6, 240, 233, 16},
+            {.text = "Не введены исходные данные ", .face = F::WindowBold, .colour = colour::Red, .hidden = true}));
+    c.push_back(Row(K::Label, control::lNoFirst2, group, {6, 256, 177, 16},
+                    {.text = "для первого партнера!", .face = F::WindowBold, .colour = colour::Red, .hidden = true}));
     c.push_back(Row(K::SpinEdit, control::sePartnerDay, group, {61, 47, 43},
                     {.tabOrder = 0, .minimum = 1, .maximum = 31, .maxLength = 2}));
     c.push_back(Row(K::SpinEdit, control::sePartnerMonth, group, {171, 47, 43},
@@ -297,9 +296,8 @@ void AddYears(std::vector<ControlRow>& c) {
                     {.text = "Индивидуальные Дни", .face = F::Arial9, .colour = colour::Teal}));
     c.push_back(Row(K::Label, control::Label1, page, {14, 247, 246, 16},
                     {.text = "Фиолетовым цветом выделены", .face = F::WindowBold, .colour = colour::Purple}));
-    c.push_back(
-        Row(K::Label, control::Label2, page, {14, 267, 297, 16},
-            {.text = "Духовные Дни Рождения (см. Главу 20)", .face = F::WindowBold, .colour = colour::Purple}));
+    c.push_back(Row(K::Label, control::Label2, page, {14, 267, 297, 16},
+                    {.text = "Духовные Дни Рождения (см. Главу 20)", .face = F::WindowBold, .colour = colour::Purple}));
     c.push_back(Row(K::ComboBox, control::cbYear, page, {48, 56, 73}, {.tabOrder = 0}));
     c.push_back(Row(K::ComboBox, control::cbMonth, page, {48, 156, 113}, {.tabOrder = 1}));
 }
@@ -363,9 +361,8 @@ std::string_view ApplicationTitle() {
 }
 
 const std::vector<std::string_view>& MonthNames() {
-    static const std::vector<std::string_view> months{"Январь", "Февраль", "Март",     "Апрель",
-                                                      "Май",    "Июнь",    "Июль",     "Август",
-                                                      "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+    static const std::vector<std::string_view> months{"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
+                                                      "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
     return months;
 }
 
@@ -391,22 +388,21 @@ const std::vector<std::string_view>& MiscMemoLines() {
 }
 
 std::string_view AuthorText() {
-    return 
-        "Дорогой друг!\n"
-        "\n"
-        "Спасибо, что открыли «Лирем». Эта программа — спутник книги о нумерологии: она берёт на себя "
-        "все утомительные подсчёты, чтобы ваше внимание целиком досталось самому интересному — смыслу чисел.\n"
-        "\n"
-        "Введите дату рождения и полное имя на странице «Ядро» и нажмите «Рассчитать». Остальные страницы "
-        "заполнятся сами: синтез, спектр имени, вершины и периоды, личный календарь. На странице «Партнерство» "
-        "можно сравнить себя с близким человеком, а на странице «Разное» — узнать число телефона, адреса "
-        "или названия.\n"
-        "\n"
-        "Помните: числа — не приговор, а подсказка. Пусть они помогут вам лучше понять себя и тех, "
-        "кого вы любите.\n"
-        "\n"
-        "С теплом и наилучшими пожеланиями,\n"
-        "автор программы";
+    return "Дорогой друг!\n"
+           "\n"
+           "Спасибо, что открыли «Лирем». Эта программа — спутник книги о нумерологии: она берёт на себя "
+           "все утомительные подсчёты, чтобы ваше внимание целиком досталось самому интересному — смыслу чисел.\n"
+           "\n"
+           "Введите дату рождения и полное имя на странице «Ядро» и нажмите «Рассчитать». Остальные страницы "
+           "заполнятся сами: синтез, спектр имени, вершины и периоды, личный календарь. На странице «Партнерство» "
+           "можно сравнить себя с близким человеком, а на странице «Разное» — узнать число телефона, адреса "
+           "или названия.\n"
+           "\n"
+           "Помните: числа — не приговор, а подсказка. Пусть они помогут вам лучше понять себя и тех, "
+           "кого вы любите.\n"
+           "\n"
+           "С теплом и наилучшими пожеланиями,\n"
+           "автор программы";
 }
 
 std::string_view StatusText() {
