@@ -3,6 +3,7 @@
 
 #include "look/Fonts.h"
 #include "look/LayoutLook.h"
+#include "ui/Memo.h"
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 #include "ui/ValueLabel.h"
@@ -70,7 +71,7 @@ QWidget* MakeLabel(const layout::ControlRow& row, const look::DesignScale& scale
 }
 
 QWidget* MakeMemo(const layout::ControlRow& row, QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
+    auto* memo = new Memo(parent);
     const layout::MemoLook& look = row.memo;
     memo->setReadOnly(look.readOnly);
     if (look.readOnly) {

@@ -63,6 +63,23 @@ TEST_F(FocusTest, EveryControlThatTakesTheFocusShowsIt) {
     }
 }
 
+TEST_F(FocusTest, AMemoWithTheFocusIsFramed) {
+    // The frame runs along the text area's edge, where a caret never is.
+    for (const char* name : {control::meResult, control::meMisc, control::meAuthor}) {
+        auto* memo = Get<QPlainTextEdit>(name);
+        window->PageControl()->setCurrentWidget(PageOf(memo));
+        memo->setFocus(Qt::TabFocusReason);
+        const QImage focused = memo->viewport()->grab().toImage();
+        window->PageControl()->tabBar()->setFocus(Qt::TabFocusReason);
+        const QImage unfocused = memo->viewport()->grab().toImage();
+        const int y = focused.height() - 1;
+        int differing = 0;
+        for (int x = 0; x < focused.width(); ++x)
+            differing += focused.pixel(x, y) != unfocused.pixel(x, y) ? 1 : 0;
+        EXPECT_GT(differing, focused.width() / 4) << name;
+    }
+}
+
 TEST_F(FocusTest, CtrlTabPutsTheFocusOnThePagesFirstFieldOrOnTheTabRow) {
     const auto ctrlTab = [] { QTest::keyClick(Focused(), Qt::Key_Tab, Qt::ControlModifier); };
     ShowPage(control::tsSynastry);
