@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
     lirem::ui::InstallToolkitTranslations(app);
     // Lets the desktop match the window to its desktop entry (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(LIREM_APP_ID));
-    lirem::ui::TMainForm MainForm;
-    MainForm.show();
+    lirem::ui::TMainForm mainForm;
+    mainForm.show();
     return QApplication::exec();
 }
