@@ -4,7 +4,8 @@
 
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
-#include "reading/AtomicFile.h"
+#include "io/AtomicFile.h"
+#include "io/InterruptCleanup.h"
 #include "reading/GuiSession.h"
 #include "reading/PdfDocument.h"
 #include "report/PdfApi.h"
@@ -20,10 +21,10 @@ std::string Write(const PersonInput& person, const std::filesystem::path& file, 
     engineError = false;
     try {
         reading::EnsureGuiApplication();
+        io::InstallInterruptCleanup(); // an interrupted write leaves no temporary file
         const QByteArray pdf = reading::RenderPdf(reading::MakeReading(person));
-        return reading::WriteFileAtomically(file,
-                                            std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-                                            force ? reading::Existing::Replace : reading::Existing::Keep);
+        return io::WriteFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                                       force ? io::Existing::Replace : io::Existing::Keep);
     } catch (const engine::EngineError& e) {
         engineError = true;
         return engine::Cp1251ToUtf8(e.what());

@@ -4,7 +4,8 @@
 #include "engine/Calendar.h"
 #include "engine/Errors.h"
 #include "engine/Text.h"
-#include "reading/AtomicFile.h"
+#include "io/AtomicFile.h"
+#include "io/InterruptCleanup.h"
 #include "reading/PdfDocument.h"
 #include "ui/ErrorReporter.h"
 #include "ui/TextBoundary.h"
@@ -57,10 +58,11 @@ QString ReadingExport::SuggestedFileName() const {
 QString ReadingExport::WritePdf(const QString& file, int yearIndex, int monthIndex) const {
     try {
         const QByteArray pdf = reading::RenderPdf(reading::MakeReading(Person(yearIndex, monthIndex)));
+        io::InstallInterruptCleanup(); // an interrupted write leaves no temporary file
         // The file dialog has already asked whether to replace an existing file.
-        const std::string problem = reading::WriteFileAtomically(
+        const std::string problem = io::WriteFileAtomically(
             file.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-            reading::Existing::Replace);
+            io::Existing::Replace);
         return QString::fromStdString(problem);
     } catch (const engine::EngineError& error) {
         return ErrorText(error.what());
