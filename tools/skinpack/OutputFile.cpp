@@ -24,13 +24,10 @@ namespace {
     throw std::runtime_error(what + ": " + std::strerror(error));
 }
 
-// A FIFO or a device takes the bytes as they are; it is never replaced.
-void WriteInPlace(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        Fail("cannot open " + path.string(), errno);
+// Every byte to an open file, or an error naming its cause.
+void WriteAll(int fd, const std::string& name, std::span<const std::uint8_t> bytes) {
     int error = 0;
-    while (!bytes.empty() && error == 0) {
+    while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR)
             continue;
@@ -40,18 +37,33 @@ void WriteInPlace(const fs::path& path, std::span<const std::uint8_t> bytes) {
         }
         bytes = bytes.subspan(static_cast<std::size_t>(n));
     }
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
     if (error != 0)
-        Fail("cannot write " + path.string(), error);
+        Fail("cannot write " + name, error);
+}
+
+// A FIFO or a device takes the bytes as they are; it is never replaced.
+void WriteInPlace(const fs::path& path, std::span<const std::uint8_t> bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        Fail("cannot open " + path.string(), errno);
+    try {
+        WriteAll(fd, path.string(), bytes);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    if (::close(fd) != 0)
+        Fail("cannot write " + path.string(), errno);
 }
 
 } // namespace
 
 void WriteOutput(const fs::path& path, std::span<const std::uint8_t> bytes) {
     if (path == kStandardOutput) {
-        std::cout.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return; // checked by FinishStandardOutput
+        // Written at once, so that a failure is reported with its cause.
+        std::cout.flush();
+        WriteAll(STDOUT_FILENO, "standard output", bytes);
+        return;
     }
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
