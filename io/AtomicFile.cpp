@@ -6,12 +6,11 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -146,12 +145,14 @@ Destination Resolve(const fs::path& target, Existing existing) {
     }
     if (S_ISLNK(d.info.st_mode)) {
         // Written through to the file the link leads to; the link stays.
-        const std::unique_ptr<char, decltype(&std::free)> real(::realpath(target.c_str(), nullptr), &std::free);
-        if (!real) {
-            d.problem = Problem(target, errno == ENOENT ? "it is a symbolic link to a missing file" : ErrorText(errno));
+        std::error_code error;
+        d.file = fs::canonical(target, error);
+        if (error) {
+            d.problem = Problem(target, error == std::errc::no_such_file_or_directory
+                                            ? "it is a symbolic link to a missing file"
+                                            : error.message());
             return d;
         }
-        d.file = real.get();
         if (::stat(d.file.c_str(), &d.info) != 0) {
             d.problem = Problem(target, ErrorText(errno));
             return d;
