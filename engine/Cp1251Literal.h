@@ -48,7 +48,10 @@ template <std::size_t N> struct Cp1251Literal {
 
 inline namespace literals {
 
-template <detail::Cp1251Literal L> consteval std::string_view operator""_cp() {
+// constexpr, not consteval: the conversion happens in the template argument
+// anyway, and clang 14 leaves a consteval call inside a function template
+// undefined at link time.
+template <detail::Cp1251Literal L> constexpr std::string_view operator""_cp() {
     return {L.bytes.data(), L.size};
 }
 

@@ -4,6 +4,7 @@
 #include "look/Fonts.h"
 
 #include <QGuiApplication>
+#include <QHashSeed>
 
 #include <cstdio>
 #include <memory>
@@ -28,6 +29,11 @@ void EnsureGuiApplication() {
         // without an X server or a Wayland compositor.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietMessages);
+        // QPdfWriter writes its fonts in the order of a hash: a fixed seed,
+        // set once before any hash exists in this short-lived headless
+        // process, gives the same bytes on every run. The window keeps the
+        // random seed.
+        QHashSeed::setDeterministicGlobalSeed();
         static int argc = 1;
         static char name[] = "lirem-report";
         static char* argv[] = {name, nullptr};

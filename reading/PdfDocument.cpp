@@ -5,7 +5,6 @@
 #include "reading/ReadingPainter.h"
 
 #include <QBuffer>
-#include <QHashSeed>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -16,9 +15,44 @@ namespace {
 
 constexpr const char* kCreator = "Lirem 3.0";
 
-// Qt stamps the document with the current time. The stamp is overwritten in
-// place with a fixed one of the same length (2000-01-01, UTC), so the
-// cross-reference offsets stay right.
+// Qt stamps the document with the current local time and the zone's offset
+// ("Z" in UTC, "+03'00'" in Moscow). The stamp is replaced with a fixed one in
+// UTC, the same in every zone; the objects after it move by the difference in
+// length, so the cross-reference table and its start are moved with them.
+bool MoveCrossReferences(QByteArray& pdf, qsizetype after, qsizetype delta) {
+    static const QByteArray startKey("startxref\n");
+    const qsizetype startAt = pdf.lastIndexOf(startKey);
+    if (startAt < 0)
+        return false;
+    const qsizetype numberAt = startAt + startKey.size();
+    qsizetype numberEnd = numberAt;
+    while (numberEnd < pdf.size() && pdf[numberEnd] >= '0' && pdf[numberEnd] <= '9')
+        ++numberEnd;
+    bool ok = false;
+    const qsizetype xrefAt = pdf.mid(numberAt, numberEnd - numberAt).toLongLong(&ok);
+    if (!ok || xrefAt <= after || !pdf.mid(xrefAt).startsWith("xref\n"))
+        return false;
+    // One subsection "first count" of 20-byte entries "OOOOOOOOOO GGGGG n \n", as Qt writes it.
+    qsizetype at = xrefAt + 5;
+    const qsizetype lineEnd = pdf.indexOf('\n', at);
+    const QList<QByteArray> header = pdf.mid(at, lineEnd - at).split(' ');
+    const qsizetype count = header.size() == 2 ? header[1].toLongLong(&ok) : 0;
+    if (!ok || lineEnd < 0 || lineEnd + 1 + count * 20 > startAt)
+        return false;
+    at = lineEnd + 1;
+    for (qsizetype i = 0; i < count; ++i, at += 20) {
+        if (pdf[at + 17] != 'n')
+            continue;
+        const qsizetype offset = pdf.mid(at, 10).toLongLong(&ok);
+        if (!ok)
+            return false;
+        if (offset > after)
+            pdf.replace(at, 10, QByteArray::number(offset + delta).rightJustified(10, '0'));
+    }
+    pdf.replace(numberAt, numberEnd - numberAt, QByteArray::number(xrefAt + delta));
+    return true;
+}
+
 void FixCreationDate(QByteArray& pdf) {
     static const QByteArray key("/CreationDate (D:");
     const qsizetype start = pdf.indexOf(key);
@@ -28,27 +62,18 @@ void FixCreationDate(QByteArray& pdf) {
     const qsizetype end = pdf.indexOf(')', from);
     if (end < 0)
         return;
-    static const QByteArray date("20000101000000");
+    static const QByteArray stamp("20000101000000Z");
     const qsizetype length = end - from;
-    QByteArray stamp;
-    if (length == date.size() + 1)
-        stamp = date + "Z";
-    else if (length == date.size() + 7)
-        stamp = date + "+00'00'";
-    else if (length == date.size())
-        stamp = date;
-    else
-        stamp = QByteArray(length, '0');
-    pdf.replace(from, length, stamp);
+    if (MoveCrossReferences(pdf, from, stamp.size() - length))
+        pdf.replace(from, length, stamp);
+    else // an unexpected layout: a stamp of the same length keeps the offsets right
+        pdf.replace(from, length, (stamp.left(14) + QByteArray(length, '0')).left(length));
 }
 
 } // namespace
 
 QByteArray RenderPdf(const Reading& reading) {
     QByteArray bytes;
-    // The writer keeps its fonts in a hash: with the usual random seed they
-    // would be written in a different order on every run.
-    QHashSeed::setDeterministicGlobalSeed();
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -69,7 +94,6 @@ QByteArray RenderPdf(const Reading& reading) {
         }
         painter.end();
     }
-    QHashSeed::resetRandomGlobalSeed();
     FixCreationDate(bytes);
     return bytes;
 }

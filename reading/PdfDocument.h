@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reading as a PDF document: A4 sheets, vector pictures, Liberation Sans
-// embedded, text selectable. The same reading always gives the same bytes:
-// creator, producer, dates and document ID are fixed.
+// embedded, text selectable. Creator, producer and the creation date are
+// fixed, the same in every time zone; in a process with a fixed hash seed (the
+// report tool, see GuiSession.h) the same reading gives the same bytes.
 
 #include "reading/Reading.h"
 

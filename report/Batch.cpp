@@ -51,7 +51,7 @@ std::string ReadRow(const CsvRecord& r, session::PersonInput& person) {
         std::string reason = "quoted field opened on line " + std::to_string(r.quoteLine) + " is not closed";
         if (r.linesInQuote > 0)
             return reason + ": it took the " + std::to_string(r.linesInQuote) +
-                   " lines after it, up to the end of the input";
+                   (r.linesInQuote == 1 ? " line" : " lines") + " after it, up to the end of the input";
         return reason + " before the end of the input";
     }
     if (r.bareCr)
@@ -114,7 +114,8 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMont
     };
 
     while (reader.Next(record)) {
-        const bool blank = !record.tooLong && record.fieldCount == 1 && record.fields[0].empty();
+        // A line of nothing but spaces and tabs is as blank as an empty one.
+        const bool blank = !record.tooLong && record.fieldCount == 1 && TrimBlanks(record.fields[0]).empty();
         if (blank)
             continue;
         const bool header = firstRecord && !record.tooLong && !record.bareCr && IsHeader(record);

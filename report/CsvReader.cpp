@@ -2,9 +2,17 @@
 #include "report/CsvReader.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace lirem::report {
+namespace {
+
+constexpr std::string_view kMark = "\xEF\xBB\xBF";
+
+bool IsSpecial(char c, bool quoted) {
+    return quoted ? (c == '"' || c == '\n') : (c == ',' || c == '\n' || c == '\r' || c == '"');
+}
+
+} // namespace
 
 CsvReader::CsvReader(std::istream& in, std::size_t maxRecordBytes) : in_(in), maxRecordBytes_(maxRecordBytes) {}
 
@@ -43,23 +51,21 @@ int CsvReader::Peek() {
     return static_cast<unsigned char>(buffer_[pos_]);
 }
 
-bool CsvReader::Next(CsvRecord& record) {
-    if (!started_) {
-        started_ = true;
-        static constexpr std::array<int, 3> kBom{0xEF, 0xBB, 0xBF};
-        if (Peek() == kBom[0]) {
-            // A mark is taken only whole; a lone 0xEF byte is data.
-            std::size_t matched = 0;
-            while (matched < kBom.size() && pos_ + matched < size_ &&
-                   static_cast<unsigned char>(buffer_[pos_ + matched]) == kBom[matched])
-                ++matched;
-            if (matched == kBom.size())
-                pos_ += matched;
-        }
+// The mark is taken only whole; the bytes of a partial one are data.
+void CsvReader::SkipByteOrderMark() {
+    while (markMatched_ < kMark.size() && Peek() == static_cast<unsigned char>(kMark[markMatched_])) {
+        Get();
+        ++markMatched_;
     }
-    if (Peek() < 0)
-        return false;
+    if (markMatched_ < kMark.size())
+        markData_.assign(kMark.substr(0, markMatched_));
+    start_ = State::kFieldStart;
+}
 
+void CsvReader::Begin(CsvRecord& record) {
+    record_ = &record;
+    bytes_ = 0;
+    lastWasLf_ = false;
     record.line = line_;
     record.fieldCount = 0;
     record.tooLong = false;
@@ -67,102 +73,154 @@ bool CsvReader::Next(CsvRecord& record) {
     record.quoteLine = 0;
     record.linesInQuote = 0;
     record.bareCr = false;
-    std::size_t bytes = 0;
-    auto field = [&]() -> std::string* {
-        if (record.tooLong)
-            return nullptr;
-        if (record.fieldCount > record.fields.size())
-            record.fields.resize(record.fieldCount);
-        return &record.fields[record.fieldCount - 1];
-    };
-    auto startField = [&] {
-        ++record.fieldCount;
-        if (std::string* f = field())
-            f->clear();
-    };
-    // Every byte of the record counts against the limit, separators too.
-    auto count = [&](std::size_t n) {
-        bytes += n;
-        if (bytes > maxRecordBytes_ && !record.tooLong) {
-            record.tooLong = true;
-            record.fieldCount = 0;
-        }
-    };
-    auto append = [&](std::string_view text) {
-        count(text.size());
-        if (std::string* f = field())
-            f->append(text);
-    };
-    // Plain bytes up to the next separator, quote or line end, taken at once.
-    auto appendPlainRun = [&](char first) {
-        std::size_t end = pos_;
-        while (end < size_) {
-            const char c = buffer_[end];
-            if (c == ',' || c == '\n' || c == '\r' || c == '"')
-                break;
-            ++end;
-        }
-        const char firstByte[1] = {first};
-        append(std::string_view(firstByte, 1));
-        append(std::string_view(buffer_.data() + pos_, end - pos_));
-        pos_ = end;
-    };
+    StartField();
+}
 
-    startField();
-    bool quoted = false;
-    bool atFieldStart = true;
-    bool lastWasLf = false;
-    for (;;) {
+void CsvReader::StartField() {
+    CsvRecord& r = *record_;
+    if (r.tooLong)
+        return;
+    ++r.fieldCount;
+    if (r.fieldCount > r.fields.size())
+        r.fields.resize(r.fieldCount);
+    r.fields[r.fieldCount - 1].clear();
+}
+
+// Every byte of the record counts against the limit, separators too.
+void CsvReader::Count(std::size_t n) {
+    bytes_ += n;
+    if (bytes_ > maxRecordBytes_ && !record_->tooLong) {
+        record_->tooLong = true;
+        record_->fieldCount = 0;
+    }
+}
+
+void CsvReader::Append(std::string_view text) {
+    Count(text.size());
+    if (!record_->tooLong)
+        record_->fields[record_->fieldCount - 1].append(text);
+}
+
+// The byte and the ordinary bytes after it in the buffer, taken at once.
+void CsvReader::AppendRun(char first, bool quoted) {
+    const char* const from = buffer_.data() + pos_;
+    const char* const end = buffer_.data() + size_;
+    const char* const to = std::find_if(from, end, [quoted](char c) { return IsSpecial(c, quoted); });
+    Append(std::string_view(&first, 1));
+    Append(std::string_view(from, static_cast<std::size_t>(to - from)));
+    pos_ += static_cast<std::size_t>(to - from);
+}
+
+CsvReader::State CsvReader::StepFieldStart(char c) {
+    if (c != '"')
+        return StepPlain(c);
+    record_->quoteLine = line_;
+    return State::kQuoted;
+}
+
+CsvReader::State CsvReader::StepPlain(char c) {
+    switch (c) {
+    case '\n':
+        ++line_;
+        return State::kEnd;
+    case '\r':
+        return State::kCr;
+    case ',':
+        Count(1);
+        StartField();
+        return State::kFieldStart;
+    default:
+        AppendRun(c, false);
+        return State::kPlain;
+    }
+}
+
+CsvReader::State CsvReader::StepQuoted(char c) {
+    if (c == '"')
+        return State::kQuoteInQuoted;
+    lastWasLf_ = c == '\n';
+    if (lastWasLf_) {
+        ++line_;
+        Append("\n");
+    } else {
+        AppendRun(c, true);
+    }
+    return State::kQuoted;
+}
+
+CsvReader::State CsvReader::StepQuoteInQuoted(char c) {
+    if (c == '"') {
+        lastWasLf_ = false;
+        Append("\"");
+        return State::kQuoted;
+    }
+    return StepPlain(c); // the field is closed; what follows is read as outside quotes
+}
+
+CsvReader::State CsvReader::StepCr(char c) {
+    if (c == '\n') {
+        ++line_;
+        return State::kEnd;
+    }
+    record_->bareCr = true; // kept as data; an LF later makes it a stray CR, not a line end
+    Append("\r");
+    return StepPlain(c);
+}
+
+CsvReader::State CsvReader::Step(State state, char c) {
+    switch (state) {
+    case State::kFieldStart:
+        return StepFieldStart(c);
+    case State::kQuoted:
+        return StepQuoted(c);
+    case State::kQuoteInQuoted:
+        return StepQuoteInQuoted(c);
+    case State::kCr:
+        return StepCr(c);
+    case State::kMark:
+    case State::kPlain:
+    case State::kEnd:
+        break;
+    }
+    return StepPlain(c);
+}
+
+// The input ended inside the record (no line end after it).
+void CsvReader::EndOfInput(State state) {
+    CsvRecord& r = *record_;
+    if (state == State::kCr) {
+        r.bareCr = true;
+        Append("\r");
+    }
+    if (state == State::kQuoted) {
+        r.unterminatedQuote = true;
+        // A line end just before the end of the input starts no further line.
+        r.linesInQuote = line_ - r.quoteLine - (lastWasLf_ ? 1 : 0);
+    }
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+    if (start_ == State::kMark)
+        SkipByteOrderMark();
+    if (markData_.empty() && Peek() < 0)
+        return false;
+
+    Begin(record);
+    State state = State::kFieldStart;
+    if (!markData_.empty()) {
+        Append(markData_);
+        markData_.clear();
+        state = State::kPlain;
+    }
+    while (state != State::kEnd) {
         const int c = Get();
         if (c < 0) {
-            record.unterminatedQuote = quoted;
-            // A line end just before the end of the input starts no further line.
-            record.linesInQuote = quoted ? line_ - record.quoteLine - (lastWasLf ? 1 : 0) : 0;
-            break;
+            EndOfInput(state);
+            return true;
         }
-        if (quoted) {
-            if (c == '"') {
-                if (Peek() == '"') {
-                    Get();
-                    append("\"");
-                } else {
-                    quoted = false;
-                }
-                continue;
-            }
-            lastWasLf = c == '\n';
-            if (lastWasLf)
-                ++line_;
-            const char byte[1] = {static_cast<char>(c)};
-            append(std::string_view(byte, 1));
-            continue;
-        }
-        if (c == '\n') {
-            ++line_;
-            break;
-        }
-        if (c == '\r') {
-            if (Peek() == '\n')
-                continue; // CRLF ends the record at the LF
-            record.bareCr = true;
-        }
-        if (c == ',') {
-            count(1);
-            if (!record.tooLong)
-                startField();
-            atFieldStart = true;
-            continue;
-        }
-        if (c == '"' && atFieldStart) {
-            quoted = true;
-            record.quoteLine = line_;
-            lastWasLf = false;
-            atFieldStart = false;
-            continue;
-        }
-        atFieldStart = false;
-        appendPlainRun(static_cast<char>(c));
+        state = Step(state, static_cast<char>(c));
     }
+    record.bareCr = false; // the record ended at an LF: its CR was a stray byte, not the line end
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lirem::report {
@@ -23,7 +24,8 @@ struct CsvRecord {
     bool unterminatedQuote = false;  // the input ended inside a quoted field
     std::int64_t quoteLine = 0;      // with unterminatedQuote: the line on which that quote opened
     std::int64_t linesInQuote = 0;   // with unterminatedQuote: the lines after that one it took
-    bool bareCr = false;             // a CR outside quotes not followed by LF (kept as data)
+    bool bareCr = false;             // a CR outside quotes not followed by LF (kept as data) in a record
+                                     // that no LF ends: the input's line ends are CR alone
 };
 
 class CsvReader {
@@ -36,9 +38,35 @@ public:
     bool Next(CsvRecord& record);
 
 private:
+    // Where the machine stands between two bytes. The byte-order mark states
+    // run once, at the start of the input, and survive refills: a mark split
+    // across two reads is still recognised.
+    enum class State : std::uint8_t {
+        kMark,          // the input's first bytes, compared with the mark
+        kFieldStart,    // a new field: a quote here opens a quoted field
+        kPlain,         // inside an unquoted field
+        kQuoted,        // inside a quoted field
+        kQuoteInQuoted, // a quote inside a quoted field: a second one is data, anything else closes it
+        kCr,            // a CR outside quotes: LF makes a CR LF line end
+        kEnd,           // the record ended at a line end
+    };
+
     int Get(); // next byte or -1
     int Peek();
     bool Fill();
+    void SkipByteOrderMark();
+    void Begin(CsvRecord& record);
+    State Step(State state, char c);
+    State StepFieldStart(char c);
+    State StepPlain(char c);
+    State StepQuoted(char c);
+    State StepQuoteInQuoted(char c);
+    State StepCr(char c);
+    void EndOfInput(State state);
+    void StartField();
+    void Count(std::size_t n);
+    void Append(std::string_view text);
+    void AppendRun(char first, bool quoted);
 
     std::istream& in_;
     std::size_t maxRecordBytes_;
@@ -46,7 +74,12 @@ private:
     std::size_t pos_ = 0;
     std::size_t size_ = 0;
     std::int64_t line_ = 1;
-    bool started_ = false;
+    State start_ = State::kMark;  // kMark until the mark is decided, then kFieldStart
+    std::size_t markMatched_ = 0; // bytes of the mark seen so far
+    std::string markData_;        // a partial mark: data of the first field
+    CsvRecord* record_ = nullptr; // the record being read
+    std::size_t bytes_ = 0;       // its bytes so far, separators too
+    bool lastWasLf_ = false;      // in a quoted field: the last byte was LF
 };
 
 } // namespace lirem::report

@@ -3,8 +3,9 @@
 
 #include "engine/Errors.h"
 #include "engine/Text.h"
+#include "io/AtomicFile.h"
+#include "io/InterruptCleanup.h"
 #include "look/TextBoundary.h"
-#include "reading/AtomicFile.h"
 #include "reading/PdfDocument.h"
 #include "ui/ErrorReporter.h"
 
@@ -96,10 +97,11 @@ QString ReadingExport::WritePdf(const QString& file, session::CalendarMonth show
         return ErrorText(error.what());
     }
     // The file dialog has already asked whether to replace an existing file.
+    io::InstallInterruptCleanup(); // an interrupted write leaves no temporary file
     errno = 0;
-    const std::string problem = reading::WriteFileAtomically(
+    const std::string problem = io::WriteFileAtomically(
         QFile::encodeName(file).toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-        reading::Existing::Replace);
+        io::Existing::Replace);
     if (problem.empty())
         return {};
     const int error = errno;

@@ -8,7 +8,7 @@
 
 #include "PeopleCsv.h"
 #include "engine/Cp1251.h"
-#include "reading/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "reading/GuiSession.h"
 #include "reading/PdfDocument.h"
 #include "report/Batch.h"
@@ -67,10 +67,9 @@ void BM_Batch1000(benchmark::State& state) {
         const auto summary =
             lirem::report::RunBatch(in, out, {2025, 9}, false, [&](std::int64_t line, const PersonInput& person) {
                 const QByteArray pdf = lirem::reading::RenderPdf(lirem::reading::MakeReading(person));
-                return lirem::reading::WriteFileAtomically(
+                return lirem::io::WriteFileAtomically(
                     dir / (std::to_string(line) + ".pdf"),
-                    std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-                    lirem::reading::Existing::Keep);
+                    std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), lirem::io::Existing::Keep);
             });
         written += summary.people;
         state.PauseTiming();

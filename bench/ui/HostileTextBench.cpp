@@ -61,6 +61,16 @@ void BM_MonthChangeBesideHostileText(benchmark::State& state) {
 }
 BENCHMARK(BM_MonthChangeBesideHostileText)->Unit(benchmark::kMillisecond);
 
+// A pasted first name of 100,000 characters: the whole calculation reads it.
+void BM_FullRecalculationOfALongName(benchmark::State& state) {
+    TMainForm window(QDate(2025, 9, 15), std::make_unique<NoReports>());
+    window.ControlAs<QLineEdit>(control::edFirst)->setText(QStringLiteral("Иван Petrov 123 ").repeated(100000 / 16));
+    for (auto _ : state) {
+        window.bnDoitClick();
+    }
+}
+BENCHMARK(BM_FullRecalculationOfALongName)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

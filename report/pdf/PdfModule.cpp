@@ -4,7 +4,8 @@
 
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
-#include "reading/AtomicFile.h"
+#include "io/AtomicFile.h"
+#include "io/InterruptCleanup.h"
 #include "reading/GuiSession.h"
 #include "reading/PdfDocument.h"
 #include "report/PdfApi.h"
@@ -18,9 +19,10 @@ namespace {
 
 std::string Write(const reading::Reading& shown, const std::filesystem::path& file, bool force) {
     reading::EnsureGuiApplication();
+    io::InstallInterruptCleanup(); // an interrupted write leaves no temporary file
     const QByteArray pdf = reading::RenderPdf(shown);
-    return reading::WriteFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-                                        force ? reading::Existing::Replace : reading::Existing::Keep);
+    return io::WriteFileAtomically(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                                   force ? io::Existing::Replace : io::Existing::Keep);
 }
 
 std::string WritePerson(const session::PersonInput& person, const std::string& file, bool force, bool& engineError) {

@@ -24,6 +24,26 @@ reading() { "$tool" $person --partner-date 1.1.1970 --partner-first Анна --t
 reading --pdf "$work/a.pdf" || fail "the worked example was not written"
 reading --pdf "$work/b.pdf" || fail "the second run was not written"
 cmp -s "$work/a.pdf" "$work/b.pdf" || fail "two runs gave different bytes"
+# The same bytes in every time zone, and every cross-reference entry still
+# pointing at its object once the creation date is fixed.
+TZ=UTC reading --pdf "$work/utc.pdf" || fail "the run in UTC was not written"
+for zone in Europe/Moscow America/New_York Asia/Kolkata; do
+    rm -f "$work/zone.pdf"
+    TZ=$zone reading --pdf "$work/zone.pdf" || fail "the run in $zone was not written"
+    cmp -s "$work/utc.pdf" "$work/zone.pdf" || fail "TZ=$zone gave other bytes than UTC"
+done
+xref=$(tail -n 2 "$work/a.pdf" | head -n 1 | tr -d ' ')
+object=0
+tail -c +$((xref + 1)) "$work/a.pdf" | sed -n '3,/^trailer/p' | while read -r offset _ kind; do
+    [ "$kind" = n ] && { tail -c +"$(expr "$offset" + 1)" "$work/a.pdf" | head -c 20 | grep -q "^$object 0 obj" ||
+        fail "cross-reference entry $object points elsewhere"; }
+    object=$((object + 1))
+done || exit 1
+
+# Replaced with --force, a private reading stays private.
+chmod 600 "$work/b.pdf"
+reading --pdf "$work/b.pdf" --force || fail "--force did not replace the file"
+[ "$(stat -c %a "$work/b.pdf")" = 600 ] || fail "--force changed mode 600 to $(stat -c %a "$work/b.pdf")"
 
 # Every caption and number, in the order of the pages (drawing order within a page).
 pdftotext -raw "$work/a.pdf" - | tr '\n' ' ' >"$work/text" || fail "pdftotext failed"

@@ -88,6 +88,8 @@ TEST(Batch, RowErrors) {
          "line ends are CR alone: the file needs LF or CR LF line ends"},
         {"1.1.1970,a,b,c\r" + std::string(70000, 'x') + "\r",
          "line ends are CR alone: the file needs LF or CR LF line ends"},
+        {"1.1.1970,\"a\nb,c\n", "quoted field opened on line 1 is not closed: it took the 1 line after it, up to "
+                                "the end of the input"},
         {"1.1.-1970,a,b,c\n", "'-' is not a valid integer value."}, // negative date sum
         {"Дата,a,b,c\n", "birth date 'Дата' is not a date D.M.Y"},
     };
@@ -97,6 +99,33 @@ TEST(Batch, RowErrors) {
         const auto lines = Lines(run.out);
         ASSERT_EQ(lines.size(), 1u) << c.csv.substr(0, 80);
         EXPECT_EQ(lines[0]["error"], c.error) << c.csv.substr(0, 80);
+    }
+}
+
+// Lines that hold no row are skipped; a stray CR in a line that LF ends is a
+// byte of its field, not a line end.
+TEST(Batch, BlankLinesAndStrayBytesAreNoErrors) {
+    struct Case {
+        std::string csv;
+        int row;
+        const char* first;
+    };
+    const Case cases[] = {
+        {" \n\t\n  \t \r\n1.1.1970,Ivan,,Petrov\n", 4, "Ivan"},
+        {"date,first,middle,last\n   \n1.1.1970,Ivan,,Petrov\n", 3, "Ivan"},
+        {"1.1.1970,Iv\"a\rn\",,Petrov\n", 1, "Iv\"a\rn\""},
+        {"1.1.1970,\"Iv\ran\",,Petrov\r\n", 1, "Iv\ran"},
+        {"\xEF\xBB\xBF"
+         "date,first,middle,last\n1.1.1970,Ivan,,Petrov\n",
+         2, "Ivan"},
+    };
+    for (const auto& c : cases) {
+        const auto run = test::RunTool({"--batch", "-", "--calendar", "2025-09"}, c.csv);
+        EXPECT_EQ(run.status, 0) << c.csv << run.out;
+        const auto lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), 1u) << c.csv;
+        EXPECT_EQ(lines[0]["row"], c.row) << c.csv;
+        EXPECT_EQ(lines[0]["input"]["first"], c.first) << c.csv;
     }
 }
 

@@ -15,26 +15,56 @@ struct Row {
     std::vector<std::string> fields;
     bool tooLong = false;
     bool unterminated = false;
+    bool bareCr = false;
     friend bool operator==(const Row&, const Row&) = default;
 };
 
 std::ostream& operator<<(std::ostream& os, const Row& r) {
-    os << "line " << r.line << (r.tooLong ? " too long" : "") << (r.unterminated ? " unterminated" : "") << ":";
+    os << "line " << r.line << (r.tooLong ? " too long" : "") << (r.unterminated ? " unterminated" : "")
+       << (r.bareCr ? " bare CR" : "") << ":";
     for (const auto& f : r.fields)
         os << " [" << f << "]";
     return os;
 }
 
-std::vector<Row> ReadAll(const std::string& text, std::size_t limit = CsvReader::kDefaultMaxRecordBytes) {
-    std::istringstream in(text);
-    CsvReader reader(in, limit);
+// Hands out at most `chunk` bytes per read, as a pipe does when its writer
+// pauses between writes.
+class ChunkedSource : public std::streambuf {
+public:
+    ChunkedSource(std::string text, std::size_t chunk) : text_(std::move(text)), chunk_(chunk) {}
+
+protected:
+    int_type underflow() override {
+        if (at_ == text_.size())
+            return traits_type::eof();
+        const std::size_t n = std::min(chunk_, text_.size() - at_);
+        char* const begin = text_.data() + at_;
+        setg(begin, begin, begin + n);
+        at_ += n;
+        return traits_type::to_int_type(*begin);
+    }
+
+private:
+    std::string text_;
+    std::size_t chunk_;
+    std::size_t at_ = 0;
+};
+
+// chunk 0: the whole text is ready at once.
+std::vector<Row> ReadAll(const std::string& text, std::size_t limit = CsvReader::kDefaultMaxRecordBytes,
+                         std::size_t chunk = 0) {
+    std::istringstream whole(text);
+    ChunkedSource chunked(text, chunk);
+    std::istream pieces(&chunked);
+    CsvReader reader(chunk == 0 ? static_cast<std::istream&>(whole) : pieces, limit);
     CsvRecord record;
     std::vector<Row> rows;
     while (reader.Next(record))
         rows.push_back({record.line,
                         {record.fields.begin(), record.fields.begin() + static_cast<long>(record.fieldCount)},
                         record.tooLong,
-                        record.unterminatedQuote});
+                        record.unterminatedQuote,
+                        record.bareCr});
     return rows;
 }
 
@@ -62,9 +92,19 @@ TEST(CsvReader, Records) {
          {{1, {"date", "x"}}}},
         {"UTF-8 kept as bytes", "Иван,Анна\n", {{1, {"Иван", "Анна"}}}},
         {"unterminated quote", "a,\"bc\nd", {{1, {"a", "bc\nd"}, false, true}}},
+        {"only a mark", "\xEF\xBB\xBF", {}},
+        {"a partial mark is data", "\xEF\xBBx,y\n", {{1, {"\xEF\xBBx", "y"}}}},
+        {"a lone first byte of a mark is data", "\xEF", {{1, {"\xEF"}}}},
+        {"a quote after the mark opens a quoted field", "\xEF\xBB\xBF\"a,b\"\n", {{1, {"a,b"}}}},
+        {"stray CR in a line that LF ends", "a\"b\rc\",d\n", {{1, {"a\"b\rc\"", "d"}}}},
+        {"CR in a quoted field", "\"a\rb\",c\n", {{1, {"a\rb", "c"}}}},
+        {"CR alone ends no line", "a\rb\r", {{1, {"a\rb\r"}, false, false, true}}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadAll(c.text), c.expected) << c.name;
+    // Whatever the pieces the input arrives in, a byte-order mark split among them too.
+    for (const std::size_t chunk : {0U, 1U, 2U, 3U})
+        for (const auto& c : cases)
+            EXPECT_EQ(ReadAll(c.text, CsvReader::kDefaultMaxRecordBytes, chunk), c.expected)
+                << c.name << ", read in pieces of " << chunk;
 }
 
 TEST(CsvReader, LongRecordIsSkippedAndReadingGoesOn) {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The packer's outputs are complete or absent and never replace what is not a
-# regular file; pack refuses what lies outside the skin folder.
+# regular file; pack refuses what lies outside the skin folder and what the
+# reader would reject or could not reach; every input is read within bounds.
 #   skinpack-outputs.sh SKINPACK
 set -u
 SKINPACK=$1
@@ -78,7 +79,7 @@ expect 1 encode skin/a.txt skin
 no_temporaries "in-place writes"
 
 # pack: a missing folder, entries outside the folder, a folder too large.
-expect 1 pack /nonexistent out.bin
+expect 1 pack missing out.bin
 [ ! -e out.bin ] || fail "pack of a missing folder wrote an archive"
 for entry in ../outside/secret.txt /etc/hostname sub/../../outside/secret.txt; do
     mkdir listed && printf 'a.txt\n%s\n' "$entry" > listed/entries.lst && cp skin/a.txt listed/
@@ -94,6 +95,36 @@ expect 1 pack large out.bin
 grep -q "larger than" err.txt || fail "no clear message for a folder too large: $(cat err.txt)"
 [ ! -e out.bin ] || fail "a refused pack wrote an archive"
 no_temporaries "refused packs"
+
+# Outputs the reader would reject or could not fully reach are refused.
+mkdir many
+i=0
+while [ "$i" -lt 1001 ]; do : >"many/e$i.txt"; i=$((i + 1)); done
+expect 0 pack many many.bin >/dev/null
+[ "$("$SKINPACK" list many.bin | wc -l)" -eq 1001 ] || fail "1001 entries did not all come back"
+: >many/one-more.txt
+expect 1 pack many out.bin
+grep -q "at most 1001" err.txt || fail "no clear message for 1002 entries: $(cat err.txt)"
+mkdir cases && printf 'upper' >cases/A.bmp && printf 'lower' >cases/a.bmp
+expect 1 pack cases out.bin
+grep -q "differ only in letter case" err.txt || fail "no clear message for A.bmp beside a.bmp: $(cat err.txt)"
+mkdir twice && printf 'x' >twice/a.txt && printf 'a.txt\na.txt\n' >twice/entries.lst
+expect 1 pack twice out.bin
+grep -q "listed twice" err.txt || fail "no clear message for an entry listed twice: $(cat err.txt)"
+expect 1 encode large/huge.bmp out.lzh
+grep -q "larger than" err.txt || fail "no clear message for encoding more than a skin may unpack to: $(cat err.txt)"
+[ ! -e out.bin ] && [ ! -e out.lzh ] || fail "a refused output was written"
+no_temporaries "unreachable entries"
+
+# Inputs without end are refused, not read until memory runs out.
+for command in "list /dev/zero" "extract /dev/zero a.txt out.txt" "decode /dev/zero out.txt"; do
+    # shellcheck disable=SC2086
+    expect 1 $command
+done
+
+# A failed write says why.
+expect 1 pack skin - >/dev/full
+grep -q "No space left on device" err.txt || fail "writing to a full device hid its cause: $(cat err.txt)"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "all skinpack output cases pass"

@@ -7,7 +7,6 @@
 #include "ui/SpinEdit.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 
 namespace lirem::ui::test {
@@ -52,10 +51,7 @@ TEST_F(BadInputTest, AHundredThousandCharacterPasteIsKeptWholeAndComputed) {
     first->setFocus();
     first->paste();
     ASSERT_EQ(first->text().size(), 100000);
-    QElapsedTimer timer;
-    timer.start();
-    Click(control::bnDoit);
-    EXPECT_LT(timer.elapsed(), 5000);
+    Click(control::bnDoit); // its time is measured in bench/ui (BM_FullRecalculationOfALongName)
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(Caption(control::lNameLength), "Общая длина имени: 99999"); // the trailing blank is trimmed
 }

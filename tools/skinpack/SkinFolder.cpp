@@ -2,22 +2,47 @@
 #include "tools/skinpack/SkinFolder.h"
 
 #include "skin/archive/LZH.h"
+#include "skin/archive/SkinRead.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 namespace fs = std::filesystem;
 
 namespace lirem::skinpack {
 namespace {
 
-bool IsIni(std::string name) {
+// The reader looks names up with ASCII letters lower-cased.
+std::string Lowered(std::string name) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return name.find(".ini") != std::string::npos;
+    return name;
+}
+
+bool IsIni(const std::string& name) {
+    return Lowered(name).find(".ini") != std::string::npos;
+}
+
+// Every entry must be one the reader can reach: within its count, and no two
+// names it would take for the same.
+void CheckReachable(const fs::path& dir, const std::vector<std::string>& names) {
+    if (names.size() > skin::TSkinReader::kMaxEntries)
+        throw std::runtime_error("skin folder " + dir.string() + " has " + std::to_string(names.size()) +
+                                 " entries; a skin holds at most " + std::to_string(skin::TSkinReader::kMaxEntries));
+    std::unordered_map<std::string, const std::string*> seen;
+    for (const std::string& name : names) {
+        const auto [at, added] = seen.emplace(Lowered(name), &name);
+        if (added)
+            continue;
+        if (*at->second == name)
+            throw std::runtime_error("entry '" + name + "' is listed twice");
+        throw std::runtime_error("entries '" + *at->second + "' and '" + name +
+                                 "' differ only in letter case: the skin reader would find only the first");
+    }
 }
 
 std::vector<std::string> OrderedNames(const fs::path& order) {
@@ -93,6 +118,7 @@ std::vector<ArchiveEntry> ReadSkinFolder(const fs::path& dir) {
         throw std::runtime_error("no skin folder " + dir.string() + (error ? ": " + error.message() : ""));
     const fs::path order = realDir / kOrderFileName;
     const std::vector<std::string> names = fs::is_regular_file(order) ? OrderedNames(order) : ListedNames(realDir);
+    CheckReachable(dir, names);
 
     // The archive's size as the reader sees it, checked before anything is read.
     std::vector<fs::path> files;

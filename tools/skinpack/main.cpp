@@ -10,8 +10,12 @@
 // per line; blank lines and lines starting with '#' are skipped). Without that
 // file every regular file is packed in name order, INI files last, skipping
 // hidden files. An empty folder yields an empty archive; a missing one, an
-// entry outside the folder or a folder too large for the reader is an error.
+// entry outside the folder, more entries than the reader takes, two names that
+// differ only in letter case (the reader would find only the first) or a folder
+// too large for the reader is an error; so is an input to encode larger than a
+// skin may unpack to.
 // OUT may be "-" for standard output; every write is checked.
+#include "io/InterruptCleanup.h"
 #include "skin/archive/LZH.h"
 #include "skin/archive/SkinRead.h"
 #include "tools/skinpack/ArchiveWriter.h"
@@ -19,6 +23,7 @@
 #include "tools/skinpack/OutputFile.h"
 #include "tools/skinpack/SkinFolder.h"
 
+#include <array>
 #include <csignal>
 #include <exception>
 #include <filesystem>
@@ -33,22 +38,49 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::uint8_t> ReadFile(const fs::path& path) {
+// What a packed stream of the largest skin can take: LZH never doubles its input.
+constexpr std::size_t kMaxPackedBytes = 2 * static_cast<std::size_t>(lirem::skin::kMaxUnpackedSize);
+
+std::string MiB(std::size_t bytes) {
+    return std::to_string(bytes >> 20) + " MiB";
+}
+
+// Reads at most `limit` bytes: a larger input, or one without end such as
+// /dev/zero, is refused before it fills the memory.
+std::vector<std::uint8_t> ReadFile(const fs::path& path, std::size_t limit, const char* what) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + path.string());
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::uint8_t> bytes;
+    std::vector<char> chunk(64 * 1024);
+    while (in) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const auto n = static_cast<std::size_t>(in.gcount());
+        if (n > limit - bytes.size())
+            throw std::runtime_error(path.string() + " is larger than the " + MiB(limit) + " " + what);
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n));
+    }
+    if (in.bad())
+        throw std::runtime_error("cannot read " + path.string());
+    return bytes;
 }
 
+// A 32-bit length, then that many bytes of packed skin; what follows is ignored.
 std::vector<std::uint8_t> LoadStoredSkin(const fs::path& file) {
-    const std::vector<std::uint8_t> stored = ReadFile(file);
-    if (stored.size() < 4)
-        throw std::runtime_error("not a stored skin block");
-    const std::uint32_t n = static_cast<std::uint32_t>(stored[0]) | static_cast<std::uint32_t>(stored[1]) << 8 |
-                            static_cast<std::uint32_t>(stored[2]) << 16 | static_cast<std::uint32_t>(stored[3]) << 24;
-    if (n > stored.size() - 4)
-        throw std::runtime_error("stored skin block is truncated");
-    return {stored.begin() + 4, stored.begin() + 4 + n};
+    std::ifstream in(file, std::ios::binary);
+    std::array<unsigned char, 4> head{};
+    if (!in.read(reinterpret_cast<char*>(head.data()), head.size()))
+        throw std::runtime_error(in.bad() || !in.is_open() ? "cannot read " + file.string()
+                                                           : "not a stored skin block");
+    const std::uint32_t n = static_cast<std::uint32_t>(head[0]) | static_cast<std::uint32_t>(head[1]) << 8 |
+                            static_cast<std::uint32_t>(head[2]) << 16 | static_cast<std::uint32_t>(head[3]) << 24;
+    if (n > kMaxPackedBytes)
+        throw std::runtime_error(file.string() + " states " + std::to_string(n) +
+                                 " bytes, more than a packed skin can be");
+    std::vector<std::uint8_t> packed(n);
+    if (!in.read(reinterpret_cast<char*>(packed.data()), static_cast<std::streamsize>(n)))
+        throw std::runtime_error(in.bad() ? "cannot read " + file.string() : "stored skin block is truncated");
+    return packed;
 }
 
 lirem::skin::TSkinReader OpenSkin(const fs::path& file) {
@@ -92,7 +124,7 @@ int Extract(const fs::path& file, const std::string& name, const fs::path& out) 
 int Decode(const fs::path& in, const fs::path& out) {
     std::vector<std::uint8_t> bytes;
     lirem::skin::TLZH lzh;
-    if (!lzh.DecodePacked(ReadFile(in), bytes)) {
+    if (!lzh.DecodePacked(ReadFile(in, kMaxPackedBytes, "a packed stream can hold"), bytes)) {
         std::cerr << "skinpack: not a packed stream or unpacked size too large\n";
         return 1;
     }
@@ -114,7 +146,10 @@ int Run(const std::vector<std::string>& args) {
         if (args.size() == 4 && args[0] == "extract")
             return Extract(args[1], args[2], args[3]);
         if (args.size() == 3 && args[0] == "encode") {
-            lirem::skinpack::WriteOutput(args[2], lirem::skinpack::EncodeLzh(ReadFile(args[1])));
+            // The reader refuses to unpack more than this: so does the packer.
+            const auto limit = static_cast<std::size_t>(lirem::skin::kMaxUnpackedSize);
+            lirem::skinpack::WriteOutput(args[2],
+                                         lirem::skinpack::EncodeLzh(ReadFile(args[1], limit, "a skin may unpack to")));
             return 0;
         }
         if (args.size() == 3 && args[0] == "decode")
@@ -129,7 +164,8 @@ int Run(const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::signal(SIGXFSZ, SIG_IGN); // a file size limit fails the write, so the temporary file is removed
+    std::signal(SIGXFSZ, SIG_IGN);        // a file size limit fails the write, so the temporary file is removed
+    lirem::io::InstallInterruptCleanup(); // and so does an interrupt
     int status = Run(std::vector<std::string>(argv + 1, argv + argc));
     try {
         lirem::skinpack::FinishStandardOutput();
