@@ -3,8 +3,8 @@
 
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
+#include "report/CsvPerson.h"
 #include "report/CsvReader.h"
-#include "report/DateArgs.h"
 #include "report/ErrorText.h"
 #include "report/JsonReport.h"
 #include "report/JsonWriter.h"
@@ -19,69 +19,20 @@ namespace {
 
 constexpr std::size_t kFlushBytes = 256 * 1024;
 
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
-bool IsHeader(const CsvRecord& r) {
-    const std::string_view first = TrimBlanks(r.fields[0]);
-    if (first.size() != 4)
-        return false;
-    for (std::size_t i = 0; i < 4; ++i)
-        if ((first[i] | 0x20) != "date"[i])
-            return false;
-    return true;
-}
-
-std::string BadDate(std::string_view what, std::string_view field) {
-    std::string reason(what);
-    reason += " '";
-    reason += engine::Utf8ToCp1251(field);
-    reason += "' is not a date D.M.Y";
-    return reason;
-}
-
 // Fills the person from a row; returns the reason when the row is unusable.
 std::string ReadRow(const CsvRecord& r, session::PersonInput& person) {
-    if (r.unterminatedQuote) {
-        std::string reason = "quoted field opened on line " + std::to_string(r.quoteLine) + " is not closed";
-        if (r.linesInQuote > 0)
-            return reason + ": it took the " + std::to_string(r.linesInQuote) +
-                   (r.linesInQuote == 1 ? " line" : " lines") + " after it, up to the end of the input";
-        return reason + " before the end of the input";
-    }
-    if (r.bareCr)
-        return "line ends are CR alone: the file needs LF or CR LF line ends";
-    if (r.tooLong)
-        return "row longer than " + std::to_string(CsvReader::kDefaultMaxRecordBytes) + " bytes";
-    if (r.fieldCount != 4 && r.fieldCount != 8)
-        return "expected 4 or 8 fields, found " + std::to_string(r.fieldCount);
-    const auto date = ParseBirthDate(TrimBlanks(r.fields[0]));
-    if (!date)
-        return BadDate("birth date", TrimBlanks(r.fields[0]));
-    person.date = *date;
-    engine::Utf8ToCp1251Into(r.fields[1], person.first);
-    engine::Utf8ToCp1251Into(r.fields[2], person.middle);
-    engine::Utf8ToCp1251Into(r.fields[3], person.last);
+    CsvPerson row;
+    if (std::string reason = ReadCsvPerson(r, row); !reason.empty())
+        return reason;
+    person.date = row.date;
+    engine::Utf8ToCp1251Into(row.first, person.first);
+    engine::Utf8ToCp1251Into(row.middle, person.middle);
+    engine::Utf8ToCp1251Into(row.last, person.last);
     person.partner.reset();
-    if (r.fieldCount == 8 &&
-        !(r.fields[4].empty() && r.fields[5].empty() && r.fields[6].empty() && r.fields[7].empty())) {
-        session::PartnerInput& partner = person.partner.emplace();
-        const std::string_view partnerDate = TrimBlanks(r.fields[4]);
-        if (!partnerDate.empty()) {
-            const auto parsed = ParseBirthDate(partnerDate);
-            if (!parsed)
-                return BadDate("partner's birth date", partnerDate);
-            partner.date = *parsed;
-        }
-        engine::Utf8ToCp1251Into(r.fields[5], partner.first);
-        engine::Utf8ToCp1251Into(r.fields[6], partner.middle);
-        engine::Utf8ToCp1251Into(r.fields[7], partner.last);
-    }
+    if (row.hasPartner)
+        person.partner =
+            session::PartnerInput{row.partnerDate, engine::Utf8ToCp1251(row.partnerFirst),
+                                  engine::Utf8ToCp1251(row.partnerMiddle), engine::Utf8ToCp1251(row.partnerLast)};
     return {};
 }
 
@@ -114,11 +65,9 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMont
     };
 
     while (reader.Next(record)) {
-        // A line of nothing but spaces and tabs is as blank as an empty one.
-        const bool blank = !record.tooLong && record.fieldCount == 1 && TrimBlanks(record.fields[0]).empty();
-        if (blank)
+        if (IsBlankRecord(record))
             continue;
-        const bool header = firstRecord && !record.tooLong && !record.bareCr && IsHeader(record);
+        const bool header = firstRecord && IsHeaderRecord(record);
         firstRecord = false;
         if (header)
             continue;

@@ -7,6 +7,7 @@
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
 #include "report/BookCsv.h"
+#include "report/CsvPerson.h"
 #include "report/CsvReader.h"
 #include "report/DateArgs.h"
 #include "report/ErrorText.h"
@@ -287,20 +288,6 @@ int Export(const Context& c) {
     return Written(c, text);
 }
 
-bool IsHeader(const CsvRecord& r) {
-    std::string_view first = r.fields[0];
-    while (!first.empty() && (first.front() == ' ' || first.front() == '\t'))
-        first.remove_prefix(1);
-    while (!first.empty() && (first.back() == ' ' || first.back() == '\t'))
-        first.remove_suffix(1);
-    if (first.size() != 4)
-        return false;
-    for (std::size_t i = 0; i < 4; ++i)
-        if ((first[i] | 0x20) != "date"[i])
-            return false;
-    return true;
-}
-
 // Good rows go into the book in one transaction; each bad row is reported on
 // standard output as the batch reports it, {"row": n, "error": reason}.
 int Import(const Context& c, std::istream& csv) {
@@ -314,9 +301,9 @@ int Import(const Context& c, std::istream& csv) {
         bool firstRecord = true;
         book::Card card;
         while (reader.Next(record)) {
-            if (!record.tooLong && record.fieldCount == 1 && record.fields[0].empty())
-                continue; // a blank line
-            const bool header = firstRecord && !record.tooLong && !record.bareCr && IsHeader(record);
+            if (IsBlankRecord(record))
+                continue;
+            const bool header = firstRecord && IsHeaderRecord(record);
             firstRecord = false;
             if (header)
                 continue;
