@@ -9,27 +9,9 @@
 set -u
 
 PROGRAM=${1:?usage: bare_x.sh <path to Lirem3>}
-SKIP=77
-CAPTION="Нумерологический Калькулятор Lirem 3.0"
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed (packages xvfb, xdotool)"
-        exit $SKIP
-    fi
-done
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/lirem-bare-x.XXXXXX") || exit 1
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    [ -n "$APP_PID" ] && wait "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && wait "$XVFB_PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
+. "$(dirname "$0")/common.sh"
+require_tools "xvfb, xdotool" Xvfb xdotool
+start_work lirem-bare-x
 fail() {
     echo "FAIL: $*"
     cat "$WORK/app.log" 2>/dev/null

@@ -9,28 +9,9 @@
 set -u
 
 PROGRAM=${1:?usage: smoke.sh <path to Lirem3>}
-SKIP=77
-CAPTION="Нумерологический Калькулятор Lirem 3.0"
-
-for tool in Xvfb xdotool import compare convert; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed (packages xvfb, xdotool, imagemagick)"
-        exit $SKIP
-    fi
-done
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/lirem-e2e.XXXXXX") || exit 1
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    [ -n "$APP_PID" ] && wait "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && wait "$XVFB_PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
+. "$(dirname "$0")/common.sh"
+require_tools "xvfb, xdotool, imagemagick" Xvfb xdotool import compare convert
+start_work lirem-e2e
 
 # On failure the shots are kept in $LIREM_E2E_ARTIFACTS when it names a folder.
 fail() {
