@@ -13,7 +13,8 @@
 #include "report/DateArgs.h"
 #include "report/JsonReport.h"
 #include "report/JsonWriter.h"
-#include "session/PersonResult.h"
+#include "session/NullSink.h"
+#include "session/Pipeline.h"
 
 #include <nlohmann/json.hpp>
 
@@ -87,8 +88,8 @@ void ComputeDates(std::string_view text) {
     person.first = "Иван";
     person.partner.emplace().date = person.date;
     try {
-        session::PersonResult result;
-        ComputePersonResult(person, result);
+        session::NullSink shown;
+        const session::PersonResult result = session::RunPerson(person, shown);
         JsonWriter json;
         WritePersonJson(person, result, std::nullopt, json);
         Check(nlohmann::ordered_json::parse(json.View()).is_object());
