@@ -29,6 +29,9 @@ public:
     void PaintSheet(QPainter& painter, int index) const;
 
 private:
+    // Appends the sheets of the notes page when the reading has notes.
+    void PlanNotes();
+
     const Reading& reading_;
     const QPaintDevice& device_;
     std::vector<Sheet> sheets_;
