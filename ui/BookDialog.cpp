@@ -79,6 +79,10 @@ TBookDialog::TBookDialog(QWidget* parent, book::Book& book, skin::TSkinData* ski
     Build();
     Reload();
     AttachSkin(*this, skin);
+    // After the skin's own filters on the controls, so that these keys come here first.
+    search_->installEventFilter(this);
+    cards_->installEventFilter(this);
+    variants_->installEventFilter(this);
 }
 
 void TBookDialog::Build() {
@@ -175,9 +179,6 @@ void TBookDialog::Build() {
     connect(remove_, &QPushButton::clicked, this, &TBookDialog::RemoveCurrent);
     connect(saveNotes_, &QPushButton::clicked, this, &TBookDialog::SaveNotes);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
-    search_->installEventFilter(this);
-    cards_->installEventFilter(this);
-    variants_->installEventFilter(this);
 }
 
 void TBookDialog::Reload() {

@@ -410,12 +410,7 @@ void TMainForm::bnDoitClick() {
     Guarded([this] {
         const session::PersonInput in = ReadInputs(Texts::Person);
         reading_.Calculated(in);
-        // Another person than the card's: the window no longer shows the card.
-        if (shownCard_ && (in.date != shownCard_->person.date || in.first != shownCard_->person.first ||
-                           in.middle != shownCard_->person.middle || in.last != shownCard_->person.last)) {
-            shownCard_.reset();
-            reading_.CardClosed();
-        }
+        CardPersonCalculated(in);
         session::RunFullRecalculation(in, profile_, sink_);
     });
 }

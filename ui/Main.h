@@ -114,6 +114,9 @@ private:
     // The book, opened now when it is not yet; nullptr (reported) when it cannot be.
     [[nodiscard]] book::Book* Book();
     void ReportBookError(const std::string& message);
+    // The reading ends with the card's notes only while the person calculated
+    // is the card's; Ctrl+S still offers to update the card.
+    void CardPersonCalculated(const session::PersonInput& in);
 
     look::DesignScale scale_;
     QStyle* style_ = nullptr; // owned by the window
@@ -161,7 +164,8 @@ private:
         book::CardId id = 0;
         std::size_t variant = 0;
         QString name;
-        session::PersonInput person;
+        session::PersonInput person; // as opened or last saved
+        std::string notes;
     };
     std::optional<OpenedCard> shownCard_;
 

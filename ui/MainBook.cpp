@@ -58,6 +58,18 @@ std::optional<book::CardId> TMainForm::ShownCard() const {
     return shownCard_ ? std::optional(shownCard_->id) : std::nullopt;
 }
 
+void TMainForm::CardPersonCalculated(const session::PersonInput& in) {
+    if (!shownCard_)
+        return;
+    const session::PersonInput& card = shownCard_->person;
+    const bool same =
+        in.date == card.date && in.first == card.first && in.middle == card.middle && in.last == card.last;
+    if (same)
+        reading_.SetNotes(shownCard_->notes);
+    else
+        reading_.CardClosed();
+}
+
 void TMainForm::SaveToBook() {
     book::Book* book = Book();
     if (book == nullptr)
@@ -91,6 +103,8 @@ void TMainForm::SaveToBook() {
             }
             shownCard_->person = person;
             shownCard_->name = NameOf(updated);
+            shownCard_->notes = updated.notes;
+            CardPersonCalculated(person);
             ShowNotice(QStringLiteral("Карточка «%1» обновлена").arg(shownCard_->name));
             return;
         }
@@ -103,7 +117,7 @@ void TMainForm::SaveToBook() {
         ReportBookError(added.Err().message);
         return;
     }
-    shownCard_ = OpenedCard{added.Value(), 0, NameOf(card), person};
+    shownCard_ = OpenedCard{added.Value(), 0, NameOf(card), person, {}};
     reading_.CardClosed(); // a new card has no notes yet
     ShowNotice(QStringLiteral("Карточка «%1» сохранена в картотеке").arg(shownCard_->name));
 }
@@ -122,8 +136,10 @@ void TMainForm::OpenBook() {
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &TBookDialog::CardChosen, this, &TMainForm::OpenCard);
     connect(dialog, &TBookDialog::NotesSaved, this, [this](book::CardId id, const std::string& notes) {
-        if (shownCard_ && shownCard_->id == id)
-            reading_.SetNotes(notes);
+        if (shownCard_ && shownCard_->id == id) {
+            shownCard_->notes = notes;
+            CardPersonCalculated(reading_.Person(ShownMonth()));
+        }
     });
     bookDialog_ = dialog;
     dialog->show();
@@ -151,7 +167,7 @@ void TMainForm::OpenCard(const book::Card& card, std::size_t variant) {
     fields_.partnerLast->setText(QString::fromStdString(partner.last));
     fields_.misc->setText(QString::fromStdString(card.text.value_or(std::string())));
 
-    shownCard_ = OpenedCard{card.id, v, NameOf(card), person};
+    shownCard_ = OpenedCard{card.id, v, NameOf(card), person, card.notes};
     reading_.CardOpened(person, card.notes);
     bnDoitClick();
     if (card.partner)

@@ -29,6 +29,8 @@ public:
     // The window no longer shows the card: the reading has no notes.
     void CardClosed() { notes_.clear(); }
     void SetNotes(const std::string& notesUtf8) { notes_ = notesUtf8; }
+    // The notes the reading ends with (UTF-8); empty for none.
+    [[nodiscard]] const std::string& Notes() const { return notes_; }
 
     // The person of the last calculations with the calendar month shown now.
     [[nodiscard]] session::PersonInput Person(session::CalendarMonth shown) const;
