@@ -157,11 +157,13 @@ void TBookDialog::Build() {
     all->addWidget(notes_, 2);
     all->addLayout(buttons);
     resize(scale(640), scale(520));
-    cards_->setColumnWidth(0, scale(280));
-    cards_->setColumnWidth(1, scale(110));
-    cards_->setColumnWidth(2, scale(110));
-    variants_->setColumnWidth(0, scale(120));
-    variants_->setColumnWidth(1, scale(250));
+    // The name takes the width the numbers leave: no sideways scrolling.
+    for (QTreeWidget* table : {cards_, variants_}) {
+        QHeaderView* header = table->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(table == cards_ ? 0 : 1, QHeaderView::Stretch);
+    }
 
     setTabOrder(search_, cards_);
     setTabOrder(cards_, variants_);

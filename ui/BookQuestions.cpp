@@ -12,7 +12,7 @@ namespace lirem::ui {
 
 SaveChoice MessageBoxQuestions::AskSave(const QString& cardName) {
     QMessageBox box(QMessageBox::Question, look::ApplicationTitle(),
-                    QStringLiteral("В окне открыта карточка «%1». Обновить ее или сохранить расчет как новую "
+                    QStringLiteral("В окне открыта карточка «%1». Обновить её или сохранить расчет как новую "
                                    "карточку?")
                         .arg(cardName),
                     QMessageBox::NoButton, owner_);
@@ -33,7 +33,7 @@ SaveChoice MessageBoxQuestions::AskSave(const QString& cardName) {
 
 bool MessageBoxQuestions::ConfirmRemove(const QString& cardName) {
     QMessageBox box(QMessageBox::Warning, look::ApplicationTitle(),
-                    QStringLiteral("Удалить карточку «%1» из картотеки? Ее нельзя будет вернуть.").arg(cardName),
+                    QStringLiteral("Удалить карточку «%1» из картотеки? Её нельзя будет вернуть.").arg(cardName),
                     QMessageBox::NoButton, owner_);
     box.setObjectName(QStringLiteral("BookRemoveQuestion"));
     QPushButton* remove = box.addButton(QStringLiteral("&Удалить"), QMessageBox::DestructiveRole);

@@ -5,6 +5,7 @@
 // start-up; a book that cannot be used is reported and the window goes on.
 #include "book/Paths.h"
 #include "book/PersonCard.h"
+#include "engine/Text.h"
 #include "layout/ControlNames.h"
 #include "ui/BookDialog.h"
 #include "ui/Main.h"
@@ -71,10 +72,16 @@ void TMainForm::CardPersonCalculated(const session::PersonInput& in) {
 }
 
 void TMainForm::SaveToBook() {
+    const session::PersonInput person = reading_.Person(ShownMonth());
+    // A stray Ctrl+S at start-up would file an empty card.
+    const std::string names = person.first + person.middle + person.last;
+    if (engine::TrimControls(names).empty()) {
+        ShowNotice(QStringLiteral("Нечего сохранять: рассчитайте человека с именем, затем нажмите Ctrl+S"));
+        return;
+    }
     book::Book* book = Book();
     if (book == nullptr)
         return;
-    const session::PersonInput person = reading_.Person(ShownMonth());
     book::Card card = book::ToCard(person);
     if (shownCard_) {
         switch (questions_->AskSave(shownCard_->name)) {
