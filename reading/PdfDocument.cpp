@@ -44,7 +44,7 @@ void FixCreationDate(QByteArray& pdf) {
 
 } // namespace
 
-QByteArray RenderPdf(const Reading& reading) {
+QByteArray RenderPdf(const Reading& reading, std::string_view notes) {
     QByteArray bytes;
     // The writer keeps its fonts in a hash: with the usual random seed they
     // would be written in a different order on every run.
@@ -61,7 +61,7 @@ QByteArray RenderPdf(const Reading& reading) {
                             .simplified());
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter(&writer);
-        const ReadingPainter sheets(reading, writer);
+        const ReadingPainter sheets(reading, writer, notes);
         for (int i = 0; i < sheets.SheetCount(); ++i) {
             if (i > 0)
                 writer.newPage();

@@ -6,7 +6,7 @@
 namespace lirem::reading {
 
 Reading MakeReading(const session::PersonInput& input) {
-    Reading reading{input, {}, {}};
+    Reading reading{input, {}};
     session::RunPerson(reading.input, reading.shown);
     return reading;
 }

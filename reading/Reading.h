@@ -6,14 +6,11 @@
 #include "session/PersonInput.h"
 #include "session/RecordingSink.h"
 
-#include <string>
-
 namespace lirem::reading {
 
 struct Reading {
     session::PersonInput input;
     session::RecordingSink shown;
-    std::string notes; // UTF-8, the practitioner's notes of a card; a last page «Заметки» when not empty
 };
 
 // Runs the session pipeline as the window does. Throws engine::EngineError where the

@@ -313,7 +313,7 @@ QString CaptionOf(const std::string& page) {
 
 } // namespace
 
-ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& device)
+ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& device, std::string_view notes)
     : reading_(reading), device_(device) {
     const PageArtist artist(reading_, device_);
     std::vector<Section> pages;
@@ -321,7 +321,7 @@ ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& devic
         if (PagePrinted(tab.name, reading_.input))
             pages.push_back({tab.name, CaptionOf(tab.name), 0, artist.PageHeight(tab.name)});
     sheets_ = PlanSheets(pages);
-    PlanNotes();
+    PlanNotes(notes);
 }
 
 namespace {
@@ -334,8 +334,8 @@ QFont NotesFont(const QPaintDevice& device) {
 
 } // namespace
 
-void ReadingPainter::PlanNotes() {
-    const QString notes = QString::fromUtf8(reading_.notes).trimmed();
+void ReadingPainter::PlanNotes(std::string_view utf8) {
+    const QString notes = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).trimmed();
     if (notes.isEmpty())
         return;
     // The notes wrapped at the box's width, paragraph by paragraph, then cut

@@ -96,9 +96,7 @@ QString WriteFailureCause(int error) {
 QString ReadingExport::WritePdf(const QString& file, session::CalendarMonth shown) const {
     QByteArray pdf;
     try {
-        reading::Reading sheets = reading::MakeReading(Person(shown));
-        sheets.notes = notes_;
-        pdf = reading::RenderPdf(sheets);
+        pdf = reading::RenderPdf(reading::MakeReading(Person(shown)), notes_);
     } catch (const engine::EngineError& error) {
         return ErrorText(error.what());
     }

@@ -47,7 +47,7 @@ std::string PrepareFolder(const std::string& folder) {
 std::string WriteRow(const std::string& folder, bool force, std::int64_t line, const session::PersonInput& person,
                      const session::RecordingSink& shown, bool& engineError) {
     engineError = false;
-    return Write(reading::Reading{person, shown, {}}, std::filesystem::path(folder) / PdfFileName(line, person), force);
+    return Write(reading::Reading{person, shown}, std::filesystem::path(folder) / PdfFileName(line, person), force);
 }
 
 constexpr PdfApi kApi{kPdfApiVersion, &WritePerson, &PrepareFolder, &WriteRow};

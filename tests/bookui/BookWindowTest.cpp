@@ -315,16 +315,18 @@ TEST_F(BookWindowTest, VariantsAndNotes) {
     EXPECT_EQ(window->Reading().Notes(), "сменила фамилию");
     EXPECT_TRUE(errors.empty());
 
-    // The reading ends with one page «Заметки», the same bytes every time.
-    reading::Reading sheets = reading::MakeReading(window->Reading().Person({2025, 9}));
+    // The reading ends with one page «Заметки», the same bytes every time;
+    // long notes go on over further sheets.
+    const reading::Reading sheets = reading::MakeReading(window->Reading().Person({2025, 9}));
     QImage page(100, 100, QImage::Format_RGB32);
     const int without = reading::ReadingPainter(sheets, page).SheetCount();
-    sheets.notes = window->Reading().Notes();
-    EXPECT_EQ(reading::ReadingPainter(sheets, page).SheetCount(), without + 1);
-    EXPECT_EQ(reading::RenderPdf(sheets), reading::RenderPdf(sheets));
+    EXPECT_EQ(reading::ReadingPainter(sheets, page, window->Reading().Notes()).SheetCount(), without + 1);
+    EXPECT_EQ(reading::RenderPdf(sheets, "заметка"), reading::RenderPdf(sheets, "заметка"));
+    EXPECT_NE(reading::RenderPdf(sheets, "заметка"), reading::RenderPdf(sheets));
+    std::string longNotes;
     for (int i = 0; i < 300; ++i)
-        sheets.notes += "строка заметок\n";
-    EXPECT_GT(reading::ReadingPainter(sheets, page).SheetCount(), without + 1); // long notes go on
+        longNotes += "строка заметок\n";
+    EXPECT_GT(reading::ReadingPainter(sheets, page, longNotes).SheetCount(), without + 1);
 }
 
 // A book that cannot be used is reported in Russian; the window goes on and
