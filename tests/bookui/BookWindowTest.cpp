@@ -14,6 +14,7 @@
 
 #include <gmock/gmock.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QStatusBar>
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <stdlib.h>
 
 namespace lirem::ui::test {
@@ -327,6 +329,32 @@ TEST_F(BookWindowTest, VariantsAndNotes) {
     for (int i = 0; i < 300; ++i)
         longNotes += "строка заметок\n";
     EXPECT_GT(reading::ReadingPainter(sheets, page, longNotes).SheetCount(), without + 1);
+}
+
+// Keyboard only: Tab reaches every control of the dialog, each named in
+// Russian for screen readers; Escape closes it.
+TEST_F(BookWindowTest, TheDialogIsNamedAndReachedByTheKeyboard) {
+    AddExampleWithTheTool();
+    TBookDialog* dialog = OpenBook();
+    ASSERT_NE(dialog, nullptr);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_EQ(dialog->accessibleName(), QStringLiteral("Картотека"));
+    std::set<QWidget*> reached;
+    for (int i = 0; i < 12; ++i) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const QList<QWidget*> controls{dialog->Search(),      dialog->Cards(),      dialog->Variants(),
+                                   dialog->Notes(),       dialog->OpenButton(), dialog->SaveNotesButton(),
+                                   dialog->RemoveButton()};
+    for (QWidget* control : controls) {
+        EXPECT_TRUE(reached.count(control) == 1) << control->objectName().toStdString();
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+        EXPECT_GT(control->accessibleName().front().unicode(), 0x0400u) << control->objectName().toStdString();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 // A book that cannot be used is reported in Russian; the window goes on and
