@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -93,6 +94,8 @@ void TBookDialog::Build() {
     search_->setAccessibleName(QStringLiteral("Поиск по имени или дате рождения"));
     search_->setPlaceholderText(QStringLiteral("часть имени или даты рождения"));
     search_->setClearButtonEnabled(true);
+    for (QToolButton* clear : search_->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Очистить поиск"));
     searchLabel->setBuddy(search_);
 
     auto* cardsLabel = new QLabel(QStringLiteral("&Карточки:"), this);
