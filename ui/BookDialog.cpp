@@ -326,8 +326,11 @@ void TBookDialog::RemoveCurrent() {
     if (card == nullptr || !questions_.ConfirmRemove(CardName(*card)))
         return;
     notesOf_.reset(); // the notes go with the card
-    if (const book::Status failed = book_.Remove(card->id))
+    const book::CardId id = card->id;
+    if (const book::Status failed = book_.Remove(id))
         reporter_.Report(QString::fromStdString(failed->message));
+    else
+        emit CardRemoved(id);
     // The row below takes the removed one's place.
     const int at = cards_->indexOfTopLevelItem(cards_->currentItem());
     Reload();

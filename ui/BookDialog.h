@@ -62,6 +62,7 @@ signals:
     void CardChosen(const lirem::book::Card& card, std::size_t variant);
     // The notes of a card were saved.
     void NotesSaved(lirem::book::CardId id, const std::string& notes);
+    void CardRemoved(lirem::book::CardId id);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -148,6 +148,13 @@ void TMainForm::OpenBook() {
             CardPersonCalculated(reading_.Person(ShownMonth()));
         }
     });
+    // A removed card is no longer shown: Ctrl+S makes a new one.
+    connect(dialog, &TBookDialog::CardRemoved, this, [this](book::CardId id) {
+        if (shownCard_ && shownCard_->id == id) {
+            shownCard_.reset();
+            reading_.CardClosed();
+        }
+    });
     bookDialog_ = dialog;
     dialog->show();
     dialog->activateWindow();

@@ -244,6 +244,10 @@ TEST_F(BookWindowTest, DeleteRemovesACardAfterConfirmation) {
     TBookDialog* dialog = OpenBook();
     ASSERT_NE(dialog, nullptr);
     ASSERT_EQ(VisibleNames(*dialog), (QStringList{"Петрова Мария", "Сидоров Иван Петрович"}));
+    QTest::keyClick(dialog->Cards(), Qt::Key_Return); // Петрова Мария, shown in the window
+    ASSERT_EQ(window->ShownCard(), std::optional<book::CardId>(2));
+    dialog = OpenBook();
+    ASSERT_NE(dialog, nullptr);
     dialog->Cards()->setCurrentItem(dialog->Cards()->topLevelItem(0));
     removes = {false, true};
     QTest::keyClick(dialog->Cards(), Qt::Key_Delete);
@@ -252,6 +256,12 @@ TEST_F(BookWindowTest, DeleteRemovesACardAfterConfirmation) {
     EXPECT_EQ(asked, (std::vector<QString>{"remove Петрова Мария", "remove Петрова Мария"}));
     EXPECT_EQ(VisibleNames(*dialog), QStringList{"Сидоров Иван Петрович"});
     EXPECT_EQ(Tool({"list"}).out, "1\t29.11.1985\tСидоров Иван Петрович\n");
+    // The window no longer shows the removed card: Ctrl+S files it anew, unasked.
+    EXPECT_EQ(window->ShownCard(), std::nullopt);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    Press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(Tool({"list"}).out, "3\t5.9.1970\tПетрова Мария\n1\t29.11.1985\tСидоров Иван Петрович\n");
     EXPECT_TRUE(errors.empty());
 }
 
