@@ -406,7 +406,7 @@ std::string_view AuthorText() {
 }
 
 std::string_view StatusText() {
-    return "Лирем 3.0 — нумерологический калькулятор, спутник книги о числах";
+    return "Ctrl+O — картотека · Ctrl+S — сохранить · Ctrl+P — печать";
 }
 
 const ControlRow* FindControl(std::string_view name) {

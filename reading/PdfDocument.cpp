@@ -72,7 +72,7 @@ void FixCreationDate(QByteArray& pdf) {
 
 } // namespace
 
-QByteArray RenderPdf(const Reading& reading) {
+QByteArray RenderPdf(const Reading& reading, std::string_view notes) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -86,7 +86,7 @@ QByteArray RenderPdf(const Reading& reading) {
                             .simplified());
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter(&writer);
-        const ReadingPainter sheets(reading, writer);
+        const ReadingPainter sheets(reading, writer, notes);
         for (int i = 0; i < sheets.SheetCount(); ++i) {
             if (i > 0)
                 writer.newPage();

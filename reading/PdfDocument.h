@@ -9,9 +9,12 @@
 
 #include <QByteArray>
 
+#include <string_view>
+
 namespace lirem::reading {
 
-// Needs a QGuiApplication (see GuiSession.h).
-[[nodiscard]] QByteArray RenderPdf(const Reading& reading);
+// Needs a QGuiApplication (see GuiSession.h). notes: UTF-8, a last page
+// «Заметки» when not empty.
+[[nodiscard]] QByteArray RenderPdf(const Reading& reading, std::string_view notes = {});
 
 } // namespace lirem::reading

@@ -14,6 +14,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <map>
@@ -312,7 +313,7 @@ QString CaptionOf(const std::string& page) {
 
 } // namespace
 
-ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& device)
+ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& device, std::string_view notes)
     : reading_(reading), device_(device) {
     const PageArtist artist(reading_, device_);
     std::vector<Section> pages;
@@ -320,6 +321,55 @@ ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& devic
         if (PagePrinted(tab.name, reading_.input))
             pages.push_back({tab.name, CaptionOf(tab.name), 0, artist.PageHeight(tab.name)});
     sheets_ = PlanSheets(pages);
+    PlanNotes(notes);
+}
+
+namespace {
+
+constexpr double kNoteLineGap = 2.0;
+
+QFont NotesFont(const QPaintDevice& device) {
+    return FaceFont(layout::FontFace::Arial10, device);
+}
+
+} // namespace
+
+void ReadingPainter::PlanNotes(std::string_view utf8) {
+    const QString notes = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).trimmed();
+    if (notes.isEmpty())
+        return;
+    // The notes wrapped at the box's width, paragraph by paragraph, then cut
+    // into sheets below a heading on the first of them.
+    const QFont font = NotesFont(device_);
+    const QFontMetricsF metrics(font, &device_);
+    std::vector<QString> lines;
+    for (const QString& paragraph : notes.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font, &device_);
+        layout.beginLayout();
+        bool any = false;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(kBoxWidth);
+            lines.push_back(paragraph.mid(line.textStart(), line.textLength()).trimmed());
+            any = true;
+        }
+        layout.endLayout();
+        if (!any)
+            lines.emplace_back();
+    }
+    const double step = metrics.height() + kNoteLineGap;
+    Sheet sheet;
+    sheet.notesHeading = true;
+    double y = kTop + kHeadingHeight + kPagePadding;
+    for (QString& line : lines) {
+        if (y + step > kBottom && !sheet.noteLines.empty()) {
+            sheets_.push_back(std::move(sheet));
+            sheet = Sheet{};
+            y = kTop;
+        }
+        sheet.noteLines.push_back(std::move(line));
+        y += step;
+    }
+    sheets_.push_back(std::move(sheet));
 }
 
 void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
@@ -375,6 +425,25 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
         painter.translate(origin);
         artist.Paint(painter, section.page);
         painter.restore();
+    }
+
+    if (!sheet.noteLines.empty()) {
+        double y = kTop;
+        if (sheet.notesHeading) {
+            painter.setFont(heading);
+            painter.setPen(kAccent);
+            painter.drawText(QRectF(kBoxLeft, kTop, kBoxWidth, kHeadingHeight - 6), Qt::AlignLeft | Qt::AlignBottom,
+                             QStringLiteral("Заметки"));
+            y += kHeadingHeight + kPagePadding;
+        }
+        const QFont font = NotesFont(device_);
+        const double step = QFontMetricsF(font, &device_).height() + kNoteLineGap;
+        painter.setFont(font);
+        painter.setPen(kInk);
+        for (const QString& line : sheet.noteLines) {
+            painter.drawText(QRectF(kBoxLeft, y, kBoxWidth, step), Qt::AlignLeft | Qt::AlignTop, line);
+            y += step;
+        }
     }
 
     // Footer: whose reading, and which sheet of how many.

@@ -8,6 +8,7 @@
 #include "reading/Reading.h"
 #include "reading/SheetPlan.h"
 
+#include <string_view>
 #include <vector>
 
 class QPaintDevice;
@@ -18,8 +19,9 @@ namespace lirem::reading {
 class ReadingPainter {
 public:
     // The device gives the resolution text is measured at; the reading must
-    // outlive the painter.
-    ReadingPainter(const Reading& reading, const QPaintDevice& device);
+    // outlive the painter. Notes (UTF-8), when not empty, end the reading on
+    // a page «Заметки» of their own.
+    ReadingPainter(const Reading& reading, const QPaintDevice& device, std::string_view notes = {});
 
     [[nodiscard]] int SheetCount() const { return static_cast<int>(sheets_.size()); }
     [[nodiscard]] const std::vector<Sheet>& Sheets() const { return sheets_; }
@@ -29,6 +31,9 @@ public:
     void PaintSheet(QPainter& painter, int index) const;
 
 private:
+    // Appends the sheets of the notes page when the reading has notes.
+    void PlanNotes(std::string_view notes);
+
     const Reading& reading_;
     const QPaintDevice& device_;
     std::vector<Sheet> sheets_;

@@ -35,6 +35,8 @@ struct Section {
 struct Sheet {
     bool titleBlock = false; // the first sheet opens with the name and birth date
     std::vector<Section> sections;
+    std::vector<QString> noteLines; // a sheet of the notes page: the lines it prints
+    bool notesHeading = false;      // the first sheet of the notes page opens with its caption
 };
 
 // Places the pages in order, each whole on one sheet; a page goes to the next

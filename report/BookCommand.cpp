@@ -4,6 +4,7 @@
 #include "book/Book.h"
 #include "book/Filter.h"
 #include "book/Paths.h"
+#include "book/PersonCard.h"
 #include "engine/Cp1251.h"
 #include "engine/Errors.h"
 #include "report/BookCsv.h"
@@ -81,33 +82,12 @@ book::CardId CardNumber(const std::string& text) {
     return *value;
 }
 
-// The card as the engine takes it: texts in code page 1251.
-session::PersonInput ToPerson(const book::Card& card, session::CalendarMonth today) {
-    session::PersonInput p;
-    p.date = {card.birth.day, card.birth.month, card.birth.year};
-    if (!card.names.empty()) {
-        p.first = engine::Utf8ToCp1251(card.names.front().first);
-        p.middle = engine::Utf8ToCp1251(card.names.front().middle);
-        p.last = engine::Utf8ToCp1251(card.names.front().last);
-    }
-    p.calendar = today;
-    if (card.partner) {
-        p.partner = session::PartnerInput{{card.partner->date.day, card.partner->date.month, card.partner->date.year},
-                                          engine::Utf8ToCp1251(card.partner->first),
-                                          engine::Utf8ToCp1251(card.partner->middle),
-                                          engine::Utf8ToCp1251(card.partner->last)};
-    }
-    if (card.text)
-        p.text = engine::Utf8ToCp1251(*card.text);
-    return p;
-}
-
 // The engine's objection to a card, as the batch words it; empty when the
 // window would calculate it.
 std::string EngineObjection(const book::Card& card, session::CalendarMonth today, session::PersonResult& scratch) {
     try {
         session::NullSink discard;
-        scratch = session::RunPerson(ToPerson(card, today), discard);
+        scratch = session::RunPerson(book::ToPersonInput(card, today), discard);
     } catch (const engine::EngineError& e) {
         return WithFullStop(e.what());
     }

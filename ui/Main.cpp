@@ -11,6 +11,7 @@
 #include "skin/controls/WinSubClass.h"
 #include "ui/AccessibleFactory.h"
 #include "ui/AccessibleNames.h"
+#include "ui/BookDialog.h"
 #include "ui/LayoutBuilder.h"
 #include "ui/ListMatch.h"
 #include "ui/PasteGuard.h"
@@ -87,6 +88,7 @@ TMainForm::TMainForm(QDate today, std::unique_ptr<ErrorReporter> reporter, QWidg
     wsfNumero_->SetSkinData(sdNumero_.get());
     wsfNumero_->SetControlFactory(&lirem::skin::CreateSkinControl);
     wsfNumero_->Loaded();
+    questions_ = std::make_unique<MessageBoxQuestions>(this, sdNumero_.get());
     // Ctrl+Tab puts the focus on the new page's first field. Installed after
     // the skin's own filter on the page control, so that it sees the key first.
     pcPages_->installEventFilter(this);
@@ -248,6 +250,10 @@ void TMainForm::WireEvents() {
             }
         });
     });
+    // Ctrl+S keeps the last calculation in the client book, Ctrl+O opens it.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &TMainForm::SaveToBook);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this, &TMainForm::OpenBook);
 }
 
 void TMainForm::ShowNotice(const QString& text) {
@@ -404,6 +410,7 @@ void TMainForm::bnDoitClick() {
     Guarded([this] {
         const session::PersonInput in = ReadInputs(Texts::Person);
         reading_.Calculated(in);
+        CardPersonCalculated(in);
         session::RunFullRecalculation(in, profile_, sink_);
     });
 }

@@ -5,11 +5,14 @@
 // computes numerology itself; it reads its fields, calls the engine and lets
 // the engine write through a sink over its widgets.
 
+#include "book/Book.h"
+#include "book/Card.h"
 #include "engine/Profile.h"
 #include "look/DesignScale.h"
 #include "session/Handlers.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
+#include "ui/BookQuestions.h"
 #include "ui/ControlMap.h"
 #include "ui/ErrorReporter.h"
 #include "ui/ListMatch.h"
@@ -18,9 +21,12 @@
 #include "ui/WidgetSink.h"
 
 #include <QDate>
+#include <QPointer>
 #include <QWidget>
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class QComboBox;
@@ -34,6 +40,7 @@ class QLineEdit;
 namespace lirem::ui {
 
 class SpinEdit;
+class TBookDialog;
 
 class TMainForm final : public QWidget {
     Q_OBJECT
@@ -63,6 +70,19 @@ public:
     // What Ctrl+P prints.
     [[nodiscard]] const ReadingExport& Reading() const { return reading_; }
 
+    // The client book, opened at the first use.
+    // Ctrl+S: the inputs of the last calculations as a card.
+    void SaveToBook();
+    // Ctrl+O: the book's dialog; it stays open until closed or a card is chosen.
+    void OpenBook();
+    // Puts the card's variant into the fields and runs the handlers as the
+    // buttons do: the person, then the partner and the free text when given.
+    void OpenCard(const book::Card& card, std::size_t variant);
+    [[nodiscard]] TBookDialog* BookDialog() const;
+    // The card the window shows, if it shows one.
+    [[nodiscard]] std::optional<book::CardId> ShownCard() const;
+    void SetBookQuestions(std::unique_ptr<BookQuestions> questions);
+
     // The handlers.
     void bnDoitClick();
     void bnPartnerClick();
@@ -91,6 +111,12 @@ private:
     // where a list has no selection).
     [[nodiscard]] session::CalendarMonth ShownMonth() const;
     template <class Step> void Guarded(Step&& step);
+    // The book, opened now when it is not yet; nullptr (reported) when it cannot be.
+    [[nodiscard]] book::Book* Book();
+    void ReportBookError(const std::string& message);
+    // The reading ends with the card's notes only while the person calculated
+    // is the card's; Ctrl+S still offers to update the card.
+    void CardPersonCalculated(const session::PersonInput& in);
 
     look::DesignScale scale_;
     QStyle* style_ = nullptr; // owned by the window
@@ -129,6 +155,19 @@ private:
     QWidget* nucleusPage_ = nullptr;
     QWidget* synastryPage_ = nullptr;
     bool shownOnce_ = false;
+
+    std::optional<book::Book> book_; // opened at the first Ctrl+S or Ctrl+O
+    std::unique_ptr<BookQuestions> questions_;
+    QPointer<TBookDialog> bookDialog_;
+    // The card opened from the book while its person is what the window shows.
+    struct OpenedCard {
+        book::CardId id = 0;
+        std::size_t variant = 0;
+        QString name;
+        session::PersonInput person; // as opened or last saved
+        std::string notes;
+    };
+    std::optional<OpenedCard> shownCard_;
 
     // The skin and the skinned frame. Either may go first; the frame is a Qt
     // child of the window, which deletes it.

@@ -41,6 +41,11 @@ void ReadingExport::TextCounted(const session::PersonInput& in) {
         person_.text = in.text;
 }
 
+void ReadingExport::CardOpened(const session::PersonInput& in, const std::string& notesUtf8) {
+    person_ = in;
+    notes_ = notesUtf8;
+}
+
 session::PersonInput ReadingExport::Person(session::CalendarMonth shown) const {
     session::PersonInput person = person_;
     person.calendar = shown;
@@ -92,7 +97,7 @@ QString WriteFailureCause(int error) {
 QString ReadingExport::WritePdf(const QString& file, session::CalendarMonth shown) const {
     QByteArray pdf;
     try {
-        pdf = reading::RenderPdf(reading::MakeReading(Person(shown)));
+        pdf = reading::RenderPdf(reading::MakeReading(Person(shown)), notes_);
     } catch (const engine::EngineError& error) {
         return ErrorText(error.what());
     }

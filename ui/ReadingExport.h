@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class QTemporaryDir;
 class QWidget;
@@ -22,6 +23,14 @@ public:
     void Calculated(const session::PersonInput& in);      // bnDoit
     void PartnerCompared(const session::PersonInput& in); // bnPartner
     void TextCounted(const session::PersonInput& in);     // bnMisc
+    // A card opened from the book: its partner and text replace the last
+    // ones (none when it has none), its notes end the reading.
+    void CardOpened(const session::PersonInput& in, const std::string& notesUtf8);
+    // The window no longer shows the card: the reading has no notes.
+    void CardClosed() { notes_.clear(); }
+    void SetNotes(const std::string& notesUtf8) { notes_ = notesUtf8; }
+    // The notes the reading ends with (UTF-8); empty for none.
+    [[nodiscard]] const std::string& Notes() const { return notes_; }
 
     // The person of the last calculations with the calendar month shown now.
     [[nodiscard]] session::PersonInput Person(session::CalendarMonth shown) const;
@@ -47,6 +56,7 @@ public:
 
 private:
     session::PersonInput person_;
+    std::string notes_;  // UTF-8
     QString lastFolder_; // kept for the session only
     // Where the file dialog keeps its history instead of the user's settings:
     // nothing of the window outlives it.
