@@ -2,7 +2,10 @@
 #include "ui/BookDialog.h"
 
 #include "book/PersonCard.h"
+#include "layout/ControlNames.h"
+#include "layout/LayoutTable.h"
 #include "look/DesignScale.h"
+#include "look/LayoutLook.h"
 #include "ui/BookQuestions.h"
 #include "ui/ErrorReporter.h"
 #include "ui/SkinnedWindow.h"
@@ -22,6 +25,15 @@
 
 namespace lirem::ui {
 namespace {
+
+// A result's caption as the window shows it beside the result, without its colon.
+QString CaptionOf(std::string_view control) {
+    const layout::ControlRow* row = layout::FindControl(control);
+    QString caption = row != nullptr ? look::FromUtf8(row->text) : QString();
+    if (caption.endsWith(QLatin1Char(':')))
+        caption.chop(1);
+    return caption;
+}
 
 constexpr int kCardRole = Qt::UserRole; // a row's position in the list read from the book
 
@@ -99,8 +111,8 @@ void TBookDialog::Build() {
     searchLabel->setBuddy(search_);
 
     auto* cardsLabel = new QLabel(QStringLiteral("&Карточки:"), this);
-    cards_ = MakeTable({QStringLiteral("Имя"), QStringLiteral("Дата рождения"), QStringLiteral("Жизненный путь"),
-                        QStringLiteral("Выражение")},
+    cards_ = MakeTable({QStringLiteral("Имя"), QStringLiteral("Дата рождения"), CaptionOf(control::lPath),
+                        CaptionOf(control::lExpress)},
                        QStringLiteral("Карточки"), this);
     cards_->setObjectName(QStringLiteral("BookCards"));
     cards_->setSortingEnabled(false);
@@ -109,8 +121,8 @@ void TBookDialog::Build() {
     common_ = new QLabel(this);
     common_->setObjectName(QStringLiteral("BookCommon"));
     auto* variantsLabel = new QLabel(QStringLiteral("&Варианты имени:"), this);
-    variants_ = MakeTable({QStringLiteral("Вариант"), QStringLiteral("Имя"), QStringLiteral("Выражение"),
-                           QStringLiteral("Душа"), QStringLiteral("Внешность")},
+    variants_ = MakeTable({QStringLiteral("Вариант"), QStringLiteral("Имя"), CaptionOf(control::lExpress),
+                           CaptionOf(control::lSoul), CaptionOf(control::lPerson)},
                           QStringLiteral("Варианты имени"), this);
     variants_->setObjectName(QStringLiteral("BookVariants"));
     variantsLabel->setBuddy(variants_);
@@ -268,8 +280,10 @@ void TBookDialog::ShowCurrent() {
         return;
     }
     const std::optional<engine::CoreReport> main = book::CoreNumbersOf(*card);
-    common_->setText(main ? QStringLiteral("Число жизненного пути: %1 · Число дня рождения: %2")
-                                .arg(NumberText(main->LifePath), NumberText(main->Birthday))
+    common_->setText(main ? QStringLiteral("%1: %2 · %3: %4")
+                                .arg(CaptionOf(control::lPath), NumberText(main->LifePath), CaptionOf(control::lBDay),
+                                     NumberText(main->Birthday))
+
                           : QStringLiteral("Программа не может рассчитать эту дату рождения."));
     for (std::size_t v = 0; v < card->names.size(); ++v) {
         const book::NameVariant& name = card->names[v];
