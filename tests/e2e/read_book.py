@@ -102,12 +102,14 @@ def main():
         xdotool("key", "Return")
         time.sleep(0.5)
         xdotool("key", "ctrl+s")
-        time.sleep(0.5)
         book = os.path.join(os.environ["XDG_DATA_HOME"], "lirem3", "book.sqlite")
+        deadline = time.monotonic() + 20
+        while not os.path.exists(book) and time.monotonic() < deadline:
+            time.sleep(0.1)
         check(os.path.exists(book), "Ctrl+S made the book " + book)
 
         xdotool("key", "ctrl+o")
-        dialog = top_level("Картотека", time.monotonic() + 10)
+        dialog = top_level("Картотека", time.monotonic() + 20)
         if dialog is None:
             print("FAIL the book's dialog never appeared on the accessibility bus")
             return 1
@@ -132,8 +134,13 @@ def main():
                   f"the button «{button}»")
 
         xdotool("key", "Return")
-        time.sleep(1.0)
-        last = next((a for a in walk(frame) if a.getRole() == pyatspi.ROLE_TEXT and a.name == "Фамилия"), None)
+        deadline = time.monotonic() + 20
+        last = None
+        while time.monotonic() < deadline:
+            last = next((a for a in walk(frame) if a.getRole() == pyatspi.ROLE_TEXT and a.name == "Фамилия"), None)
+            if last is not None and text_of(last) == "Сидоров":
+                break
+            time.sleep(0.2)
         check(last is not None and text_of(last) == "Сидоров", "Enter put the card back into the fields")
     finally:
         app.terminate()
