@@ -22,6 +22,8 @@ public:
     void FitToText();
 
 private:
+    [[nodiscard]] QSize OneLineSize() const; // invalid when the toolkit must size the label
+
     int rightBound_ = 0;
 };
 

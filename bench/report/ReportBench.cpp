@@ -8,8 +8,12 @@
 
 #include "PeopleCsv.h"
 #include "report/Batch.h"
+#include "report/LineSafeOutput.h"
 
 #include <benchmark/benchmark.h>
+#include <ext/stdio_filebuf.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +21,8 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -67,6 +73,76 @@ void BM_BatchFromFile(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 BENCHMARK(BM_BatchFromFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The tool's own path: the file's rows into its standard output when that is
+// a regular file (large blocks, no flushes).
+void BM_BatchFileIntoFile(benchmark::State& state) {
+    const std::string& path = PeopleFile();
+    const std::string outPath = path + ".out";
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        const int fd = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        {
+            lirem::report::LineSafeOutput buffer(fd);
+            std::ostream out(&buffer);
+            const auto summary = lirem::report::RunBatch(in, out, {2025, 9}, false);
+            if (summary.people != kRows || summary.writeFailed)
+                state.SkipWithError("unexpected batch result");
+        }
+        ::close(fd);
+    }
+    std::remove(outPath.c_str());
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(BM_BatchFileIntoFile)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime()->UseRealTime();
+
+// `cat people.csv | lirem-report --batch - | reader`: rows come through a pipe
+// and the answers leave through another, as for a co-process. Process CPU
+// time includes the feeding and the draining threads, as the shell's cat and
+// reader would cost; compare with BM_BatchFileIntoFile.
+void BM_BatchPipeIntoPipe(benchmark::State& state) {
+    std::ifstream file(PeopleFile(), std::ios::binary);
+    const std::string csv((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (auto _ : state) {
+        int toTool[2];
+        int fromTool[2];
+        if (::pipe(toTool) != 0 || ::pipe(fromTool) != 0) {
+            state.SkipWithError("no pipe");
+            break;
+        }
+        std::thread feed([&] {
+            std::size_t done = 0;
+            while (done < csv.size()) {
+                const ssize_t n =
+                    ::write(toTool[1], csv.data() + done, std::min<std::size_t>(csv.size() - done, 65536));
+                if (n <= 0)
+                    break;
+                done += static_cast<std::size_t>(n);
+            }
+            ::close(toTool[1]);
+        });
+        std::thread drain([&] {
+            std::vector<char> sink(65536);
+            while (::read(fromTool[0], sink.data(), sink.size()) > 0) {
+            }
+        });
+        {
+            __gnu_cxx::stdio_filebuf<char> inBuffer(toTool[0], std::ios::in);
+            std::istream in(&inBuffer);
+            lirem::report::LineSafeOutput buffer(fromTool[1]);
+            std::ostream out(&buffer);
+            const auto summary = lirem::report::RunBatch(in, out, {2025, 9}, true);
+            if (summary.people != kRows || summary.writeFailed)
+                state.SkipWithError("unexpected batch result");
+        }
+        ::close(fromTool[1]);
+        feed.join();
+        drain.join();
+        ::close(fromTool[0]);
+    }
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(BM_BatchPipeIntoPipe)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime()->UseRealTime();
 
 // The same work on 10,000 rows held in memory: no file system in the way.
 void BM_BatchInMemory(benchmark::State& state) {
