@@ -6,6 +6,7 @@
 #include "report/CsvPerson.h"
 #include "report/CsvReader.h"
 #include "report/ErrorText.h"
+#include "report/FlushBeforeRead.h"
 #include "report/JsonReport.h"
 #include "report/JsonWriter.h"
 #include "session/NullSink.h"
@@ -41,7 +42,6 @@ std::string ReadRow(const CsvRecord& r, session::PersonInput& person) {
 BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMonth calendar, bool lineBuffered,
                       const RowHook& rowDone) {
     BatchSummary summary;
-    CsvReader reader(in);
     CsvRecord record;
     session::PersonInput person;
     person.calendar = calendar;
@@ -53,18 +53,38 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMont
 
     // Only whole lines reach the output. With a reading per row, each row's
     // line follows its file at once, so what was written is always described.
-    const bool eachRow = lineBuffered || static_cast<bool>(rowDone);
+    // A reader waiting on the lines gets them before the input is waited for.
+    const bool eachRow = static_cast<bool>(rowDone);
+    const bool beforeWait = lineBuffered && !eachRow;
     auto flush = [&] {
         const std::string_view text = json.View();
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         json.Clear();
-        if (eachRow)
+        if (eachRow || beforeWait)
             out.flush();
         if (!out)
             summary.writeFailed = true;
     };
+    FlushBeforeRead gate(*in.rdbuf(), [&] {
+        if (!summary.writeFailed && !json.View().empty())
+            flush();
+    });
+    std::istream gated(&gate);
+    std::istream& source = beforeWait ? gated : in;
+    CsvReader reader(source);
+    // The caller looks at its own stream's state for read failures.
+    struct PassState {
+        std::istream& from;
+        std::istream& to;
+        ~PassState() {
+            if (&from != &to)
+                to.setstate(from.rdstate());
+        }
+    } passState{source, in};
 
     while (reader.Next(record)) {
+        if (summary.writeFailed)
+            return summary;
         if (IsBlankRecord(record))
             continue;
         const bool header = firstRecord && IsHeaderRecord(record);

@@ -32,9 +32,11 @@ struct BatchSummary {
 using RowHook = std::function<std::string(std::int64_t line, const session::PersonInput& person,
                                           const session::RecordingSink& shown)>;
 
-// lineBuffered: each row's line is written and flushed before the next row is
-// read (for a reader waiting on a pipe or a terminal); otherwise lines are
-// written in large blocks.
+// lineBuffered: for a reader waiting on a pipe or a terminal, the lines
+// written so far are flushed whenever the input has nothing more to read at
+// once, so each answer is out before its sender is waited for; otherwise (and
+// between such waits) lines are written in large blocks. With a row hook,
+// each row's line is flushed after its hook.
 [[nodiscard]] BatchSummary RunBatch(std::istream& in, std::ostream& out, session::CalendarMonth calendar,
                                     bool lineBuffered = false, const RowHook& rowDone = {});
 

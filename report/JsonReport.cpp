@@ -33,7 +33,7 @@ std::string_view AlphabetKey(engine::NameAlphabet alphabet) {
     return "none";
 }
 
-void WriteCoreNumber(std::string_view key, const engine::CoreNumber& n, JsonWriter& out) {
+template <std::size_t N> void WriteCoreNumber(const char (&key)[N], const engine::CoreNumber& n, JsonWriter& out) {
     out.Key(key).BeginObject().Key("value").Int(n.Value).Key("sum").Int(n.Sum).Key("karmic").Int(n.Karmic).EndObject();
 }
 
@@ -49,9 +49,9 @@ void WriteCore(const engine::CoreReport& core, JsonWriter& out) {
 
 void WriteSynthesis(const engine::SynthesisReport& s, JsonWriter& out) {
     out.Key("synthesis").BeginObject();
-    out.Key("possibilities_abilities").Cp1251String(s.PossibilitiesAbilitiesLine);
-    out.Key("possibilities_motivation").Cp1251String(s.PossibilitiesMotivationLine);
-    out.Key("abilities_motivation").Cp1251String(s.AbilitiesMotivationLine);
+    out.Key("possibilities_abilities").Cp1251Constant(s.PossibilitiesAbilitiesLine);
+    out.Key("possibilities_motivation").Cp1251Constant(s.PossibilitiesMotivationLine);
+    out.Key("abilities_motivation").Cp1251Constant(s.AbilitiesMotivationLine);
     out.Key("realization").Int(s.Realization);
     out.Key("reason").Int(s.Reason);
     out.Key("bridges").BeginObject();
@@ -67,7 +67,7 @@ void WriteSpectrum(const engine::SpectrumReport& s, JsonWriter& out) {
     out.Key("etalon").IntArray(s.Etalon);
     out.Key("excess").IntArray(s.Excess);
     out.Key("name_length").Int(s.NameLength);
-    out.Key("alphabet").Cp1251String(AlphabetKey(s.Alphabet));
+    out.Key("alphabet").Cp1251Constant(AlphabetKey(s.Alphabet));
     out.Key("karmic_lessons");
     WriteDigits(s.KarmicLessons, out);
     out.Key("hidden_passion");

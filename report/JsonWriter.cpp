@@ -87,4 +87,22 @@ JsonWriter& JsonWriter::Cp1251String(std::string_view text) {
     return *this;
 }
 
+JsonWriter& JsonWriter::Cp1251Constant(std::string_view text) {
+    const auto address = reinterpret_cast<std::uintptr_t>(text.data()); // NOLINT(*-reinterpret-cast): a cache key
+    EncodedConstant& slot = constants_[((address >> 4) ^ text.size()) % constants_.size()];
+    Comma();
+    needComma_ = false;
+    if (slot.data != text.data() || slot.size != text.size()) {
+        const std::size_t start = used_;
+        Cp1251String(text);
+        slot.data = text.data();
+        slot.size = text.size();
+        slot.json.assign(buffer_.data() + start, buffer_.data() + used_);
+        return *this;
+    }
+    Append(slot.json);
+    needComma_ = true;
+    return *this;
+}
+
 } // namespace lirem::report

@@ -5,9 +5,11 @@
 // a second. Keys are trusted ASCII; string values are code page 1251 and are
 // written as UTF-8 through the engine's code page table.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +23,19 @@ public:
     JsonWriter& EndObject() { return Close('}'); }
     JsonWriter& BeginArray() { return Open('['); }
     JsonWriter& EndArray() { return Close(']'); }
+    // A literal key: its quoted form is copied with sizes known when compiled.
+    template <std::size_t N> JsonWriter& Key(const char (&key)[N]) {
+        static_assert(N > 1, "a key is not empty");
+        Comma();
+        char* p = Reserve(N + 2);
+        *p = '"';
+        std::memcpy(p + 1, key, N - 1);
+        p[N] = '"';
+        p[N + 1] = ':';
+        used_ += N + 2;
+        needComma_ = false;
+        return *this;
+    }
     JsonWriter& Key(std::string_view key) {
         Comma();
         char* p = Reserve(key.size() + 3);
@@ -47,6 +62,9 @@ public:
     JsonWriter& Bool(bool value) { return Literal(value ? "true" : "false"); }
     JsonWriter& Null() { return Literal("null"); }
     JsonWriter& Cp1251String(std::string_view text);
+    // The same for a text whose bytes never change while this writer lives (a
+    // fixed text of the program): encoded once, then copied.
+    JsonWriter& Cp1251Constant(std::string_view text);
 
     template <typename Range> JsonWriter& IntArray(const Range& values) {
         BeginArray();
@@ -100,7 +118,14 @@ private:
         return *this;
     }
 
+    struct EncodedConstant {
+        const char* data = nullptr;
+        std::size_t size = 0;
+        std::string json; // quoted, as Cp1251String writes it
+    };
+
     std::vector<char> buffer_;
+    std::array<EncodedConstant, 64> constants_; // by the text's address
     std::size_t used_ = 0;
     bool needComma_ = false; // a value was completed in the open container
 };

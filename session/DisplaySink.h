@@ -32,6 +32,10 @@ public:
     // Memos: a list of lines.
     virtual void ClearLines(std::string_view memo) = 0;
     virtual void AddLine(std::string_view memo, std::string_view line) = 0;
+
+    // False for a sink that keeps nothing: the display steps then skip the
+    // writes whose texts they would build only for it.
+    [[nodiscard]] virtual bool Keeps() const { return true; }
 };
 
 } // namespace lirem::session

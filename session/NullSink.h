@@ -15,6 +15,7 @@ public:
     void SetFontColour(std::string_view, layout::Rgb) override {}
     void ClearLines(std::string_view) override {}
     void AddLine(std::string_view, std::string_view) override {}
+    [[nodiscard]] bool Keeps() const override { return false; }
 };
 
 } // namespace lirem::session

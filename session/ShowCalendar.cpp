@@ -28,6 +28,9 @@ engine::CalendarReport ShowPersonalMonthFrom(std::int64_t personalYear, std::int
 engine::CalendarReport FillCalendar(std::int64_t year, std::int64_t month, std::int32_t day, std::int32_t birthMonth,
                                     std::int32_t birthYear, const engine::NumerologyProfile& profile,
                                     DisplaySink& out) {
+    if (!out.Keeps()) // the cells' 84 labels are only written
+        return engine::ComputeCalendar(year, month, day, birthMonth, birthYear, profile.PersonalMonth);
+    // The colours are reset before a month that cannot be computed fails.
     for (std::size_t i = 0; i < engine::kCalendarCells; ++i)
         out.SetFontColour(PersonalDayLabel(i), layout::colour::Teal);
     engine::CalendarReport r = engine::ComputeCalendar(year, month, day, birthMonth, birthYear, profile.PersonalMonth);

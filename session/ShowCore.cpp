@@ -29,6 +29,8 @@ engine::CoreNumber ShowNameNumber(DisplaySink& out, std::int64_t sum, std::int32
 } // namespace
 
 void SetNumber(DisplaySink& out, std::string_view control, std::int64_t number) {
+    if (!out.Keeps())
+        return;
     const std::string_view small = engine::SmallDecimal(number);
     if (!small.empty()) {
         out.SetText(control, small);

@@ -9,6 +9,8 @@
 #include "look/LayoutLook.h"
 #include "look/TextBoundary.h"
 #include "skin/controls/WinSubClass.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/frame/WinSkinForm.h"
 #include "ui/AccessibleFactory.h"
 #include "ui/AccessibleNames.h"
 #include "ui/BookDialog.h"

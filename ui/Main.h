@@ -10,8 +10,6 @@
 #include "engine/Profile.h"
 #include "look/DesignScale.h"
 #include "session/Handlers.h"
-#include "skin/data/WinSkinData.h"
-#include "skin/frame/WinSkinForm.h"
 #include "ui/BookQuestions.h"
 #include "ui/ControlMap.h"
 #include "ui/ErrorReporter.h"
@@ -36,6 +34,11 @@ class QStatusBar;
 class QTabWidget;
 class QPushButton;
 class QLineEdit;
+
+namespace lirem::skin {
+class TSkinData;
+class TWinSkinForm;
+} // namespace lirem::skin
 
 namespace lirem::ui {
 

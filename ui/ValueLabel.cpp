@@ -5,6 +5,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QPixmap>
+#include <QStyle>
 
 namespace lirem::ui {
 
@@ -58,8 +61,36 @@ void ValueLabel::SetSaidByText() {
     setAccessibleName(QStringLiteral("-"));
 }
 
+// The size QLabel's hint gives one line of plain text, from one layout of the
+// text where the hint lays it out three times (for the size and the two
+// bounds of its minimum). Anything else goes the toolkit's way.
+QSize ValueLabel::OneLineSize() const {
+    const QString& content = text();
+    const Qt::Alignment align = alignment();
+    constexpr Qt::Alignment kEdges = Qt::AlignLeft | Qt::AlignRight | Qt::AlignTop | Qt::AlignBottom;
+    const bool indented = indent() >= 0 || (frameWidth() != 0 && (align & kEdges) != 0);
+    if (textFormat() != Qt::PlainText || wordWrap() || indented || !pixmap().isNull() || buddy() != nullptr ||
+        content.contains(u'\n')) {
+        return {};
+    }
+    const int flags =
+        static_cast<int>(QStyle::visualAlignment(content.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, align) &
+                         ~(Qt::AlignVCenter | Qt::AlignHCenter));
+    const int extra = 2 * margin();
+    const QMargins margins = contentsMargins();
+    const int marginWidth = margins.left() + margins.right();
+    const QRect box = fontMetrics().boundingRect(0, 0, 2000 - (extra + marginWidth), 2000, flags, content);
+    return QSize(box.width() + extra + marginWidth, box.height() + extra + margins.top() + margins.bottom())
+        .expandedTo(minimumSize());
+}
+
 void ValueLabel::FitToText() {
-    adjustSize();
+    ensurePolished();
+    if (const QSize size = OneLineSize(); size.isValid()) {
+        resize(size);
+    } else {
+        adjustSize();
+    }
     if (rightBound_ > 0 && x() + width() > rightBound_) {
         move(rightBound_ - width(), y());
     }

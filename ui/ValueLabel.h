@@ -38,6 +38,8 @@ public:
     [[nodiscard]] bool IsSaidByText() const { return saidByText_; }
 
 private:
+    [[nodiscard]] QSize OneLineSize() const; // invalid when the toolkit must size the label
+
     int rightBound_ = 0;
     bool silent_ = false;
     bool saidByText_ = false;

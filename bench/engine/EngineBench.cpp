@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 namespace {
 
 using lirem::engine::operator""_cp;
@@ -39,9 +41,10 @@ lirem::session::PersonInput Person() {
     in.first = "Иван"_cp;
     in.middle = "Петрович"_cp;
     in.last = "Сидоров"_cp;
-    in.calendar.year = static_cast<std::int32_t>(SelectedYear(2025 - 1950));
-    in.calendar.month = static_cast<std::int32_t>(SelectedMonth(8));
-    in.partner = lirem::session::PartnerInput{{1, 1, 1970}, "Анна"_cp, "Сергеевна"_cp, "Кузнецова"_cp};
+    in.calendar.year = static_cast<std::int32_t>(lirem::engine::SelectedYear(2025 - 1950));
+    in.calendar.month = static_cast<std::int32_t>(lirem::engine::SelectedMonth(8));
+    in.partner = lirem::session::PartnerInput{
+        {1, 1, 1970}, std::string("Анна"_cp), std::string("Сергеевна"_cp), std::string("Кузнецова"_cp)};
     return in;
 }
 

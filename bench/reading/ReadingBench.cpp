@@ -64,8 +64,9 @@ void BM_Batch1000(benchmark::State& state) {
         std::istringstream in(people);
         std::ostringstream out;
         state.ResumeTiming();
-        const auto summary =
-            lirem::report::RunBatch(in, out, {2025, 9}, false, [&](std::int64_t line, const PersonInput& person) {
+        const auto summary = lirem::report::RunBatch(
+            in, out, {2025, 9}, false,
+            [&](std::int64_t line, const PersonInput& person, const lirem::session::RecordingSink& /*shown*/) {
                 const QByteArray pdf = lirem::reading::RenderPdf(lirem::reading::MakeReading(person));
                 return lirem::io::WriteFileAtomically(
                     dir / (std::to_string(line) + ".pdf"),

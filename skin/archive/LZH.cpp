@@ -55,6 +55,20 @@ public:
 
 private:
     void Fill() {
+        if constexpr (requires { source_.NextWord(8); }) {
+            // Eight bytes at once while the source holds them: the bytes that
+            // fit go below the valid bits, the rest stay in the source.
+            if (source_.HasWord()) {
+                const int take = (64 - count_) >> 3;
+                const int total = count_ + 8 * take;
+                std::uint64_t word = source_.NextWord(take) >> count_;
+                if (total < 64)
+                    word &= ~(~std::uint64_t{0} >> total);
+                buffer_ |= word;
+                count_ = total;
+                return;
+            }
+        }
         while (count_ <= 56) {
             buffer_ |= static_cast<std::uint64_t>(source_.Next()) << (56 - count_);
             count_ += 8;
@@ -94,10 +108,12 @@ template <typename Source, typename Sink> void Decode(Tables& t, std::int32_t si
             ++count;
             continue;
         }
-        const unsigned s = r - DecodePosition(bits) - 1;
-        const int length = c - 255 + kThreshold;
-        for (int k = 0; k < length && count < size; ++k, ++count) {
-            const std::uint8_t b = t.ring[(s + static_cast<unsigned>(k)) & (kRingSize - 1)];
+        unsigned from = r - DecodePosition(bits) - 1;
+        const std::int32_t length = std::min<std::int32_t>(c - 255 + kThreshold, size - count);
+        count += length;
+        for (std::int32_t k = 0; k < length; ++k) {
+            const std::uint8_t b = t.ring[from & (kRingSize - 1)];
+            ++from;
             sink.Put(b);
             t.ring[r] = b;
             r = (r + 1) & (kRingSize - 1);
@@ -145,6 +161,15 @@ class MemorySource {
 public:
     explicit MemorySource(std::span<const std::uint8_t> in) : pos_(in.data()), end_(in.data() + in.size()) {}
     unsigned Next() { return pos_ != end_ ? *pos_++ : 0u; }
+    [[nodiscard]] bool HasWord() const { return end_ - pos_ >= 8; }
+    // The next eight bytes, the first at the top; only `take` of them are consumed.
+    std::uint64_t NextWord(int take) {
+        std::uint64_t word = 0;
+        for (int i = 0; i < 8; ++i)
+            word = (word << 8) | pos_[i];
+        pos_ += take;
+        return word;
+    }
 
 private:
     const std::uint8_t* pos_;

@@ -2,6 +2,8 @@
 // The built program's batch output where it meets the system: a file that
 // cannot take it all, and a reader waiting on a pipe for each row's answer.
 
+#include "report/Batch.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -10,11 +12,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 namespace {
@@ -93,6 +97,34 @@ TEST(BatchOutput, EachRowIsAnsweredBeforeTheNextArrivesOnAPipe) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1); // the row "x" is an error
+}
+
+// Keeps what is written and counts the flushes.
+class CountingOutput final : public std::stringbuf {
+public:
+    int flushes = 0;
+
+protected:
+    int sync() override {
+        ++flushes;
+        return 0;
+    }
+};
+
+// For a reader on a pipe the answers are flushed only when the input has
+// nothing more to give at once: input that is all there goes out in one block,
+// not one write per row.
+TEST(BatchOutput, InputThatIsAllThereIsAnsweredInOneBlock) {
+    for (const bool lineBuffered : {true, false}) {
+        std::istringstream in(Rows(100)); // less than one block of output
+        CountingOutput buffer;
+        std::ostream out(&buffer);
+        const auto summary = lirem::report::RunBatch(in, out, {2025, 9}, lineBuffered);
+        EXPECT_EQ(summary.people, 100);
+        EXPECT_LE(buffer.flushes, 5) << lineBuffered; // a few at the end, never one per row
+        const std::string text = buffer.str();
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 100) << lineBuffered;
+    }
 }
 
 } // namespace

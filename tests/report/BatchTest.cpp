@@ -2,6 +2,11 @@
 #include "report/Batch.h"
 #include "RunTool.h"
 #include "report/App.h"
+#include "report/JsonReport.h"
+#include "report/JsonWriter.h"
+#include "session/NullSink.h"
+#include "session/Pipeline.h"
+#include "session/RecordingSink.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -22,6 +27,32 @@ std::vector<ordered_json> Lines(const std::string& out) {
     while (std::getline(in, line))
         lines.push_back(ordered_json::parse(line));
     return lines;
+}
+
+// A sink that keeps nothing lets the display steps skip their writes; the
+// results must be those of a sink that keeps everything.
+TEST(Batch, ResultsDoNotDependOnWhetherTheSinkKeepsTheWrites) {
+    const std::vector<session::PersonInput> people = [] {
+        std::vector<session::PersonInput> list(3);
+        list[0].date = {29, 11, 1985};
+        list[0].first = "Ivan";
+        list[1].date = {1, 1, 1900};
+        list[1].partner.emplace().date = {31, 12, 2000};
+        list[2].date = {11, 11, 1999};
+        list[2].last = "Smith";
+        for (session::PersonInput& p : list)
+            p.calendar = {2025, 2};
+        return list;
+    }();
+    for (const session::PersonInput& person : people) {
+        session::NullSink discard;
+        session::RecordingSink kept;
+        JsonWriter fromNull;
+        JsonWriter fromKept;
+        WritePersonJson(person, session::RunPerson(person, discard), 1, fromNull);
+        WritePersonJson(person, session::RunPerson(person, kept), 1, fromKept);
+        EXPECT_EQ(fromNull.View(), fromKept.View()) << person.date.year;
+    }
 }
 
 TEST(Batch, BadRowsInTheMiddleDoNotStopTheBatch) {

@@ -5,6 +5,7 @@
 // this on a scaled offscreen screen too (ui_tests_scale200).
 #include "WindowFixture.h"
 #include "skin/frame/NCObjects.h"
+#include "skin/frame/WinSkinForm.h"
 
 #include <QApplication>
 

@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 #include "layout/ControlNames.h"
 #include "layout/LayoutTable.h"
+#include "skin/frame/WinSkinForm.h"
 #include "ui/Picture.h"
 #include "ui/SpinEdit.h"
 #include "ui/WidgetSink.h"
