@@ -3,14 +3,17 @@
 # End-to-end run of the calculator as a screen reader hears it: on a private
 # X server and a private D-Bus session with the accessibility bus, a person is
 # typed from the keyboard and the results are read back through AT-SPI
-# (read_results.py).
-#   screen_reader.sh <path to Lirem3>
+# (read_results.py, or the script named second: read_book.py types the worked
+# example, saves it with Ctrl+S into a book in a temporary XDG_DATA_HOME, opens
+# the book with Ctrl+O and reads its row back).
+#   screen_reader.sh <path to Lirem3> [reading script]
 # Exits 77 (skipped) when Xvfb, xdotool, setxkbmap, xprop, dbus-run-session,
 # the AT-SPI bus or pyatspi is missing. LIREM_A11Y_DUMP names a file for the
 # dump of page 1 after the calculation.
 set -u
 
-PROGRAM=${1:?usage: screen_reader.sh <path to Lirem3>}
+PROGRAM=${1:?usage: screen_reader.sh <path to Lirem3> [reading script]}
+READER=${2:-read_results.py}
 HERE=$(dirname "$0")
 SKIP=77
 
@@ -61,7 +64,10 @@ unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_ENA
 printf 'leak:libdbus-1.so\n' >"$WORK/lsan.supp"
 LSAN_OPTIONS="suppressions=$WORK/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export LSAN_OPTIONS
-timeout 90 dbus-run-session -- "$PYTHON" "$HERE/read_results.py" "$PROGRAM" "${LIREM_A11Y_DUMP:-}"
+# Nothing the program keeps (the client book) goes into the user's own folders.
+XDG_DATA_HOME="$WORK/data"
+export XDG_DATA_HOME
+timeout 90 dbus-run-session -- "$PYTHON" "$HERE/$READER" "$PROGRAM" "${LIREM_A11Y_DUMP:-}"
 status=$?
 [ $status -eq 0 ] && echo "PASS" || echo "FAIL: status $status"
 exit $status
