@@ -101,6 +101,11 @@ def main():
             xdotool("key", "Tab")
         xdotool("key", "Return")
         time.sleep(0.5)
+        # Ctrl+S and Ctrl+O on a Latin layout: with only the Russian one, xdotool
+        # maps a spare key to the letter, and a busy program may see the key
+        # before it learns the new mapping.
+        subprocess.run(["setxkbmap", "-layout", "us"], check=True, timeout=10)
+        time.sleep(1.0)
         xdotool("key", "ctrl+s")
         book = os.path.join(os.environ["XDG_DATA_HOME"], "lirem3", "book.sqlite")
         deadline = time.monotonic() + 20
