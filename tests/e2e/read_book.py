@@ -17,33 +17,10 @@ import time
 
 import pyatspi
 
-CAPTION = "Нумерологический Калькулятор Lirem 3.0"
-KEYSYMS = {"И": "Cyrillic_I", "в": "Cyrillic_ve", "а": "Cyrillic_a", "н": "Cyrillic_en", "П": "Cyrillic_PE",
-           "е": "Cyrillic_ie", "т": "Cyrillic_te", "р": "Cyrillic_er", "о": "Cyrillic_o", "ч": "Cyrillic_che",
-           "С": "Cyrillic_ES", "и": "Cyrillic_i", "д": "Cyrillic_de"}
-PERSON = [("29", False), ("11", False), ("1985", False), ("Иван", True), ("Петрович", True), ("Сидоров", True)]
+from atspi_common import CAPTION, KEYSYMS, PERSON, check, failures, walk, xdotool
+
 ROW = ["Сидоров Иван Петрович", "29.11.1985", "9", "6"]  # name, birth date, Life Path, Expression
 BUTTONS = ["Открыть карточку", "Сохранить заметки", "Удалить карточку", "Закрыть картотеку"]
-
-failures = []
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=20)
-
-
-def walk(acc):
-    yield acc
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
 
 
 def describe(acc, depth=0):

@@ -16,37 +16,14 @@ import sys
 import time
 
 import pyatspi
+
 from gi.repository import GLib
 
-CAPTION = "Нумерологический Калькулятор Lirem 3.0"
+from atspi_common import CAPTION, KEYSYMS, PERSON, check, failures, walk, xdotool
+
 TASKBAR = "Нумерологический Калькулятор Лирем 3.0"
-# One key per letter of the Russian keyboard map.
-KEYSYMS = {"И": "Cyrillic_I", "в": "Cyrillic_ve", "а": "Cyrillic_a", "н": "Cyrillic_en", "П": "Cyrillic_PE",
-           "е": "Cyrillic_ie", "т": "Cyrillic_te", "р": "Cyrillic_er", "о": "Cyrillic_o", "ч": "Cyrillic_che",
-           "С": "Cyrillic_ES", "и": "Cyrillic_i", "д": "Cyrillic_de"}
-PERSON = [("29", False), ("11", False), ("1985", False), ("Иван", True), ("Петрович", True), ("Сидоров", True)]
 # What the worked example's person gets on page 1.
 EXPECTED = ["Жизненный Путь: 9", "Экспрессия: 6", "Личность: 11"]
-
-failures = []
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=20)
-
-
-def walk(acc):
-    yield acc
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
 
 
 def find(root, role, name):
