@@ -175,34 +175,82 @@ std::string Utf8ToCp1251Standard(std::string_view utf8) {
 
 namespace {
 
-// ASCII and the Russian letters А..я, Ё, ё hold no combining mark and nothing
-// that normalisation changes: byte for character. False at the first other
-// character (out then holds a part).
-bool PlainUtf8ToCp1251(std::string_view utf8, std::string& out) {
-    out.clear();
-    const std::size_t n = utf8.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            out += static_cast<char>(lead);
-            continue;
-        }
-        if (i + 1 >= n || (lead != 0xD0 && lead != 0xD1))
-            return false;
-        const auto trail = static_cast<unsigned char>(utf8[i + 1]);
-        if (lead == 0xD0 && trail >= 0x90 && trail <= 0xBF) // А..п
-            out += static_cast<char>(0xC0 + (trail - 0x90));
-        else if (lead == 0xD0 && trail == 0x81) // Ё
-            out += static_cast<char>(0xA8);
-        else if (lead == 0xD1 && trail >= 0x80 && trail <= 0x8F) // р..я
-            out += static_cast<char>(0xF0 + (trail - 0x80));
-        else if (lead == 0xD1 && trail == 0x91) // ё
-            out += static_cast<char>(0xB8);
-        else
-            return false;
-        ++i;
+// Code points below this bound that the code page holds map straight to
+// their byte (zero: not plain). Every one of them is its own NFC, has
+// combining class 0 and is never the second part of a composition, so text
+// can be cut just before any of them.
+constexpr char32_t kPlainBound = 0x2140;
+using PlainTable = std::array<unsigned char, kPlainBound>;
+constexpr PlainTable MakePlainTable() {
+    PlainTable table{};
+    for (char32_t cp = 1; cp < 0x80; ++cp)
+        table[cp] = static_cast<unsigned char>(cp);
+    for (std::size_t i = 0; i < kUpperHalf.size(); ++i)
+        if (kUpperHalf[i] != kReplacement)
+            table[kUpperHalf[i]] = static_cast<unsigned char>(0x80 + i);
+    return table;
+}
+constexpr PlainTable kPlain = MakePlainTable();
+
+// The byte of the plain character that starts utf8[i], setting its length;
+// zero when that character is not plain (or not well formed). NUL goes the
+// standard way, as everything else.
+unsigned char PlainAt(std::string_view utf8, std::size_t i, std::size_t& length) {
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(utf8[k]); };
+    const unsigned char lead = at(i);
+    if (lead < 0x80) {
+        length = 1;
+        return lead;
     }
-    return true;
+    const std::size_t n = utf8.size();
+    const auto trail = [&](std::size_t k) { return k < n && (at(k) & 0xC0u) == 0x80u; };
+    if (lead >= 0xC2 && lead <= 0xDF && trail(i + 1)) {
+        length = 2;
+        return kPlain[((lead & 0x1Fu) << 6) | (at(i + 1) & 0x3Fu)];
+    }
+    if (lead == 0xE2 && trail(i + 1) && trail(i + 2)) {
+        const char32_t cp = 0x2000u | ((at(i + 1) & 0x3Fu) << 6) | (at(i + 2) & 0x3Fu);
+        length = 3;
+        return cp < kPlainBound ? kPlain[cp] : 0;
+    }
+    return 0;
+}
+
+unsigned char PlainAt(std::u16string_view utf16, std::size_t i, std::size_t& length) {
+    length = 1;
+    return utf16[i] < kPlainBound ? kPlain[utf16[i]] : 0;
+}
+
+// Plain characters byte for character; what lies between them through the
+// standard conversion, from the plain character before it (a mark may join
+// that one) up to the next plain character. Linear on any input.
+template <typename Text, typename Standard> void ConvertInPieces(Text text, std::string& out, Standard standard) {
+    out.clear();
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        std::size_t length = 0;
+        std::size_t lastPlain = n;
+        while (i < n) {
+            const unsigned char byte = PlainAt(text, i, length);
+            if (byte == 0)
+                break;
+            out.push_back(static_cast<char>(byte));
+            lastPlain = i;
+            i += length;
+        }
+        if (i == n)
+            break;
+        std::size_t from = i;
+        if (lastPlain != n) {
+            from = lastPlain;
+            out.pop_back();
+        }
+        // The next plain character after this one ends the piece.
+        for (++i; i < n && PlainAt(text, i, length) == 0; ++i) {
+        }
+        out += standard(text.substr(from, i - from));
+    }
 }
 
 } // namespace
@@ -226,8 +274,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 void Utf8ToCp1251Into(std::string_view utf8, std::string& out) {
-    if (!PlainUtf8ToCp1251(utf8, out))
-        out = Utf8ToCp1251Standard(utf8);
+    ConvertInPieces(utf8, out, Utf8ToCp1251Standard);
 }
 
 std::string Utf8ToCp1251(std::string_view utf8) {
@@ -236,7 +283,9 @@ std::string Utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
-std::string Utf16ToCp1251(std::u16string_view utf16) {
+namespace {
+
+std::string Utf16ToCp1251Standard(std::u16string_view utf16) {
     Encoder enc(utf16.size());
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         const char16_t u = utf16[i];
@@ -251,6 +300,14 @@ std::string Utf16ToCp1251(std::u16string_view utf16) {
         }
     }
     return std::move(enc).Finish();
+}
+
+} // namespace
+
+std::string Utf16ToCp1251(std::u16string_view utf16) {
+    std::string out;
+    ConvertInPieces(utf16, out, Utf16ToCp1251Standard);
+    return out;
 }
 
 char32_t Cp1251CodePoint(unsigned char byte) noexcept {

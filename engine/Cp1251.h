@@ -17,7 +17,8 @@ namespace lirem::engine {
 
 [[nodiscard]] std::string Utf8ToCp1251(std::string_view utf8);
 // The same into a string whose buffer is reused (the batch, row by row). Text
-// of ASCII and plain Russian letters takes a byte-for-character path.
+// of characters the code page holds goes byte for character; only what lies
+// around other characters takes the full conversion.
 void Utf8ToCp1251Into(std::string_view utf8, std::string& out);
 // The standard conversion alone, without the plain path (what the plain path
 // is checked against).
