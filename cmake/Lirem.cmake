@@ -23,6 +23,11 @@ function(lirem_add_test)
     cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     lirem_strict(${T_NAME})
+    # A test program's files compile together: GoogleTest's and Qt's headers
+    # are read once per program instead of once per file.
+    if(LIREM_UNITY_TESTS)
+        set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+    endif()
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
     if(T_GUI)
         target_link_libraries(${T_NAME} PRIVATE lirem_test_main)

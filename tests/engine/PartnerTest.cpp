@@ -28,7 +28,7 @@ std::vector<std::string> WithBlanks(std::initializer_list<std::string_view> line
     return out;
 }
 
-NumerologyProfile IvanPetrovichSidorov() {
+NumerologyProfile IvanProfile() {
     NumerologyProfile p;
     p.LifePath = 9;
     p.Expression = 6;
@@ -51,7 +51,7 @@ TEST(Partner, ProfileOfAnna) {
 }
 
 TEST(Partner, WorkedExample) {
-    const auto lines = ComparePartners(IvanPetrovichSidorov(), BuildPartnerProfile({1, 1, 1970, "Анна"_cp, "", ""}));
+    const auto lines = ComparePartners(IvanProfile(), BuildPartnerProfile({1, 1, 1970, "Анна"_cp, "", ""}));
     std::vector<std::string> expected;
     for (const char* match : test::kAnnaMatches) {
         expected.push_back(Utf8ToCp1251(match));
@@ -163,7 +163,7 @@ TEST(Partner, PageWarnsWhenTheFirstPersonIsBlank) {
     in.first = " ";
     in.middle = "\t";
     in.partner = session::PartnerInput{{1, 1, 1970}, std::string("Анна"_cp), "", ""};
-    session::RunPartnerComparison(in, IvanPetrovichSidorov(), sink);
+    session::RunPartnerComparison(in, IvanProfile(), sink);
     const std::vector<std::string> calls = {"hide meResult",  "clear meResult", "hide lNoFirst",
                                             "hide lNoFirst2", "show lNoFirst",  "show lNoFirst2"};
     EXPECT_EQ(sink.calls, calls);
@@ -175,14 +175,14 @@ TEST(Partner, PageShowsTheLines) {
     session::PersonInput in;
     in.first = "Иван"_cp;
     in.partner = session::PartnerInput{{1, 1, 1970}, std::string("Анна"_cp), "", ""};
-    session::RunPartnerComparison(in, IvanPetrovichSidorov(), sink);
+    session::RunPartnerComparison(in, IvanProfile(), sink);
     EXPECT_EQ(sink.lines[control::meResult].size(), 20u);
     EXPECT_TRUE(sink.IsVisible(control::meResult));
     EXPECT_FALSE(sink.IsVisible(control::lNoFirst));
     EXPECT_EQ(sink.calls.back(), "show meResult");
     // Extreme partner dates are no error and do not overflow.
     in.partner->date = {INT32_MIN, INT32_MIN, INT32_MIN};
-    EXPECT_NO_THROW(session::RunPartnerComparison(in, IvanPetrovichSidorov(), sink));
+    EXPECT_NO_THROW(session::RunPartnerComparison(in, IvanProfile(), sink));
 }
 
 } // namespace

@@ -146,13 +146,13 @@ TEST(ProgramSkin, TitleSettings) {
     EXPECT_EQ(t.InActiveText, RgbColour(255, 255, 255));
 }
 
-struct SysButtonCase {
+struct CaptionButtonCase {
     int imageWidth; // 0: none
     int action, align, x, y, visibility, frames;
 };
 
 TEST(ProgramSkin, CaptionButtonsInSectionOrder) {
-    const SysButtonCase cases[] = {
+    const CaptionButtonCase cases[] = {
         {57, 2, 1, 61, 4, 0, 3}, // minimize
         {57, 1, 1, 42, 4, 4, 3}, // maximize
         {57, 0, 1, 23, 4, 0, 3}, // close
@@ -163,7 +163,7 @@ TEST(ProgramSkin, CaptionButtonsInSectionOrder) {
     ASSERT_EQ(buttons.size(), std::size(cases));
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const TDataSkinSysButton& b = *buttons[i];
-        const SysButtonCase& c = cases[i];
+        const CaptionButtonCase& c = cases[i];
         EXPECT_EQ(b.Name, "BUTTON" + std::to_string(i));
         EXPECT_EQ(b.Bitmap.isNull() ? 0 : b.Bitmap.width(), c.imageWidth) << i;
         EXPECT_EQ(b.Action, c.action) << i;

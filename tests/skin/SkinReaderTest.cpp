@@ -13,7 +13,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using lirem::skinpack::ArchiveEntry;
 
-Bytes Text(std::string_view s) {
+Bytes TextBytes(std::string_view s) {
     return {s.begin(), s.end()};
 }
 
@@ -35,12 +35,12 @@ Bytes RawArchive(std::int64_t listLength, std::string_view list, const std::vect
 }
 
 const std::vector<ArchiveEntry> kSkin = {
-    {"top.bmp", Text("BM-top")},
-    {"Dialog.bmp", Text("BM-dialog")},
+    {"top.bmp", TextBytes("BM-top")},
+    {"Dialog.bmp", TextBytes("BM-dialog")},
     {"empty.bmp", {}},
-    {"Scroll/Bar.bmp", Text("BM-slash")},
-    {"Skin.INI", Text("[Personality]\r\nTop=top.bmp\r\n")},
-    {"other.ini", Text("second ini")},
+    {"Scroll/Bar.bmp", TextBytes("BM-slash")},
+    {"Skin.INI", TextBytes("[Personality]\r\nTop=top.bmp\r\n")},
+    {"other.ini", TextBytes("second ini")},
 };
 
 lirem::skin::TSkinReader LoadPacked(const std::vector<ArchiveEntry>& entries) {
@@ -79,9 +79,9 @@ TEST(SkinReader, ExtractByName) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Bytes dest = Text("stale");
+        Bytes dest = TextBytes("stale");
         EXPECT_EQ(reader.ExtractByName(c.name, dest), c.found);
-        EXPECT_EQ(dest, Text(c.bytes));
+        EXPECT_EQ(dest, TextBytes(c.bytes));
     }
 }
 
@@ -103,19 +103,19 @@ TEST(SkinReader, ExtractByPattern) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        Bytes dest = Text("stale");
+        Bytes dest = TextBytes("stale");
         std::string name = "unchanged";
         EXPECT_EQ(reader.ExtractByPattern(c.text, dest, name), c.found);
         EXPECT_EQ(name, c.name);
-        EXPECT_EQ(dest, Text(c.bytes));
+        EXPECT_EQ(dest, TextBytes(c.bytes));
     }
 }
 
 TEST(SkinReader, DuplicateNamesFirstWins) {
-    const auto reader = LoadPacked({{"a.bmp", Text("first")}, {"A.BMP", Text("second")}});
+    const auto reader = LoadPacked({{"a.bmp", TextBytes("first")}, {"A.BMP", TextBytes("second")}});
     Bytes dest;
     EXPECT_TRUE(reader.ExtractByName("a.bmp", dest));
-    EXPECT_EQ(dest, Text("first"));
+    EXPECT_EQ(dest, TextBytes("first"));
 }
 
 TEST(SkinReader, AcceptedLayouts) {
@@ -178,7 +178,7 @@ TEST(SkinReader, MalformedArchivesAreRejectedWhole) {
         EXPECT_FALSE(reader.LoadFromArchive(c.archive));
         EXPECT_TRUE(reader.Names().empty());
         EXPECT_TRUE(reader.Sizes().empty());
-        Bytes dest = Text("stale");
+        Bytes dest = TextBytes("stale");
         EXPECT_FALSE(reader.ExtractByName("x", dest));
         EXPECT_TRUE(dest.empty());
     }

@@ -14,7 +14,6 @@
 namespace lirem::ui::test {
 namespace {
 
-const QColor kBlack(0, 0, 0), kRed(255, 0, 0), kPurple(128, 0, 128), kTeal(0, 128, 128);
 
 using Texts = std::vector<std::pair<const char*, QString>>;
 

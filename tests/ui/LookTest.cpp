@@ -27,8 +27,6 @@ struct LookCase {
     bool hidden;
 };
 
-const QColor kBlack(0, 0, 0), kRed(255, 0, 0), kGreen(0, 128, 0), kNavy(0, 0, 128), kPurple(128, 0, 128),
-    kTeal(0, 128, 128), kMaroon(128, 0, 0), kWhite(255, 255, 255), kSilver(192, 192, 192), kMoneyGreen(192, 220, 192);
 
 class LookTest : public WindowTest, public ::testing::WithParamInterface<LookCase> {};
 
