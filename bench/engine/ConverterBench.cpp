@@ -31,9 +31,8 @@ namespace {
 constexpr std::size_t kSize = 120 * 1024;
 
 std::string Ordinary() {
-    static const std::string sentence =
-        "Иван Петрович Сидоров родился 29 ноября 1985 года в пятницу — «день Венеры», "
-        "запись № 17 в книге… Ёлка у окна, и ещё: телефон +7 (495) 123-45-67. ";
+    static const std::string sentence = "Иван Петрович Сидоров родился 29 ноября 1985 года в пятницу — «день Венеры», "
+                                        "запись № 17 в книге… Ёлка у окна, и ещё: телефон +7 (495) 123-45-67. ";
     std::string text;
     while (text.size() < kSize)
         text += sentence;
@@ -106,9 +105,15 @@ void BM_OrdinaryConverter(benchmark::State& state) {
     }
     Run(state, text, false);
 }
-void BM_OrdinaryIcu(benchmark::State& state) { Run(state, Ordinary(), true); }
-void BM_MarksConverter(benchmark::State& state) { Run(state, Marks(), false); }
-void BM_MarksIcu(benchmark::State& state) { Run(state, Marks(), true); }
+void BM_OrdinaryIcu(benchmark::State& state) {
+    Run(state, Ordinary(), true);
+}
+void BM_MarksConverter(benchmark::State& state) {
+    Run(state, Marks(), false);
+}
+void BM_MarksIcu(benchmark::State& state) {
+    Run(state, Marks(), true);
+}
 
 BENCHMARK(BM_OrdinaryConverter)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OrdinaryIcu)->Unit(benchmark::kMicrosecond);
