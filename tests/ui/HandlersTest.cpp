@@ -14,7 +14,6 @@
 namespace lirem::ui::test {
 namespace {
 
-
 using Texts = std::vector<std::pair<const char*, QString>>;
 
 class HandlersTest : public ShownWindowTest {
