@@ -296,7 +296,7 @@ private:
         if (!renderer.isValid())
             return;
         const QSizeF size = row.stretch ? QSizeF(row.width, row.height) : QSizeF(renderer.defaultSize());
-        renderer.render(&painter, QRectF(at, size));
+        DrawPicture(painter, look::PicturePath(row.picture), QRectF(at, size));
     }
 
     const Reading& reading_;
