@@ -101,7 +101,8 @@ bool ControlPrinted(const ControlRow& row) {
 // Lays out and draws the controls of one page in design units.
 class PageArtist {
 public:
-    PageArtist(const Reading& reading, const QPaintDevice& device) : reading_(reading), device_(device) {
+    PageArtist(const Reading& reading, const QPaintDevice& device, MemoLineHeights& lineHeights)
+        : reading_(reading), device_(device), lineHeights_(lineHeights) {
         for (const ControlRow& row : layout::Controls())
             if (row.kind == ControlKind::GroupBox)
                 groups_.emplace(row.name, &row);
@@ -143,18 +144,30 @@ public:
         return lines;
     }
 
-    // A memo grows to show every line; the window would scroll instead.
-    [[nodiscard]] double MemoHeight(const ControlRow& row) const {
+    // The height of each line of a memo wrapped at its width, measured once
+    // per reading: the sheets are planned and then painted with them.
+    [[nodiscard]] const std::vector<double>& LineHeights(const ControlRow& row) const {
+        auto it = lineHeights_.find(row.name);
+        if (it != lineHeights_.end())
+            return it->second;
         const QFont font = FaceFont(row.face, device_);
         const QFontMetricsF metrics(font, &device_);
-        double height = 8;
+        std::vector<double> heights;
         for (const QString& line : MemoLines(row)) {
-            height += line.isEmpty() ? metrics.lineSpacing()
-                                     : metrics
-                                           .boundingRect(QRectF(0, 0, row.width - 12, 1e6),
-                                                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line)
-                                           .height();
+            heights.push_back(line.isEmpty() ? metrics.lineSpacing()
+                                             : metrics
+                                                   .boundingRect(QRectF(0, 0, row.width - 12, 1e6),
+                                                                 Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line)
+                                                   .height());
         }
+        return lineHeights_.emplace(row.name, std::move(heights)).first->second;
+    }
+
+    // A memo grows to show every line; the window would scroll instead.
+    [[nodiscard]] double MemoHeight(const ControlRow& row) const {
+        double height = 8;
+        for (const double line : LineHeights(row))
+            height += line;
         return std::max<double>(row.height, height);
     }
 
@@ -259,20 +272,16 @@ private:
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(box);
         }
-        const QFont font = FaceFont(row.face, device_);
-        const QFontMetricsF metrics(font, &device_);
-        painter.setFont(font);
+        painter.setFont(FaceFont(row.face, device_));
         painter.setPen(kInk);
+        const std::vector<double>& heights = LineHeights(row);
+        const QStringList lines = MemoLines(row);
         double y = box.top() + 4;
-        for (const QString& line : MemoLines(row)) {
-            if (line.isEmpty()) {
-                y += metrics.lineSpacing();
-                continue;
-            }
+        for (qsizetype i = 0; i < lines.size(); ++i) {
             const QRectF lineBox(box.left() + 6, y, row.width - 12, 1e6);
-            const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-            y += metrics.boundingRect(lineBox, flags, line).height();
-            painter.drawText(lineBox, flags, line);
+            y += heights[static_cast<std::size_t>(i)];
+            if (!lines[i].isEmpty())
+                painter.drawText(lineBox, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, lines[i]);
         }
     }
 
@@ -301,6 +310,7 @@ private:
 
     const Reading& reading_;
     const QPaintDevice& device_;
+    MemoLineHeights& lineHeights_;
     std::map<std::string, const ControlRow*, std::less<>> groups_;
 };
 
@@ -315,7 +325,7 @@ QString CaptionOf(const std::string& page) {
 
 ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& device, std::string_view notes)
     : reading_(reading), device_(device) {
-    const PageArtist artist(reading_, device_);
+    const PageArtist artist(reading_, device_, memoLineHeights_);
     std::vector<Section> pages;
     for (const layout::PageRow& tab : layout::Pages())
         if (PagePrinted(tab.name, reading_.input))
@@ -409,7 +419,7 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
                          QPointF(kBoxLeft + kBoxWidth, kTop + kTitleHeight - 14));
     }
 
-    const PageArtist artist(reading_, device_);
+    const PageArtist artist(reading_, device_, memoLineHeights_);
     const QFont heading = FaceFont(layout::FontFace::Arial12, device_);
     for (const Section& section : sheet.sections) {
         painter.setFont(heading);
