@@ -17,6 +17,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <optional>
 
@@ -150,7 +151,7 @@ public:
         auto it = lineHeights_.find(row.name);
         if (it != lineHeights_.end())
             return it->second;
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QFontMetricsF metrics(font, &device_);
         std::vector<double> heights;
         for (const QString& line : MemoLines(row)) {
@@ -226,7 +227,7 @@ public:
 private:
     void PaintLabel(QPainter& painter, const ControlRow& row, QPointF at) const {
         const QString text = Text(row);
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QFontMetricsF metrics(font, &device_);
         if (row.background) {
             // The label sizes itself to its text, as in the window.
@@ -240,7 +241,7 @@ private:
 
     void PaintValueBox(QPainter& painter, const ControlRow& row, QPointF at) const {
         const QString text = Text(row);
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QFontMetricsF metrics(font, &device_);
         const QRectF box(at, QSizeF(std::max<double>(row.width, metrics.horizontalAdvance(text) + 6), row.height));
         painter.setPen(QPen(kFrame, 0.8));
@@ -256,7 +257,7 @@ private:
         painter.setPen(QPen(kFrame, 0.8));
         painter.setBrush(kFieldFill);
         painter.drawRect(box);
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QRectF inside = box.adjusted(5, 0, -5, 0);
         // A value longer than its field ends in an ellipsis, as a narrow field would cut it.
         const QString shown = QFontMetricsF(font, &device_).elidedText(value, Qt::ElideRight, inside.width());
@@ -272,7 +273,7 @@ private:
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(box);
         }
-        painter.setFont(FaceFont(row.face, device_));
+        painter.setFont(Font(row.face));
         painter.setPen(kInk);
         const std::vector<double>& heights = LineHeights(row);
         const QStringList lines = MemoLines(row);
@@ -286,7 +287,7 @@ private:
     }
 
     void PaintGroup(QPainter& painter, const ControlRow& row, QPointF at) const {
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QFontMetricsF metrics(font, &device_);
         const double half = metrics.height() / 2;
         painter.setPen(QPen(kFrame, 0.8));
@@ -308,9 +309,19 @@ private:
         DrawPicture(painter, look::PicturePath(row.picture), QRectF(at, size));
     }
 
+    // The faces sized for the device, made once per artist and shared by its
+    // controls (a font made afresh is looked up afresh).
+    [[nodiscard]] const QFont& Font(layout::FontFace face) const {
+        std::optional<QFont>& font = fonts_[static_cast<std::size_t>(face)];
+        if (!font)
+            font = FaceFont(face, device_);
+        return *font;
+    }
+
     const Reading& reading_;
     const QPaintDevice& device_;
     MemoLineHeights& lineHeights_;
+    mutable std::array<std::optional<QFont>, static_cast<std::size_t>(layout::FontFace::Arial14) + 1> fonts_;
     std::map<std::string, const ControlRow*, std::less<>> groups_;
 };
 
