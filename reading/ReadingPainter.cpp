@@ -55,11 +55,13 @@ QString FullName(const std::string& first, const std::string& middle, const std:
     return parts.join(QLatin1Char(' '));
 }
 
-// The value an input field of the window holds for this reading.
-std::optional<QString> FieldValue(const std::string& name, const session::PersonInput& in) {
+using FieldValues = std::map<std::string, QString, std::less<>>;
+
+// The values the input fields of the window hold for this reading, by field.
+FieldValues MakeFieldValues(const session::PersonInput& in) {
     static const QStringList months = look::FromUtf8(layout::MonthNames());
     const session::PartnerInput partner = in.partner.value_or(session::PartnerInput{});
-    const std::map<std::string, QString, std::less<>> values{
+    return FieldValues{
         {control::seDay, QString::number(in.date.day)},
         {control::seMonth, QString::number(in.date.month)},
         {control::seYear, QString::number(in.date.year)},
@@ -77,10 +79,6 @@ std::optional<QString> FieldValue(const std::string& name, const session::Person
          in.calendar.month >= 1 && in.calendar.month <= 12 ? months[in.calendar.month - 1] : QString()},
         {control::edMisc, look::FromEngineText(in.text.value_or(std::string()))},
     };
-    const auto it = values.find(name);
-    if (it == values.end())
-        return std::nullopt;
-    return it->second;
 }
 
 bool PagePrinted(const std::string& page, const session::PersonInput& in) {
@@ -103,7 +101,7 @@ bool ControlPrinted(const ControlRow& row) {
 class PageArtist {
 public:
     PageArtist(const Reading& reading, const QPaintDevice& device, MemoLineHeights& lineHeights)
-        : reading_(reading), device_(device), lineHeights_(lineHeights) {
+        : reading_(reading), device_(device), lineHeights_(lineHeights), fields_(MakeFieldValues(reading.input)) {
         for (const ControlRow& row : layout::Controls())
             if (row.kind == ControlKind::GroupBox)
                 groups_.emplace(row.name, &row);
@@ -177,7 +175,7 @@ public:
             return false;
         const bool field =
             row.kind == ControlKind::Edit || row.kind == ControlKind::SpinEdit || row.kind == ControlKind::ComboBox;
-        return !field || FieldValue(row.name, reading_.input).has_value();
+        return !field || fields_.contains(row.name);
     }
 
     // Height of a page's box: down to its lowest control.
@@ -207,7 +205,7 @@ public:
             case ControlKind::Edit:
             case ControlKind::SpinEdit:
             case ControlKind::ComboBox:
-                PaintField(painter, row, at, *FieldValue(row.name, reading_.input));
+                PaintField(painter, row, at, fields_.find(row.name)->second);
                 break;
             case ControlKind::Memo:
                 PaintMemo(painter, row, at);
@@ -321,6 +319,7 @@ private:
     const Reading& reading_;
     const QPaintDevice& device_;
     MemoLineHeights& lineHeights_;
+    const FieldValues fields_;
     mutable std::array<std::optional<QFont>, static_cast<std::size_t>(layout::FontFace::Arial14) + 1> fonts_;
     std::map<std::string, const ControlRow*, std::less<>> groups_;
 };
