@@ -17,6 +17,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <optional>
 
@@ -54,11 +55,13 @@ QString FullName(const std::string& first, const std::string& middle, const std:
     return parts.join(QLatin1Char(' '));
 }
 
-// The value an input field of the window holds for this reading.
-std::optional<QString> FieldValue(const std::string& name, const session::PersonInput& in) {
+using FieldValues = std::map<std::string, QString, std::less<>>;
+
+// The values the input fields of the window hold for this reading, by field.
+FieldValues MakeFieldValues(const session::PersonInput& in) {
     static const QStringList months = look::FromUtf8(layout::MonthNames());
     const session::PartnerInput partner = in.partner.value_or(session::PartnerInput{});
-    const std::map<std::string, QString, std::less<>> values{
+    return FieldValues{
         {control::seDay, QString::number(in.date.day)},
         {control::seMonth, QString::number(in.date.month)},
         {control::seYear, QString::number(in.date.year)},
@@ -76,10 +79,6 @@ std::optional<QString> FieldValue(const std::string& name, const session::Person
          in.calendar.month >= 1 && in.calendar.month <= 12 ? months[in.calendar.month - 1] : QString()},
         {control::edMisc, look::FromEngineText(in.text.value_or(std::string()))},
     };
-    const auto it = values.find(name);
-    if (it == values.end())
-        return std::nullopt;
-    return it->second;
 }
 
 bool PagePrinted(const std::string& page, const session::PersonInput& in) {
@@ -101,7 +100,8 @@ bool ControlPrinted(const ControlRow& row) {
 // Lays out and draws the controls of one page in design units.
 class PageArtist {
 public:
-    PageArtist(const Reading& reading, const QPaintDevice& device) : reading_(reading), device_(device) {
+    PageArtist(const Reading& reading, const QPaintDevice& device, MemoLineHeights& lineHeights)
+        : reading_(reading), device_(device), lineHeights_(lineHeights), fields_(MakeFieldValues(reading.input)) {
         for (const ControlRow& row : layout::Controls())
             if (row.kind == ControlKind::GroupBox)
                 groups_.emplace(row.name, &row);
@@ -143,18 +143,30 @@ public:
         return lines;
     }
 
+    // The height of each line of a memo wrapped at its width, measured once
+    // per reading: the sheets are planned and then painted with them.
+    [[nodiscard]] const std::vector<double>& LineHeights(const ControlRow& row) const {
+        auto it = lineHeights_.find(row.name);
+        if (it != lineHeights_.end())
+            return it->second;
+        const QFont& font = Font(row.face);
+        const QFontMetricsF metrics(font, &device_);
+        std::vector<double> heights;
+        for (const QString& line : MemoLines(row)) {
+            heights.push_back(line.isEmpty() ? metrics.lineSpacing()
+                                             : metrics
+                                                   .boundingRect(QRectF(0, 0, row.width - 12, 1e6),
+                                                                 Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line)
+                                                   .height());
+        }
+        return lineHeights_.emplace(row.name, std::move(heights)).first->second;
+    }
+
     // A memo grows to show every line; the window would scroll instead.
     [[nodiscard]] double MemoHeight(const ControlRow& row) const {
-        const QFont font = FaceFont(row.face, device_);
-        const QFontMetricsF metrics(font, &device_);
         double height = 8;
-        for (const QString& line : MemoLines(row)) {
-            height += line.isEmpty() ? metrics.lineSpacing()
-                                     : metrics
-                                           .boundingRect(QRectF(0, 0, row.width - 12, 1e6),
-                                                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line)
-                                           .height();
-        }
+        for (const double line : LineHeights(row))
+            height += line;
         return std::max<double>(row.height, height);
     }
 
@@ -163,7 +175,7 @@ public:
             return false;
         const bool field =
             row.kind == ControlKind::Edit || row.kind == ControlKind::SpinEdit || row.kind == ControlKind::ComboBox;
-        return !field || FieldValue(row.name, reading_.input).has_value();
+        return !field || fields_.contains(row.name);
     }
 
     // Height of a page's box: down to its lowest control.
@@ -193,7 +205,7 @@ public:
             case ControlKind::Edit:
             case ControlKind::SpinEdit:
             case ControlKind::ComboBox:
-                PaintField(painter, row, at, *FieldValue(row.name, reading_.input));
+                PaintField(painter, row, at, fields_.find(row.name)->second);
                 break;
             case ControlKind::Memo:
                 PaintMemo(painter, row, at);
@@ -213,7 +225,7 @@ public:
 private:
     void PaintLabel(QPainter& painter, const ControlRow& row, QPointF at) const {
         const QString text = Text(row);
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QFontMetricsF metrics(font, &device_);
         if (row.background) {
             // The label sizes itself to its text, as in the window.
@@ -227,7 +239,7 @@ private:
 
     void PaintValueBox(QPainter& painter, const ControlRow& row, QPointF at) const {
         const QString text = Text(row);
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QFontMetricsF metrics(font, &device_);
         const QRectF box(at, QSizeF(std::max<double>(row.width, metrics.horizontalAdvance(text) + 6), row.height));
         painter.setPen(QPen(kFrame, 0.8));
@@ -243,7 +255,7 @@ private:
         painter.setPen(QPen(kFrame, 0.8));
         painter.setBrush(kFieldFill);
         painter.drawRect(box);
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QRectF inside = box.adjusted(5, 0, -5, 0);
         // A value longer than its field ends in an ellipsis, as a narrow field would cut it.
         const QString shown = QFontMetricsF(font, &device_).elidedText(value, Qt::ElideRight, inside.width());
@@ -259,25 +271,21 @@ private:
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(box);
         }
-        const QFont font = FaceFont(row.face, device_);
-        const QFontMetricsF metrics(font, &device_);
-        painter.setFont(font);
+        painter.setFont(Font(row.face));
         painter.setPen(kInk);
+        const std::vector<double>& heights = LineHeights(row);
+        const QStringList lines = MemoLines(row);
         double y = box.top() + 4;
-        for (const QString& line : MemoLines(row)) {
-            if (line.isEmpty()) {
-                y += metrics.lineSpacing();
-                continue;
-            }
+        for (qsizetype i = 0; i < lines.size(); ++i) {
             const QRectF lineBox(box.left() + 6, y, row.width - 12, 1e6);
-            const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-            y += metrics.boundingRect(lineBox, flags, line).height();
-            painter.drawText(lineBox, flags, line);
+            y += heights[static_cast<std::size_t>(i)];
+            if (!lines[i].isEmpty())
+                painter.drawText(lineBox, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, lines[i]);
         }
     }
 
     void PaintGroup(QPainter& painter, const ControlRow& row, QPointF at) const {
-        const QFont font = FaceFont(row.face, device_);
+        const QFont& font = Font(row.face);
         const QFontMetricsF metrics(font, &device_);
         const double half = metrics.height() / 2;
         painter.setPen(QPen(kFrame, 0.8));
@@ -296,11 +304,23 @@ private:
         if (!renderer.isValid())
             return;
         const QSizeF size = row.stretch ? QSizeF(row.width, row.height) : QSizeF(renderer.defaultSize());
-        renderer.render(&painter, QRectF(at, size));
+        DrawPicture(painter, look::PicturePath(row.picture), QRectF(at, size));
+    }
+
+    // The faces sized for the device, made once per artist and shared by its
+    // controls (a font made afresh is looked up afresh).
+    [[nodiscard]] const QFont& Font(layout::FontFace face) const {
+        std::optional<QFont>& font = fonts_[static_cast<std::size_t>(face)];
+        if (!font)
+            font = FaceFont(face, device_);
+        return *font;
     }
 
     const Reading& reading_;
     const QPaintDevice& device_;
+    MemoLineHeights& lineHeights_;
+    const FieldValues fields_;
+    mutable std::array<std::optional<QFont>, static_cast<std::size_t>(layout::FontFace::Arial14) + 1> fonts_;
     std::map<std::string, const ControlRow*, std::less<>> groups_;
 };
 
@@ -315,7 +335,7 @@ QString CaptionOf(const std::string& page) {
 
 ReadingPainter::ReadingPainter(const Reading& reading, const QPaintDevice& device, std::string_view notes)
     : reading_(reading), device_(device) {
-    const PageArtist artist(reading_, device_);
+    const PageArtist artist(reading_, device_, memoLineHeights_);
     std::vector<Section> pages;
     for (const layout::PageRow& tab : layout::Pages())
         if (PagePrinted(tab.name, reading_.input))
@@ -409,7 +429,7 @@ void ReadingPainter::PaintSheet(QPainter& painter, int index) const {
                          QPointF(kBoxLeft + kBoxWidth, kTop + kTitleHeight - 14));
     }
 
-    const PageArtist artist(reading_, device_);
+    const PageArtist artist(reading_, device_, memoLineHeights_);
     const QFont heading = FaceFont(layout::FontFace::Arial12, device_);
     for (const Section& section : sheet.sections) {
         painter.setFont(heading);

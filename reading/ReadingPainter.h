@@ -8,6 +8,8 @@
 #include "reading/Reading.h"
 #include "reading/SheetPlan.h"
 
+#include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +17,9 @@ class QPaintDevice;
 class QPainter;
 
 namespace lirem::reading {
+
+// The heights of a memo's wrapped lines, by control name.
+using MemoLineHeights = std::map<std::string, std::vector<double>, std::less<>>;
 
 class ReadingPainter {
 public:
@@ -37,6 +42,8 @@ private:
     const Reading& reading_;
     const QPaintDevice& device_;
     std::vector<Sheet> sheets_;
+    // Measured while the sheets are planned, used again when they are painted.
+    mutable MemoLineHeights memoLineHeights_;
 };
 
 } // namespace lirem::reading
