@@ -27,7 +27,6 @@ struct LookCase {
     bool hidden;
 };
 
-
 class LookTest : public WindowTest, public ::testing::WithParamInterface<LookCase> {};
 
 TEST_P(LookTest, FaceColourBackgroundAndVisibility) {

@@ -27,8 +27,7 @@ namespace lirem::ui::test {
 
 // The Windows named colours the pages use.
 inline const QColor kBlack(0, 0, 0), kRed(255, 0, 0), kGreen(0, 128, 0), kNavy(0, 0, 128), kPurple(128, 0, 128),
-    kTeal(0, 128, 128), kMaroon(128, 0, 0), kWhite(255, 255, 255), kSilver(192, 192, 192),
-    kMoneyGreen(192, 220, 192);
+    kTeal(0, 128, 128), kMaroon(128, 0, 0), kWhite(255, 255, 255), kSilver(192, 192, 192), kMoneyGreen(192, 220, 192);
 
 class RecordingReporter final : public ErrorReporter {
 public:
