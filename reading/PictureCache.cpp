@@ -212,17 +212,10 @@ void DrawPicture(QPainter& painter, const QString& resource, const QRectF& box) 
     const auto same = [&](const Recording& r) {
         return r.resource == resource && r.box == box && r.transform == transform && r.hints == hints && r.font == font;
     };
+    auto it = std::find_if(recordings.begin(), recordings.end(), same);
     QSvgRenderer& renderer = Picture(resource);
     if (!renderer.isValid())
         return;
-    // Only a PDF engine is handed the recorded calls as QSvgRenderer's own
-    // would reach it; a raster engine takes some shapes by other routes.
-    const QPaintEngine* engine = painter.paintEngine();
-    if (engine == nullptr || engine->type() != QPaintEngine::Pdf) {
-        renderer.render(&painter, box);
-        return;
-    }
-    auto it = std::find_if(recordings.begin(), recordings.end(), same);
     // A window printing at ever new scales would grow the list without end;
     // past a few dozen drawings the rest are rendered afresh.
     constexpr std::size_t kMostRecordings = 64;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's SVG pictures, parsed once per process and shared by every
-// reading painted afterwards. For a PDF each picture is also recorded once
-// per box it fills, so that a reading replays the recorded drawing instead of
-// walking the SVG document (and laying out its texts) again.
+// reading painted afterwards. Each picture is also recorded once per box it
+// fills, so that a reading replays the recorded drawing instead of walking
+// the SVG document (and laying out its texts) again.
 
 #include <QRectF>
 #include <QString>
