@@ -304,7 +304,7 @@ private:
         if (!renderer.isValid())
             return;
         const QSizeF size = row.stretch ? QSizeF(row.width, row.height) : QSizeF(renderer.defaultSize());
-        DrawPicture(painter, look::PicturePath(row.picture), QRectF(at, size));
+        renderer.render(&painter, QRectF(at, size));
     }
 
     // The faces sized for the device, made once per artist and shared by its
