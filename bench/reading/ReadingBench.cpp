@@ -7,23 +7,25 @@
 //                 per person, written whole into a temporary folder
 //
 // Figures (Debian 12, Qt 6.4.2, RelWithDebInfo, 2 shared cores; old = 9731cea
-// and new built side by side, runs interleaved, three rounds each):
-//                          readings per CPU second   instructions per reading
-//                          old          new          old          new
-//   BM_OnePerson           59.3-60.2    63.1-63.6    157.7 M      148.5 M
-//   BM_Batch1000           72.9-74.1    75.5-76.9    131.4 M      126.9 M
-// Instructions: callgrind, the median reading of a steady run for
-// BM_OnePerson; for the batch, lirem-report --batch over the first 40 rows
-// of the same generated people, everything inside RenderPdf (first reading
-// included). PDFs of the worked example and of the 40 rows: the same
+// and new built side by side, runs interleaved, three rounds (batch: two)):
+//                          readings per CPU second
+//                          old          new
+//   BM_OnePerson           58.9-59.6    60.7-61.5
+//   BM_Batch1000           74.6-74.9    74.9-75.5
+// (memo line heights measured once per reading, faces and field values made
+// once per page). PDFs of the worked example and of 40 batch rows: the same
 // pdftoppm -r 96 pixels, pdftotext and pdffonts output as before.
-// Where a new reading's instructions go: Qt's QPdfEngine::end and newPage
-// 75 % (zlib deflate of the page streams 37 %, font embedding 38 %: a
-// 65,536-code-point reverse map per face, 2 faces, and every glyph loaded
-// hinted at em size and encoded again); replaying the pictures 13 %, of which
-// QPdfEngine::drawPath 11 %; text layout and drawing 8 %. Over a third of the
-// page content is the two digit grids: each digit is a glyph outline plus a
-// thin band that Qt's PDF engine strokes for the SVG's invisible pen.
+// Where a reading's instructions go (callgrind, about 150 M per reading):
+// Qt's QPdfEngine::end and newPage 75 % (zlib deflate of the page streams
+// 37 % at Qt's fixed level; font embedding 38 %: a 65,536-code-point reverse
+// map per face, two faces, both needed, and every glyph loaded hinted at em
+// size and encoded again); pictures 13-15 %, nearly all of it the PDF engine
+// writing their paths (recording each picture once and replaying it saved
+// only 3.5 % and was not kept); text layout and drawing 8 %. Over a third of
+// the page content is the two digit grids: each digit is a glyph outline plus
+// a thin band that Qt's PDF engine strokes for the SVG's invisible pen (the
+// window shows no band; leaving it out would save 19 % but make the printed
+// digits visibly thinner than today's PDFs).
 
 #include "PeopleCsv.h"
 #include "engine/Cp1251.h"
