@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
@@ -96,18 +97,22 @@ void ValueLabel::SetSaidByText() {
     setAccessibleName(QStringLiteral("-"));
 }
 
+// Whether the label's look lets OneLineSize size it to the text.
+bool ValueLabel::IsOneLine(const QString& content) const {
+    constexpr Qt::Alignment kEdges = Qt::AlignLeft | Qt::AlignRight | Qt::AlignTop | Qt::AlignBottom;
+    const bool indented = indent() >= 0 || (frameWidth() != 0 && (alignment() & kEdges) != 0);
+    return textFormat() == Qt::PlainText && !wordWrap() && !indented && pixmap().isNull() && buddy() == nullptr &&
+           !content.contains(u'\n');
+}
+
 // The size QLabel's hint gives one line of plain text, from one layout of the
 // text where the hint lays it out three times (for the size and the two
 // bounds of its minimum). Anything else goes the toolkit's way.
-QSize ValueLabel::OneLineSize() const {
-    const QString& content = text();
-    const Qt::Alignment align = alignment();
-    constexpr Qt::Alignment kEdges = Qt::AlignLeft | Qt::AlignRight | Qt::AlignTop | Qt::AlignBottom;
-    const bool indented = indent() >= 0 || (frameWidth() != 0 && (align & kEdges) != 0);
-    if (textFormat() != Qt::PlainText || wordWrap() || indented || !pixmap().isNull() || buddy() != nullptr ||
-        content.contains(u'\n')) {
+QSize ValueLabel::OneLineSize(const QString& content) const {
+    if (!IsOneLine(content)) {
         return {};
     }
+    const Qt::Alignment align = alignment();
     const int flags =
         static_cast<int>(QStyle::visualAlignment(content.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, align) &
                          ~(Qt::AlignVCenter | Qt::AlignHCenter));
@@ -120,14 +125,61 @@ QSize ValueLabel::OneLineSize() const {
 }
 
 void ValueLabel::FitToText() {
+    // Only what a label shows is sized; a page not shown sizes its labels
+    // when it is. A text that needs the toolkit's sizing is sized at once.
+    if (!isVisibleTo(window()) && IsOneLine(text())) {
+        fitPending_ = true;
+        if (rightBound_ > 0) {
+            boundTexts_.append(text());
+        }
+        return;
+    }
+    Fit();
+}
+
+void ValueLabel::FitIfPending() {
+    if (fitPending_) {
+        Fit();
+    }
+}
+
+bool ValueLabel::event(QEvent* event) {
+    // Shown on screen, or shown itself while its page is in sight.
+    if (fitPending_ &&
+        (event->type() == QEvent::Show || (event->type() == QEvent::ShowToParent && isVisibleTo(window())))) {
+        Fit();
+    }
+    return QLabel::event(event);
+}
+
+void ValueLabel::Fit() {
     ensurePolished();
-    if (const QSize size = OneLineSize(); size.isValid()) {
+    // A label moved left by a long text stays there: the texts it was given
+    // out of sight move it in turn before it takes its size from the last.
+    for (const QString& passed : std::as_const(boundTexts_)) {
+        if (const QSize size = OneLineSize(passed); size.isValid()) {
+            KeepLeftOfBound(size.width());
+        }
+    }
+    boundTexts_.clear();
+    fitPending_ = false;
+    if (const QSize size = OneLineSize(text()); size.isValid()) {
         resize(size);
     } else {
         adjustSize();
     }
-    if (rightBound_ > 0 && x() + width() > rightBound_) {
-        move(rightBound_ - width(), y());
+    KeepLeftOfBound(width());
+}
+
+void ValueLabel::KeepLeftOfBound(int width) {
+    if (rightBound_ > 0 && x() + width > rightBound_) {
+        move(rightBound_ - width, y());
+    }
+}
+
+void FitShownLabels(const QWidget& page) {
+    for (ValueLabel* label : page.findChildren<ValueLabel*>()) {
+        label->FitIfPending();
     }
 }
 
