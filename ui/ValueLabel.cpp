@@ -128,6 +128,9 @@ void ValueLabel::FitToText() {
     // Only what a label shows is sized; a page not shown sizes its labels
     // when it is. A text that needs the toolkit's sizing is sized at once.
     if (!isVisibleTo(window()) && IsOneLine(text())) {
+        // Counts as sized: shown at last, a label never sized would be
+        // sized by the toolkit first, for nothing.
+        setAttribute(Qt::WA_Resized);
         fitPending_ = true;
         if (rightBound_ > 0) {
             boundTexts_.append(text());
