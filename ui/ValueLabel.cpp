@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace lirem::ui {
 
 namespace {
@@ -133,7 +135,13 @@ void ValueLabel::FitToText() {
         setAttribute(Qt::WA_Resized);
         fitPending_ = true;
         if (rightBound_ > 0) {
-            boundTexts_.append(text());
+            boundTexts_.insert(text());
+            // Texts given out of sight are few; a page never shown measures
+            // them now and then so that they never pile up.
+            constexpr qsizetype kMostBoundTexts = 64;
+            if (boundTexts_.size() > kMostBoundTexts) {
+                MeasureBoundTexts();
+            }
         }
         return;
     }
@@ -155,16 +163,26 @@ bool ValueLabel::event(QEvent* event) {
     return QLabel::event(event);
 }
 
-void ValueLabel::Fit() {
+// A label moved left by a long text stays there: each text it was given
+// leaves it at most its bound less that text's width from the left, so the
+// widest text given out of sight is all that matters, in whatever order.
+void ValueLabel::MeasureBoundTexts() {
     ensurePolished();
-    // A label moved left by a long text stays there: the texts it was given
-    // out of sight move it in turn before it takes its size from the last.
     for (const QString& passed : std::as_const(boundTexts_)) {
         if (const QSize size = OneLineSize(passed); size.isValid()) {
-            KeepLeftOfBound(size.width());
+            widestBoundText_ = std::max(widestBoundText_, size.width());
         }
     }
     boundTexts_.clear();
+}
+
+void ValueLabel::Fit() {
+    ensurePolished();
+    MeasureBoundTexts();
+    if (widestBoundText_ > 0) {
+        KeepLeftOfBound(widestBoundText_);
+    }
+    widestBoundText_ = 0;
     fitPending_ = false;
     if (const QSize size = OneLineSize(text()); size.isValid()) {
         resize(size);

@@ -8,7 +8,8 @@
 // read it twice. Its accessible interface is registered when it is built.
 
 #include <QLabel>
-#include <QStringList>
+#include <QSet>
+#include <QString>
 
 #include <functional>
 
@@ -50,12 +51,15 @@ private:
     // Invalid when the toolkit must size the label.
     [[nodiscard]] QSize OneLineSize(const QString& content) const;
     void Fit();
+    void MeasureBoundTexts();
     void KeepLeftOfBound(int width);
 
     int rightBound_ = 0;
     bool fitPending_ = false;
-    // Texts a bounded label was given out of sight: each may have moved it left.
-    QStringList boundTexts_;
+    // Texts a bounded label was given out of sight (each may have moved it
+    // left), and the widest of those already measured.
+    QSet<QString> boundTexts_;
+    int widestBoundText_ = 0;
     bool silent_ = false;
     bool saidByText_ = false;
     std::function<QString()> speech_;

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 namespace lirem::ui::test {
 namespace {
@@ -52,13 +53,17 @@ TEST_F(WidgetSinkTest, LabelsGrowAndShrinkWithTheirText) {
 TEST(ValueLabelTest, LabelsOutOfSightEndWhereLabelsInSightEnd) {
     // The same texts written into a label in sight and one on a page not
     // shown; both end before the same bound, a long text moving them left.
-    const std::vector<std::vector<std::string>> cases = {
+    std::vector<std::vector<std::string>> cases = {
         {"1"},
         {"a much longer caption", "1"},
         {"1", "a much longer caption", "22"},
         {"two\nlines", "1"},
         {"1", "two\nlines", "a much longer caption", "3"},
+        {"a much longer caption"},
     };
+    for (int n = 1; n <= 100; ++n) { // more texts than a label keeps unmeasured
+        cases.back().push_back(std::to_string(n));
+    }
     for (const auto& texts : cases) {
         QWidget window;
         auto* shown = new ValueLabel("0", &window);
