@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the packed-skin decoder and the archive reader on
-// arbitrary bytes. The input is used three ways: as a packed skin, as an
-// already unpacked archive, and as a bare stream through the callback decoder.
+// arbitrary bytes. The input is used four ways: as a packed skin, as an
+// already unpacked archive, as a bare stream through the callback decoder and
+// decoded step by step.
 #include "skin/archive/LZH.h"
 #include "skin/archive/SkinRead.h"
 
@@ -78,5 +79,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         });
     if (viaCallbacks != viaMemory)
         std::abort();
+    // Decoded step by step, in steps the input's last byte chooses, the stream agrees too.
+    lirem::skin::TLzhStream stream;
+    if (!stream.Open(in) || stream.Size() != viaMemory.size())
+        std::abort();
+    const std::size_t step = 1 + data[size - 1] % 97;
+    for (std::size_t end = step;; end += step) {
+        const auto part = stream.Decoded(end);
+        if (part.size() != std::min(end, viaMemory.size()) || !std::equal(part.begin(), part.end(), viaMemory.begin()))
+            std::abort();
+        if (end >= viaMemory.size())
+            break;
+    }
     return 0;
 }

@@ -19,6 +19,7 @@
 #include "ui/PasteGuard.h"
 #include "ui/ProgramIcon.h"
 #include "ui/SpinEdit.h"
+#include "ui/ValueLabel.h"
 #include "ui/WindowStyle.h"
 
 #include <QAccessible>
@@ -150,6 +151,13 @@ void TMainForm::BuildWindow() {
         pcPages_->addTab(sheet, look::FromUtf8(page.caption));
         controls_.emplace(page.name, sheet);
     }
+    // A label out of sight takes its size when its page is shown (first of
+    // all that follow the page change), with the window on screen or not.
+    connect(pcPages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (const QWidget* page = pcPages_->widget(index)) {
+            FitShownLabels(*page);
+        }
+    });
 
     BuildControls(layout::Controls(), scale_, controls_);
     for (QGroupBox* group : client_->findChildren<QGroupBox*>()) {

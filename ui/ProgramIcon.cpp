@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ProgramIcon.h"
 
+#include "ui/IconRaster.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
@@ -14,6 +17,20 @@
 namespace lirem::ui {
 
 namespace {
+
+// The icon as the build drew it at this size (assets/iconraster), or nothing.
+QImage DrawnAtBuild(QSize size) {
+    if (size.width() != size.height()) {
+        return {};
+    }
+    const QResource drawn(QStringLiteral(":/icon/raster/lirem-%1.rgba").arg(size.width()));
+    const qint64 bytes = 4LL * size.width() * size.height();
+    if (!drawn.isValid() || drawn.compressionAlgorithm() != QResource::NoCompression || drawn.size() != bytes) {
+        return {};
+    }
+    return QImage(drawn.data(), size.width(), size.height(), QImage::Format_RGBA8888_Premultiplied)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 class SvgIconEngine final : public QIconEngine {
 public:
@@ -44,11 +61,11 @@ public:
         if (QPixmap cached; QPixmapCache::find(cacheKey, &cached)) {
             return cached;
         }
-        QImage image(target, QImage::Format_ARGB32_Premultiplied);
-        image.fill(0x00000000);
-        QPainter painter(&image);
-        renderer_->render(&painter);
-        painter.end();
+        // The start-up sizes were drawn by the build, with the same code.
+        QImage image = DrawnAtBuild(target);
+        if (image.isNull()) {
+            image = RenderIcon(*renderer_, target);
+        }
         QPixmap pixmap = QPixmap::fromImage(image);
         if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
             QStyleOption option;

@@ -7,7 +7,8 @@
 namespace lirem::ui {
 
 // The icon of :/icon/lirem.svg. Unlike QIcon(file), it needs no icon engine
-// plugin and reads the drawing once, however many sizes are drawn; pixmaps
+// plugin and reads the drawing once, however many sizes are drawn; the sizes
+// asked for at start-up come drawn by the build (ui/IconRaster.h). Pixmaps
 // look exactly as the toolkit's SVG icon engine draws them.
 QIcon ProgramIcon();
 

@@ -5,9 +5,14 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
+#include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPixmap>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace lirem::ui {
 
@@ -32,6 +37,39 @@ public:
 
     QRect rect() const override { return DeviceRect(widget()); }
 };
+
+// One text as one label lays it out: its font at the label's resolution, the
+// layout flags and the width it may take.
+struct TextBox {
+    QFont font;
+    int dpi = 0;
+    int flags = 0;
+    int width = 0;
+    QString text;
+    bool operator==(const TextBox&) const = default;
+};
+
+size_t qHash(const TextBox& box, size_t seed = 0) noexcept {
+    return qHashMulti(seed, box.font, box.dpi, box.flags, box.width, box.text);
+}
+
+// The bounding box of a text in a font depends on nothing else, and many
+// labels show the same text in the same face ("0" in every value box, the
+// same digits after each calculation): each is laid out once. The labels
+// live in the window's thread; a long session's texts never fill memory.
+QRect MeasuredBox(const QFontMetrics& metrics, const TextBox& box) {
+    static QHash<TextBox, QRect> known;
+    constexpr qsizetype kMostKnown = 4096;
+    if (const auto found = known.constFind(box); found != known.constEnd()) {
+        return *found;
+    }
+    if (known.size() >= kMostKnown) {
+        known.clear();
+    }
+    const QRect measured = metrics.boundingRect(0, 0, box.width, 2000, box.flags, box.text);
+    known.insert(box, measured);
+    return measured;
+}
 
 } // namespace
 
@@ -61,38 +99,108 @@ void ValueLabel::SetSaidByText() {
     setAccessibleName(QStringLiteral("-"));
 }
 
+// Whether the label's look lets OneLineSize size it to the text.
+bool ValueLabel::IsOneLine(const QString& content) const {
+    constexpr Qt::Alignment kEdges = Qt::AlignLeft | Qt::AlignRight | Qt::AlignTop | Qt::AlignBottom;
+    const bool indented = indent() >= 0 || (frameWidth() != 0 && (alignment() & kEdges) != 0);
+    return textFormat() == Qt::PlainText && !wordWrap() && !indented && pixmap().isNull() && buddy() == nullptr &&
+           !content.contains(u'\n');
+}
+
 // The size QLabel's hint gives one line of plain text, from one layout of the
 // text where the hint lays it out three times (for the size and the two
 // bounds of its minimum). Anything else goes the toolkit's way.
-QSize ValueLabel::OneLineSize() const {
-    const QString& content = text();
-    const Qt::Alignment align = alignment();
-    constexpr Qt::Alignment kEdges = Qt::AlignLeft | Qt::AlignRight | Qt::AlignTop | Qt::AlignBottom;
-    const bool indented = indent() >= 0 || (frameWidth() != 0 && (align & kEdges) != 0);
-    if (textFormat() != Qt::PlainText || wordWrap() || indented || !pixmap().isNull() || buddy() != nullptr ||
-        content.contains(u'\n')) {
+QSize ValueLabel::OneLineSize(const QString& content) const {
+    if (!IsOneLine(content)) {
         return {};
     }
+    const Qt::Alignment align = alignment();
     const int flags =
         static_cast<int>(QStyle::visualAlignment(content.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, align) &
                          ~(Qt::AlignVCenter | Qt::AlignHCenter));
     const int extra = 2 * margin();
     const QMargins margins = contentsMargins();
     const int marginWidth = margins.left() + margins.right();
-    const QRect box = fontMetrics().boundingRect(0, 0, 2000 - (extra + marginWidth), 2000, flags, content);
+    const QRect box = MeasuredBox(fontMetrics(), {font(), logicalDpiY(), flags, 2000 - (extra + marginWidth), content});
     return QSize(box.width() + extra + marginWidth, box.height() + extra + margins.top() + margins.bottom())
         .expandedTo(minimumSize());
 }
 
 void ValueLabel::FitToText() {
+    // Only what a label shows is sized; a page not shown sizes its labels
+    // when it is. A text that needs the toolkit's sizing is sized at once.
+    if (!isVisibleTo(window()) && IsOneLine(text())) {
+        // Counts as sized: shown at last, a label never sized would be
+        // sized by the toolkit first, for nothing.
+        setAttribute(Qt::WA_Resized);
+        fitPending_ = true;
+        if (rightBound_ > 0) {
+            boundTexts_.insert(text());
+            // Texts given out of sight are few; a page never shown measures
+            // them now and then so that they never pile up.
+            constexpr qsizetype kMostBoundTexts = 64;
+            if (boundTexts_.size() > kMostBoundTexts) {
+                MeasureBoundTexts();
+            }
+        }
+        return;
+    }
+    Fit();
+}
+
+void ValueLabel::FitIfPending() {
+    if (fitPending_) {
+        Fit();
+    }
+}
+
+bool ValueLabel::event(QEvent* event) {
+    // Shown on screen, or shown itself while its page is in sight.
+    if (fitPending_ &&
+        (event->type() == QEvent::Show || (event->type() == QEvent::ShowToParent && isVisibleTo(window())))) {
+        Fit();
+    }
+    return QLabel::event(event);
+}
+
+// A label moved left by a long text stays there: each text it was given
+// leaves it at most its bound less that text's width from the left, so the
+// widest text given out of sight is all that matters, in whatever order.
+void ValueLabel::MeasureBoundTexts() {
     ensurePolished();
-    if (const QSize size = OneLineSize(); size.isValid()) {
+    for (const QString& passed : std::as_const(boundTexts_)) {
+        if (const QSize size = OneLineSize(passed); size.isValid()) {
+            widestBoundText_ = std::max(widestBoundText_, size.width());
+        }
+    }
+    boundTexts_.clear();
+}
+
+void ValueLabel::Fit() {
+    ensurePolished();
+    MeasureBoundTexts();
+    if (widestBoundText_ > 0) {
+        KeepLeftOfBound(widestBoundText_);
+    }
+    widestBoundText_ = 0;
+    fitPending_ = false;
+    if (const QSize size = OneLineSize(text()); size.isValid()) {
         resize(size);
     } else {
         adjustSize();
     }
-    if (rightBound_ > 0 && x() + width() > rightBound_) {
-        move(rightBound_ - width(), y());
+    KeepLeftOfBound(width());
+}
+
+void ValueLabel::KeepLeftOfBound(int width) {
+    if (rightBound_ > 0 && x() + width > rightBound_) {
+        move(rightBound_ - width, y());
+    }
+}
+
+void FitShownLabels(const QWidget& page) {
+    for (ValueLabel* label : page.findChildren<ValueLabel*>()) {
+        label->FitIfPending();
     }
 }
 

@@ -33,7 +33,7 @@ std::unique_ptr<Tables> ReserveTables() {
 // fewer than 9 remain, so reads never cross the end of the source.
 template <typename Source> class BitReader {
 public:
-    explicit BitReader(Source& source) : source_(source) {}
+    explicit BitReader(Source source) : source_(source) {}
 
     unsigned Bit() {
         if (count_ < 9)
@@ -75,7 +75,7 @@ private:
         }
     }
 
-    Source& source_;
+    Source source_;
     std::uint64_t buffer_ = 0;
     int count_ = 0;
 };
@@ -88,52 +88,93 @@ template <typename Bits> unsigned DecodePosition(Bits& bits) {
     return upper | (i & 0x3Fu);
 }
 
-// Produces exactly `size` bytes into the sink. A match that would run past the
-// stated size is cut there.
-template <typename Source, typename Sink> void Decode(Tables& t, std::int32_t size, Source& source, Sink& sink) {
-    BitReader<Source> bits(source);
-    auto nextBit = [&bits] { return bits.Bit(); };
-    t.ring.fill(0);
-    std::fill(t.ring.begin(), t.ring.begin() + kInitialFill, std::uint8_t{' '});
-    unsigned r = kInitialFill;
-    std::int32_t count = 0;
-    while (count < size) {
-        const int c = t.tree.DecodeSymbol(nextBit);
-        t.tree.Update(c);
-        if (c < 256) {
-            const auto b = static_cast<std::uint8_t>(c);
-            sink.Put(b);
-            t.ring[r] = b;
-            r = (r + 1) & (kRingSize - 1);
-            ++count;
-            continue;
-        }
-        unsigned from = r - DecodePosition(bits) - 1;
-        const std::int32_t length = std::min<std::int32_t>(c - 255 + kThreshold, size - count);
-        count += length;
-        for (std::int32_t k = 0; k < length; ++k) {
-            const std::uint8_t b = t.ring[from & (kRingSize - 1)];
-            ++from;
-            sink.Put(b);
-            t.ring[r] = b;
-            r = (r + 1) & (kRingSize - 1);
-        }
+// Produces the bytes of a stream of `size` bytes into the sink, in as many
+// runs as wanted: each run goes on where the last stopped, inside a match if
+// need be. A match that would run past the stated size is cut there.
+template <typename Source> class Decoder {
+public:
+    Decoder(Tables& t, std::int32_t size, Source source) : t_(t), bits_(source), size_(size) {
+        t_.ring.fill(0);
+        std::fill(t_.ring.begin(), t_.ring.begin() + kInitialFill, std::uint8_t{' '});
     }
+
+    // Decodes until `target` bytes (at most the size) are out in all; gives
+    // the sink back (held by value: its writes then alias nothing).
+    template <typename Sink> Sink Run(std::int32_t target, Sink sink) {
+        target = std::min(target, size_);
+        // The state in locals for the loop: the sink's byte stores could
+        // otherwise alias it.
+        auto& ring = t_.ring;
+        unsigned r = r_;
+        unsigned from = from_;
+        std::int32_t left = left_;
+        std::int32_t count = count_;
+        BitReader<Source> bits = bits_;
+        auto nextBit = [&bits] { return bits.Bit(); };
+        while (count < target) {
+            if (left == 0) {
+                const int c = t_.tree.DecodeSymbol(nextBit);
+                t_.tree.Update(c);
+                if (c < 256) {
+                    const auto b = static_cast<std::uint8_t>(c);
+                    sink.Put(b);
+                    ring[r] = b;
+                    r = (r + 1) & (kRingSize - 1);
+                    ++count;
+                    continue;
+                }
+                from = r - DecodePosition(bits) - 1;
+                left = std::min<std::int32_t>(c - 255 + kThreshold, size_ - count);
+            }
+            const std::int32_t length = std::min(left, target - count);
+            left -= length;
+            count += length;
+            for (std::int32_t k = 0; k < length; ++k) {
+                const std::uint8_t b = ring[from & (kRingSize - 1)];
+                ++from;
+                sink.Put(b);
+                ring[r] = b;
+                r = (r + 1) & (kRingSize - 1);
+            }
+        }
+        bits_ = bits;
+        r_ = r;
+        from_ = from;
+        left_ = left;
+        count_ = count;
+        return sink;
+    }
+
+    [[nodiscard]] std::int32_t Count() const { return count_; }
+
+private:
+    Tables& t_;
+    BitReader<Source> bits_;
+    std::int32_t size_;
+    std::int32_t count_ = 0;
+    unsigned r_ = kInitialFill;
+    unsigned from_ = 0;     // where the match being copied reads next
+    std::int32_t left_ = 0; // bytes of that match still to copy
+};
+
+template <typename Source, typename Sink> Sink Decode(Tables& t, std::int32_t size, Source source, Sink sink) {
+    Decoder<Source> decoder(t, size, source);
+    return decoder.Run(size, sink);
 }
 
 // Byte sources and sinks.
 class CallbackSource {
 public:
-    explicit CallbackSource(const TLZH::ReadCallback& read) : read_(read) {}
+    explicit CallbackSource(const TLZH::ReadCallback& read) : read_(&read) {}
     unsigned Next() {
         std::uint8_t byte = 0;
-        if (!read_ || read_(&byte, 1) != 1)
+        if (!*read_ || (*read_)(&byte, 1) != 1)
             return 0;
         return byte;
     }
 
 private:
-    const TLZH::ReadCallback& read_;
+    const TLZH::ReadCallback* read_;
 };
 
 // Hands produced bytes to the write callback in chunks.
@@ -194,9 +235,7 @@ bool TLZH::DecodeStream(std::int32_t unpackedSize, const WriteCallback& write, c
         return false;
     const auto tables = ReserveTables();
     CallbackSource source(read);
-    CallbackSink sink(write);
-    Decode(*tables, unpackedSize, source, sink);
-    sink.Flush();
+    Decode(*tables, unpackedSize, source, CallbackSink(write)).Flush();
     rebuildCount_ = tables->tree.Rebuilds();
     return true;
 }
@@ -219,10 +258,58 @@ bool TLZH::DecodePacked(std::span<const std::uint8_t> packed, std::vector<std::u
         throw ElzhException(kLzhNoMemoryMessage);
     }
     MemorySource source(packed.subspan(4));
-    MemorySink sink(out.data());
-    Decode(*tables, size, source, sink);
+    Decode(*tables, size, source, MemorySink(out.data()));
     rebuildCount_ = tables->tree.Rebuilds();
     return true;
+}
+
+// --- TLzhStream ------------------------------------------------------------------
+
+struct TLzhStream::State {
+    explicit State(std::span<const std::uint8_t> packed, std::int32_t size)
+        : input(packed.begin(), packed.end()), tables(ReserveTables()),
+          decoder(*tables, size, MemorySource(std::span(input).subspan(4))) {}
+    std::vector<std::uint8_t> input;
+    std::unique_ptr<Tables> tables;
+    Decoder<MemorySource> decoder;
+    std::vector<std::uint8_t> out;
+};
+
+TLzhStream::TLzhStream() = default;
+TLzhStream::~TLzhStream() = default;
+
+bool TLzhStream::Open(std::span<const std::uint8_t> packed) {
+    state_.reset();
+    if (packed.size() < 4)
+        return false;
+    const std::uint32_t stated = static_cast<std::uint32_t>(packed[0]) | static_cast<std::uint32_t>(packed[1]) << 8 |
+                                 static_cast<std::uint32_t>(packed[2]) << 16 |
+                                 static_cast<std::uint32_t>(packed[3]) << 24;
+    if (stated > static_cast<std::uint32_t>(kMaxUnpackedSize))
+        return false;
+    try {
+        auto state = std::make_unique<State>(packed, static_cast<std::int32_t>(stated));
+        state->out.resize(stated);
+        state_ = std::move(state);
+    } catch (const std::bad_alloc&) {
+        throw ElzhException(kLzhNoMemoryMessage);
+    }
+    return true;
+}
+
+std::size_t TLzhStream::Size() const {
+    return state_ != nullptr ? state_->out.size() : 0;
+}
+
+std::span<const std::uint8_t> TLzhStream::Decoded(std::size_t end) {
+    if (state_ == nullptr)
+        return {};
+    State& s = *state_;
+    end = std::min(end, s.out.size());
+    if (const auto have = static_cast<std::size_t>(s.decoder.Count()); have < end) {
+        s.decoder.Run(static_cast<std::int32_t>(end), MemorySink(s.out.data() + have));
+    }
+    return std::span<const std::uint8_t>(s.out).first(std::min(end, static_cast<std::size_t>(s.decoder.Count())));
 }
 
 } // namespace lirem::skin

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <vector>
@@ -48,6 +49,30 @@ public:
 
 private:
     int rebuildCount_ = 0;
+};
+
+// A packed stream (as DecodePacked takes it) decoded as far as its reader
+// needs, the bytes exactly those DecodePacked gives: an archive's entries
+// after the last one read are never decoded.
+class TLzhStream {
+public:
+    TLzhStream();
+    ~TLzhStream();
+    TLzhStream(const TLzhStream&) = delete;
+    TLzhStream& operator=(const TLzhStream&) = delete;
+
+    // Takes a copy of the stream. Returns false, holding nothing, when it is
+    // shorter than 4 bytes or states a size above kMaxUnpackedSize; throws
+    // ElzhException when the tables or the output cannot be had.
+    bool Open(std::span<const std::uint8_t> packed);
+    // The stated unpacked size.
+    [[nodiscard]] std::size_t Size() const;
+    // The first `end` bytes (at most Size()), decoding as far as needed.
+    std::span<const std::uint8_t> Decoded(std::size_t end);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
 } // namespace lirem::skin

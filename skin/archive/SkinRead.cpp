@@ -50,48 +50,69 @@ void TSkinReader::Clear() {
     names_.clear();
     sizes_.clear();
     offsets_.clear();
-    data_.clear();
+    archive_.clear();
+    stream_.reset();
 }
 
 bool TSkinReader::LoadFromPacked(std::span<const std::uint8_t> packed) {
     Clear();
-    std::vector<std::uint8_t> archive;
-    TLZH lzh;
-    if (!lzh.DecodePacked(packed, archive))
+    // Decoded as far as the entries read: the header now, an entry when it is read.
+    auto stream = std::make_unique<TLzhStream>();
+    if (!stream->Open(packed))
         return false;
-    return LoadFromArchive(archive);
+    stream_ = std::move(stream);
+    if (!ReadHeader(stream_->Size())) {
+        Clear();
+        return false;
+    }
+    return true;
 }
 
 bool TSkinReader::LoadFromArchive(std::span<const std::uint8_t> archive) {
     Clear();
-    if (archive.size() < 4)
+    archive_.assign(archive.begin(), archive.end());
+    if (!ReadHeader(archive_.size())) {
+        Clear();
         return false;
-    const std::int32_t listLength = ReadInt32(archive.data());
-    if (listLength < 0 || static_cast<std::size_t>(listLength) > archive.size() - 4)
+    }
+    return true;
+}
+
+std::span<const std::uint8_t> TSkinReader::Bytes(std::size_t end) const {
+    if (stream_ != nullptr)
+        return stream_->Decoded(end);
+    return std::span(archive_).first(std::min(end, archive_.size()));
+}
+
+bool TSkinReader::ReadHeader(std::size_t total) {
+    if (total < 4)
         return false;
-    const auto listBytes = archive.subspan(4, static_cast<std::size_t>(listLength));
+    const std::int32_t listLength = ReadInt32(Bytes(4).data());
+    if (listLength < 0 || static_cast<std::size_t>(listLength) > total - 4)
+        return false;
+    const std::size_t listEnd = 4 + static_cast<std::size_t>(listLength);
+    const auto listBytes = Bytes(listEnd).subspan(4);
     std::vector<std::string> names =
         SplitLines(Lowered({reinterpret_cast<const char*>(listBytes.data()), listBytes.size()}));
     if (names.size() > kMaxEntries)
         return false;
 
-    const auto table = archive.subspan(4 + listBytes.size());
-    if (table.size() / 4 < names.size())
+    const std::size_t tableSize = total - listEnd;
+    if (tableSize / 4 < names.size())
         return false;
+    const auto table = Bytes(listEnd + 4 * names.size()).subspan(listEnd);
     std::vector<std::int32_t> sizes(names.size());
     std::vector<std::size_t> offsets(names.size());
-    const std::size_t dataSize = table.size() - 4 * names.size();
+    const std::size_t dataStart = listEnd + 4 * names.size();
+    const std::size_t dataSize = tableSize - 4 * names.size();
     std::size_t end = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
         sizes[i] = ReadInt32(table.data() + 4 * i);
         if (sizes[i] < 0 || static_cast<std::size_t>(sizes[i]) > dataSize - end)
             return false;
-        offsets[i] = end;
+        offsets[i] = dataStart + end;
         end += static_cast<std::size_t>(sizes[i]);
     }
-
-    const auto data = table.subspan(4 * names.size());
-    data_.assign(data.begin(), data.end());
     names_ = std::move(names);
     sizes_ = std::move(sizes);
     offsets_ = std::move(offsets);
@@ -99,8 +120,9 @@ bool TSkinReader::LoadFromArchive(std::span<const std::uint8_t> archive) {
 }
 
 void TSkinReader::CopyEntry(std::size_t index, std::vector<std::uint8_t>& dest) const {
-    const auto first = data_.begin() + static_cast<std::ptrdiff_t>(offsets_[index]);
-    dest.assign(first, first + sizes_[index]);
+    const auto size = static_cast<std::size_t>(sizes_[index]);
+    const auto entry = Bytes(offsets_[index] + size).subspan(offsets_[index], size);
+    dest.assign(entry.begin(), entry.end());
 }
 
 bool TSkinReader::ExtractByName(std::string_view name, std::vector<std::uint8_t>& dest) const {

@@ -3,7 +3,10 @@
 // unpacked from a packed skin.
 #pragma once
 
+#include "skin/archive/LZH.h"
+
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,9 +19,12 @@ public:
     // At most this many entries; an archive listing more is rejected.
     static constexpr std::size_t kMaxEntries = 1001;
 
-    // Decodes a packed skin (int32 unpacked size, then the LZHUF stream) and parses the archive.
-    // Returns false and holds nothing when the archive is malformed (rejected whole).
-    // Throws ElzhException only for the decoder's own memory failures.
+    // Reads a packed skin (int32 unpacked size, then the LZHUF stream): the
+    // archive's header is decoded and checked now, each entry when it is first
+    // read (with the entries before it), so entries after the last one read
+    // are never decoded. Returns false and holds nothing when the archive is
+    // malformed (rejected whole). Throws ElzhException only for the decoder's
+    // own memory failures.
     bool LoadFromPacked(std::span<const std::uint8_t> packed);
 
     // Parses an already unpacked archive; same rules as LoadFromPacked.
@@ -37,12 +43,17 @@ public:
 
 private:
     void Clear();
+    // Reads the name list and the size table of an archive of `total` bytes.
+    bool ReadHeader(std::size_t total);
+    // The archive's first `end` bytes; a packed one is decoded as far as that.
+    std::span<const std::uint8_t> Bytes(std::size_t end) const;
     void CopyEntry(std::size_t index, std::vector<std::uint8_t>& dest) const;
 
     std::vector<std::string> names_;
     std::vector<std::int32_t> sizes_;
-    std::vector<std::size_t> offsets_; // start of each entry in data_
-    std::vector<std::uint8_t> data_;
+    std::vector<std::size_t> offsets_;   // start of each entry in the archive
+    std::vector<std::uint8_t> archive_;  // an unpacked archive, as given
+    std::unique_ptr<TLzhStream> stream_; // or a packed one, decoded as far as read
 };
 
 } // namespace lirem::skin

@@ -268,14 +268,16 @@ QRegion RegionFromBitmap(const QImage& image, QRgb colour, int toleranceR, int t
 
     std::vector<QRect> rects;
     rects.reserve(static_cast<std::size_t>(img.height()) * 2);
-    for (int y = 0; y < img.height(); ++y) {
+    const int width = img.width();
+    const int height = img.height();
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
         int x = 0;
-        while (x < img.width()) {
-            while (x < img.width() && seeThrough(line[x]))
+        while (x < width) {
+            while (x < width && seeThrough(line[x]))
                 ++x;
             const int start = x;
-            while (x < img.width() && !seeThrough(line[x]))
+            while (x < width && !seeThrough(line[x]))
                 ++x;
             if (x > start)
                 rects.emplace_back(start, y, x - start, 1);

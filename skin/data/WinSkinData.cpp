@@ -2,6 +2,7 @@
 #include "skin/data/WinSkinData.h"
 
 #include "skin/archive/SkinRead.h"
+#include "skin/data/SkinBitmap.h"
 #include "skin/data/SkinDraw.h"
 #include "skin/data/SkinIni.h"
 
@@ -197,6 +198,9 @@ void TSkinData::LoadSkinBitmap(const TSkinReader* images, QImage& bitmap, std::s
 QImage TSkinData::DecodeSkinBitmap(std::span<const std::uint8_t> bmpFile) {
     if (bmpFile.empty() || bmpFile.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return {};
+    // Skins' plain bitmaps are read directly, at a fraction of the reader's cost.
+    if (QImage plain = ReadPlainBitmap(bmpFile); !plain.isNull())
+        return plain;
     // The toolkit's own BMP reader, asked for by name: with format detection on,
     // QImageReader first loads and asks every image format plugin, which costs
     // more at start-up than decoding all the skin's bitmaps.

@@ -153,6 +153,14 @@ QRegion TWinSkinForm::ComputeWindowRegion() {
 void TWinSkinForm::BuildWindowRegion() {
     if (!attached_ || form_ == nullptr)
         return;
+    // The same images at the same places cut the shape the window has.
+    const BorderImages& b = Borders();
+    const RegionSource source{form_->size(),
+                              {leftWidth_, titleHeight_, rightWidth_, bottomHeight_},
+                              {b.left.cacheKey(), b.right.cacheKey(), b.top.cacheKey(), b.bottom.cacheKey()}};
+    if (regionSource_ == source)
+        return;
+    regionSource_ = source;
     windowRegion_ = ComputeWindowRegion();
     form_->setMask(windowRegion_);
 }

@@ -211,6 +211,7 @@ void TWinSkinForm::Detach(bool restoreWindow) {
     }
     appliedMargins_ = QMargins();
     windowRegion_ = QRegion();
+    regionSource_.reset();
     borders_ = BorderImages();
     translucent_ = false;
     attached_ = false;

@@ -27,7 +27,9 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -212,6 +214,15 @@ private:
     QRect titleTextRect_;
     QFont captionFont_;
     QRegion windowRegion_;
+    // What windowRegion_ was cut from: the window's size, the border widths
+    // and the border images (their cache keys).
+    struct RegionSource {
+        QSize size;
+        QMargins borders;
+        std::array<qint64, 4> images{};
+        bool operator==(const RegionSource&) const = default;
+    };
+    std::optional<RegionSource> regionSource_;
     BorderImages borders_;
     QImage titleScratch_;
     bool translucent_ = false;

@@ -181,6 +181,31 @@ TEST(LzhRoundTrip, CallbackInterfaceMatchesMemoryDecoding) {
     EXPECT_EQ(out, input);
 }
 
+TEST(LzhRoundTrip, StepwiseDecodingGivesTheSameBytes) {
+    // Steps that stop inside matches, at the ends of runs and past the end.
+    const Bytes input = Prose(50'000);
+    Bytes packed = lirem::skinpack::EncodeLzh(input);
+    const std::size_t steps[] = {1, 2, 3, 59, 60, 61, 4095, 4096, 70'000};
+    for (const std::size_t step : steps) {
+        SCOPED_TRACE(step);
+        lirem::skin::TLzhStream stream;
+        ASSERT_TRUE(stream.Open(packed));
+        ASSERT_EQ(stream.Size(), input.size());
+        for (std::size_t end = step; end < input.size() + step; end += step) {
+            const auto decoded = stream.Decoded(end);
+            ASSERT_EQ(decoded.size(), std::min(end, input.size()));
+            ASSERT_TRUE(std::equal(decoded.begin(), decoded.end(), input.begin()));
+        }
+    }
+    // The stream keeps its own copy of the packed bytes.
+    lirem::skin::TLzhStream stream;
+    ASSERT_TRUE(stream.Open(packed));
+    std::fill(packed.begin(), packed.end(), std::uint8_t{0});
+    const auto decoded = stream.Decoded(input.size());
+    EXPECT_TRUE(std::equal(decoded.begin(), decoded.end(), input.begin(), input.end()));
+    EXPECT_FALSE(lirem::skin::TLzhStream().Open(Bytes{1, 0, 0}));
+}
+
 struct HandMade {
     const char* name;
     Bytes stream;

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TSkinData: parsing the INI description into elements, frame counts and colours.
+#include "assets/skinblob/SkinBlob.h"
+#include "skin/data/SkinBitmap.h"
+#include "skin/data/SkinDraw.h"
 #include "skin/data/SkinIni.h"
 #include "skin/data/WinSkinData.h"
 #include "tests/support/SkinImages.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QTemporaryFile>
 
 #include <memory>
@@ -397,6 +402,75 @@ TEST(SkinDataImages, MagentaBecomesTransparentWhenLoaded) {
         const int magentaX = source.pixel(0, 0) == qRgb(255, 0, 255) ? 0 : 1;
         EXPECT_EQ(qAlpha(loaded.pixel(magentaX, 0)), 0);
         EXPECT_EQ(loaded.pixel(1 - magentaX, 0), source.pixel(1 - magentaX, 0));
+    }
+}
+
+// What the toolkit's BMP reader and KeyMagenta make of a file.
+QImage ReadByToolkit(const std::vector<std::uint8_t>& file) {
+    QByteArray bytes(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    QImage image;
+    return reader.read(&image) ? KeyMagenta(image) : QImage();
+}
+
+void Put32(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i)
+        file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+TEST(SkinDataImages, PlainBitmapsReadAsTheToolkitReadsThem) {
+    struct Case {
+        std::string name;
+        std::vector<std::uint8_t> file;
+        bool plain;        // read directly rather than by the toolkit
+        bool whole = true; // the toolkit leaves the rows of a cut file undefined
+    };
+    std::vector<Case> cases;
+    // Every bitmap of the program's skin.
+    const QByteArray stored = NumeroSkinStream();
+    TSkinReader skin;
+    ASSERT_TRUE(skin.LoadFromPacked(std::span(reinterpret_cast<const std::uint8_t*>(stored.constData()) + 4,
+                                              static_cast<std::size_t>(stored.size()) - 4)));
+    for (const std::string& name : skin.Names()) {
+        std::vector<std::uint8_t> bmp;
+        if (name.ends_with(".bmp") && skin.ExtractByName(name, bmp))
+            cases.push_back({name, bmp, true});
+    }
+    QImage rgb = Filled(3, 2, kRed); // rows padded
+    rgb.setPixel(1, 1, qRgb(255, 0, 255));
+    QImage indexed(5, 3, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(255, 0, 255), qRgb(0, 0, 255), qRgb(9, 8, 7)});
+    indexed.fill(2);
+    indexed.setPixel(0, 0, 0);
+    indexed.setPixel(4, 2, 1);
+    cases.push_back({"24 bits", BmpFile(rgb), true});
+    cases.push_back({"8 bits", BmpFile(indexed), true});
+    std::vector<std::uint8_t> gap = BmpFile(indexed); // pixels further on than the table ends
+    gap.insert(gap.begin() + static_cast<std::ptrdiff_t>(gap[10]), 6, 0x55);
+    Put32(gap, 10, gap[10] + 6U);
+    cases.push_back({"pixels after a gap", gap, true});
+    std::vector<std::uint8_t> beyond = BmpFile(indexed); // pixel 2 beyond a table of 2
+    Put32(beyond, 46, 2);
+    cases.push_back({"index beyond the table", beyond, false});
+    std::vector<std::uint8_t> topDown = BmpFile(rgb);
+    Put32(topDown, 22, static_cast<std::uint32_t>(-2));
+    cases.push_back({"top-down rows", topDown, false});
+    std::vector<std::uint8_t> cut = BmpFile(rgb);
+    cut.pop_back();
+    cases.push_back({"truncated", cut, false, false});
+    cases.push_back({"one bit", BmpFile(QImage(9, 2, QImage::Format_Mono)), false});
+
+    for (const Case& c : cases) {
+        const QImage plain = ReadPlainBitmap(c.file);
+        EXPECT_EQ(!plain.isNull(), c.plain) << c.name;
+        if (!plain.isNull()) {
+            EXPECT_EQ(plain, ReadByToolkit(c.file)) << c.name;
+        }
+        if (c.whole) {
+            EXPECT_EQ(TSkinData::DecodeSkinBitmap(c.file), ReadByToolkit(c.file)) << c.name;
+        }
     }
 }
 

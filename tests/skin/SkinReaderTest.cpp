@@ -111,6 +111,26 @@ TEST(SkinReader, ExtractByPattern) {
     }
 }
 
+TEST(SkinReader, PackedEntriesReadInAnyOrderAsUnpacked) {
+    // A packed archive is decoded as its entries are read; forwards,
+    // backwards or one entry alone, each reads as the unpacked archive has it.
+    const Bytes archive = lirem::skinpack::WriteArchive(kSkin);
+    lirem::skin::TSkinReader unpacked;
+    ASSERT_TRUE(unpacked.LoadFromArchive(archive));
+    const std::vector<std::vector<std::size_t>> orders = {{0, 1, 2, 3, 4, 5}, {5, 4, 3, 2, 1, 0}, {3}, {4, 0, 4}};
+    for (const auto& order : orders) {
+        lirem::skin::TSkinReader packed = LoadPacked(kSkin);
+        ASSERT_EQ(packed.Names(), unpacked.Names());
+        for (const std::size_t i : order) {
+            Bytes got;
+            Bytes want;
+            EXPECT_TRUE(packed.ExtractByName(unpacked.Names()[i], got));
+            EXPECT_TRUE(unpacked.ExtractByName(unpacked.Names()[i], want));
+            EXPECT_EQ(got, want) << unpacked.Names()[i];
+        }
+    }
+}
+
 TEST(SkinReader, DuplicateNamesFirstWins) {
     const auto reader = LoadPacked({{"a.bmp", TextBytes("first")}, {"A.BMP", TextBytes("second")}});
     Bytes dest;

@@ -166,10 +166,17 @@ TEST_F(WindowTest, CalendarDaysStayInsideTheirCells) {
 
 TEST_F(WindowTest, EveryNamedControlStandsAtItsScaledPosition) {
     const auto& s = window->Scale();
+    QTabWidget* pages = window->PageControl();
     for (const Expected& e : ExpectedLayout()) {
         SCOPED_TRACE(e.name);
         QWidget* widget = window->Control(e.name);
         ASSERT_NE(widget, nullptr);
+        // As its page shows it: a label out of sight is sized when shown.
+        for (int i = 0; i < pages->count(); ++i) {
+            if (pages->widget(i)->isAncestorOf(widget)) {
+                pages->setCurrentIndex(i);
+            }
+        }
         EXPECT_EQ(widget->objectName().toStdString(), e.name);
         EXPECT_TRUE(IsKind(widget, e.kind));
         ASSERT_NE(widget->parentWidget(), nullptr);

@@ -2,6 +2,8 @@
 // The engine's sink over real widgets.
 #include "ui/WidgetSink.h"
 
+#include "ui/ValueLabel.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -10,6 +12,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 namespace lirem::ui::test {
 namespace {
@@ -45,6 +48,45 @@ TEST_F(WidgetSinkTest, LabelsGrowAndShrinkWithTheirText) {
     EXPECT_GT(label->width(), 3 * narrow);
     sink.SetText("lLabel", "1");
     EXPECT_LE(label->width(), narrow + 2);
+}
+
+TEST(ValueLabelTest, LabelsOutOfSightEndWhereLabelsInSightEnd) {
+    // The same texts written into a label in sight and one on a page not
+    // shown; both end before the same bound, a long text moving them left.
+    std::vector<std::vector<std::string>> cases = {
+        {"1"},
+        {"a much longer caption", "1"},
+        {"1", "a much longer caption", "22"},
+        {"two\nlines", "1"},
+        {"1", "two\nlines", "a much longer caption", "3"},
+        {"a much longer caption"},
+    };
+    for (int n = 1; n <= 100; ++n) { // more texts than a label keeps unmeasured
+        cases.back().push_back(std::to_string(n));
+    }
+    for (const auto& texts : cases) {
+        QWidget window;
+        auto* shown = new ValueLabel("0", &window);
+        auto* page = new QWidget(&window);
+        page->hide();
+        auto* hidden = new ValueLabel("0", page);
+        ControlMap labels;
+        for (auto [name, label] : {std::pair{"lShown", shown}, std::pair{"lHidden", hidden}}) {
+            label->setTextFormat(Qt::PlainText); // as the window's labels
+            label->move(40, 5);
+            label->SetRightBound(60);
+            label->FitToText();
+            labels.emplace(name, label);
+        }
+        WidgetSink sink(labels);
+        for (const std::string& text : texts) {
+            sink.SetText("lShown", text);
+            sink.SetText("lHidden", text);
+        }
+        page->show();
+        FitShownLabels(*page);
+        EXPECT_EQ(hidden->geometry(), shown->geometry()) << texts.front() << " .. " << texts.back();
+    }
 }
 
 TEST_F(WidgetSinkTest, MemoLinesKeepEmptyLinesInOrder) {
