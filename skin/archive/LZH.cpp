@@ -227,6 +227,17 @@ private:
     std::uint8_t* out_;
 };
 
+// The unpacked size a packed block states in its first four bytes (little
+// endian); -1 when the block is too short or states more than is allowed.
+std::int32_t StatedSize(std::span<const std::uint8_t> packed) {
+    if (packed.size() < 4)
+        return -1;
+    const std::uint32_t stated = static_cast<std::uint32_t>(packed[0]) | static_cast<std::uint32_t>(packed[1]) << 8 |
+                                 static_cast<std::uint32_t>(packed[2]) << 16 |
+                                 static_cast<std::uint32_t>(packed[3]) << 24;
+    return stated > static_cast<std::uint32_t>(kMaxUnpackedSize) ? -1 : static_cast<std::int32_t>(stated);
+}
+
 } // namespace
 
 bool TLZH::DecodeStream(std::int32_t unpackedSize, const WriteCallback& write, const ReadCallback& read) {
@@ -243,14 +254,9 @@ bool TLZH::DecodeStream(std::int32_t unpackedSize, const WriteCallback& write, c
 bool TLZH::DecodePacked(std::span<const std::uint8_t> packed, std::vector<std::uint8_t>& out) {
     rebuildCount_ = 0;
     out.clear();
-    if (packed.size() < 4)
+    const std::int32_t size = StatedSize(packed);
+    if (size < 0)
         return false;
-    const std::uint32_t stated = static_cast<std::uint32_t>(packed[0]) | static_cast<std::uint32_t>(packed[1]) << 8 |
-                                 static_cast<std::uint32_t>(packed[2]) << 16 |
-                                 static_cast<std::uint32_t>(packed[3]) << 24;
-    if (stated > static_cast<std::uint32_t>(kMaxUnpackedSize))
-        return false;
-    const auto size = static_cast<std::int32_t>(stated);
     const auto tables = ReserveTables();
     try {
         out.resize(static_cast<std::size_t>(size));
@@ -280,16 +286,12 @@ TLzhStream::~TLzhStream() = default;
 
 bool TLzhStream::Open(std::span<const std::uint8_t> packed) {
     state_.reset();
-    if (packed.size() < 4)
-        return false;
-    const std::uint32_t stated = static_cast<std::uint32_t>(packed[0]) | static_cast<std::uint32_t>(packed[1]) << 8 |
-                                 static_cast<std::uint32_t>(packed[2]) << 16 |
-                                 static_cast<std::uint32_t>(packed[3]) << 24;
-    if (stated > static_cast<std::uint32_t>(kMaxUnpackedSize))
+    const std::int32_t size = StatedSize(packed);
+    if (size < 0)
         return false;
     try {
-        auto state = std::make_unique<State>(packed, static_cast<std::int32_t>(stated));
-        state->out.resize(stated);
+        auto state = std::make_unique<State>(packed, size);
+        state->out.resize(static_cast<std::size_t>(size));
         state_ = std::move(state);
     } catch (const std::bad_alloc&) {
         throw ElzhException(kLzhNoMemoryMessage);
