@@ -31,6 +31,6 @@ cmake --build "$BUILD"
 
 case "${1:-run}" in
     run)  exec "$BUILD/Lirem3" ;;
-    test) ctest --test-dir "$BUILD" --output-on-failure ;;
+    test) ctest --test-dir "$BUILD" -j2 --output-on-failure ;;
     *)    echo "usage: sh setup.sh [run|test]" >&2; exit 2 ;;
 esac
