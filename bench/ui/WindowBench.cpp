@@ -46,6 +46,9 @@
 //     load about 2, before the skin decoding step   1.53 / 1.52 / 1.55 -> 1.35 / 1.34 / 1.36
 //     load 2 to 4.5, final                          1.63 / 1.58 / 1.56 -> 1.40 / 1.40 / 1.43
 //     program_cpu_ms (load about 2)          28.8 / 29.0 / 32.0 -> 25.6 / 25.7 / 26.4
+//     quiet machine (load 0.5), final, 21 repetitions twice:
+//       program_cpu_ms / text_cpu_ms       34.5 / 22.2, 34.9 / 22.5 (1.55) -> 31.1 / 22.6, 30.2 / 21.8 (1.38)
+//       ratio_text (wall)                  1.50 / 1.50 -> 1.34 / 1.34
 //     ratio_text (wall, load about 2)        1.59 / 1.59 / 1.63 -> 1.43 / 1.42 / 1.43
 //   callgrind offscreen, --recalculate 0 (start-up and exit)  172.6 M -> 150.7 M
 //   callgrind, per recalculation ((--recalculate 100 - 0) / 100)  2.83 M -> 1.34 M
