@@ -6,9 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
-#include <QFont>
 #include <QFontMetrics>
-#include <QHash>
 #include <QPixmap>
 #include <QStyle>
 
@@ -37,39 +35,6 @@ public:
 
     QRect rect() const override { return DeviceRect(widget()); }
 };
-
-// One text as one label lays it out: its font at the label's resolution, the
-// layout flags and the width it may take.
-struct TextBox {
-    QFont font;
-    int dpi = 0;
-    int flags = 0;
-    int width = 0;
-    QString text;
-    bool operator==(const TextBox&) const = default;
-};
-
-size_t qHash(const TextBox& box, size_t seed = 0) noexcept {
-    return qHashMulti(seed, box.font, box.dpi, box.flags, box.width, box.text);
-}
-
-// The bounding box of a text in a font depends on nothing else, and many
-// labels show the same text in the same face ("0" in every value box, the
-// same digits after each calculation): each is laid out once. The labels
-// live in the window's thread; a long session's texts never fill memory.
-QRect MeasuredBox(const QFontMetrics& metrics, const TextBox& box) {
-    static QHash<TextBox, QRect> known;
-    constexpr qsizetype kMostKnown = 4096;
-    if (const auto found = known.constFind(box); found != known.constEnd()) {
-        return *found;
-    }
-    if (known.size() >= kMostKnown) {
-        known.clear();
-    }
-    const QRect measured = metrics.boundingRect(0, 0, box.width, 2000, box.flags, box.text);
-    known.insert(box, measured);
-    return measured;
-}
 
 } // namespace
 
@@ -121,7 +86,7 @@ QSize ValueLabel::OneLineSize(const QString& content) const {
     const int extra = 2 * margin();
     const QMargins margins = contentsMargins();
     const int marginWidth = margins.left() + margins.right();
-    const QRect box = MeasuredBox(fontMetrics(), {font(), logicalDpiY(), flags, 2000 - (extra + marginWidth), content});
+    const QRect box = fontMetrics().boundingRect(0, 0, 2000 - (extra + marginWidth), 2000, flags, content);
     return QSize(box.width() + extra + marginWidth, box.height() + extra + margins.top() + margins.bottom())
         .expandedTo(minimumSize());
 }
