@@ -115,6 +115,7 @@ CsvReader::State CsvReader::StepFieldStart(char c) {
     if (c != '"')
         return StepPlain(c);
     record_->quoteLine = line_;
+    lastWasLf_ = false; // a line end in an earlier quoted field is not this one's
     return State::kQuoted;
 }
 

@@ -107,6 +107,30 @@ TEST(CsvReader, Records) {
                 << c.name << ", read in pieces of " << chunk;
 }
 
+// Where an unclosed quote opened and how many lines it took after that one,
+// whatever came before it in the record.
+TEST(CsvReader, UnclosedQuoteSaysWhereItOpened) {
+    const struct {
+        const char* text;
+        std::int64_t quoteLine;
+        std::int64_t linesInQuote;
+    } cases[] = {
+        {"\"a", 1, 0},           {"\"a\nb", 1, 1},     {"\"a\n", 1, 0},
+        {"x\n\"a\nb\nc", 2, 2},  {"\"a\n\",\"", 2, 0}, // a closed field ending in a line end, then a quote at the end
+        {"\"a\n\",\"b\n", 2, 0},                       // the same with a text and a line end in the new quote
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.text);
+        CsvReader reader(in, CsvReader::kDefaultMaxRecordBytes);
+        CsvRecord record;
+        while (reader.Next(record) && !record.unterminatedQuote) {
+        }
+        EXPECT_TRUE(record.unterminatedQuote) << c.text;
+        EXPECT_EQ(record.quoteLine, c.quoteLine) << c.text;
+        EXPECT_EQ(record.linesInQuote, c.linesInQuote) << c.text;
+    }
+}
+
 TEST(CsvReader, LongRecordIsSkippedAndReadingGoesOn) {
     const std::string longField(100, 'x');
     const auto rows = ReadAll("a,b\n" + longField + "," + longField + "\nc,d\n", 64);
